@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace kelvan {
+
+// One element of the support library's small XML dialect, used for the
+// settings files and the control records clients exchange. Names, attribute
+// values and text are UTF-8 bytes. Attributes keep their insertion order,
+// which the writer reproduces.
+class Element
+{
+public:
+    explicit Element(QByteArray name = QByteArray());
+    Element(const Element &other);
+    Element &operator=(const Element &other);
+    Element(Element &&) noexcept = default;
+    Element &operator=(Element &&) noexcept = default;
+    ~Element();
+
+    const QByteArray &name() const { return m_name; }
+    void setName(const QByteArray &name) { m_name = name; }
+
+    const QByteArray &text() const { return m_text; }
+    void setText(const QByteArray &text) { m_text = text; }
+
+    // Attributes. Lookups fold ASCII letters, the first match wins; a missing
+    // attribute reads as empty. Setting an existing name (same folding)
+    // replaces its value in place.
+    void setAttribute(const QByteArray &name, const QByteArray &value);
+    QByteArray attribute(const QByteArray &name) const;
+    bool hasAttribute(const QByteArray &name) const;
+    int attributeCount() const { return int(m_attributes.size()); }
+    const QByteArray &attributeName(int index) const { return m_attributes[size_t(index)].first; }
+    const QByteArray &attributeValue(int index) const { return m_attributes[size_t(index)].second; }
+
+    // Children. child() looks a child up by name ignoring ASCII case (first
+    // match wins) and, when there is none, appends an empty child of that
+    // name, so an absent key reads as empty text. findChild() never adds.
+    Element &child(const QByteArray &name);
+    const Element *findChild(const QByteArray &name) const;
+    Element &appendChild(const QByteArray &name);
+    Element &appendChild(Element element);
+    // Appends a child holding only text, the shape of every settings leaf.
+    Element &appendTextChild(const QByteArray &name, const QByteArray &text);
+    int childCount() const { return int(m_children.size()); }
+    Element &childAt(int index) { return *m_children[size_t(index)]; }
+    const Element &childAt(int index) const { return *m_children[size_t(index)]; }
+    void clearChildren();
+
+    bool isEmpty() const { return m_name.isEmpty() && m_text.isEmpty() && m_attributes.empty() && m_children.empty(); }
+
+private:
+    QByteArray m_name;
+    QByteArray m_text;
+    std::vector<std::pair<QByteArray, QByteArray>> m_attributes;
+    std::vector<std::unique_ptr<Element>> m_children;
+};
+
+// Writes the element the way the settings files and control records fix it:
+// one element per line indented by one tab per level (starting at `level`),
+// CR LF after every line, attributes in insertion order as name="value",
+// an element with only text on one line, an element with neither text nor
+// children closed with "/>" straight after its last attribute. The five
+// characters & < > ' " are written as entities in text and values.
+QByteArray writeElement(const Element &element, int level = 0);
+
+// Limits that keep a hostile file or peer from costing unbounded time or
+// memory: deeper or larger input is a failure, not a crash.
+struct ReadLimits
+{
+    int maxDepth = 128;
+    qsizetype maxInputBytes = 16 * 1024 * 1024;
+};
+
+struct ReadResult
+{
+    bool ok = false;
+    QString error; // empty when ok; otherwise what and where (byte offset)
+    explicit operator bool() const { return ok; }
+};
+
+// Reads the first element of `text` into `out`. Accepts any well-formed
+// element with arbitrary whitespace, skips comments, an XML declaration and
+// processing instructions, and unescapes the five entities (unknown entities
+// stay as written). Unlike a strict XML parser it accepts control characters
+// such as U+0002 in text and values, because message markup carries them.
+// Malformed, truncated, too deep or too large input leaves `out` empty and
+// returns a failure.
+ReadResult readElement(const QByteArray &text, Element &out, const ReadLimits &limits = ReadLimits());
+
+// The five-entity escaping the writer applies, exposed for callers that
+// build element text by hand.
+QByteArray escapeEntities(const QByteArray &raw);
+
+} // namespace kelvan

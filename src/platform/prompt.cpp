@@ -1,0 +1,79 @@
+#include "prompt.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon toolkitIcon(Prompt::Icon icon)
+{
+    switch (icon) {
+    case Prompt::Icon::None: return QMessageBox::NoIcon;
+    case Prompt::Icon::Information: return QMessageBox::Information;
+    case Prompt::Icon::Question: return QMessageBox::Question;
+    case Prompt::Icon::Warning: return QMessageBox::Warning;
+    case Prompt::Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+const std::pair<Prompt::Button, QMessageBox::StandardButton> kButtons[] = {
+    {Prompt::Ok, QMessageBox::Ok},
+    {Prompt::Yes, QMessageBox::Yes},
+    {Prompt::No, QMessageBox::No},
+    {Prompt::Cancel, QMessageBox::Cancel},
+};
+
+class MessageBoxPrompt final : public Prompt
+{
+public:
+    Button ask(const Box &box) override
+    {
+        QMessageBox dialog(toolkitIcon(box.icon), box.title, box.text, QMessageBox::NoButton, box.parent);
+        if (!box.informativeText.isEmpty())
+            dialog.setInformativeText(box.informativeText);
+        for (const auto &[ours, theirs] : kButtons) {
+            if (box.buttons & ours) {
+                QAbstractButton *button = dialog.addButton(theirs);
+                if (ours == box.defaultButton)
+                    dialog.setDefaultButton(static_cast<QPushButton *>(button));
+            }
+        }
+        const int result = dialog.exec();
+        for (const auto &[ours, theirs] : kButtons) {
+            if (result == theirs)
+                return ours;
+        }
+        // Closed by the window manager or Escape without a Cancel button.
+        return (box.buttons & Cancel) ? Cancel : (box.buttons & No) ? No : Ok;
+    }
+};
+
+Prompt *g_installed = nullptr;
+
+} // namespace
+
+Prompt &Prompt::instance()
+{
+    static MessageBoxPrompt messageBoxes;
+    return g_installed ? *g_installed : messageBoxes;
+}
+
+void Prompt::setInstance(Prompt *prompt)
+{
+    g_installed = prompt;
+}
+
+Prompt::Button ScriptedPrompt::ask(const Box &box)
+{
+    m_asked.push_back(box);
+    if (!m_answers.empty()) {
+        const Button answer = m_answers.front();
+        m_answers.erase(m_answers.begin());
+        return answer;
+    }
+    return box.defaultButton != NoButton ? box.defaultButton : Ok;
+}
+
+} // namespace platform
