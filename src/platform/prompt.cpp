@@ -1,6 +1,7 @@
 #include "prompt.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 
@@ -35,9 +36,9 @@ public:
             dialog.setInformativeText(box.informativeText);
         for (const auto &[ours, theirs] : kButtons) {
             if (box.buttons & ours) {
-                QAbstractButton *button = dialog.addButton(theirs);
+                QPushButton *button = dialog.addButton(theirs);
                 if (ours == box.defaultButton)
-                    dialog.setDefaultButton(static_cast<QPushButton *>(button));
+                    dialog.setDefaultButton(button);
             }
         }
         const int result = dialog.exec();
