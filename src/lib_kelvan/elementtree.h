@@ -55,6 +55,11 @@ public:
 
     bool isEmpty() const { return m_name.isEmpty() && m_text.isEmpty() && m_attributes.empty() && m_children.empty(); }
 
+    // Exact comparison: names, text, attributes (in order, names compared
+    // byte for byte) and children (in order).
+    bool operator==(const Element &other) const;
+    bool operator!=(const Element &other) const { return !(*this == other); }
+
 private:
     QByteArray m_name;
     QByteArray m_text;
@@ -67,15 +72,25 @@ private:
 // CR LF after every line, attributes in insertion order as name="value",
 // an element with only text on one line, an element with neither text nor
 // children closed with "/>" straight after its last attribute. The five
-// characters & < > ' " are written as entities in text and values.
+// characters & < > ' " are written as entities in text and values; all
+// other bytes (control characters, UTF-8) are written as they are.
+// An element with both text and children gets its text on a line of its own
+// before the children; whitespace at either end of that text is written as
+// character references so that the reader, which trims the indentation
+// around mixed content, gives back the exact text.
+// Names are written as given; the caller keeps them to XML name characters.
 QByteArray writeElement(const Element &element, int level = 0);
 
 // Limits that keep a hostile file or peer from costing unbounded time or
 // memory: deeper or larger input is a failure, not a crash.
 struct ReadLimits
 {
-    int maxDepth = 128;
+    int maxDepth = 128;                          // the root is depth 1
     qsizetype maxInputBytes = 16 * 1024 * 1024;
+    // Elements and attributes together. Each costs a few hundred bytes in
+    // the tree, so this keeps the tree of a hostile input within a few
+    // hundred megabytes; real settings files hold a few thousand.
+    qsizetype maxNodes = 1000 * 1000;
 };
 
 struct ReadResult
@@ -92,6 +107,21 @@ struct ReadResult
 // such as U+0002 in text and values, because message markup carries them.
 // Malformed, truncated, too deep or too large input leaves `out` empty and
 // returns a failure.
+//
+// Details a caller may meet:
+// - A UTF-8 byte order mark, a DOCTYPE without internal subset, and CDATA
+//   sections are accepted; numeric character references (&#65; &#x41;) are
+//   decoded to UTF-8 when they name a valid code point.
+// - Text and attribute values are kept byte for byte: no line-end or
+//   attribute-value whitespace normalisation, so CR LF inside text survives.
+// - An element without children keeps its whole text, whitespace included.
+//   An element with children keeps only the non-whitespace text between
+//   them: each run is trimmed of the (unescaped) indentation around it.
+// - A later attribute whose name equals an earlier one ignoring ASCII case
+//   is dropped, matching lookups where the first match wins.
+// - Closing tags must repeat the opening name exactly (case included).
+// - Parsing stops at the root's closing tag; whatever follows it is not
+//   looked at, so a trailing CR LF, comment or second record does no harm.
 ReadResult readElement(const QByteArray &text, Element &out, const ReadLimits &limits = ReadLimits());
 
 // The five-entity escaping the writer applies, exposed for callers that
