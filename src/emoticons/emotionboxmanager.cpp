@@ -1,0 +1,457 @@
+#include "emoticons/emotionboxmanager.h"
+
+#include "emoticons/emoticonconfigreader.h"
+#include "emoticons/emoticonentry.h"
+#include "emoticons/emoticonslogging.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QStringView>
+
+#include <algorithm>
+#include <functional>
+
+Q_LOGGING_CATEGORY(lcEmoticons, "chat.emoticons")
+
+namespace {
+
+const QString CatalogueFolder = QStringLiteral("plugins/chat/emoticons");
+const QString SmallFolder = QStringLiteral("32x32");
+const QString BigFolder = QStringLiteral("128x128");
+const QString ConfigFolder = QStringLiteral("config");
+const QString BigResourceSuffix = QStringLiteral("_big");
+
+// Characters up to U+0020 separate the words that aliases must stand as.
+inline bool isSeparator(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+// The animated picture is preferred; an emoticon without either is skipped.
+QString picturePath(const QString &folder, const QString &name)
+{
+    const QString mng = folder + QLatin1Char('/') + name + QLatin1String(".mng");
+    if (QFileInfo(mng).isFile())
+        return mng;
+    const QString png = folder + QLatin1Char('/') + name + QLatin1String(".png");
+    if (QFileInfo(png).isFile())
+        return png;
+    return QString();
+}
+
+// The trimmed, non-empty texts between each "(" and the next ")", scanning on
+// after that ")".
+QSet<QString> collectCodes(const QString &text)
+{
+    QSet<QString> codes;
+    int from = 0;
+    for (;;) {
+        const int open = text.indexOf(QLatin1Char('('), from);
+        if (open < 0)
+            break;
+        const int close = text.indexOf(QLatin1Char(')'), open + 1);
+        if (close < 0)
+            break;
+        const QString code = text.mid(open + 1, close - open - 1).trimmed();
+        if (!code.isEmpty())
+            codes.insert(code);
+        from = close + 1;
+    }
+    return codes;
+}
+
+// Replaces every "(" NAME ")" of the text whose NAME is one of `names` by
+// replacement(NAME), in one left-to-right pass. A NAME never contains ")",
+// so at each "(" the only candidate is the text up to the next ")". Inserted
+// markup is not scanned again: a description that mentions another code must
+// not have an image planted inside its attribute.
+template<typename Replacement>
+QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Replacement replacement)
+{
+    if (names.isEmpty())
+        return text;
+    int longestName = 0;
+    for (const QString &name : names)
+        longestName = std::max(longestName, int(name.size()));
+
+    QString out;
+    int copied = 0;
+    int close = -1;
+    int open = text.indexOf(QLatin1Char('('));
+    while (open >= 0) {
+        if (close <= open) {
+            close = text.indexOf(QLatin1Char(')'), open + 1);
+            if (close < 0)
+                break;
+        }
+        const int length = close - open - 1;
+        int next = open + 1;
+        if (length <= longestName) {
+            const QString name = text.mid(open + 1, length);
+            if (names.contains(name)) {
+                if (out.isNull())
+                    out.reserve(text.size() + 256);
+                out.append(text.constData() + copied, open - copied);
+                out.append(replacement(name));
+                copied = close + 1;
+                next = close + 1;
+            }
+        }
+        open = text.indexOf(QLatin1Char('('), next);
+    }
+    if (out.isNull())
+        return text;
+    out.append(text.constData() + copied, text.size() - copied);
+    return out;
+}
+
+} // namespace
+
+EmotionBoxManager::EmotionBoxManager(QObject *parent)
+    : QObject(parent)
+{
+}
+
+EmotionBoxManager::~EmotionBoxManager()
+{
+    clear();
+}
+
+bool EmotionBoxManager::loadCatalogue(const QString &applicationFolder)
+{
+    if (!m_entries.isEmpty())
+        return true;
+    clear();
+    m_smallSize = QSize(32, 32);
+    m_bigSize = QSize(128, 128);
+
+    const QString folder = QDir(applicationFolder).filePath(CatalogueFolder);
+    const QString configFolder = folder + QLatin1Char('/') + ConfigFolder;
+    loadEntries(folder);
+    loadDescriptions(configFolder);
+    loadAliases(configFolder);
+    buildAliasIndex();
+    qCDebug(lcEmoticons) << "Loaded" << m_entries.size() << "emoticons and" << m_aliases.size()
+                         << "aliases from" << folder;
+    return !m_entries.isEmpty();
+}
+
+void EmotionBoxManager::loadEntries(const QString &folder)
+{
+    const QString smallFolder = folder + QLatin1Char('/') + SmallFolder;
+    const QString bigFolder = folder + QLatin1Char('/') + BigFolder;
+    const QStringList names = EmoticonConfigReader::readLines(
+        EmoticonConfigReader::readFile(folder + QLatin1Char('/') + ConfigFolder + QLatin1String("/order.cfg")));
+    for (const QString &name : names) {
+        // A name is a file name in the picture folders, never a path.
+        if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+            qCWarning(lcEmoticons) << "Emoticon name" << name << "is not a plain file name; left out";
+            continue;
+        }
+        const QString smallPath = picturePath(smallFolder, name);
+        if (smallPath.isEmpty()) {
+            qCWarning(lcEmoticons) << "Emoticon" << name << "has no picture in" << smallFolder << "; left out";
+            continue;
+        }
+        const QString bigPath = picturePath(bigFolder, name);
+        if (bigPath.isEmpty()) {
+            qCWarning(lcEmoticons) << "Emoticon" << name << "has no picture in" << bigFolder << "; left out";
+            continue;
+        }
+        m_pickerOrder.append(name);
+        // A repeated name reads the same files again, so the entry already
+        // made for it stands for both picker cells.
+        if (!m_entries.contains(name))
+            m_entries.insert(name, new EmoticonEntry(name, smallPath, bigPath));
+    }
+}
+
+void EmotionBoxManager::loadDescriptions(const QString &configFolder)
+{
+    const QStringList files = QDir(configFolder).entryList(QDir::Files, QDir::Name);
+    for (const QString &fileName : files) {
+        if (!fileName.endsWith(QLatin1String(".lng")))
+            continue;
+        const QString language = EmoticonConfigReader::languageOfFile(fileName);
+        const auto pairs = EmoticonConfigReader::readPairs(
+            EmoticonConfigReader::readFile(configFolder + QLatin1Char('/') + fileName));
+        for (const auto &pair : pairs) {
+            if (EmoticonEntry *entry = m_entries.value(pair.first))
+                entry->setDescription(language, pair.second);
+        }
+    }
+}
+
+void EmotionBoxManager::loadAliases(const QString &configFolder)
+{
+    const auto pairs = EmoticonConfigReader::readPairs(
+        EmoticonConfigReader::readFile(configFolder + QLatin1String("/aliases.cfg")));
+    for (const auto &pair : pairs) {
+        // An empty alias would match between every two characters.
+        if (pair.first.isEmpty()) {
+            qCWarning(lcEmoticons) << "Alias line with an empty alias text ignored:" << pair.second;
+            continue;
+        }
+        m_aliases.insert(pair.first, pair.second);
+    }
+}
+
+void EmotionBoxManager::buildAliasIndex()
+{
+    m_aliasKeys.clear();
+    m_aliasValues.clear();
+    m_aliasRuns.clear();
+    m_aliasFirstChars = QBitArray(0x10000);
+    for (auto it = m_aliases.cbegin(); it != m_aliases.cend(); ++it) {
+        const QString &key = it.key();
+        const bool word = std::none_of(key.cbegin(), key.cend(), isSeparator);
+        const int index = m_aliasKeys.size();
+        m_aliasKeys.append(key);
+        m_aliasValues.append(it.value());
+        m_aliasFirstChars.setBit(key.at(0).unicode());
+        if (word && !m_aliasRuns.isEmpty() && m_aliasRuns.last().wordAliases)
+            m_aliasRuns.last().end = index + 1;
+        else
+            m_aliasRuns.append(AliasRun{index, index + 1, word});
+    }
+}
+
+void EmotionBoxManager::clear()
+{
+    qDeleteAll(m_entries);
+    m_entries.clear();
+    m_pickerOrder.clear();
+    m_aliases.clear();
+    m_aliasKeys.clear();
+    m_aliasValues.clear();
+    m_aliasRuns.clear();
+    m_aliasFirstChars.clear();
+}
+
+const EmoticonEntry *EmotionBoxManager::findEntry(const QString &name) const
+{
+    return m_entries.value(name);
+}
+
+QVector<const EmoticonEntry *> EmotionBoxManager::entries() const
+{
+    QVector<const EmoticonEntry *> list;
+    list.reserve(m_entries.size());
+    for (const EmoticonEntry *entry : m_entries)
+        list.append(entry);
+    return list;
+}
+
+QMovie *EmotionBoxManager::animationForResource(const QString &resource) const
+{
+    if (const EmoticonEntry *entry = m_entries.value(resource))
+        return entry->smallAnimation();
+    if (resource.endsWith(BigResourceSuffix)) {
+        if (const EmoticonEntry *entry = m_entries.value(resource.left(resource.size() - BigResourceSuffix.size())))
+            return entry->bigAnimation();
+    }
+    return nullptr;
+}
+
+QString EmotionBoxManager::emoticonDescription(const EmoticonEntry *entry, const QString &language) const
+{
+    if (!entry)
+        return QString();
+    const QHash<QString, QString> &descriptions = entry->descriptions();
+    for (const QString &candidate : {language, QStringLiteral("en"), QStringLiteral("default")}) {
+        const auto it = descriptions.constFind(candidate);
+        if (it != descriptions.cend())
+            return it.value();
+    }
+    return QString();
+}
+
+bool EmotionBoxManager::containsAliasFirstChar(const QString &text) const
+{
+    if (m_aliasFirstChars.isEmpty())
+        return false;
+    return std::any_of(text.cbegin(), text.cend(),
+                       [this](QChar c) { return m_aliasFirstChars.testBit(c.unicode()); });
+}
+
+QString EmotionBoxManager::replaceAliases(const QString &text) const
+{
+    if (m_aliasRuns.isEmpty() || !containsAliasFirstChar(text))
+        return text;
+    QString current = text;
+    for (const AliasRun &run : m_aliasRuns)
+        current = run.wordAliases ? replaceWordAliases(current, run) : replaceSpacedAlias(current, run.first);
+    return current;
+}
+
+// Aliases without separator characters can only ever replace a whole word
+// (a maximal run of characters above U+0020): the boundary rule demands a
+// separator or an end on both sides, and an occurrence that is not replaced
+// cannot hide a replaceable one overlapping it, since that one would start
+// right after an alias character. Applying the run's aliases one after the
+// other therefore comes down to: each word that equals alias i becomes
+// value i, whose own words go through the aliases after i. One scan of the
+// text with a binary search per word replaces the repeated scans, and each
+// value's expansion is worked out once per call.
+QString EmotionBoxManager::replaceWordAliases(const QString &text, const AliasRun &run) const
+{
+    QHash<int, QString> expanded;
+
+    // Recursion only goes to later aliases, so it ends within the run.
+    std::function<QString(const QString &, int)> expand = [&](const QString &input, int from) -> QString {
+        const QChar *data = input.constData();
+        const int size = input.size();
+        const auto keysBegin = m_aliasKeys.cbegin() + from;
+        const auto keysEnd = m_aliasKeys.cbegin() + run.end;
+        QString out;
+        int copied = 0;
+        int pos = 0;
+        while (pos < size) {
+            if (isSeparator(data[pos])) {
+                ++pos;
+                continue;
+            }
+            const int start = pos;
+            while (pos < size && !isSeparator(data[pos]))
+                ++pos;
+            if (!m_aliasFirstChars.testBit(data[start].unicode()))
+                continue;
+            const QStringView word(data + start, pos - start);
+            const auto it = std::lower_bound(keysBegin, keysEnd, word, [](const QString &key, QStringView w) {
+                return QStringView(key).compare(w) < 0;
+            });
+            if (it == keysEnd || QStringView(*it) != word)
+                continue;
+            const int index = int(it - m_aliasKeys.cbegin());
+            auto cached = expanded.constFind(index);
+            if (cached == expanded.cend())
+                cached = expanded.insert(index, expand(m_aliasValues.at(index), index + 1));
+            if (out.isNull())
+                out.reserve(size);
+            out.append(data + copied, start - copied);
+            out.append(cached.value());
+            copied = pos;
+        }
+        if (out.isNull())
+            return input;
+        out.append(data + copied, size - copied);
+        return out;
+    };
+    return expand(text, run.first);
+}
+
+// One alias with a separator character in it, applied exactly as the plain
+// scan would: find it from the scan position; replace it when it stands on
+// separators or ends; go on after the replacement or after the occurrence
+// while the position is before the last character. The result is built in a
+// new string instead of replacing in place, which would move the rest of the
+// text once per replacement.
+QString EmotionBoxManager::replaceSpacedAlias(const QString &text, int index) const
+{
+    const QString &alias = m_aliasKeys.at(index);
+    const QString &value = m_aliasValues.at(index);
+    const int size = text.size();
+    QString out;
+    int copied = 0;
+    int pos = 0;
+    for (;;) {
+        const int found = text.indexOf(alias, pos);
+        if (found < 0)
+            break;
+        const int end = found + alias.size();
+        bool before;
+        if (found > copied)
+            before = isSeparator(text.at(found - 1));
+        else // right after the previous replacement, or the current text's start
+            before = out.isEmpty() || isSeparator(out.at(out.size() - 1));
+        const bool after = end == size || isSeparator(text.at(end));
+        if (before && after) {
+            out.append(text.constData() + copied, found - copied);
+            out.append(value);
+            copied = end;
+        }
+        pos = end;
+        if (pos >= size - 1)
+            break;
+    }
+    if (copied == 0)
+        return text;
+    out.append(text.constData() + copied, size - copied);
+    return out;
+}
+
+QString EmotionBoxManager::replaceCodes(const QString &text, const QString &language, bool bigSingleEmoticons) const
+{
+    if (!text.contains(QLatin1Char('(')))
+        return text;
+    QSet<QString> names;
+    const QSet<QString> codes = collectCodes(text);
+    for (const QString &code : codes) {
+        if (m_entries.contains(code))
+            names.insert(code);
+    }
+    if (names.isEmpty())
+        return text;
+
+    QString bigName;
+    if (bigSingleEmoticons) {
+        const QString trimmed = text.trimmed();
+        if (trimmed.startsWith(QLatin1Char('(')) && trimmed.endsWith(QLatin1Char(')'))) {
+            const QString inner = trimmed.mid(1, trimmed.size() - 2);
+            if (names.contains(inner))
+                bigName = inner;
+        }
+    }
+
+    return replaceNamedCodes(text, names, [&](const QString &name) {
+        const EmoticonEntry *entry = m_entries.value(name);
+        const bool big = name == bigName;
+        const QSize size = big ? m_bigSize : m_smallSize;
+        const QString resource = big ? name + BigResourceSuffix : name;
+        const QString description = emoticonDescription(entry, language).toHtmlEscaped();
+        return QStringLiteral("<img src=\"%1\" alt=\"%2\" title=\"%2\" border=\"0\" width=%3 height=%4 >")
+            .arg(resource.toHtmlEscaped(), description, QString::number(size.width()),
+                 QString::number(size.height()));
+    });
+}
+
+QString EmotionBoxManager::codesInName(const QString &text, int height) const
+{
+    if (!text.contains(QLatin1Char('(')))
+        return text;
+    QSet<QString> names;
+    const QSet<QString> codes = collectCodes(text);
+    for (const QString &code : codes) {
+        const EmoticonEntry *entry = m_entries.value(code);
+        if (entry && !entry->smallPath().isEmpty())
+            names.insert(code);
+    }
+    return replaceNamedCodes(text, names, [&](const QString &name) {
+        if (height <= 0)
+            return QString();
+        return QStringLiteral("<img src=\"%1\" border=\"0\" height=%2 valign=\"bottom\" "
+                              "style=\"vertical-align:bottom;\">")
+            .arg(m_entries.value(name)->smallPath().toHtmlEscaped(), QString::number(height));
+    });
+}
+
+int EmotionBoxManager::pickerGap(int cellWidth)
+{
+    return qBound(1, cellWidth * 15 / 100, 30);
+}
+
+QPoint EmotionBoxManager::pickerCellPosition(int index, QSize cellSize)
+{
+    const int gap = pickerGap(cellSize.width());
+    return QPoint((cellSize.width() + gap) * (index % PickerColumns) + gap,
+                  (cellSize.height() + gap) * (index / PickerColumns) + gap);
+}
+
+QSize EmotionBoxManager::pickerFrameSize(int cellCount, QSize cellSize)
+{
+    const int gap = pickerGap(cellSize.width());
+    const int rows = std::max(1, (cellCount + PickerColumns - 1) / PickerColumns);
+    return QSize(gap + PickerColumns * (cellSize.width() + gap), rows * (cellSize.height() + gap) + gap);
+}
