@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Link detection, HTML escaping and the vocabulary of link targets that the
+// renderer writes into anchors and the chat window's anchor handler reads
+// back. Everything here is a pure function of its input and runs in time
+// linear in the text, because every peer's message passes through it.
+namespace Links {
+
+// Link-target vocabulary. Each target the renderer writes begins with one of
+// these, so the click handler can dispatch on the prefix alone.
+inline const QString ChatScheme = QStringLiteral("chat:");       // + contact id (mentions)
+inline const QString PictureScheme = QStringLiteral("pic:");     // + local picture name
+inline const QString GeoScheme = QStringLiteral("gp:");          // + shared position
+inline const QString LikeScheme = QStringLiteral("like:");       // + event id
+inline const QString MenuScheme = QStringLiteral("menu:");       // + event id
+inline const QString CloudScheme = QStringLiteral("cloud:");     // + resource key of a file block
+inline const QString MailScheme = QStringLiteral("mailto:");     // + addresses
+inline const QString LocalFileMarker = QStringLiteral("[f]");    // + path of a "file:" link
+inline const QString LocationScheme = QStringLiteral("location"); // location line: "location://" + map host + query
+// Host of the web map service used by location lines and shared positions.
+inline const QString MapHost = QStringLiteral("maps.google.com");
+
+// What a clicked anchor target asks for.
+enum class LinkTarget {
+    External,   // an address with a scheme: the desktop's default handler opens it
+    LocalPath,  // "[f]" + path: opened as a local file
+    Chat,       // "chat:" + id: opens the conversation with that contact
+    Picture,    // "pic:" + local name: image viewer
+    GeoPosition,// "gp:" + position: web map at the position
+    Location,   // "location://…": the location link menu
+    Like,       // "like:" + event id
+    Menu,       // "menu:" + event id
+    Cloud,      // "cloud:" + resource key
+};
+
+struct ParsedLink
+{
+    LinkTarget kind = LinkTarget::External;
+    QString value; // the part after the prefix; the whole target for External and Location
+};
+
+// Splits an anchor target into its kind and payload.
+ParsedLink parseLinkTarget(const QString &target);
+
+QString chatTarget(const QString &contactId);
+QString pictureTarget(const QString &localName);
+QString geoTarget(const QString &position);
+QString likeTarget(qint64 eventId);
+QString menuTarget(qint64 eventId);
+QString cloudTarget(const QString &resourceKey);
+
+// "[f]" + path → a local "file:" URL of the path with native separators.
+QUrl localPathUrl(const QString &pathAfterMarker);
+// The web map page of a "gp:" position: "/maps/search/?api=1&query=" + position.
+QUrl geoMapUrl(const QString &position);
+// "location://host/…" → "http://host/…": what the location menu finally opens.
+QUrl locationHttpUrl(const QString &locationTarget);
+
+// "&" → "&amp;", "<" → "&lt;", ">" → "&gt;", '"' → "&quot;". Single quotes
+// stay: use escapeAttribute for single-quoted attribute values.
+QString escapeHtml(const QString &text);
+// escapeHtml plus "'" → "&#39;": safe in element content and in attribute
+// values quoted with either quote character.
+QString escapeAttribute(const QString &text);
+
+// True for the 34 characters after which a link may begin (and U+2029).
+bool isLinkDelimiter(QChar c);
+
+// Finds the next link candidate at or after `from`: returns its start and
+// stores its length in *length, or returns -1.
+int findLinkCandidate(const QString &text, int from, int *length);
+
+// The first text pass of every message: web addresses, local paths and
+// e-mail addresses become anchors; all other text is escaped.
+QString linkify(const QString &text);
+// E-mail anchors ("mailto:" targets); everything else escaped.
+QString linkifyEmails(const QString &segment);
+
+// Turns what a person typed ("www.example.org", "ftp.host/x", a path) into a URL.
+QUrl urlFromUserInput(const QString &text);
+
+} // namespace Links

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "render/rendercontext.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+
+class ChatTemplate;
+class IHostMessage;
+class ResourceKeyTable;
+
+// A chat window's cache of display names by sender id, filled on a miss
+// from the host's getUser.
+using UserNameCache = QHash<qint64, QString>;
+
+// Filling one template section with one message.
+namespace MessageBlocks {
+
+// The CSS class of the message cell ("[class_name]"), and the selector the
+// chat window's default style sheet starts with.
+inline const QString MessageTextClass = QStringLiteral("msg_style");
+QString messageTextSelector(); // ".msg_style"
+
+// A whole message block. `live` writes the event id and the likes; `withMenu`
+// chooses the sections with the menu button. *nudgeSeen is set when the
+// block shows a nudge. An empty result means the message has no block.
+QString renderMessageBlock(const ChatTemplate &chatTemplate, const RenderContext &context,
+                           const IHostMessage *message, UserNameCache &names,
+                           ResourceKeyTable &resourceKeys, bool live, bool *nudgeSeen, bool withMenu);
+
+// The quoted message inside a reply: the placeholders up to "[message]".
+QString renderReplyBlock(const ChatTemplate &chatTemplate, const RenderContext &context,
+                         const IHostMessage *message, UserNameCache &names,
+                         ResourceKeyTable &resourceKeys, bool *nudgeSeen);
+
+// Message times are yyyyMMddhhmmss numbers in UTC.
+QDateTime messageTimeToDateTime(qint64 stamp);
+// Whether two stamps differ in their yyyyMMdd part: a date separator goes between them.
+bool isDifferentDay(qint64 first, qint64 second);
+
+} // namespace MessageBlocks

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// A chat window's two-way table between attachment addresses and the keys
+// that name their document resources ("R" + local time + "_" + counter).
+// One per history view, living as long as the window, so a re-rendered
+// history finds the same resources under the same names.
+class ResourceKeyTable
+{
+public:
+    // What the icon of a key shows; the chat window repaints and handles
+    // clicks by these sets.
+    enum class IconState {
+        Placeholder = 1,      // picture not available yet
+        Broken = 2,           // picture failed
+        DownloadOffered = 3,  // file icon with the download overlay
+        Transferring = 4,     // upload or download running (hourglass)
+    };
+
+    ResourceKeyTable() = default;
+
+    // The key of an address, created on first use.
+    QString resourceKeyFor(const QString &address);
+    // The key, or empty when the address has none yet.
+    QString keyOf(const QString &address) const;
+    // The address of a key, or empty.
+    QString addressForKey(const QString &key) const;
+    bool containsKey(const QString &key) const;
+    int size() const { return m_keyByAddress.size(); }
+
+    void setIconState(const QString &key, IconState state);
+    void clearIconState(const QString &key);
+    bool hasIconState(const QString &key, IconState state) const;
+    // Keys in that state, sorted.
+    QStringList keysInState(IconState state) const;
+
+    // A new key: "R%1_%2", %1 the local time as yyyyMMddhhmmss, %2 a
+    // process-wide 16-bit counter with at least four digits.
+    static QString newKey();
+
+private:
+    QHash<QString, QString> m_keyByAddress;
+    QHash<QString, QString> m_addressByKey;
+    QSet<QString> m_states[4];
+};
