@@ -1,0 +1,387 @@
+#include "lib_kelvan/threadmanager.h"
+
+#include <QtTest>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+
+using kelvan::IThreadManager;
+using kelvan::ThreadManager;
+
+namespace {
+
+// A manager as the host would supply it: it counts its own destruction and
+// the registrations it receives, and otherwise behaves like the library's.
+class CountingManager final : public IThreadManager
+{
+public:
+    explicit CountingManager(int *destroyed) : m_destroyed(destroyed) {}
+    ~CountingManager() override { ++*m_destroyed; }
+
+    bool registerThread(std::uint64_t threadId, const char *name) override
+    {
+        ++registerCalls;
+        return m_inner.registerThread(threadId, name);
+    }
+    void unregisterThread(std::uint64_t threadId) override { m_inner.unregisterThread(threadId); }
+    int threadCount() const override { return m_inner.threadCount(); }
+    std::uint64_t threadIdAt(int index) const override { return m_inner.threadIdAt(index); }
+    const char *threadNameAt(int index) const override { return m_inner.threadNameAt(index); }
+    void setThreadData(std::uint64_t threadId, void *data) override { m_inner.setThreadData(threadId, data); }
+    void *threadData(std::uint64_t threadId) const override { return m_inner.threadData(threadId); }
+
+    int registerCalls = 0;
+
+private:
+    int *m_destroyed;
+    ThreadManager m_inner;
+};
+
+// Lets a group of threads hold their state until the main thread has looked.
+class Gate
+{
+public:
+    explicit Gate(int expected) : m_expected(expected) {}
+    void arriveAndWait()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        ++m_arrived;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_open; });
+    }
+    void waitForAll()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_arrived == m_expected; });
+    }
+    void open()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_expected;
+    int m_arrived = 0;
+    bool m_open = false;
+};
+
+struct Snapshot
+{
+    std::vector<std::uint64_t> ids;
+    std::vector<QByteArray> names;
+};
+
+Snapshot snapshot(const IThreadManager &m)
+{
+    Snapshot s;
+    for (int i = 0; i < m.threadCount(); ++i) {
+        s.ids.push_back(m.threadIdAt(i));
+        s.names.emplace_back(m.threadNameAt(i));
+    }
+    return s;
+}
+
+} // namespace
+
+// The functions after `threadIdsAreStableAndUnique` walk the library-wide
+// manager through one life: its own manager, a first host manager, a second
+// one. They run in declaration order and build on each other.
+class TstThreadManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void registrationOrder();
+    void duplicateRegistrationRefused();
+    void dataPerThread();
+    void outOfRangeIndexes();
+    void concurrentRegistrationsOnOneManager();
+    void threadIdsAreStableAndUnique();
+
+    void ownManagerUntilAdoption();
+    void adoptionCarriesThreadsInOrder();
+    void adoptingNullChangesNothing();
+    void adoptingSameManagerTwiceChangesNothing();
+    void externalManagerNeverDeleted();
+    void registrationFromSeveralThreads();
+    void cleanupTestCase();
+
+private:
+    int m_firstDestroyed = 0;
+    int m_secondDestroyed = 0;
+    // Deliberately plain pointers: the library must never delete them, and
+    // cleanupTestCase checks that before releasing them.
+    CountingManager *m_first = nullptr;
+    CountingManager *m_second = nullptr;
+    std::unique_ptr<kelvan::ThreadRegistration> m_mainRegistration;
+    int m_loaderData = 0;
+    int m_hostData = 0;
+};
+
+void TstThreadManager::registrationOrder()
+{
+    ThreadManager m;
+    QVERIFY(m.registerThread(30, "gui"));
+    QVERIFY(m.registerThread(10, "loader"));
+    QVERIFY(m.registerThread(20, "log"));
+    QCOMPARE(m.threadCount(), 3);
+    QCOMPARE(m.threadIdAt(0), std::uint64_t(30));
+    QCOMPARE(m.threadIdAt(1), std::uint64_t(10));
+    QCOMPARE(m.threadIdAt(2), std::uint64_t(20));
+    QCOMPARE(QByteArray(m.threadNameAt(1)), QByteArray("loader"));
+
+    m.unregisterThread(10);
+    QCOMPARE(m.threadCount(), 2);
+    QCOMPARE(m.threadIdAt(1), std::uint64_t(20));
+    QVERIFY(m.registerThread(10, nullptr));
+    QCOMPARE(m.threadIdAt(2), std::uint64_t(10));
+    QCOMPARE(QByteArray(m.threadNameAt(2)), QByteArray(""));
+}
+
+void TstThreadManager::duplicateRegistrationRefused()
+{
+    ThreadManager m;
+    QVERIFY(m.registerThread(5, "first"));
+    QVERIFY(!m.registerThread(5, "second"));
+    QCOMPARE(m.threadCount(), 1);
+    QCOMPARE(QByteArray(m.threadNameAt(0)), QByteArray("first"));
+}
+
+void TstThreadManager::dataPerThread()
+{
+    ThreadManager m;
+    int a = 0;
+    int b = 0;
+    m.registerThread(1, "a");
+    m.registerThread(2, "b");
+    QCOMPARE(m.threadData(1), nullptr);
+    m.setThreadData(1, &a);
+    m.setThreadData(2, &b);
+    QCOMPARE(m.threadData(1), static_cast<void *>(&a));
+    QCOMPARE(m.threadData(2), static_cast<void *>(&b));
+
+    m.setThreadData(3, &a);
+    QCOMPARE(m.threadData(3), nullptr);
+    QCOMPARE(m.threadCount(), 2);
+
+    m.unregisterThread(1);
+    QCOMPARE(m.threadData(1), nullptr);
+    m.registerThread(1, "a again");
+    QCOMPARE(m.threadData(1), nullptr);
+    QCOMPARE(m.threadData(2), static_cast<void *>(&b));
+}
+
+void TstThreadManager::outOfRangeIndexes()
+{
+    ThreadManager m;
+    m.registerThread(9, "only");
+    QCOMPARE(m.threadIdAt(-1), std::uint64_t(0));
+    QCOMPARE(m.threadIdAt(1), std::uint64_t(0));
+    QCOMPARE(m.threadNameAt(1), nullptr);
+    QCOMPARE(m.threadNameAt(-1), nullptr);
+}
+
+void TstThreadManager::concurrentRegistrationsOnOneManager()
+{
+    ThreadManager m;
+    constexpr int kThreads = 8;
+    constexpr int kRounds = 500;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&m, t] {
+            for (int r = 0; r < kRounds; ++r) {
+                const std::uint64_t id = std::uint64_t(t) * 100000 + std::uint64_t(r);
+                m.registerThread(id, "worker");
+                m.setThreadData(id, &m);
+                m.threadCount();
+                m.threadData(id);
+                if (r % 2)
+                    m.unregisterThread(id);
+            }
+        });
+    }
+    for (auto &t : threads)
+        t.join();
+    QCOMPARE(m.threadCount(), kThreads * kRounds / 2);
+    QCOMPARE(m.threadData(0), static_cast<void *>(&m));
+    QCOMPARE(m.threadData(1), nullptr);
+}
+
+void TstThreadManager::threadIdsAreStableAndUnique()
+{
+    QCOMPARE(kelvan::currentThreadId(), kelvan::currentThreadId());
+    QVERIFY(kelvan::currentThreadId() != 0);
+
+    constexpr int kThreads = 6;
+    Gate gate(kThreads);
+    std::mutex idsMutex;
+    std::multiset<std::uint64_t> ids;
+    bool stable = true;
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.emplace_back([&] {
+            const std::uint64_t id = kelvan::currentThreadId();
+            {
+                std::lock_guard<std::mutex> lock(idsMutex);
+                ids.insert(id);
+            }
+            gate.arriveAndWait(); // all alive at once, so ids cannot be reused
+            std::lock_guard<std::mutex> lock(idsMutex);
+            stable = stable && kelvan::currentThreadId() == id;
+        });
+    }
+    gate.waitForAll();
+    gate.open();
+    for (auto &t : threads)
+        t.join();
+    QVERIFY(stable);
+    ids.insert(kelvan::currentThreadId());
+    QCOMPARE(std::set<std::uint64_t>(ids.begin(), ids.end()).size(), size_t(kThreads + 1));
+}
+
+void TstThreadManager::ownManagerUntilAdoption()
+{
+    QVERIFY(!kelvan::threadManagerIsExternal());
+    IThreadManager &own = kelvan::threadManager();
+    QCOMPARE(&kelvan::threadManager(), &own);
+
+    m_mainRegistration = std::make_unique<kelvan::ThreadRegistration>("main");
+    QVERIFY(own.registerThread(1001, "loader"));
+    own.setThreadData(1001, &m_loaderData);
+    QVERIFY(own.registerThread(1002, "log"));
+    QCOMPARE(own.threadCount(), 3);
+    QCOMPARE(own.threadIdAt(0), kelvan::currentThreadId());
+    QCOMPARE(QByteArray(own.threadNameAt(0)), QByteArray("main"));
+
+    // A second registration of the same thread is refused and, when it ends,
+    // leaves the first one in place.
+    { kelvan::ThreadRegistration again("main again"); }
+    QCOMPARE(own.threadCount(), 3);
+    QCOMPARE(own.threadIdAt(0), kelvan::currentThreadId());
+}
+
+void TstThreadManager::adoptionCarriesThreadsInOrder()
+{
+    m_first = new CountingManager(&m_firstDestroyed);
+    // The host registered its own thread, and knows the log thread by
+    // another name: its record stays.
+    m_first->registerThread(7, "host gui");
+    m_first->setThreadData(7, &m_hostData);
+    m_first->registerThread(1002, "host log");
+
+    QVERIFY(kelvan::adoptThreadManager(m_first));
+    QVERIFY(kelvan::threadManagerIsExternal());
+    QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_first));
+
+    const Snapshot s = snapshot(*m_first);
+    const std::vector<std::uint64_t> ids{7, 1002, kelvan::currentThreadId(), 1001};
+    const std::vector<QByteArray> names{"host gui", "host log", "main", "loader"};
+    QCOMPARE(s.ids, ids);
+    QCOMPARE(s.names, names);
+    QCOMPARE(m_first->threadData(1001), static_cast<void *>(&m_loaderData));
+    QCOMPARE(m_first->threadData(7), static_cast<void *>(&m_hostData));
+    QCOMPARE(m_firstDestroyed, 0);
+}
+
+void TstThreadManager::adoptingNullChangesNothing()
+{
+    QVERIFY(m_first);
+    const Snapshot before = snapshot(*m_first);
+    QVERIFY(!kelvan::adoptThreadManager(nullptr));
+    QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_first));
+    QVERIFY(kelvan::threadManagerIsExternal());
+    QCOMPARE(snapshot(*m_first).ids, before.ids);
+}
+
+void TstThreadManager::adoptingSameManagerTwiceChangesNothing()
+{
+    QVERIFY(m_first);
+    const Snapshot before = snapshot(*m_first);
+    const int calls = m_first->registerCalls;
+    QVERIFY(!kelvan::adoptThreadManager(m_first));
+    QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_first));
+    QCOMPARE(m_first->registerCalls, calls);
+    QCOMPARE(snapshot(*m_first).ids, before.ids);
+    QCOMPARE(m_firstDestroyed, 0);
+}
+
+void TstThreadManager::externalManagerNeverDeleted()
+{
+    QVERIFY(m_first);
+    m_second = new CountingManager(&m_secondDestroyed);
+    QVERIFY(kelvan::adoptThreadManager(m_second));
+    QCOMPARE(m_firstDestroyed, 0);
+    QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_second));
+    QCOMPARE(snapshot(*m_second).ids, snapshot(*m_first).ids);
+    QCOMPARE(snapshot(*m_second).names, snapshot(*m_first).names);
+    QCOMPARE(m_second->threadData(1001), static_cast<void *>(&m_loaderData));
+
+    // The main thread registered before both adoptions; it leaves the
+    // manager that is current now, and the first one is not touched.
+    const int firstCount = m_first->threadCount();
+    m_mainRegistration.reset();
+    QCOMPARE(m_second->threadCount(), firstCount - 1);
+    QCOMPARE(m_second->threadData(kelvan::currentThreadId()), nullptr);
+    QCOMPARE(m_second->threadIdAt(2), std::uint64_t(1001));
+    QCOMPARE(m_first->threadCount(), firstCount);
+}
+
+void TstThreadManager::registrationFromSeveralThreads()
+{
+    QVERIFY(m_second);
+    IThreadManager &m = kelvan::threadManager();
+    const int base = m.threadCount();
+    constexpr int kThreads = 8;
+    Gate gate(kThreads);
+    std::vector<int> cells(kThreads, 0);
+    std::vector<std::uint64_t> ids(kThreads, 0);
+    std::vector<char> ownDataSeen(kThreads, 0); // not vector<bool>: threads write neighbouring flags
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.emplace_back([&, i] {
+            const std::string name = "worker " + std::to_string(i);
+            kelvan::ThreadRegistration registration(name.c_str());
+            ids[size_t(i)] = kelvan::currentThreadId();
+            kelvan::threadManager().setThreadData(ids[size_t(i)], &cells[size_t(i)]);
+            ownDataSeen[size_t(i)] = kelvan::threadManager().threadData(ids[size_t(i)]) == &cells[size_t(i)];
+            gate.arriveAndWait();
+        });
+    }
+    gate.waitForAll();
+    QCOMPARE(m.threadCount(), base + kThreads);
+    std::set<QByteArray> names;
+    for (int i = base; i < m.threadCount(); ++i)
+        names.insert(QByteArray(m.threadNameAt(i)));
+    QCOMPARE(int(names.size()), kThreads);
+    QVERIFY(names.count("worker 0") && names.count("worker 7"));
+    for (int i = 0; i < kThreads; ++i)
+        QCOMPARE(m.threadData(ids[size_t(i)]), static_cast<void *>(&cells[size_t(i)]));
+    gate.open();
+    for (auto &t : threads)
+        t.join();
+    QCOMPARE(m.threadCount(), base);
+    for (int i = 0; i < kThreads; ++i)
+        QVERIFY2(ownDataSeen[size_t(i)], qPrintable(QStringLiteral("worker %1").arg(i)));
+}
+
+void TstThreadManager::cleanupTestCase()
+{
+    QCOMPARE(m_firstDestroyed, 0);
+    QCOMPARE(m_secondDestroyed, 0);
+    // The library still points at the second manager; nothing uses it after
+    // this, and the first one has been replaced, so both can go.
+    delete m_first;
+    delete m_second;
+    QCOMPARE(m_firstDestroyed, 1);
+}
+
+QTEST_GUILESS_MAIN(TstThreadManager)
+#include "tst_threadmanager.moc"
