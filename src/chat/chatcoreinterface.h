@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class ChatManager;
+class IHostServices;
+class SettingsManager;
+
+// What conversations need from the chat core object (Chat, one per
+// library): the host service objects, the one path by which chat messages
+// leave, the sounds, the settings and the own id for session keys. Chat
+// implements it; keeping it abstract lets the conversation logic live below
+// the plug-in frame without a dependency cycle.
+class ChatCoreInterface
+{
+public:
+    virtual ~ChatCoreInterface() = default;
+
+    // The text chat plug-in's host service object; null before initialize.
+    virtual IHostServices *hostServices() const = 0;
+    // The rooms plug-in's host service object; null while the rooms plug-in
+    // is not initialised.
+    virtual IHostServices *roomsHostServices() const = 0;
+
+    // Sends message markup, split into its picture parts, to the recipients
+    // (a room once, to the room id). `sessionKey` may be empty.
+    virtual void sendInstantMessage(const QByteArray &sessionKey, const QList<QByteArray> &recipientIds,
+                                    const QString &markup) = 0;
+    virtual void playMessageSound() = 0;
+    virtual void playNudgeSound() = 0;
+
+    // The per-user settings; null while none are loaded.
+    virtual SettingsManager *settings() const = 0;
+    // The own account's id; empty while the host has not told it.
+    virtual QByteArray ownUserId() const = 0;
+};

@@ -1,0 +1,3 @@
+#include "chat/chatlogging.h"
+
+Q_LOGGING_CATEGORY(lcConversations, "chat.conversations", QtWarningMsg)

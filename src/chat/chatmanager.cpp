@@ -1,0 +1,410 @@
+#include "chat/chatmanager.h"
+
+#include "chat/chatcoreinterface.h"
+#include "chat/chatlogging.h"
+#include "chat/chatsession.h"
+#include "chat/chatwindowfactory.h"
+#include "chat/controlrecord.h"
+#include "lib_kelvan/clock.h"
+#include "plugin/records/userobj.h"
+#include "settings/settingsmanager.h"
+
+#include <sdk/ihostservices.h>
+#include <sdk/iuser.h>
+
+namespace {
+
+// Real keys are a few dozen bytes (own id, time stamp, counter). A longer
+// key in a record from a peer is not one of ours and is not stored.
+constexpr int MaxSessionKeyBytes = 1024;
+
+QByteArray idOf(const IUser *user)
+{
+    return user && user->id() ? QByteArray(user->id()) : QByteArray();
+}
+
+bool isRoomRecord(const IUser *user)
+{
+    return user && user->type() == 1;
+}
+
+} // namespace
+
+ChatManager::ChatManager(ChatCoreInterface *core)
+    : m_core(core)
+{
+}
+
+ChatManager::~ChatManager()
+{
+    closeAll();
+}
+
+// --- Lookups -----------------------------------------------------------------
+
+template <typename Match>
+ChatSession *ChatManager::findFirst(Match match) const
+{
+    QMutexLocker locker(&m_listLock);
+    ++m_readers;
+    ChatSession *found = nullptr;
+    for (ChatSession *session : m_sessions) {
+        if (!m_pendingRemovals.contains(session) && match(session)) {
+            found = session;
+            break;
+        }
+    }
+    --m_readers;
+    return found;
+}
+
+ChatSession *ChatManager::findBySessionKey(const QByteArray &key) const
+{
+    if (key.isEmpty())
+        return nullptr;
+    return findFirst([&](const ChatSession *session) { return session->sessionKey() == key; });
+}
+
+ChatSession *ChatManager::findByPeer(const QByteArray &userId) const
+{
+    if (userId.isEmpty())
+        return nullptr;
+    return findFirst([&](const ChatSession *session) { return !session->isRoom() && session->hasParticipant(userId); });
+}
+
+ChatSession *ChatManager::findRoom(const QByteArray &roomId) const
+{
+    if (roomId.isEmpty())
+        return nullptr;
+    return findFirst([&](const ChatSession *session) { return session->firstParticipantIs(roomId, true); });
+}
+
+ChatSession *ChatManager::findByFirstParticipant(const QByteArray &id) const
+{
+    if (id.isEmpty())
+        return nullptr;
+    return findFirst([&](const ChatSession *session) { return session->firstParticipantId() == id; });
+}
+
+int ChatManager::count() const
+{
+    QMutexLocker locker(&m_listLock);
+    return m_sessions.size();
+}
+
+ChatSession *ChatManager::at(int index) const
+{
+    QMutexLocker locker(&m_listLock);
+    return index >= 0 && index < m_sessions.size() ? m_sessions.at(index) : nullptr;
+}
+
+// --- Registration ----------------------------------------------------------
+
+void ChatManager::add(ChatSession *session)
+{
+    if (!session)
+        return;
+    QMutexLocker locker(&m_listLock);
+    if (!m_sessions.contains(session))
+        m_sessions.append(session);
+}
+
+void ChatManager::remove(ChatSession *session)
+{
+    if (!session)
+        return;
+    {
+        QMutexLocker locker(&m_listLock);
+        if (!m_sessions.contains(session))
+            return;
+        // Holding the (recursive) lock with readers inside means this thread
+        // is in a scan that is iterating the list right now.
+        if (m_readers.load() > 0) {
+            if (!m_pendingRemovals.contains(session))
+                m_pendingRemovals.append(session);
+            return;
+        }
+        m_sessions.removeOne(session);
+    }
+    // Outside the lock: destroying closes a window, which may look things up.
+    destroySession(session);
+}
+
+void ChatManager::finishScan()
+{
+    QList<ChatSession *> removals;
+    {
+        QMutexLocker locker(&m_listLock);
+        if (m_readers.load() > 0 || m_pendingRemovals.isEmpty())
+            return;
+        removals.swap(m_pendingRemovals);
+    }
+    for (ChatSession *session : removals)
+        remove(session);
+}
+
+void ChatManager::closeAll()
+{
+    QList<ChatSession *> sessions;
+    {
+        QMutexLocker locker(&m_listLock);
+        sessions.swap(m_sessions);
+        m_pendingRemovals.clear();
+    }
+    for (ChatSession *session : sessions)
+        destroySession(session);
+    if (ChatWindowFactory *factory = ChatWindowFactory::instance())
+        factory->closeTabbedWindow();
+}
+
+void ChatManager::destroySession(ChatSession *session)
+{
+    delete session;
+}
+
+QByteArray ChatManager::newSessionKey(const IUser *user)
+{
+    if (isRoomRecord(user))
+        return idOf(user);
+    QMutexLocker locker(&m_keyLock);
+    const QByteArray ownId = m_core ? m_core->ownUserId() : QByteArray();
+    const QByteArray time = kelvan::Clock::instance().now().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1();
+    return ownId + '_' + time + '_' + QByteArray::number(m_sessionCounter++);
+}
+
+// --- Find or create ----------------------------------------------------------
+
+ChatSession *ChatManager::openChat(const IUser *user)
+{
+    ChatSession *session = findOrCreateConversation(user, QByteArray());
+    if (session)
+        session->show(false);
+    return session;
+}
+
+ChatSession *ChatManager::findConversation(const IUser *sender, const QByteArray &sessionKey) const
+{
+    if (ChatSession *session = findBySessionKey(sessionKey))
+        return session;
+    const QByteArray id = idOf(sender);
+    return isRoomRecord(sender) ? findRoom(id) : findByPeer(id);
+}
+
+ChatSession *ChatManager::findOrCreateConversation(const IUser *user, const QByteArray &sessionKey)
+{
+    if (idOf(user).isEmpty())
+        return nullptr;
+    if (ChatSession *session = findConversation(user, sessionKey))
+        return session;
+    const QByteArray key = sessionKey.isEmpty() || sessionKey.size() > MaxSessionKeyBytes ? newSessionKey(user) : sessionKey;
+    auto *session = new ChatSession(this, user, key);
+    if (session->isRoom())
+        session->prepareRoom();
+    add(session);
+    return session;
+}
+
+ChatSession *ChatManager::openById(const QByteArray &userId, const QByteArray &sessionKey)
+{
+    IHostServices *host = m_core ? m_core->hostServices() : nullptr;
+    if (!host || userId.isEmpty())
+        return nullptr;
+    UserObj user;
+    if (!host->getUser(&user, userId.constData())) {
+        user = UserObj();
+        user.setId(userId);
+        host->requestUser(&user);
+        // The host may fill the record at once; an id is all we need.
+        if (user.idBytes().isEmpty())
+            user.setId(userId);
+    }
+    return findOrCreateConversation(&user, sessionKey);
+}
+
+ChatSession *ChatManager::startMultiChat(IUser *const *users, int count, const QString &text)
+{
+    if (!users || count <= 0)
+        return nullptr;
+    QList<const IUser *> online;
+    for (int i = 0; i < count; ++i) {
+        const IUser *user = users[i];
+        if (user && !user->isOffline() && !idOf(user).isEmpty())
+            online.append(user);
+    }
+    if (online.isEmpty())
+        return nullptr;
+    auto *session = new ChatSession(this, online.first(), newSessionKey(online.first()));
+    for (int i = 1; i < online.size(); ++i)
+        session->addParticipant(online.at(i));
+    add(session);
+    if (!text.isEmpty())
+        session->sendText(text);
+    session->show(false);
+    return session;
+}
+
+// --- Control records ------------------------------------------------------------
+
+void ChatManager::onCommand(const IUser *sender, const QByteArray &text)
+{
+    if (!sender)
+        return;
+    handleCommand(sender, ControlRecord::fromText(text));
+}
+
+void ChatManager::handleCommand(const IUser *sender, const ControlRecord &record)
+{
+    if (idOf(sender).isEmpty())
+        return;
+    if (record.sessionId().size() > MaxSessionKeyBytes || record.roomId().size() > MaxSessionKeyBytes) {
+        qCWarning(lcConversations) << "control record with an oversized key ignored";
+        return;
+    }
+    switch (record.command()) {
+    case ControlRecord::Command::Writing:
+        onTyping(sender, record);
+        break;
+    case ControlRecord::Command::Nudge:
+        onNudge(sender, record);
+        break;
+    case ControlRecord::Command::NudgeDisabled:
+        onNudgeRefusal(sender, record);
+        break;
+    case ControlRecord::Command::MessageSeen: // the broadcast plug-in's
+    case ControlRecord::Command::Unknown:
+        break;
+    }
+}
+
+void ChatManager::onTyping(const IUser *sender, const ControlRecord &record)
+{
+    // A typing notice never opens a conversation.
+    if (ChatSession *session = findConversation(sender, record.sessionId()))
+        session->onTypingNotice(idOf(sender));
+}
+
+bool ChatManager::mayNotify(const QByteArray &id) const
+{
+    IHostServices *host = m_core ? m_core->hostServices() : nullptr;
+    if (!host || !host->canChatWith(id.constData()))
+        return false;
+    SettingsManager *settings = m_core->settings();
+    return !settings || settings->notificationsEnabled(QString::fromUtf8(id));
+}
+
+void ChatManager::onNudge(const IUser *sender, const ControlRecord &record)
+{
+    const QByteArray senderId = idOf(sender);
+    const QByteArray &roomId = record.roomId();
+    const QByteArray &sessionKey = record.sessionId();
+    ChatSession *session = nullptr;
+    if (!roomId.isEmpty()) {
+        if (!mayNotify(roomId))
+            return;
+        session = findRoom(roomId);
+        if (!session) {
+            IHostServices *host = m_core->hostServices();
+            UserObj room;
+            if (!host->getUser(&room, roomId.constData()))
+                return;
+            session = new ChatSession(this, &room, sessionKey.isEmpty() ? newSessionKey(&room) : sessionKey);
+            add(session);
+            session->show(true);
+        } else if (!sessionKey.isEmpty()) {
+            session->setSessionKey(sessionKey);
+        }
+    } else {
+        if (!mayNotify(senderId))
+            return;
+        session = findConversation(sender, sessionKey);
+        if (!session)
+            session = findOrCreateConversation(sender, sessionKey);
+        else if (!sessionKey.isEmpty() && session->sessionKey() != sessionKey)
+            session->setSessionKey(sessionKey);
+    }
+    if (session)
+        session->onNudgeReceived(senderId);
+}
+
+void ChatManager::onNudgeRefusal(const IUser *sender, const ControlRecord &record)
+{
+    const QByteArray &sessionKey = record.sessionId();
+    ChatSession *session = findConversation(sender, sessionKey);
+    if (!session)
+        session = findOrCreateConversation(sender, sessionKey);
+    if (!session)
+        return;
+    // An empty key would unhook the conversation from its messages.
+    if (!sessionKey.isEmpty() && session->sessionKey() != sessionKey)
+        session->setSessionKey(sessionKey);
+    session->onNudgeRefused(idOf(sender));
+}
+
+// --- IRoomsListener ---------------------------------------------------------------
+//
+// Membership, readiness, notices and member changes of rooms belong to the
+// room directory; until it takes them, those events change nothing here.
+
+void ChatManager::onRoomReady(IUser *room, int requestToken)
+{
+    Q_UNUSED(room)
+    Q_UNUSED(requestToken)
+    qCDebug(lcConversations) << "room event not handled: onRoomReady";
+}
+
+void ChatManager::onRoomJoined(const char *roomId, IUser *const *members, int count)
+{
+    Q_UNUSED(roomId)
+    Q_UNUSED(members)
+    Q_UNUSED(count)
+    qCDebug(lcConversations) << "room event not handled: onRoomJoined";
+}
+
+void ChatManager::onRoomMemberJoined(const char *roomId, IUser *member)
+{
+    Q_UNUSED(roomId)
+    Q_UNUSED(member)
+    qCDebug(lcConversations) << "room event not handled: onRoomMemberJoined";
+}
+
+void ChatManager::onRoomMembersLeft(const char *roomId, const char *const *memberIds, int count)
+{
+    Q_UNUSED(roomId)
+    Q_UNUSED(memberIds)
+    Q_UNUSED(count)
+    qCDebug(lcConversations) << "room event not handled: onRoomMembersLeft";
+}
+
+void ChatManager::onRoomUpdated(IUser *room)
+{
+    if (!room || idOf(room).isEmpty())
+        return;
+    const UserObj copy(room);
+    forEach([&](ChatSession *session) { session->onUserUpdated(&copy); });
+}
+
+void ChatManager::onRoomRemoved(const char *roomId)
+{
+    if (!roomId)
+        return;
+    if (ChatSession *session = findRoom(QByteArray(roomId)))
+        remove(session);
+}
+
+void ChatManager::onRoomNotice(const char *roomId, const char *argument)
+{
+    Q_UNUSED(roomId)
+    Q_UNUSED(argument)
+    qCDebug(lcConversations) << "room event not handled: onRoomNotice";
+}
+
+void ChatManager::onRoomMemberChanged(const char *roomId, const char *memberId, int status,
+                                      const char16_t *displayName, int flags)
+{
+    Q_UNUSED(roomId)
+    Q_UNUSED(memberId)
+    Q_UNUSED(status)
+    Q_UNUSED(displayName)
+    Q_UNUSED(flags)
+    qCDebug(lcConversations) << "room event not handled: onRoomMemberChanged";
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <sdk/iroomslistener.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QRecursiveMutex>
+#include <QString>
+
+#include <atomic>
+
+class ChatCoreInterface;
+class ChatSession;
+class ControlRecord;
+class IUser;
+
+// Owns every open conversation of the text chat and rooms plug-ins: finds
+// them by session key, peer or room, creates them on demand, fans host
+// notices out to all of them, and receives the rooms service's events.
+// One instance, a member of the chat core object.
+//
+// Threads: all changes happen on the GUI thread. Lookups may run on any
+// thread; a conversation they return is only safe to use there while the
+// caller can rule out its removal (on the GUI thread, until control returns
+// to the event loop).
+class ChatManager : public IRoomsListener
+{
+public:
+    // `core` is not owned and outlives the manager.
+    explicit ChatManager(ChatCoreInterface *core);
+    // Closes every conversation.
+    ~ChatManager() override;
+
+    ChatCoreInterface *core() const { return m_core; }
+
+    // --- Lookups: the first match in registration order, or null --------------
+
+    // Byte-for-byte key match; an empty key finds nothing.
+    ChatSession *findBySessionKey(const QByteArray &key) const;
+    // A conversation that is not a room and has a participant with that id.
+    ChatSession *findByPeer(const QByteArray &userId) const;
+    // A conversation whose first participant is a room record with that id.
+    ChatSession *findRoom(const QByteArray &roomId) const;
+    // A conversation whose first participant has that id, whatever its type.
+    ChatSession *findByFirstParticipant(const QByteArray &id) const;
+    int count() const;
+    // Null for an index out of range.
+    ChatSession *at(int index) const;
+    // Scans that are running now (raised during every fan-out).
+    int activeReaders() const { return m_readers.load(); }
+
+    // --- Registration ---------------------------------------------------------
+
+    // Takes ownership; null is ignored, and so is a conversation already
+    // registered.
+    void add(ChatSession *session);
+    // Unregisters and destroys. Removal asked for by a conversation while a
+    // fan-out is calling into conversations is carried out when that
+    // fan-out ends.
+    void remove(ChatSession *session);
+    // Destroys every conversation and lets the tabbed window go.
+    void closeAll();
+
+    // A room's key is its id; any other key is own id, "_", the local time
+    // as yyyyMMddhhmmss, "_" and a per-process counter.
+    QByteArray newSessionKey(const IUser *user);
+
+    // Calls `operation` on every conversation, in registration order, with
+    // the list locked and the reader count raised. `operation` must not add
+    // or remove conversations (removals are deferred, see remove()).
+    template <typename Operation>
+    void forEach(Operation operation);
+
+    // --- Find or create (the chat core's operations) -------------------------
+
+    // Finds or creates the conversation for the user and shows it.
+    ChatSession *openChat(const IUser *user);
+    // By key when the key finds one; else the room (sender is a room) or
+    // the one-to-one conversation with the sender.
+    ChatSession *findConversation(const IUser *sender, const QByteArray &sessionKey) const;
+    // findConversation, else a new registered conversation for a copy of the
+    // user with the given key (or a new one). Null for a null or empty user.
+    ChatSession *findOrCreateConversation(const IUser *user, const QByteArray &sessionKey);
+    // The host's record of `userId` (an unknown id is passed to the host's
+    // requestUser), then findOrCreateConversation. Null when no host.
+    ChatSession *openById(const QByteArray &userId, const QByteArray &sessionKey);
+    // A multi-user conversation with the users that are not offline, shown
+    // and given `text` as its first message. Null when every user is offline.
+    ChatSession *startMultiChat(IUser *const *users, int count, const QString &text);
+
+    // --- Control records ------------------------------------------------------
+
+    // A control text the host delivered to the text chat plug-in. WRITING,
+    // NUDGE and NUDGE_DISABLED are handled; anything else is ignored.
+    void onCommand(const IUser *sender, const QByteArray &text);
+    void handleCommand(const IUser *sender, const ControlRecord &record);
+
+    // --- IRoomsListener -----------------------------------------------------
+
+    void onRoomReady(IUser *room, int requestToken) override;
+    void onRoomJoined(const char *roomId, IUser *const *members, int count) override;
+    void onRoomMemberJoined(const char *roomId, IUser *member) override;
+    void onRoomMembersLeft(const char *roomId, const char *const *memberIds, int count) override;
+    void onRoomUpdated(IUser *room) override;
+    void onRoomRemoved(const char *roomId) override;
+    void onRoomNotice(const char *roomId, const char *argument) override;
+    void onRoomMemberChanged(const char *roomId, const char *memberId, int status,
+                             const char16_t *displayName, int flags) override;
+
+private:
+    Q_DISABLE_COPY(ChatManager)
+
+    // Scans under the list lock; the first conversation `match` accepts.
+    template <typename Match>
+    ChatSession *findFirst(Match match) const;
+    void destroySession(ChatSession *session);
+    void finishScan();
+
+    void onTyping(const IUser *sender, const ControlRecord &record);
+    void onNudge(const IUser *sender, const ControlRecord &record);
+    void onNudgeRefusal(const IUser *sender, const ControlRecord &record);
+    // Whether the host allows chatting with `id` and its notifications are on.
+    bool mayNotify(const QByteArray &id) const;
+
+    ChatCoreInterface *const m_core; // not owned
+    QList<ChatSession *> m_sessions; // owned, registration order
+    // A critical section, so a conversation called from a scan may look up
+    // others on the same thread.
+    mutable QRecursiveMutex m_listLock;
+    mutable std::atomic<int> m_readers{0};
+    QList<ChatSession *> m_pendingRemovals; // asked for during a scan
+    QMutex m_keyLock;
+    int m_sessionCounter = 0;
+};
+
+template <typename Operation>
+void ChatManager::forEach(Operation operation)
+{
+    {
+        QMutexLocker locker(&m_listLock);
+        ++m_readers;
+        // By index: a conversation may open another during the call, which
+        // appends to the list.
+        for (int i = 0; i < m_sessions.size(); ++i) {
+            ChatSession *session = m_sessions.at(i);
+            if (!m_pendingRemovals.contains(session))
+                operation(session);
+        }
+        --m_readers;
+    }
+    finishScan();
+}

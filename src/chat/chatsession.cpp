@@ -1,0 +1,542 @@
+#include "chat/chatsession.h"
+
+#include "chat/chatcoreinterface.h"
+#include "chat/chatlogging.h"
+#include "chat/chatmanager.h"
+#include "chat/chatwindowfactory.h"
+#include "chat/chatwindowinterface.h"
+#include "chat/controlrecord.h"
+#include "lib_kelvan/clock.h"
+#include "plugin/records/userobj.h"
+#include "settings/settingsmanager.h"
+
+#include <sdk/ihostmessage.h>
+#include <sdk/ihostservices.h>
+
+#include <QCoreApplication>
+
+namespace {
+
+// Marks a scan of the participant array for the reader count.
+class ReaderScope
+{
+public:
+    explicit ReaderScope(std::atomic<int> &readers) : m_readers(readers) { ++m_readers; }
+    ~ReaderScope() { --m_readers; }
+    Q_DISABLE_COPY(ReaderScope)
+
+private:
+    std::atomic<int> &m_readers;
+};
+
+} // namespace
+
+ChatSession::ChatSession(ChatManager *manager, const IUser *user, const QByteArray &sessionKey)
+    : m_manager(manager)
+    , m_sessionKey(sessionKey)
+{
+    if (user) {
+        m_isRoom = user->type() == 1;
+        m_participants.push_back(new UserObj(user));
+    }
+    // The window reads the participants while it builds itself.
+    if (ChatWindowFactory *factory = ChatWindowFactory::instance())
+        m_window.store(factory->createWindow(this));
+}
+
+ChatSession::~ChatSession()
+{
+    if (ChatWindowInterface *window = m_window.exchange(nullptr))
+        window->release();
+    QMutexLocker locker(&m_participantLock);
+    for (UserObj *participant : m_participants)
+        delete participant;
+    m_participants.clear();
+}
+
+ChatCoreInterface *ChatSession::core() const
+{
+    return m_manager ? m_manager->core() : nullptr;
+}
+
+IHostServices *ChatSession::host() const
+{
+    ChatCoreInterface *chatCore = core();
+    return chatCore ? chatCore->hostServices() : nullptr;
+}
+
+QByteArray ChatSession::sessionKey() const
+{
+    QMutexLocker locker(&m_participantLock);
+    return m_sessionKey;
+}
+
+void ChatSession::setSessionKey(const QByteArray &key)
+{
+    QMutexLocker locker(&m_participantLock);
+    m_sessionKey = key;
+}
+
+// --- Participants ------------------------------------------------------------
+
+void ChatSession::addParticipant(UserObj *record)
+{
+    if (!record)
+        return;
+    QMutexLocker locker(&m_participantLock);
+    m_participants.push_back(record);
+    // Inside the lock, so the member list never shows a record that a
+    // concurrent scan does not see.
+    if (ChatWindowInterface *window = m_window.load())
+        window->memberAdded(record);
+}
+
+void ChatSession::addParticipant(const IUser *user)
+{
+    if (user)
+        addParticipant(new UserObj(user));
+}
+
+bool ChatSession::removeParticipant(const QByteArray &id)
+{
+    UserObj *removed = nullptr;
+    {
+        QMutexLocker locker(&m_participantLock);
+        for (size_t i = 1; i < m_participants.size(); ++i) {
+            if (m_participants[i]->idBytes() == id) {
+                removed = m_participants[i];
+                m_participants.erase(m_participants.begin() + std::ptrdiff_t(i));
+                if (ChatWindowInterface *window = m_window.load())
+                    window->memberRemoved(id);
+                break;
+            }
+        }
+    }
+    delete removed;
+    return removed != nullptr;
+}
+
+UserObj *ChatSession::findParticipant(const QByteArray &id) const
+{
+    QMutexLocker locker(&m_participantLock);
+    ReaderScope reading(m_readers);
+    for (UserObj *participant : m_participants) {
+        if (participant->idBytes() == id)
+            return participant;
+    }
+    return nullptr;
+}
+
+UserObj *ChatSession::firstParticipant() const
+{
+    QMutexLocker locker(&m_participantLock);
+    return m_participants.empty() ? nullptr : m_participants.front();
+}
+
+bool ChatSession::hasParticipant(const QByteArray &id) const
+{
+    return findParticipant(id) != nullptr;
+}
+
+QByteArray ChatSession::firstParticipantId() const
+{
+    QMutexLocker locker(&m_participantLock);
+    return m_participants.empty() ? QByteArray() : m_participants.front()->idBytes();
+}
+
+QList<QByteArray> ChatSession::participantIds() const
+{
+    QMutexLocker locker(&m_participantLock);
+    ReaderScope reading(m_readers);
+    QList<QByteArray> ids;
+    ids.reserve(int(m_participants.size()));
+    for (const UserObj *participant : m_participants)
+        ids.append(participant->idBytes());
+    return ids;
+}
+
+int ChatSession::participantCount() const
+{
+    QMutexLocker locker(&m_participantLock);
+    return int(m_participants.size());
+}
+
+bool ChatSession::firstParticipantIs(const QByteArray &id, bool room) const
+{
+    QMutexLocker locker(&m_participantLock);
+    if (m_participants.empty())
+        return false;
+    const UserObj *first = m_participants.front();
+    return first->isRoom() == room && first->idBytes() == id;
+}
+
+bool ChatSession::notificationsEnabled() const
+{
+    ChatCoreInterface *chatCore = core();
+    SettingsManager *settings = chatCore ? chatCore->settings() : nullptr;
+    return !settings || settings->notificationsEnabled(QString::fromUtf8(peerId()));
+}
+
+// --- Sending -------------------------------------------------------------------
+
+void ChatSession::sendText(const QString &markup)
+{
+    if (ChatCoreInterface *chatCore = core())
+        chatCore->sendInstantMessage(sessionKey(), participantIds(), markup);
+}
+
+void ChatSession::sendControl(const QByteArray &recordText, const QList<QByteArray> &recipients)
+{
+    IHostServices *services = host();
+    if (!services)
+        return;
+    for (const QByteArray &recipient : recipients) {
+        if (!recipient.isEmpty())
+            services->sendControl(recipient.constData(), recordText.constData());
+    }
+}
+
+void ChatSession::sendTyping()
+{
+    const QByteArray roomId = m_isRoom ? firstParticipantId() : QByteArray();
+    const QByteArray text = ControlRecord(ControlRecord::Command::Writing, sessionKey(), roomId).toText();
+    // A room relays to its members itself.
+    sendControl(text, m_isRoom ? QList<QByteArray>{roomId} : participantIds());
+}
+
+void ChatSession::sendNudge()
+{
+    const QByteArray peer = firstParticipantId();
+    if (peer.isEmpty())
+        return;
+    ChatCoreInterface *chatCore = core();
+    if (chatCore)
+        chatCore->playNudgeSound();
+    if (IHostServices *services = host())
+        services->sendInstantMessage(sessionKey().constData(), peer.constData(), "[nudge]");
+}
+
+void ChatSession::sendNudgeRefusal(const QByteArray &userId)
+{
+    if (userId.isEmpty())
+        return;
+    const QByteArray roomId = m_isRoom ? firstParticipantId() : QByteArray();
+    sendControl(ControlRecord(ControlRecord::Command::NudgeDisabled, sessionKey(), roomId).toText(), {userId});
+}
+
+void ChatSession::markSeen()
+{
+    const QByteArray peer = firstParticipantId();
+    IHostServices *services = host();
+    if (services && !peer.isEmpty())
+        services->markSeen(peer.constData());
+}
+
+// --- Receiving -----------------------------------------------------------------
+
+void ChatSession::onMessage(IHostMessage *message)
+{
+    ChatWindowInterface *window = m_window.load();
+    if (message && window)
+        window->onNewMessage(message);
+}
+
+void ChatSession::onTypingNotice(const QByteArray &senderId)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->showTypingNotice(senderId);
+}
+
+void ChatSession::onNudgeReceived(const QByteArray &senderId)
+{
+    ChatCoreInterface *chatCore = core();
+    SettingsManager *settings = chatCore ? chatCore->settings() : nullptr;
+    if (settings && !settings->allowReceiveNudge()) {
+        sendNudgeRefusal(senderId);
+        return;
+    }
+    const QByteArray notificationId = m_isRoom ? firstParticipantId() : senderId;
+    if (settings && !settings->notificationsEnabled(QString::fromUtf8(notificationId)))
+        return;
+    if (chatCore)
+        chatCore->playNudgeSound();
+    ChatWindowInterface *window = m_window.load();
+    if (!window)
+        return;
+    if (window->isWindowHidden() && settings && settings->tabbedChat() && !m_inTabbedWindow)
+        m_inTabbedWindow = window->attachToTabbedWindow();
+    window->onNudgeReceived(senderId);
+}
+
+void ChatSession::onNudgeRefused(const QByteArray &senderId)
+{
+    const UserObj *participant = findParticipant(senderId);
+    if (!participant)
+        return;
+    const QString text = QCoreApplication::translate("ChatSession", "%1 has disabled nudges. Your nudge was not received.")
+                             .arg(participant->displayNameString());
+    bool numeric = false;
+    const qint64 peer = firstParticipantId().toLongLong(&numeric);
+    if (!numeric) {
+        qCWarning(lcConversations) << "nudge refusal for a peer id that is not a number:" << firstParticipantId();
+        return;
+    }
+    IHostServices *services = host();
+    if (!services)
+        return;
+    IMessageObject *message = services->createMessage();
+    if (!message)
+        return;
+    message->setPeerId(peer);
+    message->setTime(kelvan::Clock::instance().now().toSecsSinceEpoch());
+    message->setKind(IHostMessage::KindNotice);
+    message->setBody(text.toUtf8().constData());
+    message->setFlag(0);
+    services->postMessage(message);
+    services->releaseMessage(message);
+}
+
+// --- Window ----------------------------------------------------------------------
+
+void ChatSession::show(bool background)
+{
+    ChatWindowInterface *window = m_window.load();
+    if (!window)
+        return;
+    ChatCoreInterface *chatCore = core();
+    SettingsManager *settings = chatCore ? chatCore->settings() : nullptr;
+    if (settings && settings->tabbedChat() && window->isWindowHidden() && !m_inTabbedWindow) {
+        if (window->attachToTabbedWindow()) {
+            m_inTabbedWindow = true;
+            return;
+        }
+    }
+    window->showWindow(background);
+}
+
+void ChatSession::windowClosed()
+{
+    m_window.store(nullptr);
+    m_inTabbedWindow = false;
+}
+
+void ChatSession::appendHtml(const QString &html)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->appendHtml(html);
+}
+
+void ChatSession::loadHistory()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->loadHistory();
+}
+
+void ChatSession::raiseAlerts(qint64 eventId)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->raiseAlerts(eventId);
+}
+
+void ChatSession::updateTitle()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->updateTitle();
+}
+
+void ChatSession::prepareRoom()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->prepareRoom();
+}
+
+void ChatSession::enableInput()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->enableInput();
+}
+
+void ChatSession::disableInput()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->disableInput();
+}
+
+void ChatSession::onRoomNotice(const QByteArray &argument)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onRoomNotice(argument);
+}
+
+void ChatSession::onUserPresence(const QByteArray &userId, int status, int value)
+{
+    {
+        QMutexLocker locker(&m_participantLock);
+        for (UserObj *participant : m_participants) {
+            if (participant->idBytes() == userId)
+                participant->setStatus(status);
+        }
+    }
+    if (ChatWindowInterface *window = m_window.load())
+        window->onUserPresence(userId, status, value);
+}
+
+void ChatSession::onUserStatusText(const QByteArray &userId, const QString &statusText)
+{
+    {
+        QMutexLocker locker(&m_participantLock);
+        for (UserObj *participant : m_participants) {
+            if (participant->idBytes() == userId)
+                participant->setStatusMessage(statusText);
+        }
+    }
+    if (ChatWindowInterface *window = m_window.load())
+        window->onUserStatusText(userId, statusText);
+}
+
+void ChatSession::onUserChanged(const QByteArray &userId)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onUserChanged(userId);
+}
+
+void ChatSession::onUserUpdated(const IUser *user)
+{
+    if (!user || !user->id())
+        return;
+    const QByteArray id(user->id());
+    {
+        QMutexLocker locker(&m_participantLock);
+        for (UserObj *participant : m_participants) {
+            if (participant->idBytes() == id) {
+                const int type = participant->type();
+                participant->assign(user);
+                // A record never changes between contact and room here.
+                participant->setType(type);
+            }
+        }
+    }
+    if (ChatWindowInterface *window = m_window.load())
+        window->onUserUpdated(id);
+}
+
+void ChatSession::onOwnUserChanged()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onOwnUserChanged();
+}
+
+void ChatSession::onOwnProfileA()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onOwnProfileA();
+}
+
+void ChatSession::onOwnProfileB()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onOwnProfileB();
+}
+
+void ChatSession::onOwnProfileC()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onOwnProfileC();
+}
+
+void ChatSession::onConnectionLost()
+{
+    {
+        QMutexLocker locker(&m_participantLock);
+        for (UserObj *participant : m_participants) {
+            participant->setStatus(0);
+            participant->setStatusMessage(QString());
+        }
+    }
+    if (ChatWindowInterface *window = m_window.load())
+        window->onConnectionLost();
+}
+
+void ChatSession::onOptionsChanged(int first, int second)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onOptionsChanged(first, second);
+}
+
+void ChatSession::onHostNumberChanged(bool isZero)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onHostNumberChanged(isZero);
+}
+
+void ChatSession::refresh()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->refresh();
+}
+
+void ChatSession::refreshPluginButtons()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->refreshPluginButtons();
+}
+
+void ChatSession::notifyUserWindow()
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->notifyUserWindow();
+}
+
+void ChatSession::onFileTransferChanged(const QByteArray &transferKey, int code)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onFileTransferChanged(transferKey, code);
+}
+
+void ChatSession::onPictureTransferChanged(const QByteArray &transferKey, int code)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onPictureTransferChanged(transferKey, code);
+}
+
+void ChatSession::redrawPicture(const QByteArray &transferKey, int code)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->redrawPicture(transferKey, code);
+}
+
+void ChatSession::onConversationEvent(int code, const QList<qint64> &values)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->onConversationEvent(code, values);
+}
+
+void ChatSession::uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->uploadDetails(transferKey, details, code);
+}
+
+void ChatSession::uploadRemoved(const QByteArray &transferKey)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->uploadRemoved(transferKey);
+}
+
+void ChatSession::uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->uploadResult(transferKey, code, values);
+}
+
+void ChatSession::uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->uploadProgress(transferKey, uploaded, total);
+}
+
+void ChatSession::uploadFinished(const QByteArray &transferKey)
+{
+    if (ChatWindowInterface *window = m_window.load())
+        window->uploadFinished(transferKey);
+}
