@@ -3,6 +3,7 @@
 #include "plugin/records/customstatus.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -12,6 +13,9 @@
 #include <QTimer>
 
 class ICustomStatus;
+namespace kelvan {
+class Element;
+}
 
 // Every per-user preference of the chat library and the seven files in the
 // settings folder that keep them. One instance lives in the shared-resources
@@ -96,6 +100,11 @@ public:
     // `interfaceLanguage` (such as "de") supplies the spell language when
     // config.ini names none ("de" gives "de_DE").
     void load(const QString &settingsFolder, const QString &interfaceLanguage);
+    // Reads the same files from contents already in memory, keyed by file
+    // name (an absent name counts as a missing file). No folder is set, so
+    // nothing is written until the next load(); for tools that inspect a
+    // user's settings and for the fuzzer.
+    void loadFromMemory(const QHash<QString, QByteArray> &files, const QString &interfaceLanguage);
     QString settingsFolder() const { return m_settingsFolder; }
     QString interfaceLanguage() const { return m_interfaceLanguage; }
 
@@ -247,6 +256,17 @@ private:
     // byte-wise order the files are written in.
     using PeerFlags = QMap<QByteArray, bool>;
 
+    enum class ReadStatus {
+        Missing,    // no such file
+        Rejected,   // present but unreadable or unparsable; set aside
+        Ok
+    };
+
+    void readAll(const QString &interfaceLanguage);
+    ReadStatus readFile(const char *fileName, QByteArray &bytes);
+    ReadStatus readTree(const char *fileName, kelvan::Element &root);
+    void setAside(const char *fileName, const QString &reason);
+    bool writeFile(const char *fileName, const QByteArray &bytes);
     bool writeConfig();
     void readConfig();
     void readQuickTexts();
@@ -260,11 +280,12 @@ private:
     void readPictureFolder();
     bool writePictureFolder();
     void storeReply(const CustomStatus &record);
-    void resetToDefaults();
     QString filePath(const char *fileName) const;
 
-    QTimer m_saveTimer;
+    QTimer m_saveTimer{this};
     QString m_settingsFolder;
+    // Set only during loadFromMemory().
+    const QHash<QString, QByteArray> *m_memoryFiles = nullptr;
     QString m_interfaceLanguage;
     QString m_pictureFolder;
     int m_quickTextBehaviour = 0;

@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the settings readers. The first byte picks which
+// of the seven files the rest of the input is; the others are absent, which
+// exercises the missing-file paths (quick-text rebuild) on every run.
+
+#include "settings/settingsmanager.h"
+
+#include "platform/screens.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const char *const kFiles[] = {
+    SettingsManager::ConfigFile,        SettingsManager::QuickTextsFile,    SettingsManager::AutoRepliesFile,
+    SettingsManager::SpellLanguagesFile, SettingsManager::AutoscrollFile,    SettingsManager::NotificationsFile,
+    SettingsManager::PictureFolderFile,
+};
+constexpr size_t kFileCount = sizeof(kFiles) / sizeof(kFiles[0]);
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    static platform::FixedScreens screens(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
+    platform::Screens::setInstance(&screens);
+    // Bad input is expected here; its warnings would drown the fuzzer's output.
+    QLoggingCategory::setFilterRules(QStringLiteral("chat.settings.warning=false"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const char *fileName = kFiles[data[0] % kFileCount];
+    QHash<QString, QByteArray> files;
+    files.insert(QString::fromLatin1(fileName),
+                 QByteArray(reinterpret_cast<const char *>(data + 1), int(size - 1)));
+
+    SettingsManager settings;
+    settings.loadFromMemory(files, QStringLiteral("de"));
+
+    // Touch what the readers produced so that a bad value is used, not just
+    // stored.
+    for (const SettingsManager::QuickText &record : settings.quickTexts())
+        SettingsManager::quickTextDisplayText(record);
+    for (const CustomStatus &reply : settings.autoReplies())
+        settings.findCustomStatusReply(reply);
+    for (int kind = 0; kind < SettingsManager::WindowKindCount; ++kind)
+        settings.windowSize(kind);
+    settings.splitterSizes(SettingsManager::Splitter::Chat);
+    settings.splitterSizes(SettingsManager::Splitter::TabbedChat);
+    settings.splitterSizes(SettingsManager::Splitter::Conference);
+    settings.textFormat().font().toString();
+    return 0;
+}
