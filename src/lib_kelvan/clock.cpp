@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include <ctime>
+
 namespace kelvan {
 
 namespace {
@@ -20,9 +22,27 @@ void Clock::setInstance(Clock *clock)
     g_installed.store(clock, std::memory_order_release);
 }
 
+Clock::Instant Clock::instant() const
+{
+    const QDateTime local = now();
+    return {local.toMSecsSinceEpoch(), local.offsetFromUtc()};
+}
+
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+Clock::Instant SystemClock::instant() const
+{
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    // The same C library time zone rules Qt applies for local time, read
+    // without Qt's per-call tzset().
+    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
+    std::tm broken{};
+    if (!localtime_r(&seconds, &broken))
+        return {ms, 0};
+    return {ms, static_cast<int>(broken.tm_gmtoff)};
 }
 
 qint64 SystemClock::tickMs() const
@@ -44,6 +64,11 @@ ManualClock::ManualClock(const QDateTime &start)
 QDateTime ManualClock::now() const
 {
     return QDateTime::fromMSecsSinceEpoch(m_epochMs.load(), Qt::OffsetFromUTC, m_offsetSeconds.load());
+}
+
+Clock::Instant ManualClock::instant() const
+{
+    return {m_epochMs.load(), m_offsetSeconds.load()};
 }
 
 qint64 ManualClock::tickMs() const

@@ -19,6 +19,17 @@ public:
     // Monotonic milliseconds for intervals; never goes back.
     virtual qint64 tickMs() const = 0;
 
+    // The instant now() stands for, without building a QDateTime. For callers
+    // that read the time on every call (each log line): the system clock's
+    // now() costs microseconds because Qt consults the time zone database.
+    struct Instant
+    {
+        qint64 epochMs = 0;    // milliseconds since 1970-01-01T00:00:00Z
+        int offsetSeconds = 0; // local time minus UTC
+    };
+    // The default derives it from now().
+    virtual Instant instant() const;
+
     static Clock &instance();
     // Installs a clock (not owned); null restores the system clock.
     static void setInstance(Clock *clock);
@@ -29,6 +40,7 @@ class SystemClock final : public Clock
 public:
     QDateTime now() const override;
     qint64 tickMs() const override;
+    Instant instant() const override;
 };
 
 // A clock that moves only when told to. Thread-safe: the log worker reads it
@@ -40,6 +52,7 @@ public:
 
     QDateTime now() const override;
     qint64 tickMs() const override;
+    Instant instant() const override;
 
     void setNow(const QDateTime &now);
     void advance(qint64 ms);
