@@ -1,0 +1,3 @@
+#include "spell/spelllog.h"
+
+Q_LOGGING_CATEGORY(lcSpell, "chat.spell", QtInfoMsg)

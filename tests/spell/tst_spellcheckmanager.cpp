@@ -1,0 +1,465 @@
+#include "lib_kelvan/threadmanager.h"
+#include "spell/loadspellerthread.h"
+#include "spell/spellcheckmanager.h"
+#include "spelltestfiles.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A requester as the chat windows are: two slots the manager calls by name.
+// Calls go to a log that outlives the requester, so a call made after its
+// destruction would show.
+class Requester : public QObject
+{
+    Q_OBJECT
+
+public:
+    Requester(QStringList *log, const QString &name)
+        : m_log(log)
+        , m_name(name)
+    {
+    }
+
+public Q_SLOTS:
+    void onSpellerChanged(QString bcp47Name) { m_log->append(m_name + QStringLiteral(" changed ") + bcp47Name); }
+    void onSpellerNotLoaded() { m_log->append(m_name + QStringLiteral(" not loaded")); }
+
+private:
+    QStringList *m_log;
+    QString m_name;
+};
+
+bool loaderRegistered()
+{
+    const kelvan::IThreadManager &threads = kelvan::threadManager();
+    for (int i = 0; i < threads.threadCount(); ++i) {
+        if (qstrcmp(threads.threadNameAt(i), LoadSpellerThread::registrationName()) == 0)
+            return true;
+    }
+    return false;
+}
+
+const QString RealDictionaries = QStringLiteral("/usr/share/hunspell/");
+
+} // namespace
+
+class tst_SpellCheckManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void availableLanguagesIgnoreCase();
+    void twoRequestersOneLoad();
+    void requesterDestroyedWhileLoading();
+    void deferredRequesterDestroyedBeforeHandled();
+    void loadedLanguageAnsweredAtOnce();
+    void laterWishReplacesEarlier();
+    void requestBeforeLoaderReady();
+    void missingDicNotLoadedThenRetried();
+    void unusableDictionaryNotLoaded_data();
+    void unusableDictionaryNotLoaded();
+    void invalidCodeAnsweredNotLoaded();
+    void earlyLoad_data();
+    void earlyLoad();
+    void checkAndSuggestWithoutDictionary();
+    void checkWords_data();
+    void checkWords();
+    void suggestions();
+    void latin1Dictionary_data();
+    void latin1Dictionary();
+    void realEnglishDictionary();
+    void destructionWhileLoading_data();
+    void destructionWhileLoading();
+    void loaderRegisteredWithThreadManager();
+
+private:
+    std::unique_ptr<SpellCheckManager> startedManager(SpellCheckManager::PreferenceSource preferences = {});
+    bool loadTiny(SpellCheckManager &manager);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+    QStringList m_log;
+};
+
+void tst_SpellCheckManager::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->path() + QLatin1Char('/');
+    m_log.clear();
+    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("xx"), spelltest::sampleWords()));
+    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("yy"), {QStringLiteral("other")}));
+}
+
+void tst_SpellCheckManager::cleanup()
+{
+    m_dir.reset();
+}
+
+std::unique_ptr<SpellCheckManager> tst_SpellCheckManager::startedManager(SpellCheckManager::PreferenceSource preferences)
+{
+    auto manager = std::make_unique<SpellCheckManager>(m_folder, std::move(preferences));
+    manager->startLoader();
+    return manager;
+}
+
+bool tst_SpellCheckManager::loadTiny(SpellCheckManager &manager)
+{
+    Requester requester(&m_log, QStringLiteral("loader"));
+    manager.requestLanguage(&requester, QStringLiteral("xx"), false);
+    return QTest::qWaitFor([&] { return manager.isLoaded(QStringLiteral("xx")); });
+}
+
+void tst_SpellCheckManager::availableLanguagesIgnoreCase()
+{
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("languages.txt"), "yy Why language\n"));
+    auto manager = startedManager();
+    QCOMPARE(manager->availableLanguages(),
+             (QVector<SpellLanguage>{{"yy", "Why language"}, {"xx", "xx"}}));
+    QVERIFY(manager->isAvailable(QStringLiteral("XX")));
+    QVERIFY(!manager->isAvailable(QStringLiteral("zz")));
+    QCOMPARE(manager->languageDisplayName(QStringLiteral("YY")), QStringLiteral("Why language"));
+    QCOMPARE(manager->languageDisplayName(QStringLiteral("zz")), QString());
+}
+
+void tst_SpellCheckManager::twoRequestersOneLoad()
+{
+    auto manager = startedManager();
+    QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
+    Requester first(&m_log, QStringLiteral("first"));
+    Requester second(&m_log, QStringLiteral("second"));
+    manager->requestLanguage(&first, QStringLiteral("xx"), false);
+    manager->requestLanguage(&second, QStringLiteral("xx"), true);
+
+    QTRY_COMPARE(m_log.size(), 2);
+    m_log.sort();
+    QCOMPARE(m_log, (QStringList{"first changed xx", "second changed xx"}));
+    QCOMPARE(loads.size(), 1);
+    QCOMPARE(loads.first().at(1).toString(), m_folder + QStringLiteral("xx.aff"));
+    QCOMPARE(loads.first().at(2).toString(), m_folder + QStringLiteral("xx.dic"));
+    QCOMPARE(manager->waitingCount(), 0);
+    QVERIFY(!manager->isLoading(QStringLiteral("xx")));
+}
+
+void tst_SpellCheckManager::requesterDestroyedWhileLoading()
+{
+    auto manager = startedManager();
+    auto gone = std::make_unique<Requester>(&m_log, QStringLiteral("gone"));
+    Requester witness(&m_log, QStringLiteral("witness"));
+    manager->requestLanguage(gone.get(), QStringLiteral("xx"), false);
+    manager->requestLanguage(&witness, QStringLiteral("xx"), false);
+    QCOMPARE(manager->waitingCount(), 2);
+    // The answer can only arrive through this thread's event loop, which has
+    // not run since the request.
+    gone.reset();
+    QCOMPARE(manager->waitingCount(), 1);
+
+    QTRY_COMPARE(m_log, QStringList{"witness changed xx"});
+    QCOMPARE(manager->waitingCount(), 0);
+}
+
+void tst_SpellCheckManager::deferredRequesterDestroyedBeforeHandled()
+{
+    auto manager = startedManager();
+    QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
+    auto gone = std::make_unique<Requester>(&m_log, QStringLiteral("gone"));
+    manager->requestLanguage(gone.get(), QStringLiteral("yy"), true);
+    gone.reset();
+    Requester witness(&m_log, QStringLiteral("witness"));
+    manager->requestLanguage(&witness, QStringLiteral("xx"), true);
+
+    // Queued requests are handled in order: once the witness is answered,
+    // the destroyed requester's request has been dropped.
+    QTRY_COMPARE(m_log, QStringList{"witness changed xx"});
+    QCOMPARE(loads.size(), 1);
+    QCOMPARE(loads.first().first().toString(), QStringLiteral("xx"));
+    QCOMPARE(manager->waitingCount(), 0);
+}
+
+void tst_SpellCheckManager::loadedLanguageAnsweredAtOnce()
+{
+    auto manager = startedManager();
+    QVERIFY(loadTiny(*manager));
+    QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
+    Requester now(&m_log, QStringLiteral("now"));
+    Requester later(&m_log, QStringLiteral("later"));
+
+    manager->requestLanguage(&now, QStringLiteral("xx"), false);
+    QCOMPARE(m_log, (QStringList{"loader changed xx", "now changed xx"}));
+
+    manager->requestLanguage(&later, QStringLiteral("xx"), true);
+    QCOMPARE(m_log.size(), 2);
+    QTRY_COMPARE(m_log.size(), 3);
+    QCOMPARE(m_log.last(), QStringLiteral("later changed xx"));
+    QCOMPARE(loads.size(), 0);
+    QCOMPARE(manager->waitingCount(), 0);
+}
+
+void tst_SpellCheckManager::laterWishReplacesEarlier()
+{
+    auto manager = startedManager();
+    Requester fickle(&m_log, QStringLiteral("fickle"));
+    manager->requestLanguage(&fickle, QStringLiteral("xx"), false);
+    manager->requestLanguage(&fickle, QStringLiteral("yy"), false);
+    QCOMPARE(manager->waitingCount(), 1);
+
+    QTRY_VERIFY(manager->isLoaded(QStringLiteral("xx")) && manager->isLoaded(QStringLiteral("yy")));
+    QCOMPARE(m_log, QStringList{"fickle changed yy"});
+}
+
+void tst_SpellCheckManager::requestBeforeLoaderReady()
+{
+    SpellCheckManager manager(m_folder);
+    Requester early(&m_log, QStringLiteral("early"));
+    manager.requestLanguage(&early, QStringLiteral("xx"), false);
+    QVERIFY(manager.isLoading(QStringLiteral("xx")));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_log, QStringList{});
+
+    manager.startLoader();
+    QTRY_COMPARE(m_log, QStringList{"early changed xx"});
+}
+
+void tst_SpellCheckManager::missingDicNotLoadedThenRetried()
+{
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("languages.txt"), "zz Zed\n"));
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("zz.aff"), "SET UTF-8\n"));
+    auto manager = startedManager();
+    QVERIFY(!manager->isAvailable(QStringLiteral("zz")));
+
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("zz"), false);
+    QTRY_COMPARE(m_log, QStringList{"requester not loaded"});
+    QVERIFY(!manager->isLoading(QStringLiteral("zz")));
+    QVERIFY(!manager->isLoaded(QStringLiteral("zz")));
+    QCOMPARE(manager->waitingCount(), 0);
+    QVERIFY(!manager->check(QStringLiteral("zz"), QStringLiteral("zed")));
+
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("zz.dic"), "1\nzed\n"));
+    manager->requestLanguage(&requester, QStringLiteral("zz"), false);
+    QTRY_COMPARE(m_log, (QStringList{"requester not loaded", "requester changed zz"}));
+    QVERIFY(manager->check(QStringLiteral("zz"), QStringLiteral("zed")));
+}
+
+void tst_SpellCheckManager::unusableDictionaryNotLoaded_data()
+{
+    QTest::addColumn<QByteArray>("aff");
+    QTest::addColumn<QByteArray>("dic");
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise.append(char((i * 7919 + 13) % 256));
+    QTest::newRow("garbage bytes in both files") << noise << noise.mid(100);
+    QTest::newRow("word list with no words") << QByteArray("SET UTF-8\n") << QByteArray("0\n");
+    QTest::newRow("empty word list") << QByteArray("SET UTF-8\n") << QByteArray();
+    QTest::newRow("word list without a word count") << QByteArray("SET UTF-8\n") << QByteArray("hello\nworld\n");
+    QTest::newRow("encoding Qt does not know") << QByteArray("SET X-NOPE-1\n") << QByteArray("1\nhello\n");
+}
+
+void tst_SpellCheckManager::unusableDictionaryNotLoaded()
+{
+    QFETCH(QByteArray, aff);
+    QFETCH(QByteArray, dic);
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("bad.aff"), aff));
+    QVERIFY(spelltest::writeFile(m_folder + QStringLiteral("bad.dic"), dic));
+    auto manager = startedManager();
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("bad"), false);
+    QTRY_COMPARE(m_log, QStringList{"requester not loaded"});
+    QVERIFY(!manager->isLoaded(QStringLiteral("bad")));
+}
+
+void tst_SpellCheckManager::invalidCodeAnsweredNotLoaded()
+{
+    auto manager = startedManager();
+    QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("../xx"), false);
+    manager->requestLanguage(&requester, QString(), false);
+    QCOMPARE(m_log, (QStringList{"requester not loaded", "requester not loaded"}));
+    QCOMPARE(manager->waitingCount(), 0);
+    QCOMPARE(loads.size(), 0);
+}
+
+void tst_SpellCheckManager::earlyLoad_data()
+{
+    QTest::addColumn<bool>("checkSpelling");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("expectLoad");
+    QTest::newRow("checking on loads spell_language") << true << "xx" << true;
+    QTest::newRow("checking off loads nothing") << false << "xx" << false;
+    QTest::newRow("checking on without a language loads nothing") << true << "" << false;
+}
+
+void tst_SpellCheckManager::earlyLoad()
+{
+    QFETCH(bool, checkSpelling);
+    QFETCH(QString, language);
+    QFETCH(bool, expectLoad);
+    auto manager = startedManager([=] { return SpellCheckManager::Preferences{checkSpelling, language}; });
+    QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
+    QTRY_VERIFY(manager->isLoaderReady());
+    QCOMPARE(loads.size(), expectLoad ? 1 : 0);
+    if (expectLoad)
+        QTRY_VERIFY(manager->isLoaded(language));
+}
+
+void tst_SpellCheckManager::checkAndSuggestWithoutDictionary()
+{
+    auto manager = startedManager();
+    QStringList list{QStringLiteral("stale")};
+    QVERIFY(!manager->check(QStringLiteral("xx"), QStringLiteral("hello")));
+    QCOMPARE(manager->suggest(QStringLiteral("xx"), list, QStringLiteral("helo")), 0);
+    QVERIFY(list.isEmpty());
+
+    QVERIFY(loadTiny(*manager));
+    QVERIFY(manager->check(QStringLiteral("xx"), QStringLiteral("hello")));
+    // Dictionaries are looked up by their exact code.
+    QVERIFY(!manager->check(QStringLiteral("XX"), QStringLiteral("hello")));
+    QCOMPARE(manager->suggest(QStringLiteral("XX"), list, QStringLiteral("helo")), 0);
+    QVERIFY(!manager->check(QStringLiteral("yy"), QStringLiteral("other")));
+}
+
+void tst_SpellCheckManager::checkWords_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("expected");
+    const QChar lone = QChar(0xD800);
+    QTest::newRow("known word") << "hello" << true;
+    QTest::newRow("known word with its suffix") << "windows" << true;
+    QTest::newRow("capitalised known word") << "Hello" << true;
+    QTest::newRow("non-ASCII known word") << QString::fromUtf8("grüße") << true;
+    QTest::newRow("unknown word") << "helo" << false;
+    QTest::newRow("empty word") << "" << false;
+    QTest::newRow("word over the length limit") << QString(101, QLatin1Char('a')) << false;
+    QTest::newRow("very long word") << QString(100000, QChar(0x4E00)) << false;
+    QTest::newRow("unpaired surrogate") << (QStringLiteral("hel") + lone + QStringLiteral("lo")) << false;
+    QTest::newRow("NUL inside a known word") << (QStringLiteral("hel") + QChar(0) + QStringLiteral("lo")) << false;
+    QTest::newRow("letters outside the BMP") << QString::fromUtf8("\xF0\x9D\x90\x80\xF0\x9D\x90\x81") << false;
+}
+
+void tst_SpellCheckManager::checkWords()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, expected);
+    auto manager = startedManager();
+    QVERIFY(loadTiny(*manager));
+    QCOMPARE(manager->check(QStringLiteral("xx"), word), expected);
+    QStringList list;
+    // Whatever the word, suggestions come back without a crash; rejected
+    // input gets none.
+    const int count = manager->suggest(QStringLiteral("xx"), list, word);
+    QCOMPARE(count, list.size());
+    if (word.isEmpty() || word.size() > 100)
+        QCOMPARE(count, 0);
+}
+
+void tst_SpellCheckManager::suggestions()
+{
+    auto manager = startedManager();
+    QVERIFY(loadTiny(*manager));
+    QStringList list;
+    const int count = manager->suggest(QStringLiteral("xx"), list, QStringLiteral("helo"));
+    QVERIFY2(list.contains(QStringLiteral("hello")), qPrintable(list.join(QLatin1Char(','))));
+    QCOMPARE(count, list.size());
+    manager->freeSuggestions(QStringLiteral("xx"), list, count);
+    QVERIFY(list.isEmpty());
+}
+
+void tst_SpellCheckManager::latin1Dictionary_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("accented word") << QString::fromUtf8("café") << true;
+    QTest::newRow("accented word with its suffix") << QString::fromUtf8("naïves") << true;
+    QTest::newRow("word without its accent") << "cafe" << false;
+    QTest::newRow("letters the encoding lacks") << QString::fromUtf8("кафе") << false;
+    QTest::newRow("Latin-1 letters plus one it lacks") << QString::fromUtf8("café€") << false;
+}
+
+void tst_SpellCheckManager::latin1Dictionary()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, expected);
+    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("la"),
+                                       {QString::fromUtf8("café"), QString::fromUtf8("naïve")}, "ISO8859-1"));
+    auto manager = startedManager();
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("la"), false);
+    QTRY_COMPARE(m_log, QStringList{"requester changed la"});
+    QCOMPARE(manager->check(QStringLiteral("la"), word), expected);
+
+    QStringList list;
+    manager->suggest(QStringLiteral("la"), list, QStringLiteral("cafe"));
+    QVERIFY2(list.contains(QString::fromUtf8("café")), qPrintable(list.join(QLatin1Char(','))));
+}
+
+void tst_SpellCheckManager::realEnglishDictionary()
+{
+    // CI installs hunspell-en-us; a missing file is a broken machine.
+    QVERIFY(QFile::exists(RealDictionaries + QStringLiteral("en_US.dic")));
+    SpellCheckManager manager(RealDictionaries);
+    manager.startLoader();
+    QVERIFY(manager.isAvailable(QStringLiteral("en_US")));
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager.requestLanguage(&requester, QStringLiteral("en_US"), false);
+    QTRY_COMPARE_WITH_TIMEOUT(m_log, QStringList{"requester changed en_US"}, 30000);
+
+    QVERIFY(manager.check(QStringLiteral("en_US"), QStringLiteral("dictionary")));
+    QVERIFY(manager.check(QStringLiteral("en_US"), QStringLiteral("dictionaries")));
+    QVERIFY(manager.check(QStringLiteral("en_US"), QStringLiteral("Naive")));
+    QVERIFY(!manager.check(QStringLiteral("en_US"), QStringLiteral("dictionnary")));
+    QStringList list;
+    const int count = manager.suggest(QStringLiteral("en_US"), list, QStringLiteral("dictionnary"));
+    QVERIFY(count > 0);
+    QCOMPARE(list.first(), QStringLiteral("dictionary"));
+    manager.freeSuggestions(QStringLiteral("en_US"), list, count);
+}
+
+void tst_SpellCheckManager::destructionWhileLoading_data()
+{
+    QTest::addColumn<bool>("waitForLoader");
+    QTest::newRow("destroyed before the loader thread is up") << false;
+    QTest::newRow("destroyed while the loader builds the dictionary") << true;
+}
+
+void tst_SpellCheckManager::destructionWhileLoading()
+{
+    QFETCH(bool, waitForLoader);
+    auto manager = std::make_unique<SpellCheckManager>(RealDictionaries);
+    manager->startLoader();
+    if (waitForLoader)
+        QTRY_VERIFY(manager->isLoaderReady());
+    QPointer<LoadSpellerThread> thread = manager->findChild<LoadSpellerThread *>();
+    QVERIFY(thread);
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("en_US"), false);
+    manager->requestLanguage(&requester, QStringLiteral("de_DE"), true);
+    manager.reset();
+
+    QVERIFY(!thread);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_log, QStringList{});
+    QVERIFY(!loaderRegistered());
+}
+
+void tst_SpellCheckManager::loaderRegisteredWithThreadManager()
+{
+    QVERIFY(!loaderRegistered());
+    auto manager = startedManager();
+    QTRY_VERIFY(manager->isLoaderReady());
+    QVERIFY(loaderRegistered());
+    manager.reset();
+    QVERIFY(!loaderRegistered());
+}
+
+QTEST_GUILESS_MAIN(tst_SpellCheckManager)
+#include "tst_spellcheckmanager.moc"
