@@ -1,0 +1,234 @@
+#pragma once
+
+#include "journal.h"
+#include "profile.h"
+#include "result.h"
+#include "scheduler.h"
+#include "storedmessage.h"
+
+#include "lib_kelvan/threadmanager.h"
+
+#include <QObject>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+class IHostServices;
+class IPlugin;
+class IRoomsListener;
+
+namespace hostkit {
+
+class HostEvent;
+class HostServices;
+class MessageStore;
+class Network;
+class Transfers;
+
+// The reference host: serves one profile to the plug-in objects of one
+// plug-in library. Owns the message store, the per-thread storage manager
+// handed to createPlugin, one host service object per plug-in object, the
+// simulated network and transfers, and the call journal.
+//
+// Tests that need only host services (no plug-in library):
+//     hostkit::Host host(hostkit::Profile::inMemory());
+//     IHostServices *services = host.servicesFor("chat");
+//
+// Everything runs on the thread that created the host (the GUI thread);
+// service calls from other threads are carried over to it.
+class Host : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Host(Profile profile, QObject *parent = nullptr);
+    ~Host() override;
+    Q_DISABLE_COPY(Host)
+
+    // False when the message store could not be opened (error() says why);
+    // such a host serves no plug-in.
+    bool isReady() const { return m_store != nullptr; }
+    QString error() const { return m_error; }
+
+    Profile &profile() { return m_profile; }
+    MessageStore &store() { return *m_store; }
+    Journal &journal() { return m_journal; }
+    Network &network() { return *m_network; }
+    Transfers &transfers() { return *m_transfers; }
+    Scheduler &scheduler() { return m_scheduler; }
+    kelvan::ThreadManager &threadManager() { return m_threadManager; }
+
+    // ---- plug-ins -------------------------------------------------------
+    // Loads the library (once per process; it is never unloaded), calls
+    // createPlugin with the host's thread manager and initialises the
+    // plug-in object it returns (and the further objects it registers).
+    Result loadPlugin(const QString &libraryPath);
+    // Initialises the first plug-in object again after shutdownPlugins().
+    Result initializePlugins();
+    // The further plug-in objects first (in registration order), then the
+    // first one. They are forgotten: the first object destroys them.
+    void shutdownPlugins();
+    bool pluginsInitialized() const { return m_initialized; }
+
+    IPlugin *firstPlugin() const { return m_first; }
+    // Every initialised plug-in object, the first one first.
+    QList<IPlugin *> plugins() const;
+    IPlugin *findPlugin(const QByteArray &pluginId) const;
+    // The service object of a plug-in object (null when unknown).
+    IHostServices *servicesOf(const IPlugin *plugin) const;
+    // A service object labelled `label` (a plug-in id) that no plug-in
+    // object owns yet: lets tests call host services without a library.
+    // Asking twice gives the same object.
+    IHostServices *servicesFor(const QByteArray &label);
+    IRoomsListener *roomsListener() const { return m_roomsListener; }
+
+    // ---- settings -------------------------------------------------------
+    int pageSize() const { return m_pageSize; }
+    void setPageSize(int messages);
+    QByteArray interfaceLanguage() const { return m_language; }
+    void setInterfaceLanguage(const QByteArray &code); // tells the plug-ins (setLanguage)
+    QString appName() const { return m_appName; }
+    void setAppName(const QString &name) { m_appName = name; }
+    // The installation folder the plug-in reads emoticons, dictionaries and
+    // sounds from. Unset, a temporary one is laid out on first use.
+    QString applicationFolder();
+    void setApplicationFolder(const QString &folder) { m_appFolder = folder; }
+    QString settingsFolder() const;
+    QString dataFolder() const;
+    qint64 hostNumber() const { return m_hostNumber; }
+    void setHostNumber(qint64 value); // tells the plug-ins (onHostNumberChanged)
+    // Answers of queryState (slot 4); false when not set.
+    void setStateAnswer(int query, bool answer) { m_stateAnswers[query] = answer; }
+    bool stateAnswer(int query) const { return m_stateAnswers.value(query, false); }
+    // Ids pickContacts (slot 149) answers with next; empty: the user cancels.
+    void setPickedContacts(const QByteArrayList &ids) { m_picked = ids; }
+    QByteArrayList pickedContacts() const { return m_picked; }
+    // Plug-ins whose buttons chat windows show (slots 136, 137). Unset:
+    // every plug-in object but "chat".
+    void setButtonPlugins(const QByteArrayList &ids) { m_buttonPlugins = ids; m_buttonPluginsSet = true; }
+    QList<IPlugin *> buttonPlugins() const;
+
+    // ---- the world ------------------------------------------------------
+    // A message from a peer (in a room when `room` is given): stored and
+    // delivered to every plug-in object (onMessage). A message-level
+    // command changes the message it names instead; the changed message is
+    // delivered. Returns the event id of the new or changed message, 0 when
+    // nothing was stored.
+    qint64 receiveMessage(const QByteArray &from, const QByteArray &body, const QByteArray &sessionKey = QByteArray(),
+                          const QByteArray &room = QByteArray(), const QByteArray &pluginId = "chat");
+    // A control record from a peer, to the plug-in object of that id; an
+    // empty id picks "broadcast" for MESSAGE_SEEN and "chat" otherwise.
+    void deliverControl(const QByteArray &from, const QByteArray &text, const QByteArray &pluginId = QByteArray());
+    // A numbered host event (onEvent) to the plug-in object of that id.
+    void deliverEvent(int code, const QByteArray &data, const QByteArray &pluginId = "chat");
+    void setPresence(const QByteArray &contactId, int status, const QString &statusMessage);
+    // The user opens a conversation (openChat of the "chat" object).
+    bool openChat(const QByteArray &contactId);
+    // The user triggers a plug-in's action on a contact (canExecute first).
+    bool execute(const QByteArray &pluginId, const QByteArray &contactId, int action = 2);
+    bool openConversation(const QByteArray &userId, const QByteArray &sessionKey);
+
+    // Messages the plug-in sent (sendInstantMessage) or posted are stored
+    // through here too; `sender` is the own id for sent messages.
+    qint64 storeOutgoing(const QByteArray &pluginId, const QByteArray &recipient, const QByteArray &sessionKey,
+                         const QByteArray &body, int kind = 0);
+
+    // ---- time -----------------------------------------------------------
+    // Moves a kelvan::ManualClock (when one is installed) forward by `ms`,
+    // stopping at every due action of the simulated world on the way, and
+    // processes Qt events after each. With the system clock it only runs
+    // what is due.
+    void advance(qint64 ms);
+    int processDue();
+
+    // ---- what the plug-in caused ----------------------------------------
+    struct Sound
+    {
+        QString path;      // as the plug-in passed it
+        QString file;      // resolved against the application folder
+        bool exists = false;
+    };
+    struct Popup
+    {
+        QByteArray pluginId;
+        QString title;
+        QString text;
+        QByteArray senderId;
+    };
+    struct SubmittedEvent
+    {
+        QByteArray pluginId;
+        QString title;
+        QString text;
+    };
+    QVector<Sound> sounds() const { return m_sounds; }
+    QVector<Popup> popups() const { return m_popups; }
+    QVector<SubmittedEvent> submittedEvents() const { return m_events; }
+    int missedMessageCount(const QByteArray &conversation) const { return m_missed.value(conversation); }
+
+Q_SIGNALS:
+    void messageStored(qint64 eventId, const QByteArray &conversation);
+    void contactsChanged();
+    void pluginsChanged();
+    void popupShown(const QString &title, const QString &text);
+    void soundPlayed(const QString &file);
+    void eventSubmitted(const QString &title, const QString &text);
+
+private:
+    friend class HostServices;
+
+    HostServices *createServices(const QByteArray &label, IPlugin *plugin);
+    void registerFurther(HostServices *caller, IPlugin *plugin);
+    void initializeFurther(size_t index);
+    qint64 applyCommandOrAppend(StoredMessage message, const QByteArray &actor, bool *changedExisting);
+    void deliverMessage(const StoredMessage &message);
+    void recordDelivery(IPlugin *plugin, int slot, const QByteArray &operation, const QJsonArray &arguments);
+    void playSound(const QString &path);
+    void showPopup(const Popup &popup);
+    void submitEvent(const HostEvent &event);
+    void markSeen(const QByteArray &conversation) { m_missed.remove(conversation); }
+
+    struct PluginEntry
+    {
+        IPlugin *plugin = nullptr;
+        HostServices *services = nullptr; // owned by m_services
+        bool initialized = false;
+    };
+
+    Profile m_profile;
+    QString m_error;
+    std::unique_ptr<MessageStore> m_store;
+    Journal m_journal;
+    Scheduler m_scheduler;
+    kelvan::ThreadManager m_threadManager;
+    std::unique_ptr<Network> m_network;
+    std::unique_ptr<Transfers> m_transfers;
+
+    // Service objects live as long as the host: a plug-in may still hold
+    // one of an object that has been shut down.
+    std::vector<std::unique_ptr<HostServices>> m_services;
+    IPlugin *m_first = nullptr;
+    HostServices *m_firstServices = nullptr;
+    std::vector<PluginEntry> m_further;
+    bool m_initialized = false;
+    bool m_initializingFirst = false;
+    IRoomsListener *m_roomsListener = nullptr;
+
+    int m_pageSize = 100;
+    QByteArray m_language = "en";
+    QString m_appName = QStringLiteral("Chat Host");
+    QString m_appFolder;
+    std::shared_ptr<class QTemporaryDir> m_temporaryAppFolder;
+    qint64 m_hostNumber = 1;
+    QHash<int, bool> m_stateAnswers;
+    QByteArrayList m_picked;
+    QByteArrayList m_buttonPlugins;
+    bool m_buttonPluginsSet = false;
+    QHash<QByteArray, int> m_missed;
+    QVector<Sound> m_sounds;
+    QVector<Popup> m_popups;
+    QVector<SubmittedEvent> m_events;
+};
+
+} // namespace hostkit

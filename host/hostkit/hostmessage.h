@@ -1,0 +1,85 @@
+#pragma once
+
+#include "storedmessage.h"
+
+#include <sdk/ihostmessage.h>
+
+namespace hostkit {
+
+// A stored or arriving message as the plug-in sees it: what onMessage
+// receives, what createMessageRecord hands out for the load operations to
+// fill, and the items of message lists.
+class HostMessage final : public IHostMessage
+{
+public:
+    HostMessage() = default;
+    explicit HostMessage(const StoredMessage &message) : m_message(message) {}
+    ~HostMessage() = default;
+
+    const StoredMessage &message() const { return m_message; }
+    void setMessage(const StoredMessage &message) { m_message = message; }
+
+    bool isReceived() const override { return m_message.received; }
+    bool secondFlag() const override { return m_message.secondFlag; }
+    std::int64_t peerId() const override { return m_message.conversation.toLongLong(); }
+    std::int64_t senderId() const override { return m_message.senderId; }
+    const char *pluginId() const override { return m_message.pluginId.constData(); }
+    const char *body() const override { return m_message.body.constData(); }
+    const char *sessionKey() const override { return m_message.sessionKey.constData(); }
+    std::int64_t eventId() const override { return m_message.eventId; }
+    const char *messageId() const override { return m_message.messageId.constData(); }
+    std::int64_t time() const override { return m_message.time; }
+    int kind() const override { return m_message.kind; }
+    std::int64_t overridingSenderId() const override { return m_message.overridingSenderId; }
+    const char *labels() const override { return m_message.labels.constData(); }
+    int likeCount() const override { return m_message.likeCount(); }
+    bool isLikedBy(const char *userId) const override;
+    std::int64_t replyTarget() const override { return m_message.replyTarget; }
+    bool isEdited() const override { return m_message.edited; }
+    bool isDeleted() const override { return m_message.deleted; }
+    void setLabels(const char *labels) override;
+    void setLiked(const char *userId, bool liked) override;
+
+private:
+    StoredMessage m_message;
+};
+
+// A message the plug-in builds (createMessage), fills and posts.
+class MessageObject final : public IMessageObject
+{
+public:
+    void setKind(int kind) override { m_message.kind = kind; }
+    void setPeerId(std::int64_t peer) override { m_message.conversation = QByteArray::number(qint64(peer)); }
+    void setSenderId(std::int64_t sender) override { m_message.senderId = sender; }
+    void setBody(const char *body) override { m_message.body = body ? QByteArray(body) : QByteArray(); }
+    // The plug-in counts in seconds since 1970; the store keeps the
+    // yyyyMMddhhmmss form.
+    void setTime(std::int64_t secondsSince1970) override;
+    void setFlag(int flag) override { m_flag = flag; }
+
+    const StoredMessage &message() const { return m_message; }
+    qint64 secondsSince1970() const { return m_seconds; }
+    int flag() const { return m_flag; }
+
+private:
+    StoredMessage m_message;
+    qint64 m_seconds = 0;
+    int m_flag = 0;
+};
+
+// The answer of the history queries; owns its messages.
+class MessageList final : public IMessageList
+{
+public:
+    explicit MessageList(const QVector<StoredMessage> &messages);
+    ~MessageList();
+    Q_DISABLE_COPY(MessageList)
+
+    int count() const override { return int(m_items.size()); }
+    IHostMessage *at(int index) const override;
+
+private:
+    std::vector<HostMessage *> m_items;
+};
+
+} // namespace hostkit

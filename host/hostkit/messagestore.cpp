@@ -1,0 +1,405 @@
+#include "messagestore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+
+Q_LOGGING_CATEGORY(lcStore, "hostkit.store")
+
+namespace hostkit {
+
+namespace {
+
+std::atomic<int> g_connectionCounter{0};
+
+// A null QString or QByteArray binds as SQL NULL; the columns want text.
+QVariant textValue(const QByteArray &utf8)
+{
+    return utf8.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(QString::fromUtf8(utf8));
+}
+
+QVariant blobValue(const QByteArray &bytes)
+{
+    return bytes.isEmpty() ? QVariant(QByteArray("")) : QVariant(bytes);
+}
+
+const char kColumns[] =
+    "event_id, message_id, conversation, session_key, sender, overriding_sender, time, received, "
+    "second_flag, kind, plugin_id, body, edited, deleted, labels, reply_target, "
+    "(SELECT group_concat(user_id, ' ') FROM likes WHERE likes.event_id = messages.event_id ORDER BY rowid)";
+
+StoredMessage fromQuery(const QSqlQuery &q)
+{
+    StoredMessage m;
+    m.eventId = q.value(0).toLongLong();
+    m.messageId = q.value(1).toByteArray();
+    m.conversation = q.value(2).toByteArray();
+    m.sessionKey = q.value(3).toByteArray();
+    m.senderId = q.value(4).toLongLong();
+    m.overridingSenderId = q.value(5).toLongLong();
+    m.time = q.value(6).toLongLong();
+    m.received = q.value(7).toBool();
+    m.secondFlag = q.value(8).toBool();
+    m.kind = q.value(9).toInt();
+    m.pluginId = q.value(10).toByteArray();
+    m.body = q.value(11).toByteArray();
+    m.edited = q.value(12).toBool();
+    m.deleted = q.value(13).toBool();
+    m.labels = q.value(14).toByteArray();
+    m.replyTarget = q.value(15).toLongLong();
+    const QByteArray likes = q.value(16).toByteArray();
+    if (!likes.isEmpty())
+        m.likedBy = likes.split(' ');
+    return m;
+}
+
+// Checks what can be checked without letting SQLite write anything: the
+// file header, then (read-only) the schema version and the integrity check.
+Result inspectExisting(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result::failure(QStringLiteral("Cannot read the message store %1: %2").arg(path, file.errorString()));
+    const QByteArray header = file.read(100);
+    file.close();
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return Result::failure(QStringLiteral("The message store %1 is not a SQLite database; it was left untouched.").arg(path));
+
+    const QString name = QStringLiteral("hostkit-inspect-%1").arg(++g_connectionCounter);
+    Result result = Result::success();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            result = Result::failure(QStringLiteral("Cannot open the message store %1: %2").arg(path, db.lastError().text()));
+        } else {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+                result = Result::failure(QStringLiteral("The message store %1 is damaged (%2); it was left untouched.")
+                                             .arg(path, q.lastError().text()));
+            } else if (const int version = q.value(0).toInt(); version > MessageStore::kSchemaVersion) {
+                result = Result::failure(QStringLiteral("The message store %1 was written by a newer host (schema version %2, "
+                                                        "this host knows up to %3); it was left untouched.")
+                                             .arg(path).arg(version).arg(MessageStore::kSchemaVersion));
+            } else {
+                QSqlQuery check(db);
+                if (!check.exec(QStringLiteral("PRAGMA integrity_check")) || !check.next()
+                    || check.value(0).toString() != QLatin1String("ok")) {
+                    const QString why = check.lastError().isValid() ? check.lastError().text() : check.value(0).toString();
+                    result = Result::failure(QStringLiteral("The message store %1 is damaged (%2); it was left untouched.").arg(path, why));
+                }
+            }
+            q.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+} // namespace
+
+MessageStore::~MessageStore()
+{
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+std::unique_ptr<MessageStore> MessageStore::open(const QString &path, QString *error)
+{
+    const bool inMemory = path == QLatin1String(":memory:");
+    if (!inMemory) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) {
+            if (error)
+                *error = QStringLiteral("The message store %1 is not a file.").arg(path);
+            return nullptr;
+        }
+        if (info.exists() && info.size() > 0) {
+            const Result inspected = inspectExisting(path);
+            if (!inspected) {
+                qCWarning(lcStore) << inspected.error;
+                if (error)
+                    *error = inspected.error;
+                return nullptr;
+            }
+        }
+    }
+
+    std::unique_ptr<MessageStore> store(new MessageStore);
+    store->m_path = path;
+    store->m_connection = QStringLiteral("hostkit-store-%1").arg(++g_connectionCounter);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), store->m_connection);
+    db.setDatabaseName(path);
+    if (!db.open()) {
+        if (error)
+            *error = QStringLiteral("Cannot open the message store %1: %2").arg(path, db.lastError().text());
+        return nullptr;
+    }
+    const Result prepared = store->prepare();
+    if (!prepared) {
+        if (error)
+            *error = prepared.error;
+        return nullptr;
+    }
+    return store;
+}
+
+Result MessageStore::prepare()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return Result::failure(QStringLiteral("Cannot read the message store %1: %2").arg(m_path, q.lastError().text()));
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version == kSchemaVersion)
+        return Result::success();
+
+    const char *const schema[] = {
+        // AUTOINCREMENT: an event id is never handed out twice, not even
+        // after the newest message was removed.
+        "CREATE TABLE IF NOT EXISTS messages ("
+        " event_id INTEGER PRIMARY KEY AUTOINCREMENT,"
+        " message_id TEXT UNIQUE,"
+        " conversation TEXT NOT NULL,"
+        " session_key TEXT NOT NULL DEFAULT '',"
+        " sender INTEGER NOT NULL DEFAULT 0,"
+        " overriding_sender INTEGER NOT NULL DEFAULT 0,"
+        " time INTEGER NOT NULL DEFAULT 0,"
+        " received INTEGER NOT NULL DEFAULT 0,"
+        " second_flag INTEGER NOT NULL DEFAULT 0,"
+        " kind INTEGER NOT NULL DEFAULT 0,"
+        " plugin_id TEXT NOT NULL DEFAULT 'chat',"
+        " body BLOB NOT NULL DEFAULT '',"
+        " edited INTEGER NOT NULL DEFAULT 0,"
+        " deleted INTEGER NOT NULL DEFAULT 0,"
+        " labels TEXT NOT NULL DEFAULT '',"
+        " reply_target INTEGER NOT NULL DEFAULT 0)",
+        "CREATE INDEX IF NOT EXISTS messages_by_conversation ON messages (conversation, event_id)",
+        "CREATE TABLE IF NOT EXISTS likes ("
+        " event_id INTEGER NOT NULL REFERENCES messages (event_id),"
+        " user_id TEXT NOT NULL,"
+        " PRIMARY KEY (event_id, user_id))",
+    };
+    if (!db.transaction())
+        return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, db.lastError().text()));
+    for (const char *statement : schema) {
+        if (!q.exec(QString::fromLatin1(statement))) {
+            const QString why = q.lastError().text();
+            db.rollback();
+            return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
+        }
+    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !db.commit()) {
+        const QString why = q.lastError().text();
+        db.rollback();
+        return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
+    }
+    return Result::success();
+}
+
+qint64 MessageStore::append(StoredMessage &m)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO messages (message_id, conversation, session_key, sender, overriding_sender, time, "
+                             "received, second_flag, kind, plugin_id, body, edited, deleted, labels, reply_target) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(m.messageId.isEmpty() ? QVariant(QVariant::String) : QVariant(QString::fromUtf8(m.messageId)));
+    q.addBindValue(textValue(m.conversation));
+    q.addBindValue(textValue(m.sessionKey));
+    q.addBindValue(m.senderId);
+    q.addBindValue(m.overridingSenderId);
+    q.addBindValue(m.time);
+    q.addBindValue(int(m.received));
+    q.addBindValue(int(m.secondFlag));
+    q.addBindValue(m.kind);
+    q.addBindValue(textValue(m.pluginId));
+    q.addBindValue(blobValue(m.body));
+    q.addBindValue(int(m.edited));
+    q.addBindValue(int(m.deleted));
+    q.addBindValue(textValue(m.labels));
+    q.addBindValue(m.replyTarget);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        qCWarning(lcStore) << "append failed:" << m_lastError;
+        return 0;
+    }
+    m.eventId = q.lastInsertId().toLongLong();
+    if (m.messageId.isEmpty()) {
+        m.messageId = "m" + QByteArray::number(m.eventId);
+        QSqlQuery u(db);
+        u.prepare(QStringLiteral("UPDATE messages SET message_id = ? WHERE event_id = ?"));
+        u.addBindValue(QString::fromUtf8(m.messageId));
+        u.addBindValue(m.eventId);
+        if (!u.exec())
+            m_lastError = u.lastError().text();
+    }
+    for (const QByteArray &user : qAsConst(m.likedBy))
+        setLiked(m.eventId, user, true);
+    return m.eventId;
+}
+
+QVector<StoredMessage> MessageStore::select(const QString &where, const QVariantList &values, const QString &order, int limit) const
+{
+    QVector<StoredMessage> out;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    QString sql = QStringLiteral("SELECT %1 FROM messages WHERE %2").arg(QLatin1String(kColumns), where);
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    if (limit >= 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        qCWarning(lcStore) << "query failed:" << m_lastError;
+        return out;
+    }
+    while (q.next())
+        out.append(fromQuery(q));
+    return out;
+}
+
+std::optional<StoredMessage> MessageStore::byEvent(qint64 eventId) const
+{
+    const auto found = select(QStringLiteral("event_id = ?"), {eventId}, QString(), 1);
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+std::optional<StoredMessage> MessageStore::byMessageId(const QByteArray &messageId) const
+{
+    const auto found = select(QStringLiteral("message_id = ?"), {QString::fromUtf8(messageId)}, QString(), 1);
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QVector<StoredMessage> MessageStore::newest(const QByteArray &conversation, int limit) const
+{
+    auto page = select(QStringLiteral("conversation = ?"), {QString::fromUtf8(conversation)},
+                       QStringLiteral("event_id DESC"), std::max(0, limit));
+    std::reverse(page.begin(), page.end());
+    return page;
+}
+
+QVector<StoredMessage> MessageStore::after(const QByteArray &conversation, qint64 eventId) const
+{
+    return select(QStringLiteral("conversation = ? AND event_id > ?"), {QString::fromUtf8(conversation), eventId},
+                  QStringLiteral("event_id ASC"), -1);
+}
+
+QVector<StoredMessage> MessageStore::before(const QByteArray &conversation, qint64 eventId, int limit) const
+{
+    auto page = select(QStringLiteral("conversation = ? AND event_id < ?"), {QString::fromUtf8(conversation), eventId},
+                       QStringLiteral("event_id DESC"), std::max(0, limit));
+    std::reverse(page.begin(), page.end());
+    return page;
+}
+
+int MessageStore::count(const QByteArray &conversation) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (conversation.isEmpty()) {
+        q.exec(QStringLiteral("SELECT count(*) FROM messages"));
+    } else {
+        q.prepare(QStringLiteral("SELECT count(*) FROM messages WHERE conversation = ?"));
+        q.addBindValue(QString::fromUtf8(conversation));
+        q.exec();
+    }
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+qint64 MessageStore::lastEventId() const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.exec(QStringLiteral("SELECT max(event_id) FROM messages"));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+namespace {
+
+bool updateOne(const QString &connection, const QString &sql, const QVariantList &values, QString *error)
+{
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    return q.numRowsAffected() > 0;
+}
+
+} // namespace
+
+bool MessageStore::setText(qint64 eventId, const QByteArray &body, bool edited)
+{
+    return updateOne(m_connection, QStringLiteral("UPDATE messages SET body = ?, edited = edited OR ? WHERE event_id = ?"),
+                     {blobValue(body), int(edited), eventId}, &m_lastError);
+}
+
+bool MessageStore::markDeleted(qint64 eventId)
+{
+    // The text goes with the mark: a deleted message must not be readable
+    // from the store any more.
+    return updateOne(m_connection, QStringLiteral("UPDATE messages SET deleted = 1, body = X'' WHERE event_id = ?"),
+                     {eventId}, &m_lastError);
+}
+
+bool MessageStore::setLabels(qint64 eventId, const QByteArray &labels)
+{
+    return updateOne(m_connection, QStringLiteral("UPDATE messages SET labels = ? WHERE event_id = ?"),
+                     {textValue(labels.simplified()), eventId}, &m_lastError);
+}
+
+bool MessageStore::setLiked(qint64 eventId, const QByteArray &userId, bool liked)
+{
+    if (!byEvent(eventId))
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(liked ? QStringLiteral("INSERT OR IGNORE INTO likes (event_id, user_id) VALUES (?, ?)")
+                    : QStringLiteral("DELETE FROM likes WHERE event_id = ? AND user_id = ?"));
+    q.addBindValue(eventId);
+    q.addBindValue(QString::fromUtf8(userId));
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool MessageStore::transaction(const std::function<bool()> &work)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) {
+        m_lastError = db.lastError().text();
+        return false;
+    }
+    if (!work()) {
+        db.rollback();
+        return false;
+    }
+    return db.commit();
+}
+
+} // namespace hostkit

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "result.h"
+#include "storedmessage.h"
+
+#include <QSqlDatabase>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace hostkit {
+
+// The message history of one profile in SQLite (Qt's QSQLITE driver).
+// Event ids are monotonic and never reused. Page queries go through an
+// index on (conversation, event id), so a page costs a page, however long
+// the conversation. A database written by a newer host, or one that is not
+// a sound SQLite file, is refused and left byte for byte as it was.
+// Used on the thread that opened it.
+class MessageStore
+{
+public:
+    // Version written to PRAGMA user_version.
+    static constexpr int kSchemaVersion = 1;
+
+    ~MessageStore();
+    MessageStore(const MessageStore &) = delete;
+    MessageStore &operator=(const MessageStore &) = delete;
+
+    // ":memory:" opens a private in-memory store. On failure the result is
+    // null and *error says why.
+    static std::unique_ptr<MessageStore> open(const QString &path, QString *error);
+
+    QString path() const { return m_path; }
+
+    // Stores a new message; fills in its event id, its message id when empty
+    // and returns the event id (0 on failure).
+    qint64 append(StoredMessage &message);
+
+    std::optional<StoredMessage> byEvent(qint64 eventId) const;
+    std::optional<StoredMessage> byMessageId(const QByteArray &messageId) const;
+
+    // The newest `limit` messages of a conversation, oldest first.
+    QVector<StoredMessage> newest(const QByteArray &conversation, int limit) const;
+    // Every message after the event id, oldest first.
+    QVector<StoredMessage> after(const QByteArray &conversation, qint64 eventId) const;
+    // The `limit` messages right before the event id, oldest first.
+    QVector<StoredMessage> before(const QByteArray &conversation, qint64 eventId, int limit) const;
+
+    int count(const QByteArray &conversation = QByteArray()) const;
+    qint64 lastEventId() const;
+
+    // Attribute changes of the message-level commands; false when there is
+    // no such message.
+    bool setText(qint64 eventId, const QByteArray &body, bool edited);
+    bool markDeleted(qint64 eventId);
+    bool setLabels(qint64 eventId, const QByteArray &labels);
+    bool setLiked(qint64 eventId, const QByteArray &userId, bool liked);
+
+    // Runs `work` in one transaction (many appends at once).
+    bool transaction(const std::function<bool()> &work);
+
+    QString lastError() const { return m_lastError; }
+
+private:
+    MessageStore() = default;
+    Result prepare();
+    QVector<StoredMessage> select(const QString &where, const QVariantList &values, const QString &order, int limit) const;
+
+    QString m_path;
+    QString m_connection;
+    mutable QString m_lastError;
+};
+
+} // namespace hostkit

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+namespace hostkit {
+
+class Host;
+
+// Simulated attachment transfers. Remote content lives in the simulated
+// cloud under "sim://" addresses; downloads copy it into the profile's
+// "files/" folder, picture fetches into "pictures/", uploads publish a local
+// file under a new address. Progress runs on the host's scheduler, so a
+// test or scenario advances it with Host::advance.
+//
+// Keys in the events delivered to the plug-in: downloads and picture
+// fetches use the attachment address; uploads use a key "up<N>".
+//   4 / 5 / 6     file download started / finished / failed
+//   13 / 14 / 15  picture download started / finished / failed (then 19 / 20)
+//   19 / 20       fetched picture ready / missing: redraw from the host's state
+//   7 / 16        file / picture upload started (details: transferDetails)
+//   12            upload progress: <data uid=".." pfn=".." uploaded=".." total=".."/>
+//   10            upload finished: "key,bytes"
+//   11            upload failed: "key,reason"
+//   18            upload stopped: "key"
+//   9 / 17        file / picture upload done, send the message: "key"
+class Transfers
+{
+public:
+    enum class State {
+        Offered,  // known from a message, not downloaded
+        Running,
+        Done,
+        Failed,
+        Stopped,
+    };
+
+    struct Transfer
+    {
+        QByteArray key;       // the address for downloads, "up<N>" for uploads
+        QByteArray address;   // attachment address
+        QByteArray peer;
+        QString name;
+        qint64 size = 0;
+        qint64 transferred = 0;
+        int kind = 0;         // 0 file, 1 voice, 2 video
+        bool picture = false;
+        bool upload = false;
+        State state = State::Offered;
+        QString localPath;    // the local copy (download) or source file (upload)
+        QString savedPath;    // where a download was saved
+        QString error;
+    };
+
+    // Durations of the simulation: steps of an upload and of a download.
+    static constexpr int kUploadSteps = 4;
+    static constexpr qint64 kStepMs = 250;
+
+    explicit Transfers(Host &host);
+    Q_DISABLE_COPY(Transfers)
+
+    // Content a peer makes available; returns its "sim://" address.
+    QByteArray publish(const QByteArray &content, const QString &name, bool picture);
+    bool isPublished(const QByteArray &address) const { return m_cloud.contains(address); }
+
+    const Transfer *find(const QByteArray &keyOrAddress) const;
+    QVector<Transfer> all() const;
+
+    // Host services.
+    void registerTransfer(const QByteArray &address, const QString &name, qint64 size, int kind);
+    QString localFile(const QByteArray &address) const;
+    QString savedPath(const QByteArray &address) const;
+    int kind(const QByteArray &address) const;
+    bool isRunning(const QByteArray &address) const;
+    QString pictureLocalName(const QByteArray &address) const;
+    QString createPictureLocalName(const QByteArray &address);
+    void fetchPicture(const QByteArray &address, const QString &localName);
+    void fetchFile(const QByteArray &address);
+    // Starts one upload per file and recipient; false when nothing started.
+    bool sendFiles(const QStringList &paths, const QByteArrayList &recipients);
+    void stopUploads(const QByteArray &peer);
+    QString uploadErrors(const QByteArray &peer) const;
+    QByteArray details(const QByteArray &key) const;
+
+private:
+    Transfer *findMutable(const QByteArray &keyOrAddress);
+    void stepUpload(const QByteArray &key);
+    QString uniqueFile(const QString &folder, const QString &name) const;
+
+    Host &m_host;
+    QVector<Transfer> m_transfers;
+    QHash<QByteArray, QByteArray> m_cloud;      // address -> content
+    QHash<QByteArray, QString> m_cloudNames;    // address -> file name
+    QHash<QByteArray, QString> m_pictureNames;  // address -> local name
+    int m_counter = 0;
+};
+
+} // namespace hostkit

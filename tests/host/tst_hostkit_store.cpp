@@ -1,0 +1,451 @@
+#include "hostkit/host.h"
+#include "hostkit/hostmessage.h"
+#include "hostkit/messagecommand.h"
+#include "hostkit/messagestore.h"
+
+#include <sdk/ihostservices.h>
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using hostkit::MessageCommand;
+using hostkit::MessageStore;
+using hostkit::StoredMessage;
+
+namespace {
+
+StoredMessage message(const QByteArray &conversation, const QByteArray &body, qint64 sender = 1001, bool received = true)
+{
+    StoredMessage m;
+    m.conversation = conversation;
+    m.senderId = sender;
+    m.received = received;
+    m.time = 20260305120000;
+    m.body = body;
+    return m;
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QList<qint64> eventIds(const QVector<StoredMessage> &messages)
+{
+    QList<qint64> ids;
+    for (const StoredMessage &m : messages)
+        ids << m.eventId;
+    return ids;
+}
+
+} // namespace
+
+class TestHostkitStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripKeepsEveryAttribute();
+    void eventIdsAreMonotonicAndNeverReused();
+    void pagesOfAConversation();
+    void timeConversion_data();
+    void timeConversion();
+    void commandParsing_data();
+    void commandParsing();
+    void commandsBecomeAttributes_data();
+    void commandsBecomeAttributes();
+    void commandsFromOthersCannotEditOrDelete();
+    void refusesWithoutTouching_data();
+    void refusesWithoutTouching();
+    void persistsAcrossOpens();
+    void servicesAnswerQueriesWithLists();
+    void createdMessagesConvertTime();
+};
+
+void TestHostkitStore::roundTripKeepsEveryAttribute()
+{
+    QString error;
+    auto store = MessageStore::open(QStringLiteral(":memory:"), &error);
+    QVERIFY2(store, qPrintable(error));
+    StoredMessage m = message("1001", "hello [b]there[/b]");
+    m.sessionKey = "1000_20260305120000_0";
+    m.overridingSenderId = 1002;
+    m.secondFlag = true;
+    m.kind = 1;
+    m.pluginId = "broadcast";
+    m.labels = "success warning";
+    m.replyTarget = 7;
+    m.likedBy = {"1002"};
+    const qint64 id = store->append(m);
+    QVERIFY(id > 0);
+    QCOMPARE(m.messageId, QByteArray("m") + QByteArray::number(id));
+
+    const auto loaded = store->byEvent(id);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->conversation, m.conversation);
+    QCOMPARE(loaded->sessionKey, m.sessionKey);
+    QCOMPARE(loaded->senderId, m.senderId);
+    QCOMPARE(loaded->overridingSenderId, m.overridingSenderId);
+    QCOMPARE(loaded->time, m.time);
+    QCOMPARE(loaded->received, true);
+    QCOMPARE(loaded->secondFlag, true);
+    QCOMPARE(loaded->kind, 1);
+    QCOMPARE(loaded->pluginId, QByteArray("broadcast"));
+    QCOMPARE(loaded->body, m.body);
+    QCOMPARE(loaded->labels, m.labels);
+    QCOMPARE(loaded->replyTarget, qint64(7));
+    QCOMPARE(loaded->likedBy, QByteArrayList{"1002"});
+    QCOMPARE(store->byMessageId(m.messageId)->eventId, id);
+    QVERIFY(!store->byEvent(id + 1));
+    QVERIFY(!store->byMessageId("nope"));
+}
+
+void TestHostkitStore::eventIdsAreMonotonicAndNeverReused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("h.sqlite"));
+    qint64 last = 0;
+    {
+        QString error;
+        auto store = MessageStore::open(path, &error);
+        QVERIFY2(store, qPrintable(error));
+        for (int i = 0; i < 20; ++i) {
+            StoredMessage m = message(i % 2 ? "1001" : "1002", QByteArray::number(i));
+            const qint64 id = store->append(m);
+            QVERIFY(id > last);
+            last = id;
+        }
+    }
+    QString error;
+    auto reopened = MessageStore::open(path, &error);
+    QVERIFY2(reopened, qPrintable(error));
+    StoredMessage m = message("1001", "after reopening");
+    QVERIFY(reopened->append(m) > last);
+}
+
+void TestHostkitStore::pagesOfAConversation()
+{
+    QString error;
+    auto store = MessageStore::open(QStringLiteral(":memory:"), &error);
+    QList<qint64> ofBea;
+    store->transaction([&] {
+        for (int i = 0; i < 25; ++i) {
+            StoredMessage bea = message("1001", "b" + QByteArray::number(i));
+            ofBea << store->append(bea);
+            StoredMessage chris = message("1002", "c" + QByteArray::number(i));
+            store->append(chris);
+        }
+        return true;
+    });
+    QCOMPARE(store->count("1001"), 25);
+    QCOMPARE(eventIds(store->newest("1001", 10)), ofBea.mid(15));
+    QCOMPARE(eventIds(store->newest("1001", 100)), ofBea);
+    QCOMPARE(eventIds(store->after("1001", ofBea.at(20))), ofBea.mid(21));
+    QCOMPARE(eventIds(store->after("1001", ofBea.last())), QList<qint64>());
+    QCOMPARE(eventIds(store->before("1001", ofBea.at(15), 10)), ofBea.mid(5, 10));
+    QCOMPARE(eventIds(store->before("1001", ofBea.at(3), 10)), ofBea.mid(0, 3));
+    // Walking back page by page reaches the first message exactly once.
+    QList<qint64> walked = eventIds(store->newest("1001", 7));
+    while (true) {
+        const auto page = store->before("1001", walked.first(), 7);
+        if (page.isEmpty())
+            break;
+        walked = eventIds(page) + walked;
+    }
+    QCOMPARE(walked, ofBea);
+    QVERIFY(store->newest("unknown", 10).isEmpty());
+}
+
+void TestHostkitStore::timeConversion_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<qint64>("expected");
+    QTest::newRow("epoch") << qint64(0) << qint64(19700101000000);
+    QTest::newRow("afternoon-utc-not-local") << qint64(1772722800) << qint64(20260305150000);
+    QTest::newRow("leap-day") << qint64(1709208000) << qint64(20240229120000);
+    QTest::newRow("last-second-of-year") << qint64(1767225599) << qint64(20251231235959);
+}
+
+void TestHostkitStore::timeConversion()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(qint64, expected);
+    QCOMPARE(hostkit::storeTimeFromSecondsSince1970(seconds), expected);
+    QCOMPARE(hostkit::dateTimeFromStoreTime(expected).toSecsSinceEpoch(), seconds);
+}
+
+void TestHostkitStore::commandParsing_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("target");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("flag");
+    using K = MessageCommand::Kind;
+    QTest::newRow("edit") << QByteArray("[edit 12]new [b]text[/b]") << int(K::Edit) << qint64(12) << QByteArray("new [b]text[/b]") << false;
+    QTest::newRow("reply") << QByteArray("[reply 3]sure") << int(K::Reply) << qint64(3) << QByteArray("sure") << false;
+    QTest::newRow("delete") << QByteArray("[delete 9]") << int(K::Delete) << qint64(9) << QByteArray() << false;
+    QTest::newRow("like-T") << QByteArray("[like 4 T]") << int(K::Like) << qint64(4) << QByteArray() << true;
+    QTest::newRow("like-F") << QByteArray("[like 4 F]") << int(K::Like) << qint64(4) << QByteArray() << false;
+    QTest::newRow("label-set") << QByteArray("[label 5 success danger]") << int(K::Label) << qint64(5) << QByteArray("success danger") << false;
+    QTest::newRow("label-cleared") << QByteArray("[label 5 ]") << int(K::Label) << qint64(5) << QByteArray() << false;
+    QTest::newRow("plain-text") << QByteArray("hello") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("bold-is-not-a-command") << QByteArray("[b]x[/b]") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("edit-without-number") << QByteArray("[edit me]x") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("like-other-flag") << QByteArray("[like 4 X]") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("delete-with-trailing-text") << QByteArray("[delete 9]oops") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("text-before-command") << QByteArray("x[edit 1]y") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("event-id-zero") << QByteArray("[delete 0]") << int(K::None) << qint64(0) << QByteArray() << false;
+    QTest::newRow("nudge") << QByteArray("[nudge]") << int(K::None) << qint64(0) << QByteArray() << false;
+}
+
+void TestHostkitStore::commandParsing()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, kind);
+    QFETCH(qint64, target);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, flag);
+    const MessageCommand c = MessageCommand::parse(body);
+    QCOMPARE(int(c.kind), kind);
+    QCOMPARE(c.target, target);
+    QCOMPARE(c.text, text);
+    QCOMPARE(c.flag, flag);
+}
+
+void TestHostkitStore::commandsBecomeAttributes_data()
+{
+    QTest::addColumn<bool>("fromPeer");
+    QTest::newRow("sent-by-the-user") << false;
+    QTest::newRow("received-from-the-peer") << true;
+}
+
+// The same commands arrive through sendInstantMessage (the user's own
+// messages) and from the peer (theirs); each lands on the message it names.
+void TestHostkitStore::commandsBecomeAttributes()
+{
+    QFETCH(bool, fromPeer);
+    hostkit::Host host(hostkit::Profile::inMemory());
+    QVERIFY2(host.isReady(), qPrintable(host.error()));
+    IHostServices *services = host.servicesFor("chat");
+    auto command = [&](const QByteArray &body) {
+        return fromPeer ? host.receiveMessage("1001", body) : host.storeOutgoing("chat", "1001", "k", body);
+        };
+    // The target belongs to whoever sends the commands, so edits are allowed.
+    const qint64 target = command("original");
+    QVERIFY(target > 0);
+    const int before = host.store().count();
+
+    QCOMPARE(command("[edit " + QByteArray::number(target) + "]changed"), target);
+    QCOMPARE(command("[like " + QByteArray::number(target) + " T]"), target);
+    QCOMPARE(command("[label " + QByteArray::number(target) + " success progress]"), target);
+    QCOMPARE(host.store().count(), before);
+
+    IHostMessage *record = services->createMessageRecord();
+    QVERIFY(services->loadMessageByEvent(target, record));
+    QCOMPARE(QByteArray(record->body()), QByteArray("changed"));
+    QVERIFY(record->isEdited());
+    QCOMPARE(record->likeCount(), 1);
+    const QByteArray liker = fromPeer ? "1001" : host.profile().own().id;
+    QVERIFY(record->isLikedBy(liker.constData()));
+    QCOMPARE(QByteArray(record->labels()), QByteArray("success progress"));
+
+    QCOMPARE(command("[like " + QByteArray::number(target) + " F]"), target);
+    const qint64 reply = command("[reply " + QByteArray::number(target) + "]answer");
+    QVERIFY(reply > target);
+    QCOMPARE(host.store().count(), before + 1);
+    QCOMPARE(command("[delete " + QByteArray::number(target) + "]"), target);
+
+    QVERIFY(services->loadMessageByEvent(target, record));
+    QCOMPARE(record->likeCount(), 0);
+    QVERIFY(record->isDeleted());
+    QCOMPARE(QByteArray(record->body()), QByteArray());
+    QVERIFY(services->loadMessageByEvent(reply, record));
+    QCOMPARE(record->replyTarget(), target);
+    QCOMPARE(QByteArray(record->body()), QByteArray("answer"));
+    services->releaseMessageRecord(record);
+}
+
+void TestHostkitStore::commandsFromOthersCannotEditOrDelete()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    const qint64 mine = host.storeOutgoing("chat", "1001", "k", "my words");
+    const qint64 elsewhere = host.storeOutgoing("chat", "1002", "k", "to Chris");
+    QCOMPARE(host.receiveMessage("1001", "[edit " + QByteArray::number(mine) + "]their words"), qint64(0));
+    QCOMPARE(host.receiveMessage("1001", "[delete " + QByteArray::number(mine) + "]"), qint64(0));
+    // Likes and labels are anyone's in the conversation, but not across.
+    QCOMPARE(host.receiveMessage("1001", "[like " + QByteArray::number(mine) + " T]"), mine);
+    QCOMPARE(host.receiveMessage("1001", "[like " + QByteArray::number(elsewhere) + " T]"), qint64(0));
+    QCOMPARE(host.store().byEvent(mine)->body, QByteArray("my words"));
+    QVERIFY(!host.store().byEvent(mine)->deleted);
+    QCOMPARE(host.store().byEvent(elsewhere)->likeCount(), 0);
+}
+
+void TestHostkitStore::refusesWithoutTouching_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("expectedError");
+    QTest::newRow("newer-schema") << QStringLiteral("newer") << QStringLiteral("newer host");
+    QTest::newRow("not-sqlite") << QStringLiteral("text") << QStringLiteral("not a SQLite database");
+    QTest::newRow("truncated-header") << QStringLiteral("short") << QStringLiteral("not a SQLite database");
+    QTest::newRow("damaged-pages") << QStringLiteral("pages") << QStringLiteral("damaged");
+}
+
+void TestHostkitStore::refusesWithoutTouching()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, expectedError);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("profile"));
+    QVERIFY(hostkit::Profile::createDefault(folder, QDateTime::currentDateTimeUtc()));
+    const QString path = folder + QStringLiteral("/history.sqlite");
+    {
+        QString error;
+        auto store = MessageStore::open(path, &error);
+        QVERIFY2(store, qPrintable(error));
+        store->transaction([&] {
+            for (int i = 0; i < 400; ++i) {
+                StoredMessage m = message("1001", QByteArray(200, char('a' + i % 26)));
+                store->append(m);
+            }
+            return true;
+        });
+    }
+    if (damage == QLatin1String("newer")) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = %1").arg(MessageStore::kSchemaVersion + 1));
+        db.close();
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        if (damage == QLatin1String("text")) {
+            f.resize(0);
+            f.write("this is a diary, not a database\n");
+        } else if (damage == QLatin1String("short")) {
+            f.resize(40);
+        } else {
+            // Scribble over the middle of the file: the b-tree pages, not the header.
+            f.seek(f.size() / 2);
+            f.write(QByteArray(8192, '\x5a'));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+    const QByteArray hashBefore = fileHash(path);
+    const qint64 sizeBefore = QFileInfo(path).size();
+
+    QString error;
+    QVERIFY(!MessageStore::open(path, &error));
+    QVERIFY2(error.contains(expectedError), qPrintable(error));
+    QVERIFY(error.contains(path));
+
+    // A host on such a profile refuses to work, and still changes nothing.
+    QString profileError;
+    hostkit::Host host(hostkit::Profile::load(folder, &profileError));
+    QVERIFY(!host.isReady());
+    QVERIFY2(host.error().contains(expectedError), qPrintable(host.error()));
+    IHostServices *services = host.servicesFor("chat");
+    QVERIFY(!services->sendInstantMessage("k", "1001", "lost?"));
+    QCOMPARE(fileHash(path), hashBefore);
+    QCOMPARE(QFileInfo(path).size(), sizeBefore);
+    QVERIFY(!QFileInfo::exists(path + QStringLiteral("-journal")));
+}
+
+void TestHostkitStore::persistsAcrossOpens()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("profile"));
+    const QDateTime now(QDate(2026, 3, 5), QTime(12, 0), Qt::UTC);
+    QVERIFY(hostkit::Profile::createDefault(folder, now));
+    QVERIFY(!hostkit::Profile::createDefault(folder, now)); // never over an existing one
+    qint64 sent = 0;
+    int countBefore = 0;
+    {
+        QString error;
+        hostkit::Host host(hostkit::Profile::load(folder, &error));
+        QVERIFY2(host.isReady(), qPrintable(host.error() + error));
+        countBefore = host.store().count("1001");
+        QVERIFY(countBefore >= 5);
+        // Several days, both directions.
+        const auto history = host.store().newest("1001", 100);
+        QSet<qint64> days;
+        bool sentOne = false, receivedOne = false;
+        for (const StoredMessage &m : history) {
+            days.insert(m.time / 1000000);
+            (m.received ? receivedOne : sentOne) = true;
+        }
+        QVERIFY(days.size() >= 3);
+        QVERIFY(sentOne && receivedOne);
+        sent = host.storeOutgoing("chat", "1001", "k", "still here tomorrow");
+    }
+    QString error;
+    hostkit::Host again(hostkit::Profile::load(folder, &error));
+    QVERIFY(again.isReady());
+    QCOMPARE(again.store().count("1001"), countBefore + 1);
+    QCOMPARE(again.store().byEvent(sent)->body, QByteArray("still here tomorrow"));
+}
+
+void TestHostkitStore::servicesAnswerQueriesWithLists()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    host.setPageSize(3);
+    IHostServices *s = host.servicesFor("chat");
+    QList<qint64> ids;
+    for (int i = 0; i < 8; ++i)
+        ids << host.receiveMessage("1002", "m" + QByteArray::number(i));
+    auto idsOf = [](IMessageList *list) {
+        QList<qint64> out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->at(i)->eventId();
+        return out;
+    };
+    IMessageList *newest = s->newestMessages("1002");
+    QCOMPARE(idsOf(newest), ids.mid(5));
+    QCOMPARE(QByteArray(newest->at(0)->body()), QByteArray("m5"));
+    QVERIFY(!newest->at(3));
+    IMessageList *before = s->messagesBefore("1002", ids.at(5));
+    QCOMPARE(idsOf(before), ids.mid(2, 3));
+    IMessageList *after = s->messagesAfter("1002", ids.at(1));
+    QCOMPARE(idsOf(after), ids.mid(2));
+    s->releaseMessageList(newest);
+    s->releaseMessageList(before);
+    s->releaseMessageList(after);
+    IHostMessage *record = s->createMessageRecord();
+    QVERIFY(s->loadMessageById(("m" + QByteArray::number(ids.at(4))).constData(), record));
+    QCOMPARE(record->eventId(), ids.at(4));
+    QVERIFY(!s->loadMessageById("no such id", record));
+    s->releaseMessageRecord(record);
+    QCOMPARE(host.journal().count("messagesBefore", "chat"), 1);
+    QCOMPARE(host.journal().calls("newestMessages").first().result.toArray().size(), 3);
+}
+
+void TestHostkitStore::createdMessagesConvertTime()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    IHostServices *s = host.servicesFor("chat");
+    IMessageObject *m = s->createMessage();
+    m->setKind(IHostMessage::KindNotice);
+    m->setPeerId(1001);
+    m->setBody("Bea has disabled nudges. Your nudge was not received.");
+    m->setTime(1772722800); // 2026-03-05 15:00:00 UTC
+    m->setFlag(0);
+    QSignalSpy stored(&host, &hostkit::Host::messageStored);
+    s->postMessage(m);
+    s->releaseMessage(m);
+    QCOMPARE(stored.count(), 1);
+    const auto loaded = host.store().byEvent(stored.first().at(0).toLongLong());
+    QVERIFY(loaded);
+    QCOMPARE(loaded->time, qint64(20260305150000));
+    QCOMPARE(loaded->kind, int(IHostMessage::KindNotice));
+    QCOMPARE(loaded->conversation, QByteArray("1001"));
+}
+
+QTEST_MAIN(TestHostkitStore)
+#include "tst_hostkit_store.moc"
