@@ -1,6 +1,124 @@
 #include "render/links.h"
 
+#include "render/emailscanner.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrlQuery>
+
 namespace Links {
+
+namespace {
+
+const QChar ParagraphSeparator(0x2029);
+
+struct Marker
+{
+    const char16_t *text;
+    int length;
+};
+
+// Tried in this order at every position.
+const Marker Markers[] = {
+    {u"://", 3},
+    {u"www.", 4},
+    {u"file:", 5},
+    {u"\\\\", 2},
+};
+
+bool markerAt(const QString &text, int p, const Marker &marker)
+{
+    if (p + marker.length > text.size())
+        return false;
+    const QChar *data = text.constData() + p;
+    for (int i = 0; i < marker.length; ++i) {
+        if (data[i].unicode() != marker.text[i])
+            return false;
+    }
+    return true;
+}
+
+bool isTerminator(QChar c)
+{
+    const ushort u = c.unicode();
+    return u == ' ' || u == '\r' || u == '\n' || u == 0x2029;
+}
+
+void appendAnchor(QString &out, const QString &target, const QString &label)
+{
+    out += QLatin1String("<a href=\"");
+    out += escapeAttribute(target);
+    out += QLatin1String("\">");
+    out += escapeHtml(label);
+    out += QLatin1String("</a>");
+}
+
+bool matchesSchemePattern(const QString &text)
+{
+    // ^[a-zA-Z]+\:.*
+    int i = 0;
+    while (i < text.size() && ((text.at(i) >= QLatin1Char('a') && text.at(i) <= QLatin1Char('z'))
+                               || (text.at(i) >= QLatin1Char('A') && text.at(i) <= QLatin1Char('Z'))))
+        ++i;
+    return i > 0 && i < text.size() && text.at(i) == QLatin1Char(':');
+}
+
+} // namespace
+
+QString chatTarget(const QString &contactId) { return ChatScheme + contactId; }
+QString pictureTarget(const QString &localName) { return PictureScheme + localName; }
+QString geoTarget(const QString &position) { return GeoScheme + position; }
+QString likeTarget(qint64 eventId) { return LikeScheme + QString::number(eventId); }
+QString menuTarget(qint64 eventId) { return MenuScheme + QString::number(eventId); }
+QString cloudTarget(const QString &resourceKey) { return CloudScheme + resourceKey; }
+
+ParsedLink parseLinkTarget(const QString &target)
+{
+    struct Prefix
+    {
+        const QString &text;
+        LinkTarget kind;
+    };
+    const Prefix prefixes[] = {
+        {LocalFileMarker, LinkTarget::LocalPath}, {ChatScheme, LinkTarget::Chat},
+        {PictureScheme, LinkTarget::Picture},     {GeoScheme, LinkTarget::GeoPosition},
+        {LikeScheme, LinkTarget::Like},           {MenuScheme, LinkTarget::Menu},
+        {CloudScheme, LinkTarget::Cloud},
+    };
+    for (const Prefix &prefix : prefixes) {
+        if (target.startsWith(prefix.text))
+            return {prefix.kind, target.mid(prefix.text.size())};
+    }
+    if (target.startsWith(LocationScheme + QLatin1String("://")))
+        return {LinkTarget::Location, target};
+    return {LinkTarget::External, target};
+}
+
+QUrl localPathUrl(const QString &pathAfterMarker)
+{
+    return QUrl::fromLocalFile(QDir::toNativeSeparators(pathAfterMarker));
+}
+
+QUrl geoMapUrl(const QString &position)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("https"));
+    url.setHost(MapHost);
+    url.setPath(QStringLiteral("/maps/search/"));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("api"), QStringLiteral("1"));
+    query.addQueryItem(QStringLiteral("query"), position);
+    url.setQuery(query);
+    return url;
+}
+
+QUrl locationHttpUrl(const QString &locationTarget)
+{
+    const QString prefix = LocationScheme + QLatin1String("://");
+    if (!locationTarget.startsWith(prefix))
+        return QUrl(locationTarget, QUrl::TolerantMode);
+    return QUrl(QLatin1String("http://") + locationTarget.mid(prefix.size()), QUrl::TolerantMode);
+}
 
 QString escapeHtml(const QString &text)
 {
@@ -16,6 +134,230 @@ QString escapeHtml(const QString &text)
         }
     }
     return out;
+}
+
+QString escapeAttribute(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        case '\'': out += QLatin1String("&#39;"); break;
+        case '[': out += QLatin1String("&#91;"); break;
+        case ']': out += QLatin1String("&#93;"); break;
+        case '(': out += QLatin1String("&#40;"); break;
+        case ')': out += QLatin1String("&#41;"); break;
+        case ' ': out += QLatin1String("&#32;"); break;
+        case '\t': out += QLatin1String("&#9;"); break;
+        case '\r': out += QLatin1String("&#13;"); break;
+        case '\n': out += QLatin1String("&#10;"); break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029)
+                out += QLatin1String("&#") + QString::number(c.unicode()) + QLatin1Char(';');
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+QString htmlToPlainText(const QString &html)
+{
+    QString out;
+    out.reserve(html.size());
+    const int n = html.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<')) {
+            const int close = html.indexOf(QLatin1Char('>'), i + 1);
+            if (close < 0)
+                break;
+            if (html.midRef(i, 4).compare(QLatin1String("<br/"), Qt::CaseInsensitive) == 0)
+                out += QLatin1Char('\n');
+            i = close;
+            continue;
+        }
+        if (c == QLatin1Char('&')) {
+            const int semi = html.indexOf(QLatin1Char(';'), i + 1);
+            if (semi > i + 1 && semi - i <= 10) {
+                const QStringRef name = html.midRef(i + 1, semi - i - 1);
+                QChar decoded;
+                if (name == QLatin1String("amp"))
+                    decoded = QLatin1Char('&');
+                else if (name == QLatin1String("lt"))
+                    decoded = QLatin1Char('<');
+                else if (name == QLatin1String("gt"))
+                    decoded = QLatin1Char('>');
+                else if (name == QLatin1String("quot"))
+                    decoded = QLatin1Char('"');
+                else if (name == QLatin1String("apos"))
+                    decoded = QLatin1Char('\'');
+                else if (name == QLatin1String("nbsp"))
+                    decoded = QLatin1Char(' ');
+                else if (name.startsWith(QLatin1Char('#'))) {
+                    bool ok = false;
+                    const uint code = name.mid(1).toUInt(&ok);
+                    if (ok && code > 0 && code < 0x10000)
+                        decoded = QChar(ushort(code));
+                }
+                if (!decoded.isNull()) {
+                    out += decoded;
+                    i = semi;
+                    continue;
+                }
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+bool isLinkDelimiter(QChar c)
+{
+    switch (c.unicode()) {
+    case ' ': case '\t': case '\r': case '\n':
+    case '<': case '>': case '~': case '`': case '!': case '@': case '#': case '$': case '%':
+    case '^': case '&': case '*': case '(': case ')': case '=': case '+': case '{': case '}':
+    case '[': case ']': case '|': case '\\': case '\'': case '"': case ':': case ';': case ',':
+    case '.': case '/': case '?':
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int findLinkCandidate(const QString &text, int from, int *length)
+{
+    const int n = text.size();
+    if (n == 0 || from < 0 || from >= n)
+        return -1;
+    int p = from;
+    while (p < n) {
+        bool advanced = false;
+        for (const Marker &marker : Markers) {
+            if (!markerAt(text, p, marker))
+                continue;
+            int start = p;
+            bool discard = false;
+            if (marker.length == 3) { // "://"
+                int q = p - 1;
+                while (q >= 0 && !isLinkDelimiter(text.at(q)))
+                    --q;
+                start = q + 1;
+                if (start == p)
+                    discard = true;
+            }
+            if (!discard && start >= 2 && !isLinkDelimiter(text.at(start - 1)))
+                discard = true;
+            int end = p + marker.length;
+            if (!discard) {
+                while (end < n && !isTerminator(text.at(end)))
+                    ++end;
+                if (end == p + marker.length)
+                    discard = true;
+            }
+            if (discard) {
+                p += marker.length;
+                advanced = true;
+                break;
+            }
+            if (length)
+                *length = end - start;
+            return start;
+        }
+        if (!advanced)
+            ++p;
+    }
+    return -1;
+}
+
+QString linkifyEmails(const QString &segment)
+{
+    QString out;
+    out.reserve(segment.size() + 16);
+    int pos = 0;
+    int length = 0;
+    for (int start = EmailScanner::find(segment, 0, &length); start >= 0;
+         start = EmailScanner::find(segment, pos, &length)) {
+        out += escapeHtml(segment.mid(pos, start - pos));
+        const QString address = segment.mid(start, length);
+        appendAnchor(out, MailScheme + address, address);
+        pos = start + length;
+        if (length == 0)
+            break;
+    }
+    out += escapeHtml(segment.mid(pos));
+    return out;
+}
+
+QString linkify(const QString &text)
+{
+    int length = 0;
+    int start = findLinkCandidate(text, 0, &length);
+    if (start < 0)
+        return linkifyEmails(text);
+
+    QString out;
+    out.reserve(text.size() + 64);
+    int plainFrom = 0; // end of the previous link
+    while (start >= 0) {
+        QString linkText;
+        bool isLink = false;
+        if (text.midRef(start, 5) == QLatin1String("file:")) {
+            length = text.size() - start;
+            linkText = LocalFileMarker + text.mid(start + 5);
+            isLink = true;
+        } else {
+            isLink = start == 0 || isLinkDelimiter(text.at(start - 1));
+            linkText = text.mid(start, length);
+        }
+        const int next = start + length;
+        if (isLink) {
+            out += linkifyEmails(text.mid(plainFrom, start - plainFrom));
+            if (linkText.startsWith(LocalFileMarker))
+                appendAnchor(out, linkText, linkText.mid(LocalFileMarker.size()));
+            else if (linkText.startsWith(QLatin1String("www.")))
+                appendAnchor(out, urlFromUserInput(linkText).toString(), linkText);
+            else
+                appendAnchor(out, linkText, linkText);
+            plainFrom = next;
+        }
+        start = next < text.size() ? findLinkCandidate(text, next, &length) : -1;
+    }
+    out += linkifyEmails(text.mid(plainFrom));
+    return out;
+}
+
+QUrl urlFromUserInput(const QString &input)
+{
+    const QString text = input.trimmed();
+    const bool hasScheme = matchesSchemePattern(text);
+    if (hasScheme) {
+        const QUrl url(text, QUrl::TolerantMode);
+        if (url.isValid())
+            return url;
+    }
+    if (!text.isEmpty()) {
+        const QFileInfo info(text);
+        if (info.exists())
+            return QUrl::fromLocalFile(info.absoluteFilePath());
+    }
+    if (!hasScheme && text.contains(QLatin1Char('.'))) {
+        const QString head = text.left(text.indexOf(QLatin1Char('.'))).toLower();
+        const QString scheme = head == QLatin1String("ftp") ? QStringLiteral("ftp") : QStringLiteral("http");
+        const QUrl url(scheme + QLatin1String("://") + text, QUrl::TolerantMode);
+        if (url.isValid())
+            return url;
+    }
+    QUrl url(text, QUrl::TolerantMode);
+    if (url.scheme().isEmpty())
+        url = QUrl(QLatin1String("http://") + text, QUrl::TolerantMode);
+    return url;
 }
 
 } // namespace Links

@@ -62,9 +62,16 @@ QUrl locationHttpUrl(const QString &locationTarget);
 // "&" → "&amp;", "<" → "&lt;", ">" → "&gt;", '"' → "&quot;". Single quotes
 // stay: use escapeAttribute for single-quoted attribute values.
 QString escapeHtml(const QString &text);
-// escapeHtml plus "'" → "&#39;": safe in element content and in attribute
-// values quoted with either quote character.
+// For attribute values the renderer writes: escapeHtml plus "'", "[", "]",
+// "(", ")" and white space as character references. The value reads back the
+// same, it is safe inside either quote character, and no later text pass
+// (formatting tags, mentions, emoticon codes, the space and line-break rules,
+// attachment placeholders) can find anything to act on inside it.
 QString escapeAttribute(const QString &text);
+// Plain text of an HTML fragment the renderer produced: tags dropped and the
+// character references it writes decoded. Used where markup that already
+// went through the text passes becomes a link target or a lookup id.
+QString htmlToPlainText(const QString &html);
 
 // True for the 34 characters after which a link may begin (and U+2029).
 bool isLinkDelimiter(QChar c);

@@ -38,6 +38,13 @@ public:
     // Keys in that state, sorted.
     QStringList keysInState(IconState state) const;
 
+    // What a file, voice or video block showed under a key, for the icon
+    // the chat window draws for it (fileIcon needs the name).
+    void noteAttachment(const QString &key, const QString &name, int transferKind);
+    QString attachmentName(const QString &key) const;
+    // 0 file, 1 voice, 2 video; -1 for keys without a block.
+    int attachmentKind(const QString &key) const;
+
     // A new key: "R%1_%2", %1 the local time as yyyyMMddhhmmss, %2 a
     // process-wide 16-bit counter with at least four digits.
     static QString newKey();
@@ -45,5 +52,11 @@ public:
 private:
     QHash<QString, QString> m_keyByAddress;
     QHash<QString, QString> m_addressByKey;
+    struct Attachment
+    {
+        QString name;
+        int kind = -1;
+    };
+    QHash<QString, Attachment> m_attachments;
     QSet<QString> m_states[4];
 };

@@ -1,0 +1,776 @@
+#include "render/markupconverter.h"
+
+#include "render/attachmentblocks.h"
+#include "render/links.h"
+#include "render/renderlog.h"
+#include "render/resourcekeytable.h"
+#include "render/sharedresourcemanager.h"
+
+#include "emoticons/emoticonentry.h"
+#include "emoticons/emotionboxmanager.h"
+#include "plugin/records/userobj.h"
+#include "plugin/records/variableimpl.h"
+
+#include <sdk/ihostmessage.h>
+#include <sdk/ihostservices.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+
+#include <memory>
+
+namespace MarkupConverter {
+
+namespace {
+
+const QString ChatImagePrefix = QStringLiteral("chat_image:");
+
+// Plain-text replace-all that stays linear however many matches there are
+// (QString::replace with a length change moves the tail once per batch).
+QString replaceAll(const QString &text, QLatin1String from, QLatin1String to)
+{
+    int hit = text.indexOf(from);
+    if (hit < 0)
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    int pos = 0;
+    while (hit >= 0) {
+        out += text.midRef(pos, hit - pos);
+        out += to;
+        pos = hit + from.size();
+        hit = text.indexOf(from, pos);
+    }
+    out += text.midRef(pos);
+    return out;
+}
+
+// Case-insensitive test for an ASCII tag at position i.
+bool tagAt(const QString &text, int i, QLatin1String tag)
+{
+    if (i + tag.size() > text.size())
+        return false;
+    for (int k = 0; k < tag.size(); ++k) {
+        const ushort c = text.at(i + k).unicode();
+        const ushort lower = (c >= 'A' && c <= 'Z') ? ushort(c + 32) : c;
+        if (lower != ushort(tag.at(k).unicode()))
+            return false;
+    }
+    return true;
+}
+
+struct FormatTag
+{
+    QLatin1String markup;
+    QLatin1String html;
+};
+
+const FormatTag FormatTags[] = {
+    {QLatin1String("[b]"), QLatin1String("<b>")},   {QLatin1String("[/b]"), QLatin1String("</b>")},
+    {QLatin1String("[i]"), QLatin1String("<i>")},   {QLatin1String("[/i]"), QLatin1String("</i>")},
+    {QLatin1String("[u]"), QLatin1String("<u>")},   {QLatin1String("[/u]"), QLatin1String("</u>")},
+    {QLatin1String("[br]"), QLatin1String("<br/>")},
+};
+
+const QLatin1String CodeBracket("[code][[/code]");
+
+// Line breaks and the simple formatting tags in one scan. The replacements
+// write no "[" and the tags cannot overlap each other or "[code][[/code]",
+// so one left-to-right scan gives what replacing each tag everywhere in
+// turn would.
+QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (lineBreaks && c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) {
+            out += QLatin1String("<br/>");
+            ++i;
+            continue;
+        }
+        if (lineBreaks && c == QLatin1Char('\n')) {
+            out += QLatin1String("<br/>");
+            continue;
+        }
+        if (tags && c == QLatin1Char('[')) {
+            if (text.midRef(i, CodeBracket.size()) == CodeBracket) {
+                out += QLatin1Char('[');
+                i += CodeBracket.size() - 1;
+                continue;
+            }
+            bool replaced = false;
+            for (const FormatTag &tag : FormatTags) {
+                if (tagAt(text, i, tag.markup)) {
+                    out += tag.html;
+                    i += tag.markup.size() - 1;
+                    replaced = true;
+                    break;
+                }
+            }
+            if (replaced)
+                continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// The "[furl" pass over escaped text.
+QString replaceFileLinks(const QString &text)
+{
+    const QLatin1String open("[furl");
+    const QLatin1String close("[/furl]");
+    int s = text.indexOf(open);
+    if (s < 0)
+        return text;
+    QString out;
+    out.reserve(text.size() + 32);
+    int pos = 0;
+    while (s >= 0) {
+        int cursor = s + open.size();
+        QString href;
+        bool hasHref = false;
+        if (cursor < text.size() && text.at(cursor) == QLatin1Char('=')) {
+            const int end = text.indexOf(QLatin1Char(']'), cursor + 1);
+            if (end < 0)
+                break;
+            QString path = Links::htmlToPlainText(text.mid(cursor + 1, end - cursor - 1));
+            path.replace(QChar(0x0002), QLatin1Char('[')).replace(QChar(0x0003), QLatin1Char(']'));
+            href = QUrl::fromLocalFile(path).toString();
+            hasHref = true;
+            cursor = end;
+        }
+        if (cursor >= text.size() || text.at(cursor) != QLatin1Char(']'))
+            break;
+        const int labelStart = cursor + 1;
+        const int labelEnd = text.indexOf(close, labelStart);
+        if (labelEnd < 0)
+            break;
+        const QStringRef label = text.midRef(labelStart, labelEnd - labelStart);
+        if (!hasHref)
+            href = Links::htmlToPlainText(label.toString());
+        out += text.midRef(pos, s - pos);
+        out += QLatin1String("<a href=\"");
+        out += Links::escapeAttribute(href);
+        out += QLatin1String("\">");
+        out += label;
+        out += QLatin1String("</a>");
+        pos = labelEnd + close.size();
+        s = text.indexOf(open, pos);
+    }
+    out += text.midRef(pos);
+    return out;
+}
+
+// Next occurrence of `what` at or after `from` that is not inside a tag of
+// the HTML the earlier passes wrote.
+int indexOutsideTags(const QString &text, QLatin1String what, int from)
+{
+    const int n = text.size();
+    for (int i = from; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('<')) {
+            const int close = text.indexOf(QLatin1Char('>'), i + 1);
+            if (close < 0)
+                return -1;
+            i = close;
+            continue;
+        }
+        if (c == what.at(0) && text.midRef(i, what.size()) == what)
+            return i;
+    }
+    return -1;
+}
+
+QString hostText(IHostServices *host, void (IHostServices::*query)(std::int64_t, IVariable *), qint64 value)
+{
+    VariableImpl out;
+    (host->*query)(value, &out);
+    return out.toString();
+}
+
+// Attachment tags replaced one by one, from the start, by `make`'s result.
+// The placeholders `make` writes start with "[link" and end with "]", so no
+// earlier occurrence of `open` can appear after a replacement and the scan
+// goes on where the tag ended. `make` returns false to end the pass (the tag
+// it was given is removed all the same).
+template<typename Make>
+QString extractEach(const QString &text, QLatin1String open, QLatin1String close, Make make)
+{
+    int s = text.indexOf(open);
+    if (s < 0)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    int pos = 0;
+    while (s >= 0) {
+        const int c = text.indexOf(close, s + open.size());
+        if (c < 0)
+            break;
+        const QString attributes = text.mid(s + open.size(), c - s - open.size()).trimmed();
+        out += text.midRef(pos, s - pos);
+        pos = c + close.size();
+        if (!make(attributes, out))
+            break;
+        s = text.indexOf(open, pos);
+    }
+    out += text.midRef(pos);
+    return out;
+}
+
+struct Attachments
+{
+    QStringList files;
+    QStringList voices;
+    QStringList videos;
+    QStringList pictures;
+    QStringList positions;
+};
+
+QString pictureLocalName(IHostServices *host, const QString &address)
+{
+    if (!host)
+        return address;
+    const QByteArray bytes = address.toUtf8();
+    VariableImpl name;
+    if (host->pictureLocalName(bytes.constData(), &name) && !name.bytes().isEmpty())
+        return name.toString();
+    VariableImpl created;
+    host->createPictureLocalName(bytes.constData(), &created);
+    if (!created.bytes().isEmpty())
+        host->fetchPicture(bytes.constData(), created.value());
+    return created.toString();
+}
+
+QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kind, ResourceKeyTable &keys,
+                   const RenderContext &context)
+{
+    const QString url = tagAttribute(attributes, QStringLiteral("url"));
+    QString name = tagAttribute(attributes, QStringLiteral("name"));
+    const qint64 size = tagAttribute(attributes, QStringLiteral("size")).toLongLong();
+    const qint64 length = tagAttribute(attributes, QStringLiteral("length")).toLongLong();
+    const QString mime = tagAttribute(attributes, QStringLiteral("mime"));
+    IHostServices *host = context.host;
+    const QByteArray urlBytes = url.toUtf8();
+
+    VariableImpl local;
+    if (host && host->localFileForAddress(urlBytes.constData(), &local) && !local.bytes().isEmpty()) {
+        const QString localName = QFileInfo(local.toString()).fileName();
+        if (!localName.isEmpty())
+            name = localName;
+    } else {
+        if (name.isEmpty())
+            name = AttachmentBlocks::defaultAttachmentName(mime);
+        if (host)
+            host->registerTransfer(urlBytes.constData(), reinterpret_cast<const char16_t *>(name.utf16()), size,
+                                   int(kind));
+    }
+    const QString key = keys.resourceKeyFor(AttachmentBlocks::stripUploadPrefix(url));
+    keys.noteAttachment(key, name, int(kind));
+
+    const QString sizeText = host ? hostText(host, &IHostServices::formatSize, size)
+                                  : QLocale::system().formattedDataSize(size);
+    if (kind == AttachmentBlocks::TransferKind::File)
+        return AttachmentBlocks::fileBlockHtml(key, name, sizeText);
+
+    QString lengthText;
+    QString caption;
+    if (host) {
+        lengthText = hostText(host, &IHostServices::formatDuration, length);
+        VariableImpl captionText;
+        host->mediaCaption(int(kind), &captionText);
+        caption = captionText.toString();
+    } else {
+        lengthText = QStringLiteral("%1:%2").arg(length / 60).arg(length % 60, 2, 10, QLatin1Char('0'));
+        caption = kind == AttachmentBlocks::TransferKind::Voice
+                      ? QCoreApplication::translate("MarkupConverter", "Voice message")
+                      : QCoreApplication::translate("MarkupConverter", "Video message");
+    }
+    return AttachmentBlocks::mediaBlockHtml(key, caption, lengthText, sizeText);
+}
+
+QString placeholder(const char *kind, int index)
+{
+    return QStringLiteral("[%1%2]").arg(QLatin1String(kind)).arg(index);
+}
+
+const char FilePlaceholder[] = "link_place_file_";
+const char VoicePlaceholder[] = "link_place_voice_";
+const char VideoPlaceholder[] = "link_place_video_";
+const char PicturePlaceholder[] = "link_place_pic_";
+const char PositionPlaceholder[] = "link_geo_pos_pic_";
+
+// Attachment tags become placeholders; their blocks go into `lists`.
+QString extractAttachments(const QString &markup, Attachments &lists, ResourceKeyTable &keys,
+                           const RenderContext &context)
+{
+    using AttachmentBlocks::TransferKind;
+    QString text = markup;
+    const auto mediaPass = [&](QLatin1String open, TransferKind kind, QStringList &list, const char *name) {
+        text = extractEach(text, open, QLatin1String("]"), [&](const QString &attributes, QString &out) {
+            if (attributes.isEmpty())
+                return false;
+            out += placeholder(name, list.size());
+            list.append(mediaBlock(attributes, kind, keys, context));
+            return true;
+        });
+    };
+    mediaPass(QLatin1String("[file"), TransferKind::File, lists.files, FilePlaceholder);
+    mediaPass(QLatin1String("[voice"), TransferKind::Voice, lists.voices, VoicePlaceholder);
+    mediaPass(QLatin1String("[video"), TransferKind::Video, lists.videos, VideoPlaceholder);
+
+    const auto addPicture = [&](const QString &address, QString &out) {
+        if (address.isEmpty())
+            return false;
+        out += placeholder(PicturePlaceholder, lists.pictures.size());
+        lists.pictures.append(AttachmentBlocks::pictureHtml(pictureLocalName(context.host, address), address));
+        return true;
+    };
+    text = extractEach(text, QLatin1String("[pic"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
+        return addPicture(tagAttribute(attributes, QStringLiteral("src")), out);
+    });
+    text = extractEach(text, QLatin1String("[img]"), QLatin1String("[/img]"),
+                       [&](const QString &enclosed, QString &out) {
+                           const QString src = tagAttribute(enclosed, QStringLiteral("src"));
+                           return addPicture(src.isEmpty() ? enclosed : src, out);
+                       });
+    text = extractEach(text, QLatin1String("[gp"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
+        if (attributes.isEmpty())
+            return false;
+        const QString pos = tagAttribute(attributes, QStringLiteral("pos"));
+        const QString addr = tagAttribute(attributes, QStringLiteral("addr"));
+        const QString imgmap = tagAttribute(attributes, QStringLiteral("imgmap"));
+        const QString address = imgmap.isEmpty() ? Links::GeoScheme + pos : imgmap;
+        out += placeholder(PositionPlaceholder, lists.positions.size());
+        lists.positions.append(
+            AttachmentBlocks::positionHtml(pictureLocalName(context.host, address), pos, addr, imgmap));
+        return true;
+    });
+    return text;
+}
+
+// Placeholders back to their blocks in one scan, so that nothing a block
+// contains is taken for a placeholder.
+QString restoreAttachments(const QString &text, const Attachments &lists)
+{
+    if (lists.files.isEmpty() && lists.voices.isEmpty() && lists.videos.isEmpty() && lists.pictures.isEmpty()
+        && lists.positions.isEmpty())
+        return text;
+    struct Kind
+    {
+        QLatin1String name;
+        const QStringList &blocks;
+    };
+    const Kind kinds[] = {
+        {QLatin1String(FilePlaceholder), lists.files},       {QLatin1String(VoicePlaceholder), lists.voices},
+        {QLatin1String(VideoPlaceholder), lists.videos},     {QLatin1String(PicturePlaceholder), lists.pictures},
+        {QLatin1String(PositionPlaceholder), lists.positions},
+    };
+    QString out;
+    out.reserve(text.size() + 512);
+    const int n = text.size();
+    int pos = 0;
+    int i = text.indexOf(QLatin1String("[link_"));
+    while (i >= 0) {
+        int next = i + 1;
+        for (const Kind &kind : kinds) {
+            if (kind.blocks.isEmpty() || text.midRef(i + 1, kind.name.size()) != kind.name)
+                continue;
+            int j = i + 1 + kind.name.size();
+            const int digits = j;
+            while (j < n && j - digits < 9 && text.at(j).isDigit() && text.at(j).unicode() < 128)
+                ++j;
+            if (j == digits || j >= n || text.at(j) != QLatin1Char(']'))
+                break;
+            const int index = text.midRef(digits, j - digits).toInt();
+            if (index >= kind.blocks.size())
+                break;
+            out += text.midRef(pos, i - pos);
+            out += kind.blocks.at(index);
+            pos = j + 1;
+            next = pos;
+            break;
+        }
+        i = text.indexOf(QLatin1String("[link_"), next);
+    }
+    out += text.midRef(pos);
+    return out;
+}
+
+// Steps 9 to 13: links and escaping, formatting tags, emoticon codes,
+// mentions, spaces and line breaks.
+QString textPasses(const QString &text, const RenderContext &context)
+{
+    QString html = Links::linkify(text);
+    html = applyFormattingTags(html);
+    if (context.emoticons)
+        html = context.emoticons->replaceCodes(html, context.language, context.bigSingleEmoticons);
+    html = replaceMentions(html, context.host);
+    html = replaceAll(html, QLatin1String("  "), QLatin1String(" &nbsp;"));
+    html = replaceAll(html, QLatin1String("\r\n"), QLatin1String("<br/>"));
+    return html;
+}
+
+RenderContext sharedContext()
+{
+    if (SharedResourceManager *resources = SharedResourceManager::existingInstance())
+        return resources->renderContext();
+    return RenderContext();
+}
+
+} // namespace
+
+QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QStringList *pictureNames)
+{
+    if (!document)
+        return QString();
+    std::unique_ptr<QTextDocument> clone(document->clone());
+    const bool baseBold = baseFont.weight() > 57;
+    const bool baseItalic = baseFont.style() != QFont::StyleNormal;
+    const bool baseUnderline = baseFont.underline();
+
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QStringList pending;
+    QString out;
+    QTextCursor cursor(clone.get());
+    const int count = clone->characterCount();
+    for (int p = 1; p < count; ++p) {
+        cursor.setPosition(p);
+        const QTextCharFormat format = cursor.charFormat();
+        if (format.isImageFormat()) {
+            const QString name = format.toImageFormat().name();
+            if (name.startsWith(ChatImagePrefix)) {
+                if (pictureNames)
+                    pictureNames->append(name);
+            } else {
+                out += QLatin1Char('(') + name + QLatin1Char(')');
+            }
+            continue;
+        }
+        const QFont font = format.font();
+        if (!baseBold && font.weight() > 57 && !bold) {
+            out += QLatin1String("[b]");
+            pending.prepend(QStringLiteral("[/b]"));
+            bold = true;
+        }
+        if (!baseItalic && font.style() != QFont::StyleNormal && !italic) {
+            out += QLatin1String("[i]");
+            pending.prepend(QStringLiteral("[/i]"));
+            italic = true;
+        }
+        if (!baseUnderline && font.underline() && !underline) {
+            out += QLatin1String("[u]");
+            pending.prepend(QStringLiteral("[/u]"));
+            underline = true;
+        }
+        if (!baseUnderline && underline && !font.underline()) {
+            out += QLatin1String("[/u]");
+            pending.removeOne(QStringLiteral("[/u]"));
+            underline = false;
+        }
+        if (!baseItalic && italic && font.style() == QFont::StyleNormal) {
+            out += QLatin1String("[/i]");
+            pending.removeOne(QStringLiteral("[/i]"));
+            italic = false;
+        }
+        if (baseFont.weight() < 58 && bold && font.weight() < 58) {
+            out += QLatin1String("[/b]");
+            pending.removeOne(QStringLiteral("[/b]"));
+            bold = false;
+        }
+        out += clone->characterAt(p - 1);
+    }
+    out += pending.join(QString());
+    out.replace(QChar(0x2028), QLatin1String("\r\n"));
+    out.replace(QChar(0x2029), QLatin1String("\r\n"));
+    return out;
+}
+
+QString editorToMarkup(const QTextDocument *document, QStringList *pictureNames)
+{
+    return editorToMarkup(document, SharedResourceManager::instance()->baseFont(), pictureNames);
+}
+
+RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys,
+                               const RenderContext &context)
+{
+    RenderedBody result;
+    QString text = markup;
+
+    QString locationAttributes;
+    if (extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
+        const QString pos = tagAttribute(locationAttributes, QStringLiteral("pos"));
+        if (!pos.isEmpty())
+            result.locationHtml = AttachmentBlocks::locationHtml(senderName, pos);
+    }
+
+    Attachments lists;
+    text = extractAttachments(text, lists, resourceKeys, context);
+    if (context.emoticons)
+        text = context.emoticons->replaceAliases(text);
+    if (text.isEmpty())
+        return result;
+    result.html = restoreAttachments(textPasses(text, context), lists);
+    return result;
+}
+
+RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys)
+{
+    return renderMessageBody(markup, senderName, resourceKeys, sharedContext());
+}
+
+QString renderPlainMarkup(const QString &markup, const RenderContext &context)
+{
+    if (markup.isEmpty())
+        return QString();
+    return textPasses(markup, context);
+}
+
+QString renderPlainMarkup(const QString &markup)
+{
+    return renderPlainMarkup(markup, sharedContext());
+}
+
+QString applyFormattingTags(const QString &text)
+{
+    const bool lineBreaks = text.contains(QLatin1Char('\n'));
+    const bool tags = text.contains(QLatin1Char('['));
+    QString out = (lineBreaks || tags) ? replaceSimpleTags(text, lineBreaks, tags) : text;
+    return tags ? replaceFileLinks(out) : out;
+}
+
+QString replaceMentions(const QString &text, IHostServices *host)
+{
+    const QLatin1String open("[@");
+    int s = indexOutsideTags(text, open, 0);
+    if (s < 0)
+        return text;
+    QString out;
+    int pos = 0;
+    while (s >= 0) {
+        const int e = indexOutsideTags(text, QLatin1String("]"), s + open.size());
+        if (e < 0)
+            break;
+        const QString id = Links::htmlToPlainText(text.mid(s + open.size(), e - s - open.size())).trimmed();
+        QString name;
+        UserObj user;
+        const QByteArray idBytes = id.toUtf8();
+        if (host && host->getUser(&user, idBytes.constData()))
+            name = user.displayNameString();
+        else
+            name = QCoreApplication::translate("MarkupConverter", "Unknown");
+        out += text.midRef(pos, s - pos);
+        out += QLatin1String("<b><a href=\"");
+        out += Links::escapeAttribute(Links::chatTarget(id));
+        out += QLatin1String("\">");
+        out += Links::escapeHtml(name);
+        out += QLatin1String("</a></b>");
+        pos = e + 1;
+        s = indexOutsideTags(text, open, pos);
+    }
+    out += text.midRef(pos);
+    return out;
+}
+
+QString replaceMentions(const QString &text)
+{
+    return replaceMentions(text, sharedContext().host);
+}
+
+int extractTag(QString &text, const QString &open, const QString &close, QString *attributes)
+{
+    const int start = text.indexOf(open);
+    if (start < 0)
+        return -1;
+    const int end = text.indexOf(close, start + open.size());
+    if (end < 0)
+        return -1;
+    if (attributes)
+        *attributes = text.mid(start + open.size(), end - start - open.size()).trimmed();
+    text.remove(start, end + close.size() - start);
+    return start;
+}
+
+QString tagAttribute(const QString &attributes, const QString &key)
+{
+    const int at = attributes.indexOf(key + QLatin1Char('='));
+    if (at < 0)
+        return QString();
+    const int valueStart = at + key.size() + 1;
+    int begin = valueStart;
+    int end = -1;
+    if (valueStart < attributes.size() && attributes.at(valueStart) == QLatin1Char('"')) {
+        begin = valueStart + 1;
+        end = attributes.indexOf(QLatin1Char('"'), begin);
+    } else {
+        end = attributes.indexOf(QLatin1Char(']'), valueStart);
+        if (end < 0)
+            end = attributes.indexOf(QLatin1Char(' '), valueStart);
+    }
+    if (end < 0)
+        return QString();
+    QString value = attributes.mid(begin, end - begin).trimmed();
+    if (value.contains(QLatin1Char('%'))) {
+        value.replace(QLatin1String("%91"), QLatin1String("["));
+        value.replace(QLatin1String("%93"), QLatin1String("]"));
+        value.replace(QLatin1String("%37"), QLatin1String("%"));
+    }
+    return value;
+}
+
+QString encodeAttributeValue(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == QLatin1Char('%'))
+            out += QLatin1String("%37");
+        else if (c == QLatin1Char('['))
+            out += QLatin1String("%91");
+        else if (c == QLatin1Char(']'))
+            out += QLatin1String("%93");
+        else
+            out += c;
+    }
+    return out;
+}
+
+bool canEditMarkup(const QString &markup)
+{
+    if (!markup.contains(QLatin1Char('[')))
+        return true;
+    static const QLatin1String attachments[] = {QLatin1String("[pic"), QLatin1String("[file"),
+                                                QLatin1String("[voice"), QLatin1String("[video"),
+                                                QLatin1String("[nudge")};
+    for (const QLatin1String &open : attachments) {
+        const int at = markup.indexOf(open);
+        if (at >= 0 && markup.indexOf(QLatin1Char(']'), at + open.size()) >= 0)
+            return false;
+    }
+    return true;
+}
+
+bool canEditMessage(const IHostMessage *message)
+{
+    if (!message || message->isReceived() || message->kind() == IHostMessage::KindPlugin)
+        return false;
+    return canEditMarkup(QString::fromUtf8(message->body()));
+}
+
+QString markupToEditorHtml(const QString &markup, const RenderContext &context)
+{
+    // After escaping, the only "<" left are those of the tags written by
+    // replaceSimpleTags; emoticon codes and runs of spaces are handled here.
+    const QString text = replaceSimpleTags(Links::escapeHtml(markup), true, true);
+    QString out;
+    out.reserve(text.size() + 32);
+    const int n = text.size();
+    int nextClose = -2;
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('<')) {
+            const int close = text.indexOf(QLatin1Char('>'), i);
+            out += text.midRef(i, close - i + 1);
+            i = close;
+            continue;
+        }
+        if (c == QLatin1Char('(') && context.emoticons) {
+            if (nextClose != -1 && nextClose < i)
+                nextClose = text.indexOf(QLatin1Char(')'), i);
+            if (nextClose > i) {
+                const QString name = text.mid(i + 1, nextClose - i - 1);
+                if (!name.contains(QLatin1Char('<')) && !name.contains(QLatin1Char('&'))
+                    && context.emoticons->findEntry(name)) {
+                    out += QLatin1String("<img src=\"") + Links::escapeAttribute(name) + QLatin1String("\" />");
+                    i = nextClose;
+                    continue;
+                }
+            }
+        }
+        if (c == QLatin1Char(' ') && i + 1 < n && text.at(i + 1) == QLatin1Char(' '))
+            out += QLatin1String("&nbsp;");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString markupToEditorHtml(const QString &markup)
+{
+    return markupToEditorHtml(markup, sharedContext());
+}
+
+QString markupToPlainText(const QString &markup, IHostServices *host)
+{
+    QString text = markup;
+    QString ignored;
+    extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &ignored);
+    const auto named = [](const QString &attributes, QString &out) {
+        if (attributes.isEmpty())
+            return false;
+        out += tagAttribute(attributes, QStringLiteral("name"));
+        return true;
+    };
+    const auto dropped = [](const QString &attributes, QString &) { return !attributes.isEmpty(); };
+    text = extractEach(text, QLatin1String("[file"), QLatin1String("]"), named);
+    text = extractEach(text, QLatin1String("[voice"), QLatin1String("]"), named);
+    text = extractEach(text, QLatin1String("[video"), QLatin1String("]"), named);
+    text = extractEach(text, QLatin1String("[pic"), QLatin1String("]"), dropped);
+    text = extractEach(text, QLatin1String("[img]"), QLatin1String("[/img]"), dropped);
+    text = extractEach(text, QLatin1String("[gp"), QLatin1String("]"), [](const QString &attributes, QString &out) {
+        if (attributes.isEmpty())
+            return false;
+        out += tagAttribute(attributes, QStringLiteral("addr"));
+        return true;
+    });
+    text = replaceAll(text, QLatin1String("[nudge]"), QLatin1String(""));
+    // The HTML route handles every tag the way a message shows it; the
+    // plain text is what that HTML reads as.
+    QString html = applyFormattingTags(Links::escapeHtml(text));
+    html = replaceMentions(html, host);
+    return Links::htmlToPlainText(html);
+}
+
+QString editCommand(qint64 eventId, const QString &markup)
+{
+    return QStringLiteral("[edit %1]").arg(eventId) + markup;
+}
+
+QString replyCommand(qint64 eventId, const QString &markup)
+{
+    return QStringLiteral("[reply %1]").arg(eventId) + markup;
+}
+
+QString deleteCommand(qint64 eventId)
+{
+    return QStringLiteral("[delete %1]").arg(eventId);
+}
+
+QString likeCommand(qint64 eventId, bool like)
+{
+    return QStringLiteral("[like %1 %2]").arg(eventId).arg(like ? QLatin1Char('T') : QLatin1Char('F'));
+}
+
+QString labelCommand(qint64 eventId, const QStringList &labels)
+{
+    return QStringLiteral("[label %1 %2]").arg(eventId).arg(labels.join(QLatin1Char(' ')));
+}
+
+QStringList toggledLabels(const QString &labels, const QString &label)
+{
+    QStringList set = labels.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!set.removeOne(label))
+        set.append(label);
+    return set;
+}
+
+} // namespace MarkupConverter
