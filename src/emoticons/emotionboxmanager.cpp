@@ -76,6 +76,8 @@ QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Repla
     for (const QString &name : names)
         longestName = std::max(longestName, int(name.size()));
 
+    // Each name's markup is made once; a long message repeats a few codes.
+    QHash<QString, QString> markup;
     QString out;
     int copied = 0;
     int close = -1;
@@ -93,8 +95,11 @@ QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Repla
             if (names.contains(name)) {
                 if (out.isNull())
                     out.reserve(text.size() + 256);
+                auto made = markup.constFind(name);
+                if (made == markup.cend())
+                    made = markup.insert(name, replacement(name));
                 out.append(text.constData() + copied, open - copied);
-                out.append(replacement(name));
+                out.append(made.value());
                 copied = close + 1;
                 next = close + 1;
             }
@@ -361,11 +366,10 @@ QString EmotionBoxManager::replaceSpacedAlias(const QString &text, int index) co
         if (found < 0)
             break;
         const int end = found + alias.size();
-        bool before;
-        if (found > copied)
-            before = isSeparator(text.at(found - 1));
-        else // right after the previous replacement, or the current text's start
-            before = out.isEmpty() || isSeparator(out.at(out.size() - 1));
+        // The character before an occurrence is never part of an inserted
+        // value: a replaced occurrence is followed by a separator, and no
+        // alias starts with one, so the next occurrence starts later.
+        const bool before = found == 0 || isSeparator(text.at(found - 1));
         const bool after = end == size || isSeparator(text.at(end));
         if (before && after) {
             out.append(text.constData() + copied, found - copied);
