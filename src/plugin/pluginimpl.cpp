@@ -1,16 +1,34 @@
 #include "plugin/pluginimpl.h"
 
-#include <sdk/iimage.h>
+#include "chat/chatmanager.h"
+#include "plugin/broadcastpluginimpl.h"
+#include "plugin/chat.h"
+#include "plugin/pluginsupport.h"
+#include "plugin/records/userobj.h"
+#include "plugin/roomspluginimpl.h"
+#include "render/sharedresourcemanager.h"
+
+#include <sdk/ihostmessage.h>
+#include <sdk/ihostservices.h>
+#include <sdk/iuser.h>
 
 #include <QCoreApplication>
-#include <QImage>
+#include <QStringList>
+
+#include <cstring>
 
 namespace {
 
-const char16_t *cached(QString &cache, const char *text)
+const char Context[] = "PluginImpl";
+
+QString fromUtf16(const char16_t *text)
 {
-    cache = QCoreApplication::translate("PluginImpl", text);
-    return reinterpret_cast<const char16_t *>(cache.utf16());
+    return text ? QString::fromUtf16(text) : QString();
+}
+
+QByteArray bytes(const char *text)
+{
+    return text ? QByteArray(text) : QByteArray();
 }
 
 } // namespace
@@ -21,12 +39,54 @@ PluginImpl &PluginImpl::instance()
     return plugin;
 }
 
+PluginImpl::~PluginImpl()
+{
+    // The host unloads the library after shutdown; should it not have shut
+    // down, the further objects still go.
+    delete m_broadcast;
+    delete m_rooms;
+}
+
 void PluginImpl::initialize(IHostServices *host)
 {
+    SharedResourceManager *resources = SharedResourceManager::instance();
+    Chat *chat = Chat::create();
+    if (host) {
+        if (!m_rooms) {
+            m_rooms = new RoomsPluginImpl();
+            host->registerPlugin(m_rooms);
+        }
+        if (!m_broadcast) {
+            m_broadcast = new BroadcastPluginImpl();
+            host->registerPlugin(m_broadcast);
+        }
+    }
+    chat->setHostServices(host);
+    resources->ensureManagers();
+
+    if (!host)
+        return;
+    // Loads the settings when the signed-in identity is not the one loaded last.
+    resources->setHostServices(host);
+    resources->loadTemplate(fromUtf16(host->dataFolder(-1)));
+    if (m_listenerHost != host) {
+        host->registerRoomsListener(&chat->manager());
+        m_listenerHost = host;
+    }
 }
 
 void PluginImpl::shutdown()
 {
+    delete m_broadcast;
+    m_broadcast = nullptr;
+    delete m_rooms;
+    m_rooms = nullptr;
+    if (m_listenerHost) {
+        m_listenerHost->registerRoomsListener(nullptr);
+        m_listenerHost = nullptr;
+    }
+    SharedResourceManager::destroy();
+    Chat::destroy();
 }
 
 const char *PluginImpl::pluginId() const
@@ -36,7 +96,7 @@ const char *PluginImpl::pluginId() const
 
 const char16_t *PluginImpl::displayName()
 {
-    return cached(m_displayName, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
+    return PluginSupport::cachedText(m_displayName, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
 }
 
 const char *PluginImpl::pluginVersion() const
@@ -46,21 +106,27 @@ const char *PluginImpl::pluginVersion() const
 
 const char16_t *PluginImpl::actionText()
 {
-    return cached(m_actionText, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
+    return PluginSupport::cachedText(m_actionText, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
 }
 
 bool PluginImpl::drawIcon(IImage *image)
 {
-    if (!image)
-        return false;
-    const QImage icon = QImage(QStringLiteral(":/images/chat.png")).convertToFormat(QImage::Format_ARGB32);
-    image->setData(icon.constBits(), icon.width(), icon.height());
-    return true;
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
+}
+
+bool PluginImpl::drawIconAlt(IImage *image)
+{
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
+}
+
+bool PluginImpl::drawIconAlt2(IImage *image)
+{
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
 }
 
 const char16_t *PluginImpl::description()
 {
-    return cached(m_description, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat Plugin"));
+    return PluginSupport::cachedText(m_description, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat Plugin"));
 }
 
 int PluginImpl::pluginCode() const
@@ -78,6 +144,293 @@ bool PluginImpl::isDisabled() const
     return m_disabled;
 }
 
+void PluginImpl::onOwnUserChanged()
+{
+    Chat *chat = Chat::instance();
+    IHostServices *host = chat ? chat->hostServices() : nullptr;
+    if (!host)
+        return;
+    UserObj own;
+    host->getOwnUser(&own);
+    SharedResourceManager *resources = SharedResourceManager::instance();
+    resources->setOwnUser(&own);
+    // Another account may have signed in: its settings are loaded now.
+    resources->reloadSettingsIfIdentityChanged();
+    chat->refreshOwnUser();
+}
+
+void PluginImpl::onConnectionLost()
+{
+    if (Chat *chat = Chat::instance())
+        chat->onConnectionLost();
+}
+
+void PluginImpl::onUserPresence(IUser *user, int value)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onUserPresence(user, value);
+}
+
+void PluginImpl::onUserStatusText(IUser *user)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onUserStatusText(user);
+}
+
+void PluginImpl::onOwnProfileA(IUser *user)
+{
+    if (!user)
+        return;
+    SharedResourceManager::instance()->setOwnUser(user);
+    if (Chat *chat = Chat::instance())
+        chat->onOwnProfile(1);
+}
+
+void PluginImpl::onUserChanged(IUser *user)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onUserChanged(user);
+}
+
+void PluginImpl::onUserUpdated(IUser *user)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onUserUpdated(user);
+}
+
+void PluginImpl::onOwnProfileB(IUser *user)
+{
+    if (!user)
+        return;
+    SharedResourceManager::instance()->setOwnUser(user);
+    if (Chat *chat = Chat::instance())
+        chat->onOwnProfile(2);
+}
+
+void PluginImpl::onOwnProfileC(IUser *user)
+{
+    if (!user)
+        return;
+    SharedResourceManager::instance()->setOwnUser(user);
+    if (Chat *chat = Chat::instance())
+        chat->onOwnProfile(3);
+}
+
+void PluginImpl::setLanguage(const char *languageCode)
+{
+    if (languageCode)
+        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+}
+
+bool PluginImpl::canExecute(IUser *user, int action)
+{
+    if (!isActionAllowed(action) || !user)
+        return false;
+    Chat *chat = Chat::instance();
+    IHostServices *host = chat ? chat->hostServices() : nullptr;
+    if (!host)
+        return false;
+    if (user->type() == 1)
+        return host->findPlugin("chat_rooms") != nullptr;
+    const char *id = user->id();
+    return id && *id && host->canChatWith(id);
+}
+
 void PluginImpl::execute(IUser *user, int action)
 {
+    if (canExecute(user, action)) {
+        const UserObj copy(user);
+        if (Chat *chat = Chat::instance())
+            chat->openChat(&copy);
+        return;
+    }
+    if (!isActionAllowed(action))
+        PluginSupport::showDisabledMessage();
+}
+
+bool PluginImpl::supportsMultiSelect() const
+{
+    return false;
+}
+
+bool PluginImpl::flag29() const
+{
+    return true;
+}
+
+bool PluginImpl::flag30() const
+{
+    return true;
+}
+
+bool PluginImpl::flag31() const
+{
+    return true;
+}
+
+bool PluginImpl::canExecuteMulti(IUser *const *users, int count, int action)
+{
+    if (!isActionAllowed(action) || !supportsMultiSelect() || !users || count < 1)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (users[i] && canExecute(users[i], action) && !users[i]->isOffline())
+            return true;
+    }
+    return false;
+}
+
+bool PluginImpl::flag33() const
+{
+    return false;
+}
+
+void PluginImpl::executeMulti(IUser *const *users, int count, int action, const char *text, int value)
+{
+    Q_UNUSED(action)
+    Q_UNUSED(value)
+    if (Chat *chat = Chat::instance())
+        chat->startMultiChat(users, count, QString::fromUtf8(bytes(text)));
+}
+
+void PluginImpl::reserved36(void *, void *)
+{
+}
+
+void PluginImpl::reserved37(void *, void *)
+{
+}
+
+void PluginImpl::openChat(IUser *user)
+{
+    if (!user)
+        return;
+    const UserObj copy(user);
+    if (Chat *chat = Chat::instance())
+        chat->openChat(&copy);
+}
+
+void PluginImpl::onCommand(IUser *sender, const char *text)
+{
+    if (!sender || !text)
+        return;
+    if (Chat *chat = Chat::instance())
+        chat->onCommand(sender, QByteArray(text));
+}
+
+void PluginImpl::notifyUserWindow(IUser *user)
+{
+    if (Chat *chat = Chat::instance())
+        chat->notifyUserWindow(user);
+}
+
+void PluginImpl::onUserDeleted(IUser *user)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onUserDeleted(user);
+}
+
+void PluginImpl::sendAttachment(IUser *const *users, int count, const char *text, int value)
+{
+    Q_UNUSED(value)
+    if (Chat *chat = Chat::instance())
+        chat->sendAttachment(users, count, bytes(text));
+}
+
+void PluginImpl::reloadResources()
+{
+    if (Chat *chat = Chat::instance())
+        chat->reloadResources(chat->hostServices());
+}
+
+void PluginImpl::refreshButtons()
+{
+    if (Chat *chat = Chat::instance())
+        chat->refreshButtons();
+}
+
+bool PluginImpl::flag48() const
+{
+    return true;
+}
+
+void PluginImpl::openConversation(IConversationRecord *record)
+{
+    if (!record)
+        return;
+    if (Chat *chat = Chat::instance())
+        chat->openById(bytes(record->userId()), bytes(record->sessionKey()));
+}
+
+void PluginImpl::reserved50(void *)
+{
+}
+
+void PluginImpl::openConversationEx(IConversationRecord *record, int value)
+{
+    Q_UNUSED(value)
+    openConversation(record);
+}
+
+void PluginImpl::reserved52(void *)
+{
+}
+
+void PluginImpl::onEvent(int code, const char *data, int length)
+{
+    Chat *chat = Chat::instance();
+    if (!chat)
+        return;
+    QByteArray copy;
+    if (data)
+        copy = QByteArray(data, length >= 0 ? length : int(std::strlen(data)));
+    chat->onEvent(code, copy);
+}
+
+void PluginImpl::onMessage(IHostMessage *message)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onMessage(message);
+}
+
+void PluginImpl::onHostNumberChanged()
+{
+    if (Chat *chat = Chat::instance())
+        chat->onHostNumberChanged();
+}
+
+void PluginImpl::onOptionsChanged(int first, int second)
+{
+    if (Chat *chat = Chat::instance())
+        chat->onOptionsChanged(first, second);
+}
+
+void PluginImpl::refreshWindows()
+{
+    if (Chat *chat = Chat::instance())
+        chat->refreshWindows();
+}
+
+void PluginImpl::describeMessage(IHostMessage *message, IVariable *out)
+{
+    if (Chat *chat = Chat::instance()) {
+        chat->describeMessage(message, out);
+        return;
+    }
+    // Before initialize there is no host to name the sender: the body.
+    IPlugin::describeMessage(message, out);
+}
+
+void PluginImpl::onUserList(const char *id, const char *const *items, int count)
+{
+    Chat *chat = Chat::instance();
+    if (!chat || !id)
+        return;
+    QStringList list;
+    if (items) {
+        for (int i = 0; i < count; ++i) {
+            if (items[i])
+                list.append(QString::fromUtf8(items[i]));
+        }
+    }
+    chat->onUserList(QByteArray(id), list);
 }

@@ -1,0 +1,175 @@
+#include "plugin/broadcastpluginimpl.h"
+
+#include "plugin/chat.h"
+#include "plugin/pluginsupport.h"
+#include "plugin/records/userobj.h"
+#include "render/sharedresourcemanager.h"
+
+#include <sdk/ihostservices.h>
+
+namespace {
+
+const char Context[] = "BroadcastPluginImpl";
+
+} // namespace
+
+BroadcastPluginImpl::~BroadcastPluginImpl() = default;
+
+void BroadcastPluginImpl::initialize(IHostServices *host)
+{
+    m_host = host;
+}
+
+void BroadcastPluginImpl::shutdown()
+{
+    m_host = nullptr;
+}
+
+const char *BroadcastPluginImpl::pluginId() const
+{
+    return "broadcast";
+}
+
+const char16_t *BroadcastPluginImpl::displayName()
+{
+    return PluginSupport::cachedText(m_displayName, Context, QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"));
+}
+
+const char *BroadcastPluginImpl::pluginVersion() const
+{
+    return "1.0";
+}
+
+const char16_t *BroadcastPluginImpl::actionText()
+{
+    return PluginSupport::cachedText(m_actionText, Context, QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"));
+}
+
+bool BroadcastPluginImpl::drawIcon(IImage *image)
+{
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
+}
+
+bool BroadcastPluginImpl::drawIconAlt(IImage *image)
+{
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
+}
+
+bool BroadcastPluginImpl::drawIconAlt2(IImage *image)
+{
+    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
+}
+
+const char16_t *BroadcastPluginImpl::description()
+{
+    return PluginSupport::cachedText(m_description, Context,
+                                     QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message Plugin"));
+}
+
+int BroadcastPluginImpl::pluginCode() const
+{
+    return 32666;
+}
+
+void BroadcastPluginImpl::setDisabled(bool disabled)
+{
+    m_disabled = disabled;
+}
+
+bool BroadcastPluginImpl::isDisabled() const
+{
+    return m_disabled;
+}
+
+void BroadcastPluginImpl::onOwnUserChanged()
+{
+    if (!m_host)
+        return;
+    UserObj own;
+    m_host->getOwnUser(&own);
+    SharedResourceManager::instance()->setOwnUser(&own);
+}
+
+void BroadcastPluginImpl::onOwnProfileA(IUser *user)
+{
+    if (user)
+        SharedResourceManager::instance()->setOwnUser(user);
+}
+
+void BroadcastPluginImpl::onOwnProfileB(IUser *user)
+{
+    if (user)
+        SharedResourceManager::instance()->setOwnUser(user);
+}
+
+void BroadcastPluginImpl::onOwnProfileC(IUser *user)
+{
+    if (user)
+        SharedResourceManager::instance()->setOwnUser(user);
+}
+
+void BroadcastPluginImpl::setLanguage(const char *languageCode)
+{
+    if (languageCode)
+        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+}
+
+void BroadcastPluginImpl::execute(IUser *user, int action)
+{
+    // canExecute keeps the base answer (no) until starting a broadcast is available here,
+    // so the administrator's refusal is all this operation shows.
+    if (!canExecute(user, action) && !isActionAllowed(action))
+        PluginSupport::showDisabledMessage();
+}
+
+bool BroadcastPluginImpl::supportsMultiSelect() const
+{
+    return true;
+}
+
+bool BroadcastPluginImpl::flag29() const
+{
+    return true;
+}
+
+bool BroadcastPluginImpl::flag30() const
+{
+    return true;
+}
+
+bool BroadcastPluginImpl::flag31() const
+{
+    return false;
+}
+
+bool BroadcastPluginImpl::flag33() const
+{
+    return false;
+}
+
+void BroadcastPluginImpl::reserved36(void *, void *)
+{
+}
+
+void BroadcastPluginImpl::reserved37(void *, void *)
+{
+}
+
+void BroadcastPluginImpl::reloadResources()
+{
+    if (Chat *chat = Chat::instance())
+        chat->reloadResources(m_host);
+}
+
+bool BroadcastPluginImpl::flag48() const
+{
+    return false;
+}
+
+void BroadcastPluginImpl::reserved50(void *)
+{
+}
+
+void BroadcastPluginImpl::reserved52(void *)
+{
+}

@@ -1,0 +1,3 @@
+#include "plugin/pluginlogging.h"
+
+Q_LOGGING_CATEGORY(lcPlugin, "chat.plugin", QtWarningMsg)
