@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ContactListWindow;
+class QImage;
+
+namespace hostkit {
+class Host;
+}
+
+// The scripted tour `chat-host --headless --shots DIR` takes: it visits the
+// contact list, a selected contact, the plug-in menu and, when the chat
+// plug-in is loaded, a conversation window, and leaves a PNG of each state.
+class HeadlessTour
+{
+public:
+    HeadlessTour(hostkit::Host &host, ContactListWindow &window) : m_host(host), m_window(window) {}
+
+    // The files written, in order; false with *error when a shot could not
+    // be saved.
+    bool run(const QString &folder, QString *error);
+    QStringList files() const { return m_files; }
+
+private:
+    bool save(const QImage &image, const QString &folder, const QString &name, QString *error);
+
+    hostkit::Host &m_host;
+    ContactListWindow &m_window;
+    QStringList m_files;
+};

@@ -1,0 +1,190 @@
+// chat-host: the reference host application.
+//   chat-host --plugin libchat.so                   contact list window
+//   chat-host --plugin libchat.so --script FILE     runs a scenario (see host/README.md)
+//   chat-host --plugin libchat.so --headless --shots DIR
+#include "contactlistwindow.h"
+#include "headlesstour.h"
+
+#include "hostkit/host.h"
+#include "hostkit/scenariorunner.h"
+
+#include "lib_kelvan/clock.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcChatHost, "chathost")
+
+namespace {
+
+// How often the simulated world is looked at while a person uses the host.
+constexpr int kWorldTickMs = 50;
+
+void fail(const QString &message)
+{
+    std::fprintf(stderr, "chat-host: %s\n", qPrintable(message));
+}
+
+bool hasOption(int argc, char **argv, const char *name)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], name) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Headless runs use the offscreen platform unless told otherwise; this
+    // has to be decided before the application object exists.
+    if (hasOption(argc, argv, "--headless") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("chat-host"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Chat Host"));
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The reference host of the chat plug-in."));
+    parser.addHelpOption();
+    const QCommandLineOption pluginOption(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."), QStringLiteral("file"));
+    const QCommandLineOption profileOption(QStringLiteral("profile"),
+                                           QStringLiteral("Profile folder (created with the default contacts and history when missing). "
+                                                          "Default: the application data folder; a temporary one for --script and --headless."),
+                                           QStringLiteral("folder"));
+    const QCommandLineOption scriptOption(QStringLiteral("script"), QStringLiteral("Run a scenario and exit with its result."), QStringLiteral("file"));
+    const QCommandLineOption headlessOption(QStringLiteral("headless"), QStringLiteral("Run the screenshot tour without a display."));
+    const QCommandLineOption shotsOption(QStringLiteral("shots"), QStringLiteral("Folder for the tour's screenshots."), QStringLiteral("folder"));
+    const QCommandLineOption pageOption(QStringLiteral("page-size"), QStringLiteral("Messages per history page (default 100)."), QStringLiteral("n"));
+    const QCommandLineOption appOption(QStringLiteral("app-folder"),
+                                       QStringLiteral("Application folder with emoticons, dictionaries, sounds and skin "
+                                                      "(default: appfolder beside the executable; laid out when needed)."),
+                                       QStringLiteral("folder"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("Interface language code (default en)."), QStringLiteral("code"));
+    const QCommandLineOption journalOption(QStringLiteral("journal"), QStringLiteral("Write the call journal (JSON lines) here at exit."), QStringLiteral("file"));
+    const QCommandLineOption clockOption(QStringLiteral("clock"),
+                                         QStringLiteral("Start time of the simulated clock for --script and --headless (ISO 8601, default: now)."),
+                                         QStringLiteral("time"));
+    parser.addOptions({pluginOption, profileOption, scriptOption, headlessOption, shotsOption, pageOption, appOption,
+                       languageOption, journalOption, clockOption});
+    parser.process(app);
+
+    const bool scripted = parser.isSet(scriptOption);
+    const bool headless = parser.isSet(headlessOption);
+    if (headless && !parser.isSet(shotsOption) && !scripted) {
+        fail(QStringLiteral("--headless needs --shots DIR (or --script FILE)"));
+        return 2;
+    }
+
+    // Scenarios and the tour run on a clock that moves only when they say.
+    std::unique_ptr<kelvan::ManualClock> clock;
+    if (scripted || headless) {
+        QDateTime start = QDateTime::currentDateTime();
+        if (parser.isSet(clockOption)) {
+            start = QDateTime::fromString(parser.value(clockOption), Qt::ISODate);
+            if (!start.isValid()) {
+                fail(QStringLiteral("--clock: \"%1\" is not an ISO 8601 time").arg(parser.value(clockOption)));
+                return 2;
+            }
+        }
+        clock = std::make_unique<kelvan::ManualClock>(start);
+        kelvan::Clock::setInstance(clock.get());
+    }
+
+    QTemporaryDir temporaryProfile;
+    QString profileFolder = parser.value(profileOption);
+    if (profileFolder.isEmpty()) {
+        profileFolder = (scripted || headless) ? temporaryProfile.filePath(QStringLiteral("profile"))
+                                               : QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("profile"));
+    }
+    QString error;
+    hostkit::Profile profile = hostkit::Profile::openOrCreate(profileFolder, kelvan::Clock::instance().now(), &error);
+    if (!profile.isValid()) {
+        fail(error);
+        return 2;
+    }
+    hostkit::Host host(std::move(profile));
+    if (!host.isReady()) {
+        fail(host.error());
+        return 2;
+    }
+    host.setAppName(QApplication::applicationDisplayName());
+    host.setApplicationFolder(parser.isSet(appOption) ? parser.value(appOption)
+                                                       : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("appfolder")));
+    if (parser.isSet(pageOption)) {
+        bool ok = false;
+        const int n = parser.value(pageOption).toInt(&ok);
+        if (!ok || n < 1) {
+            fail(QStringLiteral("--page-size: \"%1\" is not a positive number").arg(parser.value(pageOption)));
+            return 2;
+        }
+        host.setPageSize(n);
+    }
+    if (parser.isSet(languageOption))
+        host.setInterfaceLanguage(parser.value(languageOption).toUtf8());
+    host.applicationFolder(); // lay it out before the plug-in looks
+
+    if (parser.isSet(pluginOption)) {
+        const hostkit::Result loaded = host.loadPlugin(parser.value(pluginOption));
+        if (!loaded) {
+            fail(loaded.error);
+            if (scripted)
+                return 2;
+        }
+    } else if (scripted) {
+        qCInfo(lcChatHost) << "no --plugin: the scenario runs against the host alone";
+    }
+
+    ContactListWindow window(host);
+    window.show();
+
+    int code = 0;
+    if (scripted) {
+        hostkit::ScenarioRunner runner(host);
+        if (!runner.loadFile(parser.value(scriptOption))) {
+            fail(runner.lastMessage());
+            return runner.exitCode();
+        }
+        code = runner.exec();
+        if (code != 0)
+            fail(runner.lastMessage());
+        else
+            std::printf("chat-host: %s\n", qPrintable(runner.lastMessage()));
+    } else if (headless) {
+        HeadlessTour tour(host, window);
+        if (!tour.run(parser.value(shotsOption), &error)) {
+            fail(error);
+            code = 1;
+        }
+        for (const QString &file : tour.files())
+            std::printf("%s\n", qPrintable(file));
+    } else {
+        QTimer world;
+        QObject::connect(&world, &QTimer::timeout, &host, &hostkit::Host::processDue);
+        world.start(kWorldTickMs);
+        code = app.exec();
+    }
+
+    if (parser.isSet(journalOption)) {
+        QFile out(parser.value(journalOption));
+        if (!out.open(QIODevice::WriteOnly) || !host.journal().writeJsonLines(&out)) {
+            fail(QStringLiteral("cannot write the journal %1").arg(out.fileName()));
+            code = code ? code : 2;
+        }
+    }
+    host.shutdownPlugins();
+    kelvan::Clock::setInstance(nullptr);
+    return code;
+}

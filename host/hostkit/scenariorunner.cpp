@@ -1,0 +1,733 @@
+#include "scenariorunner.h"
+
+#include "host.h"
+#include "messagestore.h"
+#include "network.h"
+#include "transfers.h"
+#include "widgetpath.h"
+
+#include <sdk/iplugin.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMimeDatabase>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+// QtGui's own entry for delivering a key to shortcuts first, as a real key
+// press from the window system would be (QTest uses the same).
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString &text = QString(), bool autorep = false, ushort count = 1);
+
+namespace hostkit {
+
+namespace {
+
+QString unescape(const QString &quoted, bool *ok)
+{
+    QString out;
+    *ok = true;
+    for (int i = 0; i < quoted.size(); ++i) {
+        const QChar c = quoted.at(i);
+        if (c != QLatin1Char('\\')) {
+            out += c;
+            continue;
+        }
+        if (++i >= quoted.size()) {
+            *ok = false;
+            return out;
+        }
+        switch (quoted.at(i).unicode()) {
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 't': out += QLatin1Char('\t'); break;
+        default: out += quoted.at(i); break;
+        }
+    }
+    return out;
+}
+
+bool writeText(const QString &path, const QByteArray &text, QString *error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+void sendKey(QWidget *target, int key, Qt::KeyboardModifiers mods, const QString &text)
+{
+    if (!qt_sendShortcutOverrideEvent(target, 0, key, mods, text)) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QApplication::sendEvent(target, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(target, &release);
+}
+
+int keyForChar(QChar c)
+{
+    const ushort u = c.toUpper().unicode();
+    if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == ' ')
+        return int(u);
+    if (c == QLatin1Char('\n'))
+        return Qt::Key_Return;
+    return u < 0x80 ? int(u) : Qt::Key_unknown;
+}
+
+QString keyText(int key, Qt::KeyboardModifiers mods)
+{
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QString();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Escape: return QStringLiteral("\x1b");
+    case Qt::Key_Space: return QStringLiteral(" ");
+    default: break;
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar c(key);
+        return (mods & Qt::ShiftModifier) ? QString(c) : QString(c.toLower());
+    }
+    if (key >= 0x20 && key < 0x7f)
+        return QString(QChar(key));
+    return QString();
+}
+
+QWidget *focusTarget()
+{
+    if (QWidget *w = QApplication::focusWidget())
+        return w;
+    if (QWidget *w = QApplication::activeWindow())
+        return w->focusWidget() ? w->focusWidget() : w;
+    return nullptr;
+}
+
+QString buttonText(const QAbstractButton *b)
+{
+    QString t = b->text();
+    t.remove(QLatin1Char('&'));
+    return t.trimmed();
+}
+
+int statusFromText(const QString &text, bool *ok)
+{
+    static const QHash<QString, int> names = {{QStringLiteral("offline"), 0}, {QStringLiteral("online"), 1},
+                                              {QStringLiteral("away"), 2}, {QStringLiteral("busy"), 3}};
+    *ok = true;
+    if (names.contains(text.toLower()))
+        return names.value(text.toLower());
+    const int n = text.toInt(ok);
+    *ok = *ok && n >= 0 && n <= 3;
+    return n;
+}
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_modalWatch(new QTimer(this))
+{
+    m_base = QDir::currentPath();
+    m_modalWatch->setInterval(5);
+    connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
+    registerBuiltins();
+}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+void ScenarioRunner::addStep(const QString &name, int minArgs, int maxArgs, const QStringList &options, Handler handler)
+{
+    m_steps.insert(name, Definition{minArgs, maxArgs, options, std::move(handler)});
+}
+
+QString ScenarioRunner::resolve(const QString &file) const
+{
+    return QFileInfo(file).isAbsolute() ? file : QDir(m_base).filePath(file);
+}
+
+bool ScenarioRunner::tokenize(const QString &line, QStringList *args, QHash<QString, QString> *options, QString *error)
+{
+    int i = 0;
+    const int n = line.size();
+    while (i < n) {
+        while (i < n && line.at(i).isSpace())
+            ++i;
+        if (i >= n)
+            break;
+        QString key;
+        // name=value, where name is a plain word
+        int j = i;
+        while (j < n && (line.at(j).isLetterOrNumber() || line.at(j) == QLatin1Char('-') || line.at(j) == QLatin1Char('_')))
+            ++j;
+        if (j > i && j < n && line.at(j) == QLatin1Char('=')) {
+            key = line.mid(i, j - i);
+            i = j + 1;
+        }
+        QString value;
+        if (i < n && line.at(i) == QLatin1Char('"')) {
+            int k = i + 1;
+            bool closed = false;
+            while (k < n) {
+                if (line.at(k) == QLatin1Char('\\')) {
+                    k += 2;
+                    continue;
+                }
+                if (line.at(k) == QLatin1Char('"')) {
+                    closed = true;
+                    break;
+                }
+                ++k;
+            }
+            if (!closed) {
+                *error = QStringLiteral("unclosed quote");
+                return false;
+            }
+            bool ok = false;
+            value = unescape(line.mid(i + 1, k - i - 1), &ok);
+            if (!ok) {
+                *error = QStringLiteral("bad escape in quotes");
+                return false;
+            }
+            i = k + 1;
+        } else {
+            const int start = i;
+            while (i < n && !line.at(i).isSpace())
+                ++i;
+            value = line.mid(start, i - start);
+        }
+        if (key.isEmpty())
+            args->append(value);
+        else
+            options->insert(key, value);
+    }
+    return true;
+}
+
+bool ScenarioRunner::load(const QString &text)
+{
+    m_script.clear();
+    m_next = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        Step step;
+        step.line = i + 1;
+        QStringList tokens;
+        QString error;
+        if (!tokenize(line, &tokens, &step.options, &error)) {
+            m_exitCode = 2;
+            m_message = QStringLiteral("line %1: %2").arg(step.line).arg(error);
+            return false;
+        }
+        if (tokens.isEmpty()) {
+            m_exitCode = 2;
+            m_message = QStringLiteral("line %1: a step starts with its name").arg(step.line);
+            return false;
+        }
+        step.name = tokens.takeFirst();
+        step.args = tokens;
+        const auto def = m_steps.constFind(step.name);
+        if (def == m_steps.constEnd()) {
+            m_exitCode = 2;
+            m_message = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(step.name);
+            return false;
+        }
+        if (step.args.size() < def->minArgs || (def->maxArgs >= 0 && step.args.size() > def->maxArgs)) {
+            m_exitCode = 2;
+            const QString wanted = def->maxArgs < 0 ? QStringLiteral("at least %1").arg(def->minArgs)
+                                   : def->minArgs == def->maxArgs ? QString::number(def->minArgs)
+                                                                  : QStringLiteral("%1 to %2").arg(def->minArgs).arg(def->maxArgs);
+            m_message = QStringLiteral("line %1: \"%2\" takes %3 arguments, not %4").arg(step.line).arg(step.name, wanted).arg(step.args.size());
+            return false;
+        }
+        for (auto it = step.options.cbegin(); it != step.options.cend(); ++it) {
+            if (!def->options.contains(it.key())) {
+                m_exitCode = 2;
+                m_message = QStringLiteral("line %1: \"%2\" has no option \"%3\"").arg(step.line).arg(step.name, it.key());
+                return false;
+            }
+        }
+        m_script.append(step);
+    }
+    return true;
+}
+
+bool ScenarioRunner::loadFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        m_exitCode = 2;
+        m_message = QStringLiteral("cannot read the scenario %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    m_base = QFileInfo(path).absolutePath();
+    return load(QString::fromUtf8(f.readAll()));
+}
+
+int ScenarioRunner::exec()
+{
+    m_exitCode = 0;
+    m_message.clear();
+    m_running = true;
+    m_modalWatch->start();
+    QEventLoop loop;
+    connect(this, &ScenarioRunner::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(0, this, &ScenarioRunner::runNext);
+    loop.exec();
+    return m_exitCode;
+}
+
+void ScenarioRunner::finish(int code, const QString &message)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_modalWatch->stop();
+    m_exitCode = code;
+    m_message = message;
+    Q_EMIT finished(code, message);
+}
+
+void ScenarioRunner::runNext()
+{
+    if (!m_running)
+        return;
+    if (m_next >= m_script.size()) {
+        finish(0, QStringLiteral("scenario done: %1 steps").arg(m_script.size()));
+        return;
+    }
+    const Step step = m_script.at(m_next++);
+    Q_EMIT stepStarted(step.line, step.name);
+    QCoreApplication::sendPostedEvents();
+    bool failed = false;
+    const QString problem = m_steps.value(step.name).handler(step, &failed);
+    if (!m_running)
+        return; // a modal watch failure ended it meanwhile
+    if (!problem.isEmpty()) {
+        finish(failed ? 1 : 2, QStringLiteral("line %1: %2: %3").arg(step.line).arg(step.name, problem));
+        return;
+    }
+    QTimer::singleShot(0, this, &ScenarioRunner::runNext);
+}
+
+void ScenarioRunner::checkModal()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    const QList<QAbstractButton *> buttons = modal->findChildren<QAbstractButton *>();
+    QStringList names;
+    for (QAbstractButton *b : buttons) {
+        if (b->isVisible())
+            names << buttonText(b);
+    }
+    if (m_answers.isEmpty()) {
+        const QString what = modal->windowTitle();
+        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        modal->close();
+        finish(2, QStringLiteral("line %1: a question box \"%2\" (buttons %3) appeared that no \"answer\" step expected")
+                      .arg(m_next > 0 ? m_script.at(m_next - 1).line : 0)
+                      .arg(what, names.join(QStringLiteral(", "))));
+        return;
+    }
+    const QString wanted = m_answers.takeFirst();
+    for (QAbstractButton *b : buttons) {
+        if (b->isVisible() && buttonText(b).compare(wanted, Qt::CaseInsensitive) == 0) {
+            b->click();
+            return;
+        }
+    }
+    modal->close();
+    finish(2, QStringLiteral("the question box has no button \"%1\" (it has %2)").arg(wanted, names.join(QStringLiteral(", "))));
+}
+
+void ScenarioRunner::registerBuiltins()
+{
+    Host &host = m_host;
+    auto contactId = [&host](const QString &text, QString *error) -> QByteArray {
+        const QByteArray id = text.toUtf8();
+        if (host.profile().find(id))
+            return id;
+        for (const Contact &c : host.profile().contacts()) {
+            if (c.displayName.compare(text, Qt::CaseInsensitive) == 0 || QString::fromUtf8(c.userName).compare(text, Qt::CaseInsensitive) == 0)
+                return c.id;
+        }
+        *error = QStringLiteral("no contact \"%1\"").arg(text);
+        return QByteArray();
+    };
+    // A window path; "@1001" or "@Bea" also find a window by a contact's name.
+    auto window = [&host](const QString &path, QString *error) -> QWidget * {
+        QString p = path;
+        if (p.startsWith(QLatin1Char('@'))) {
+            const QString head = p.section(QLatin1Char('/'), 0, 0).mid(1);
+            if (const Contact *c = host.profile().find(head.toUtf8()))
+                p.replace(0, head.size() + 1, QLatin1Char('@') + c->displayName);
+        }
+        return WidgetPath::find(p, error);
+    };
+    auto historyView = [window](const QString &path, QString *error) -> QTextBrowser * {
+        QWidget *w = window(path, error);
+        if (!w)
+            return nullptr;
+        QTextBrowser *fallback = nullptr;
+        for (QTextBrowser *b : w->findChildren<QTextBrowser *>()) {
+            const QString name = b->objectName();
+            if (name != QLatin1String("Receive") && name != QLatin1String("ReceiveConf") && name != QLatin1String("editReceive"))
+                continue;
+            if (b->isVisible())
+                return b;
+            if (!fallback)
+                fallback = b;
+        }
+        if (!fallback)
+            *error = QStringLiteral("%1 has no history view (Receive, ReceiveConf or editReceive)").arg(path);
+        return fallback;
+    };
+    auto target = [](const Step &s, QString *error) -> QWidget * {
+        if (s.options.contains(QStringLiteral("target")))
+            return WidgetPath::find(s.options.value(QStringLiteral("target")), error);
+        QWidget *w = focusTarget();
+        if (!w)
+            *error = QStringLiteral("no widget has the keyboard focus; name one with target=PATH");
+        return w;
+    };
+    auto number = [](const QString &text, qint64 *out, QString *error) {
+        bool ok = false;
+        *out = text.toLongLong(&ok);
+        if (!ok)
+            *error = QStringLiteral("\"%1\" is not a number").arg(text);
+        return ok;
+    };
+    auto yes = [](const QString &text) {
+        return text == QLatin1String("yes") || text == QLatin1String("true") || text == QLatin1String("1");
+    };
+
+    addStep(QStringLiteral("receive"), 2, 2, {QStringLiteral("session"), QStringLiteral("room")}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray from = contactId(s.args.at(0), &error);
+        if (from.isEmpty())
+            return error;
+        QByteArray room;
+        if (s.options.contains(QStringLiteral("room")) && (room = contactId(s.options.value(QStringLiteral("room")), &error)).isEmpty())
+            return error;
+        if (!host.receiveMessage(from, s.args.at(1).toUtf8(), s.options.value(QStringLiteral("session")).toUtf8(), room))
+            return QStringLiteral("the host stored nothing (a command naming no message of this conversation?)");
+        return QString();
+    });
+    addStep(QStringLiteral("control"), 2, 2, {QStringLiteral("session"), QStringLiteral("room"), QStringLiteral("plugin")},
+            [=, &host](const Step &s, bool *) {
+                QString error;
+                const QByteArray from = contactId(s.args.at(0), &error);
+                if (from.isEmpty())
+                    return error;
+                const QString what = s.args.at(1);
+                static const QStringList commands = {QStringLiteral("WRITING"), QStringLiteral("NUDGE"),
+                                                     QStringLiteral("NUDGE_DISABLED"), QStringLiteral("MESSAGE_SEEN")};
+                const QByteArray text = commands.contains(what)
+                    ? Network::controlRecord(what.toUtf8(), s.options.value(QStringLiteral("session")).toUtf8(),
+                                             s.options.value(QStringLiteral("room")).toUtf8())
+                    : what.toUtf8();
+                host.deliverControl(from, text, s.options.value(QStringLiteral("plugin")).toUtf8());
+                return QString();
+            });
+    addStep(QStringLiteral("event"), 1, 2, {QStringLiteral("plugin")}, [=, &host](const Step &s, bool *) {
+        QString error;
+        qint64 code = 0;
+        if (!number(s.args.at(0), &code, &error))
+            return error;
+        const QByteArray plugin = s.options.value(QStringLiteral("plugin"), QStringLiteral("chat")).toUtf8();
+        if (!host.findPlugin(plugin))
+            return QStringLiteral("no plug-in \"%1\" is loaded").arg(QString::fromUtf8(plugin));
+        host.deliverEvent(int(code), s.args.value(1).toUtf8(), plugin);
+        return QString();
+    });
+    addStep(QStringLiteral("nudge"), 1, 1, {QStringLiteral("room")}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray from = contactId(s.args.at(0), &error);
+        if (from.isEmpty())
+            return error;
+        const QByteArray room = s.options.value(QStringLiteral("room"), QStringLiteral("0")).toUtf8();
+        host.deliverEvent(32, from + ',' + room + ",0");
+        return QString();
+    });
+    addStep(QStringLiteral("open"), 1, 1, {}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray id = contactId(s.args.at(0), &error);
+        if (id.isEmpty())
+            return error;
+        return host.openChat(id) ? QString() : QStringLiteral("no \"chat\" plug-in is loaded");
+    });
+    addStep(QStringLiteral("execute"), 2, 2, {QStringLiteral("action")}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray id = contactId(s.args.at(1), &error);
+        if (id.isEmpty())
+            return error;
+        qint64 action = 2;
+        if (s.options.contains(QStringLiteral("action")) && !number(s.options.value(QStringLiteral("action")), &action, &error))
+            return error;
+        return host.execute(s.args.at(0).toUtf8(), id, int(action)) ? QString()
+                                                                     : QStringLiteral("no plug-in \"%1\" is loaded").arg(s.args.at(0));
+    });
+    addStep(QStringLiteral("conversation"), 1, 1, {QStringLiteral("session")}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray id = contactId(s.args.at(0), &error);
+        if (id.isEmpty())
+            return error;
+        return host.openConversation(id, s.options.value(QStringLiteral("session")).toUtf8()) ? QString()
+                                                                                                : QStringLiteral("no \"chat\" plug-in is loaded");
+    });
+    addStep(QStringLiteral("settings"), 0, 0, {}, [&host](const Step &, bool *) {
+        IPlugin *chat = host.findPlugin("chat");
+        if (!chat)
+            return QStringLiteral("no \"chat\" plug-in is loaded");
+        chat->showSettings();
+        return QString();
+    });
+    addStep(QStringLiteral("type"), 1, 1, {QStringLiteral("target")}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = target(s, &error);
+        if (!w)
+            return error;
+        for (const QChar c : s.args.at(0)) {
+            const Qt::KeyboardModifiers mods = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+            sendKey(w, keyForChar(c), mods, c == QLatin1Char('\n') ? QStringLiteral("\r") : QString(c));
+        }
+        return QString();
+    });
+    addStep(QStringLiteral("key"), 1, -1, {QStringLiteral("target")}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = target(s, &error);
+        if (!w)
+            return error;
+        for (const QString &text : s.args) {
+            const QKeySequence seq(text, QKeySequence::PortableText);
+            if (seq.isEmpty() || seq[0] == Qt::Key_unknown)
+                return QStringLiteral("\"%1\" is not a key (write Return, Shift+Return, Escape, Ctrl+B, ...)").arg(text);
+            const int key = seq[0] & ~int(Qt::KeyboardModifierMask);
+            const auto mods = Qt::KeyboardModifiers(seq[0] & int(Qt::KeyboardModifierMask));
+            QWidget *now = s.options.contains(QStringLiteral("target")) ? w : (focusTarget() ? focusTarget() : w);
+            sendKey(now, key, mods, keyText(key, mods));
+        }
+        return QString();
+    });
+    addStep(QStringLiteral("click"), 1, 1, {}, [](const Step &s, bool *) {
+        QString error;
+        QWidget *w = WidgetPath::find(s.args.at(0), &error);
+        if (!w)
+            return error;
+        if (!w->isEnabled())
+            return QStringLiteral("%1 is disabled").arg(s.args.at(0));
+        const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre.toPoint()), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, w->mapToGlobal(centre.toPoint()), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &release);
+        return QString();
+    });
+    addStep(QStringLiteral("answer"), 1, 1, {}, [this](const Step &s, bool *) {
+        m_answers.append(s.args.at(0));
+        return QString();
+    });
+    addStep(QStringLiteral("presence"), 2, 3, {}, [=, &host](const Step &s, bool *) {
+        QString error;
+        const QByteArray id = contactId(s.args.at(0), &error);
+        if (id.isEmpty())
+            return error;
+        bool ok = false;
+        const int status = statusFromText(s.args.at(1), &ok);
+        if (!ok)
+            return QStringLiteral("\"%1\" is not a status (offline, online, away, busy)").arg(s.args.at(1));
+        host.setPresence(id, status, s.args.value(2));
+        return QString();
+    });
+    addStep(QStringLiteral("peer"), 1, 1,
+            {QStringLiteral("reply"), QStringLiteral("typing"), QStringLiteral("after"), QStringLiteral("refuse-nudges"), QStringLiteral("nudge-back")},
+            [=, &host](const Step &s, bool *) {
+                QString error;
+                const QByteArray id = contactId(s.args.at(0), &error);
+                if (id.isEmpty())
+                    return error;
+                PeerBehaviour b = host.network().behaviour(id);
+                if (s.options.contains(QStringLiteral("reply")))
+                    b.reply = s.options.value(QStringLiteral("reply"));
+                if (s.options.contains(QStringLiteral("typing")) && !number(s.options.value(QStringLiteral("typing")), &b.typingAfterMs, &error))
+                    return error;
+                if (s.options.contains(QStringLiteral("after")) && !number(s.options.value(QStringLiteral("after")), &b.replyAfterMs, &error))
+                    return error;
+                if (s.options.contains(QStringLiteral("refuse-nudges")))
+                    b.refusesNudges = yes(s.options.value(QStringLiteral("refuse-nudges")));
+                if (s.options.contains(QStringLiteral("nudge-back")))
+                    b.nudgesBack = yes(s.options.value(QStringLiteral("nudge-back")));
+                host.network().setBehaviour(id, b);
+                return QString();
+            });
+    auto offer = [=, &host](const Step &s, bool picture) {
+        QString error;
+        const QByteArray from = contactId(s.args.at(0), &error);
+        if (from.isEmpty())
+            return error;
+        QFile f(resolve(s.args.at(1)));
+        if (!f.open(QIODevice::ReadOnly))
+            return QStringLiteral("cannot read %1: %2").arg(f.fileName(), f.errorString());
+        const QString name = QFileInfo(f.fileName()).fileName();
+        const QByteArray content = f.readAll();
+        const QByteArray address = host.transfers().publish(content, name, picture);
+        QByteArray body;
+        if (picture) {
+            body = "[pic src=\"" + address + "\"]";
+        } else {
+            QString escaped = name;
+            escaped.replace(QLatin1String("%"), QLatin1String("%37")).replace(QLatin1String("["), QLatin1String("%91")).replace(QLatin1String("]"), QLatin1String("%93"));
+            body = "[file url=\"" + address + "\" name=\"" + escaped.toUtf8() + "\" size=\"" + QByteArray::number(content.size())
+                + "\" mime=\"" + QMimeDatabase().mimeTypeForFile(f.fileName()).name().toUtf8() + "\"]";
+        }
+        host.receiveMessage(from, body, s.options.value(QStringLiteral("session")).toUtf8());
+        return QString();
+    };
+    addStep(QStringLiteral("offer-file"), 2, 2, {QStringLiteral("session")}, [offer](const Step &s, bool *) { return offer(s, false); });
+    addStep(QStringLiteral("offer-picture"), 2, 2, {QStringLiteral("session")}, [offer](const Step &s, bool *) { return offer(s, true); });
+    addStep(QStringLiteral("wait"), 1, 1, {}, [=, &host](const Step &s, bool *) {
+        QString error;
+        qint64 ms = 0;
+        if (!number(s.args.at(0), &ms, &error) || ms < 0)
+            return error.isEmpty() ? QStringLiteral("a wait cannot go back in time") : error;
+        host.advance(ms);
+        return QString();
+    });
+    addStep(QStringLiteral("language"), 1, 1, {}, [&host](const Step &s, bool *) {
+        host.setInterfaceLanguage(s.args.at(0).toUtf8());
+        return QString();
+    });
+    addStep(QStringLiteral("history"), 2, 2, {}, [=](const Step &s, bool *) {
+        QString error;
+        QTextBrowser *view = historyView(s.args.at(0), &error);
+        if (!view)
+            return error;
+        writeText(resolve(s.args.at(1)), view->toHtml().toUtf8(), &error);
+        return error;
+    });
+    addStep(QStringLiteral("journal"), 1, 1, {}, [=, &host](const Step &s, bool *) {
+        QString error;
+        writeText(resolve(s.args.at(0)), host.journal().toJsonLines(), &error);
+        return error;
+    });
+    addStep(QStringLiteral("shot"), 2, 2, {}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = window(s.args.at(0), &error);
+        if (!w)
+            return error;
+        const QString file = resolve(s.args.at(1));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        return w->grab().save(file, "PNG") ? QString() : QStringLiteral("cannot write %1").arg(file);
+    });
+    addStep(QStringLiteral("windows"), 0, 1, {}, [=](const Step &s, bool *) {
+        const QString tree = WidgetPath::describeAll();
+        if (s.args.isEmpty()) {
+            std::fputs(tree.toLocal8Bit().constData(), stdout);
+            std::fflush(stdout);
+            return QString();
+        }
+        QString error;
+        writeText(resolve(s.args.at(0)), tree.toUtf8(), &error);
+        return error;
+    });
+    addStep(QStringLiteral("echo"), 0, -1, {}, [](const Step &s, bool *) {
+        std::printf("%s\n", s.args.join(QLatin1Char(' ')).toLocal8Bit().constData());
+        std::fflush(stdout);
+        return QString();
+    });
+    addStep(QStringLiteral("expect-call"), 1, 1, {QStringLiteral("count"), QStringLiteral("service"), QStringLiteral("contains")},
+            [=, &host](const Step &s, bool *failed) {
+                QString error;
+                const QByteArray op = s.args.at(0).toUtf8();
+                const QByteArray service = s.options.value(QStringLiteral("service")).toUtf8();
+                const QString contains = s.options.value(QStringLiteral("contains"));
+                int n = 0;
+                for (const auto &e : host.journal().calls(op)) {
+                    if (!service.isEmpty() && e.service != service)
+                        continue;
+                    const QString args = QString::fromUtf8(QJsonDocument(e.arguments).toJson(QJsonDocument::Compact));
+                    if (contains.isEmpty() || args.contains(contains))
+                        ++n;
+                }
+                qint64 wanted = -1;
+                if (s.options.contains(QStringLiteral("count")) && !number(s.options.value(QStringLiteral("count")), &wanted, &error))
+                    return error;
+                if ((wanted < 0 && n == 0) || (wanted >= 0 && n != wanted)) {
+                    *failed = true;
+                    return QStringLiteral("%1 matching calls of %2, expected %3")
+                        .arg(n).arg(s.args.at(0), wanted < 0 ? QStringLiteral("at least one") : QString::number(wanted));
+                }
+                return QString();
+            });
+    addStep(QStringLiteral("expect-stored"), 2, 2, {}, [=, &host](const Step &s, bool *failed) {
+        QString error;
+        const QByteArray id = contactId(s.args.at(0), &error);
+        if (id.isEmpty())
+            return error;
+        for (const StoredMessage &m : host.store().newest(id, 1000)) {
+            if (QString::fromUtf8(m.body).contains(s.args.at(1)))
+                return QString();
+        }
+        *failed = true;
+        return QStringLiteral("no stored message of %1 contains \"%2\"").arg(s.args.at(0), s.args.at(1));
+    });
+    addStep(QStringLiteral("expect-window"), 1, 1, {}, [=](const Step &s, bool *failed) {
+        QString error;
+        if (window(s.args.at(0), &error))
+            return QString();
+        *failed = true;
+        return error;
+    });
+    addStep(QStringLiteral("expect-history"), 2, 2, {}, [=](const Step &s, bool *failed) {
+        QString error;
+        QTextBrowser *view = historyView(s.args.at(0), &error);
+        if (!view) {
+            *failed = true;
+            return error;
+        }
+        if (view->toHtml().contains(s.args.at(1)) || view->toPlainText().contains(s.args.at(1)))
+            return QString();
+        *failed = true;
+        return QStringLiteral("the history of %1 does not contain \"%2\"").arg(s.args.at(0), s.args.at(1));
+    });
+    addStep(QStringLiteral("expect-popup"), 1, 1, {}, [&host](const Step &s, bool *failed) {
+        for (const Host::Popup &p : host.popups()) {
+            if (p.text.contains(s.args.at(0)) || p.title.contains(s.args.at(0)))
+                return QString();
+        }
+        *failed = true;
+        return QStringLiteral("no popup shows \"%1\"").arg(s.args.at(0));
+    });
+    addStep(QStringLiteral("expect-sound"), 1, 1, {}, [&host](const Step &s, bool *failed) {
+        for (const Host::Sound &sound : host.sounds()) {
+            if (sound.path.contains(s.args.at(0)))
+                return QString();
+        }
+        *failed = true;
+        return QStringLiteral("no sound \"%1\" was played").arg(s.args.at(0));
+    });
+}
+
+} // namespace hostkit
