@@ -21,8 +21,8 @@ class QMovie;
 //
 // This class needs Qt Gui only (the animations are QMovie objects). The
 // picker popup is a widget and lives in a widgets target on top of it; it
-// builds its cells from pickerOrder(), findEntry() and the pickerCell*
-// geometry helpers below.
+// builds its cells from pickerOrder(), findEntry(), emoticonDescription() and
+// the picker geometry below, and maps a clicked cell to its picker index.
 //
 // Used on the GUI thread only.
 class EmotionBoxManager : public QObject
