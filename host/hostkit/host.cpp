@@ -404,8 +404,11 @@ void Host::deliverControl(const QByteArray &from, const QByteArray &text, const 
         target = record.attribute("command") == "MESSAGE_SEEN" ? QByteArray("broadcast") : QByteArray("chat");
     }
     IPlugin *plugin = findPlugin(target);
-    if (!plugin)
+    if (!plugin) {
+        const int e = m_journal.record(Journal::Direction::Deliver, target, 0, 39, "onCommand", {hostkit::text(from), hostkit::text(text)});
+        m_journal.setResult(e, QStringLiteral("no such plug-in"));
         return;
+    }
     Contact sender;
     if (const Contact *known = m_profile.find(from))
         sender = *known;
@@ -419,8 +422,13 @@ void Host::deliverControl(const QByteArray &from, const QByteArray &text, const 
 void Host::deliverEvent(int code, const QByteArray &data, const QByteArray &pluginId)
 {
     IPlugin *plugin = findPlugin(pluginId);
-    if (!plugin)
+    if (!plugin) {
+        // Recorded all the same: a scenario shows what the world did even
+        // before the plug-in object is there.
+        const int e = m_journal.record(Journal::Direction::Deliver, pluginId, 0, 55, "onEvent", {code, text(data)});
+        m_journal.setResult(e, QStringLiteral("no such plug-in"));
         return;
+    }
     recordDelivery(plugin, 55, "onEvent", {code, text(data)});
     plugin->onEvent(code, data.constData(), data.size());
 }

@@ -639,7 +639,7 @@ void HostServices::registerTransfer(const char *address, const char16_t *name, s
 void HostServices::formatSize(std::int64_t bytes, IVariable *out)
 {
     const int e = record(122, "formatSize", {decimal(bytes)});
-    // Traditional units (1 KB = 1024 bytes), as people read file sizes.
+    // Traditional units (1 kB = 1024 bytes), as people read file sizes.
     const QString text = QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
     setVariable(out, text.toUtf8());
     result(e, text);

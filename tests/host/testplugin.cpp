@@ -99,6 +99,12 @@ public:
         const std::string peer = std::to_string(message->peerId());
         m_host->sendInstantMessage(message->sessionKey(), peer.c_str(), "pong");
     }
+    // Asks the host's yes/no question; the answer shows as a sound.
+    void showSettings() override
+    {
+        if (m_host)
+            m_host->playSound(m_host->askYesNo(0) ? "answered-yes.wav" : "answered-no.wav", 0, 0);
+    }
     void onCommand(IUser *sender, const char *) override
     {
         if (m_host && sender)

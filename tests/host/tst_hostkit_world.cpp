@@ -1,0 +1,409 @@
+#include "hostkit/appfolder.h"
+#include "hostkit/host.h"
+#include "hostkit/hostobjects.h"
+#include "hostkit/hostuser.h"
+#include "hostkit/messagestore.h"
+#include "hostkit/network.h"
+#include "hostkit/transfers.h"
+
+#include "lib_kelvan/clock.h"
+#include "lib_kelvan/elementtree.h"
+
+#include <sdk/ihostservices.h>
+#include <sdk/ivariable.h>
+
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+class Text final : public IVariable
+{
+public:
+    const char *value() const override { return m_value.constData(); }
+    void set(const char *data, int length) override { m_value = length < 0 ? QByteArray(data) : QByteArray(data, length); }
+    QByteArray m_value;
+};
+
+// The events the host delivered to the plug-in objects, as "code:data".
+QStringList deliveredEvents(const hostkit::Journal &journal)
+{
+    QStringList out;
+    for (const auto &e : journal.entries()) {
+        if (e.direction == hostkit::Journal::Direction::Deliver && e.operation == "onEvent")
+            out << QStringLiteral("%1:%2").arg(e.arguments.at(0).toInt()).arg(e.arguments.at(1).toString());
+    }
+    return out;
+}
+
+} // namespace
+
+class TestHostkitWorld : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void peerTypesThenAnswersOnTheClock();
+    void peerRefusesOrReturnsNudges_data();
+    void peerRefusesOrReturnsNudges();
+    void controlRecordsAreWrittenWithTheElementWriter();
+    void downloadsAndPictureFetches();
+    void uploadsReportProgressAndFinish();
+    void stoppedUploadsStop();
+    void applicationFolderLayout();
+    void usersRecordsAndAvatars();
+    void roomCreationAnswersThroughTheListener();
+
+private:
+    std::unique_ptr<kelvan::ManualClock> m_clock;
+    std::unique_ptr<hostkit::Host> m_host;
+};
+
+void TestHostkitWorld::init()
+{
+    m_clock = std::make_unique<kelvan::ManualClock>(QDateTime(QDate(2026, 3, 5), QTime(12, 0), Qt::UTC));
+    kelvan::Clock::setInstance(m_clock.get());
+    m_host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
+    QVERIFY(m_host->isReady());
+}
+
+void TestHostkitWorld::cleanup()
+{
+    m_host.reset();
+    kelvan::Clock::setInstance(nullptr);
+    m_clock.reset();
+}
+
+void TestHostkitWorld::peerTypesThenAnswersOnTheClock()
+{
+    hostkit::Host &host = *m_host;
+    host.network().setBehaviour("1001", {QStringLiteral("echo: %1"), 400, 1500, false, false});
+    IHostServices *s = host.servicesFor("chat");
+    QVERIFY(s->sendInstantMessage("key-1", "1001", "hello"));
+    QCOMPARE(host.store().count("1001"), 1);
+    QCOMPARE(host.network().sent().size(), 1);
+
+    host.advance(399);
+    QCOMPARE(host.scheduler().pendingCount(), 2);
+    host.advance(1);
+    QCOMPARE(host.scheduler().pendingCount(), 1); // WRITING went out at 400 ms
+    QCOMPARE(host.store().count("1001"), 1);
+    host.advance(1099);
+    QCOMPARE(host.store().count("1001"), 1);
+    host.advance(1);
+    QCOMPARE(host.store().count("1001"), 2);
+    const auto answer = host.store().newest("1001", 1).first();
+    QCOMPARE(answer.body, QByteArray("echo: hello"));
+    QVERIFY(answer.received);
+    QCOMPARE(answer.sessionKey, QByteArray("key-1"));
+    QCOMPARE(answer.time, qint64(20260305120001)); // 1.5 s after noon, whole seconds
+    QCOMPARE(host.missedMessageCount("1001"), 1);
+    s->markSeen("1001");
+    QCOMPARE(host.missedMessageCount("1001"), 0);
+
+    // Commands to a peer are applied, never answered.
+    QVERIFY(s->sendInstantMessage("key-1", "1001", QByteArray("[like " + QByteArray::number(answer.eventId) + " T]").constData()));
+    host.advance(5000);
+    QCOMPARE(host.store().count("1001"), 2);
+    QCOMPARE(host.store().byEvent(answer.eventId)->likeCount(), 1);
+    // Unknown recipients get nothing.
+    QVERIFY(!s->sendInstantMessage("key-1", "9999", "anyone?"));
+    QVERIFY(!s->sendControl("9999", "x"));
+}
+
+void TestHostkitWorld::peerRefusesOrReturnsNudges_data()
+{
+    QTest::addColumn<bool>("refuses");
+    QTest::addColumn<bool>("nudgesBack");
+    QTest::addColumn<QString>("expectedControl");
+    QTest::addColumn<int>("expectedNudgeEvents");
+    QTest::newRow("refuses-with-NUDGE_DISABLED") << true << false << QStringLiteral("NUDGE_DISABLED") << 0;
+    QTest::newRow("nudges-back-with-event-32") << false << true << QString() << 1;
+    QTest::newRow("ignores") << false << false << QString() << 0;
+}
+
+void TestHostkitWorld::peerRefusesOrReturnsNudges()
+{
+    QFETCH(bool, refuses);
+    QFETCH(bool, nudgesBack);
+    QFETCH(QString, expectedControl);
+    QFETCH(int, expectedNudgeEvents);
+    hostkit::Host &host = *m_host;
+    host.network().setBehaviour("1002", {QString(), 500, 1500, refuses, nudgesBack});
+    host.servicesFor("chat")->sendInstantMessage("k", "1002", "[nudge]");
+    host.advance(5000);
+    QStringList controls;
+    for (const auto &e : host.journal().entries()) {
+        if (e.direction == hostkit::Journal::Direction::Deliver && e.operation == "onCommand")
+            controls << e.arguments.at(1).toString();
+    }
+    if (expectedControl.isEmpty()) {
+        QVERIFY(controls.isEmpty());
+    } else {
+        QCOMPARE(controls.size(), 1);
+        QCOMPARE(controls.first().toUtf8(), hostkit::Network::controlRecord(expectedControl.toUtf8(), "k"));
+    }
+    QCOMPARE(deliveredEvents(host.journal()).filter(QStringLiteral("32:1002,0,0")).size(), expectedNudgeEvents);
+    QCOMPARE(host.store().count("1002"), 1); // the nudge itself, no answer
+}
+
+void TestHostkitWorld::controlRecordsAreWrittenWithTheElementWriter()
+{
+    QCOMPARE(hostkit::Network::controlRecord("WRITING", "1000_20260305120000_0"),
+             QByteArray("<data COMMAND=\"WRITING\" session_id=\"1000_20260305120000_0\" room_id=\"\"/>\r\n"));
+    QCOMPARE(hostkit::Network::controlRecord("NUDGE_DISABLED", "a&b", "5001"),
+             QByteArray("<data COMMAND=\"NUDGE_DISABLED\" session_id=\"a&amp;b\" room_id=\"5001\"/>\r\n"));
+    QCOMPARE(hostkit::Network::controlRecord("MESSAGE_SEEN"), QByteArray("<data COMMAND=\"MESSAGE_SEEN\"/>\r\n"));
+}
+
+void TestHostkitWorld::downloadsAndPictureFetches()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *s = host.servicesFor("chat");
+    // Without plug-ins the events go nowhere; give the "chat" label a
+    // plug-in-free journal view by checking the transfer states instead.
+    const QByteArray file = host.transfers().publish("report contents", QStringLiteral("report [v2].txt"), false);
+    Text out;
+    QVERIFY(!s->localFileForAddress(file.constData(), &out));
+    s->registerTransfer(file.constData(), u"report [v2].txt", 15, 0);
+    QCOMPARE(s->transferKind(file.constData()), 0);
+    QVERIFY(!s->savedPathForAddress(file.constData(), &out));
+    s->fetchFile(file.constData());
+    QVERIFY(s->isTransferRunning(file.constData()));
+    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    QVERIFY(!s->isTransferRunning(file.constData()));
+    QCOMPARE(deliveredEvents(host.journal()), (QStringList{"4:" + QString::fromUtf8(file), "5:" + QString::fromUtf8(file)}));
+    QVERIFY(s->savedPathForAddress(file.constData(), &out));
+    QFile saved(QString::fromUtf8(out.m_value));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("report contents"));
+    QVERIFY(saved.fileName().endsWith(QLatin1String("report [v2].txt")));
+    QVERIFY(s->localFileForAddress(file.constData(), &out));
+    // The saved file goes away: no local copy any more, the path stays.
+    QVERIFY(QFile::remove(saved.fileName()));
+    QVERIFY(!s->localFileForAddress(file.constData(), &out));
+    QVERIFY(s->savedPathForAddress(file.constData(), &out));
+
+    // An address nobody offers fails.
+    s->fetchFile("sim://files/404/gone.txt");
+    host.advance(2000);
+    QCOMPARE(host.transfers().find("sim://files/404/gone.txt")->state, hostkit::Transfers::State::Failed);
+
+    // Pictures: a local name first, the fetch fills it.
+    QImage red(4, 3, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    red.save(&buffer, "PNG");
+    const QByteArray picture = host.transfers().publish(png, QStringLiteral("red.png"), true);
+    QVERIFY(!s->pictureLocalName(picture.constData(), &out));
+    s->createPictureLocalName(picture.constData(), &out);
+    const QByteArray local = out.m_value;
+    QVERIFY(local.endsWith(".png"));
+    QVERIFY(s->pictureLocalName(picture.constData(), &out));
+    QCOMPARE(out.m_value, local);
+    s->fetchPicture(picture.constData(), local.constData());
+    host.advance(1000);
+    QCOMPARE(QImage(QString::fromUtf8(local)).size(), QSize(4, 3));
+    const QString p = QString::fromUtf8(picture);
+    QCOMPARE(deliveredEvents(host.journal()).mid(2), (QStringList{"4:sim://files/404/gone.txt", "6:sim://files/404/gone.txt", "13:" + p, "14:" + p, "19:" + p}));
+}
+
+void TestHostkitWorld::uploadsReportProgressAndFinish()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *s = host.servicesFor("chat");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(1000, 'n'));
+    f.close();
+    const QByteArray utf8 = path.toUtf8();
+    const char *paths[] = {utf8.constData()};
+    const char *recipients[] = {"1001", "9999"};
+    QVERIFY(s->sendFiles(paths, 1, recipients, 2)); // the unknown recipient is skipped
+    QCOMPARE(host.transfers().all().size(), 1);
+    const QByteArray key = host.transfers().all().first().key;
+    Text out;
+    QVERIFY(s->transferDetails(key.constData(), &out));
+    kelvan::Element details;
+    QVERIFY(kelvan::readElement(out.m_value, details));
+    QCOMPARE(details.attribute("name"), QByteArray("notes.txt"));
+    QCOMPARE(details.attribute("peer"), QByteArray("1001"));
+    QCOMPARE(details.attribute("size"), QByteArray("1000"));
+    QVERIFY(s->transferPeer(key.constData(), &out));
+    QCOMPARE(out.m_value, QByteArray("1001"));
+    QVERIFY(!s->transferUrl(key.constData(), &out)); // not finished
+    QVERIFY(s->isTransferRunning(key.constData()));
+
+    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    QVERIFY(!s->isTransferRunning(key.constData()));
+    const QStringList events = deliveredEvents(host.journal());
+    QCOMPARE(events.first(), QStringLiteral("7:") + QString::fromUtf8(key));
+    QCOMPARE(events.filter(QRegularExpression(QStringLiteral("^12:"))).size(), hostkit::Transfers::kUploadSteps);
+    kelvan::Element progress;
+    QVERIFY(kelvan::readElement(events.at(events.size() - 3).mid(3).toUtf8(), progress));
+    QCOMPARE(progress.attribute("uid"), QByteArray("1001"));
+    QCOMPARE(progress.attribute("pfn"), key);
+    QCOMPARE(progress.attribute("uploaded"), QByteArray("1000"));
+    QCOMPARE(progress.attribute("total"), QByteArray("1000"));
+    QCOMPARE(events.mid(events.size() - 2), (QStringList{"10:" + QString::fromUtf8(key) + ",1000", "9:" + QString::fromUtf8(key)}));
+    QVERIFY(s->transferUrl(key.constData(), &out));
+    QVERIFY(out.m_value.startsWith("sim://files/"));
+    QVERIFY(host.transfers().isPublished(out.m_value));
+    QVERIFY(s->transferLocalPath(key.constData(), &out));
+    QCOMPARE(QString::fromUtf8(out.m_value), QFileInfo(path).absoluteFilePath());
+    QVERIFY(!s->transferPictureSource(key.constData(), &out)); // a file, not a picture
+    QVERIFY(!s->uploadErrorText("1001", &out));
+}
+
+void TestHostkitWorld::stoppedUploadsStop()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *s = host.servicesFor("chat");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.bin"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'b'));
+    f.close();
+    const QByteArray utf8 = path.toUtf8();
+    const char *paths[] = {utf8.constData()};
+    QVERIFY(s->sendFilesDirect("1002", paths, 1));
+    host.advance(hostkit::Transfers::kStepMs);
+    s->stopUploads("1002");
+    host.advance(10000);
+    const auto t = host.transfers().all().first();
+    QCOMPARE(t.state, hostkit::Transfers::State::Stopped);
+    QVERIFY(t.transferred < t.size);
+
+    // A file that cannot be read fails with a reason the plug-in can show.
+    const char *missing[] = {"/nonexistent/file.bin"};
+    QVERIFY(s->sendFilesDirect("1002", missing, 1));
+    host.advance(1000);
+    Text out;
+    QVERIFY(s->uploadErrorText("1002", &out));
+    QVERIFY(out.m_value.contains("/nonexistent/file.bin"));
+}
+
+void TestHostkitWorld::applicationFolderLayout()
+{
+    QTemporaryDir dir;
+    const QString app = dir.filePath(QStringLiteral("app"));
+    QVERIFY(hostkit::AppFolder::prepare(app));
+    QVERIFY(hostkit::AppFolder::prepare(app)); // again: nothing to do, no error
+    const QDir dictionaries(app + QStringLiteral("/plugins/chat/dictionaries"));
+    QFile languages(dictionaries.filePath(QStringLiteral("languages.txt")));
+    QVERIFY(languages.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(languages.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.contains(QStringLiteral("en_US English (US)")));
+    for (const QString &line : lines) {
+        const QString code = line.section(QLatin1Char(' '), 0, 0);
+        QVERIFY2(QFileInfo(dictionaries.filePath(code + QStringLiteral(".aff"))).isFile(), qPrintable(code));
+        QVERIFY2(QFileInfo(dictionaries.filePath(code + QStringLiteral(".dic"))).isFile(), qPrintable(code));
+    }
+    QCOMPARE(lines.size(), hostkit::AppFolder::dictionaryLanguages().size());
+    QVERIFY(!QFileInfo(dictionaries.filePath(QStringLiteral("en_EN.dic"))).isSymLink());
+    QCOMPARE(QFileInfo(dictionaries.filePath(QStringLiteral("en_EN.dic"))).size(),
+             QFileInfo(dictionaries.filePath(QStringLiteral("en_US.dic"))).size());
+
+    for (const char *sound : {"message.wav", "nudge.wav"}) {
+        QFile wav(app + QStringLiteral("/plugins/chat/sounds/") + QLatin1String(sound));
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray data = wav.readAll();
+        QVERIFY(data.startsWith("RIFF"));
+        QCOMPARE(data.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(qFromLittleEndian<quint32>(data.constData() + 4), quint32(data.size() - 8));
+        QCOMPARE(qFromLittleEndian<quint32>(data.constData() + 40), quint32(data.size() - 44));
+        QVERIFY(data.size() > 44 + 2000); // a real sound, not an empty header
+    }
+    // The skin the plug-in asks for is there.
+    for (const char *name : {"chat/textbold.png", "chat/overlay_hourglass.png", "chat/label_likes.png", "icon_online.png"})
+        QVERIFY2(!QImage(app + QStringLiteral("/skin/") + QLatin1String(name)).isNull(), name);
+    QCOMPARE(QImage(app + QStringLiteral("/skin/chat/overlay_download.png")).size(), QSize(48, 48));
+
+    // A file where the folder should be is a clear error.
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const hostkit::Result r = hostkit::AppFolder::prepare(blocker.fileName());
+    QVERIFY(!r.ok);
+    QVERIFY(r.error.contains(blocker.fileName()));
+}
+
+void TestHostkitWorld::usersRecordsAndAvatars()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *s = host.servicesFor("chat");
+    QCOMPARE(s->contactCount(), host.profile().contacts().size());
+    QVERIFY(s->canChatWith("1001"));
+    QVERIFY(!s->canChatWith("9999"));
+    QVERIFY(!s->canChatWith(host.profile().own().id.constData()));
+    QCOMPARE(s->customStatusCount(), 3);
+    QCOMPARE(s->customStatusAt(0)->statusCode(), 2);
+    QCOMPARE(QByteArray(s->customStatusAt(0)->text()), QByteArray("Out for lunch"));
+    QVERIFY(!s->customStatusAt(3));
+    QCOMPARE(QString::fromUtf16(s->signedInIdentity()), QStringLiteral("alex.morgan@example.org"));
+    QCOMPARE(QString::fromUtf16(s->skinPath("chat/nope.png")), QString());
+    QVERIFY(QFileInfo(QString::fromUtf16(s->skinPath("chat/reply.png"))).isFile());
+    Text size;
+    s->formatSize(1536, &size);
+    QCOMPARE(size.m_value, QByteArray("1.5 kB"));
+    s->formatDuration(75, &size);
+    QCOMPARE(size.m_value, QByteArray("1:15"));
+    s->formatDuration(3725, &size);
+    QCOMPARE(size.m_value, QByteArray("1:02:05"));
+    s->mediaCaption(1, &size);
+    QCOMPARE(size.m_value, QByteArray("Voice message"));
+    hostkit::HostUser user;
+    QVERIFY(s->getUser(&user, "1002"));
+    QCOMPARE(user.contact().displayName, QStringLiteral("Chris Ortega"));
+    QCOMPARE(QString::fromUtf16(user.statusText()), QStringLiteral("Back at 3"));
+    QVERIFY(!s->getUser(&user, "4242"));
+    QVERIFY(s->getOwnUser(&user));
+    QCOMPARE(QByteArray(user.id()), QByteArray("1000"));
+    // Unknown ids are resolved a moment later, as by a directory server.
+    hostkit::Contact unknown;
+    unknown.id = "4242";
+    hostkit::HostUser request(unknown);
+    s->requestUser(&request);
+    QVERIFY(!s->getUser(&user, "4242"));
+    host.advance(1000);
+    QVERIFY(s->getUser(&user, "4242"));
+    QCOMPARE(user.contact().displayName, QStringLiteral("User 4242"));
+
+    hostkit::HostImage avatar;
+    QVERIFY(s->getAvatar("1001", &avatar));
+    QCOMPARE(avatar.image().size(), QSize(64, 64));
+    QCOMPARE(qAlpha(avatar.image().pixel(32, 32)), 255); // the painted disc
+    QCOMPARE(qAlpha(avatar.image().pixel(0, 0)), 0);     // a round avatar: clear corners
+    QVERIFY(!s->getAvatar("4243", &avatar));
+    QVERIFY(!s->getAvatar("1001", nullptr));
+}
+
+void TestHostkitWorld::roomCreationAnswersThroughTheListener()
+{
+    hostkit::Host &host = *m_host;
+    const int before = host.profile().contacts().size();
+    IHostServices *rooms = host.servicesFor("chat_rooms");
+    // No listener registered: the room still appears in the profile.
+    const int token = rooms->createRoom(nullptr, 0);
+    QVERIFY(token > 0);
+    QCOMPARE(host.profile().contacts().size(), before);
+    host.advance(1000);
+    QCOMPARE(host.profile().contacts().size(), before + 1);
+    const hostkit::Contact room = host.profile().contacts().last();
+    QVERIFY(room.isRoom());
+    QVERIFY(room.members.contains(host.profile().own().id));
+    rooms->renameRoom(room.id.toLongLong(), u"Renamed");
+    QCOMPARE(host.profile().find(room.id)->displayName, QStringLiteral("Renamed"));
+    rooms->leaveRoom(room.id.toLongLong());
+    QVERIFY(!host.profile().find(room.id));
+}
+
+QTEST_MAIN(TestHostkitWorld)
+#include "tst_hostkit_world.moc"
