@@ -1,0 +1,675 @@
+#include "htmloracle.h"
+
+#include "render/attachmentblocks.h"
+#include "render/links.h"
+#include "render/markupconverter.h"
+#include "render/resourcekeytable.h"
+
+#include "emoticons/emotionboxmanager.h"
+#include "hostkit/host.h"
+#include "hostkit/transfers.h"
+#include "lib_kelvan/clock.h"
+
+#include <sdk/ihostservices.h>
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+
+using namespace MarkupConverter;
+
+// Long HTML compared in full when it differs.
+#define COMPARE_TEXT(actual, expected)                                                                             \
+    QVERIFY2((actual) == (expected),                                                                               \
+             qPrintable(QStringLiteral("\nactual:   %1\nexpected: %2").arg(actual, expected)))
+
+namespace {
+
+// The file block exactly as chat windows show it.
+QString fileBlock(const QString &key, const QString &name, const QString &size)
+{
+    return QStringLiteral(
+               "\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:%1'><img src='%1' "
+               "/></a></td>\n\t<td>\n\t\t<table border=0 cellspacing=0 cellpadding=0>\n\t\t<tr>\n\t\t\t<td "
+               "style='font: normal 12pt;'>\n\t\t\t\t<a href='cloud:%1'>%2</a>\n\t\t\t</td>\n\t\t</tr>\n\t\t<tr>\n"
+               "\t\t\t<td>%3</td>\n\t\t</tr>\n\t\t</table>\n\t</td>\n</tr>\n</table>\n")
+        .arg(key, name, size);
+}
+
+QString voiceBlock(const QString &key, const QString &caption, const QString &length, const QString &size)
+{
+    return QStringLiteral(
+               "\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:%1'><img src='%1' "
+               "/></a></td>\n\t<td>\n\t\t<table border=0 cellspacing=0 cellpadding=0>\n\t\t<tr>\n\t\t\t<td "
+               "style='font-size:24px;font-weight:normal;'>\n\t\t\t\t<a href='cloud:%1'>%2</a>\n\t\t\t</td>\n\t\t"
+               "</tr>\n\t\t<tr>\n\t\t\t<td>%3&nbsp;&nbsp;%4</td>\n\t\t</tr>\n\t\t</table>\n\t</td>\n</tr>\n"
+               "</table>\n")
+        .arg(key, caption, length, size);
+}
+
+// First anchor of some HTML as a document reads it: (href, text).
+QPair<QString, QString> firstAnchor(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isAnchor())
+                return {it.fragment().charFormat().anchorHref(), it.fragment().text()};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class tst_MarkupConverter : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+
+    void applyFormattingTags_data();
+    void applyFormattingTags();
+    void fileLinkWithPath();
+    void renderPlainMarkup_data();
+    void renderPlainMarkup();
+    void replaceMentions_data();
+    void replaceMentions();
+    void extractTag_data();
+    void extractTag();
+    void tagAttribute_data();
+    void tagAttribute();
+    void encodedValuesReadBack();
+    void canEditMarkup_data();
+    void canEditMarkup();
+
+    void fileOnlyMessageIsTheBlock();
+    void blockStandsWhereTheTagStood();
+    void twoFilesKeepTheirOrder();
+    void fileWithoutNameGetsDefaultName();
+    void knownLocalFileNamesTheBlock();
+    void uploadAddressLinksToKeyWithoutPrefix();
+    void sameAddressSharesKeyAcrossRenders();
+    void voiceBlock();
+    void emptyAttributesEndThePass();
+    void unknownPictureIsCreatedAndFetched();
+    void pictureByAddress_data();
+    void pictureByAddress();
+    void positionWithoutMap();
+    void locationLine();
+    void peerTextCannotInject_data();
+    void peerTextCannotInject();
+    void displayNamesAreEscaped();
+    void bidiControlsLeaveFileNames();
+    void emoticonsInBody();
+
+    void editorToMarkup_data();
+    void editorToMarkup();
+    void editorPicturesGoToTheNameList();
+    void markupToEditorHtmlRoundTrip_data();
+    void markupToEditorHtmlRoundTrip();
+    void markupToPlainText_data();
+    void markupToPlainText();
+    void commands();
+
+private:
+    RenderContext context() const;
+
+    std::unique_ptr<hostkit::Host> m_host;
+    IHostServices *m_services = nullptr;
+    kelvan::ManualClock m_clock;
+    std::unique_ptr<EmotionBoxManager> m_emoticons;
+};
+
+void tst_MarkupConverter::initTestCase()
+{
+    kelvan::Clock::setInstance(&m_clock);
+    m_host.reset(new hostkit::Host(hostkit::Profile::inMemory()));
+    QVERIFY(m_host->isReady());
+    hostkit::Contact eve;
+    eve.id = "1066";
+    eve.displayName = QStringLiteral("<i>Eve</i> \"the\" & 'one'");
+    m_host->profile().addContact(eve);
+    m_services = m_host->servicesFor("chat");
+    m_emoticons.reset(new EmotionBoxManager);
+    QVERIFY(m_emoticons->loadCatalogue(m_host->applicationFolder()));
+    QVERIFY(m_emoticons->findEntry(QStringLiteral("smile")));
+}
+
+void tst_MarkupConverter::init()
+{
+    m_host->journal().clear();
+}
+
+RenderContext tst_MarkupConverter::context() const
+{
+    RenderContext c;
+    c.host = m_services;
+    c.language = QStringLiteral("en");
+    return c;
+}
+
+void tst_MarkupConverter::applyFormattingTags_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("bold italic underline") << "[b]a[/b][i]b[/i][u]c[/u]" << "<b>a</b><i>b</i><u>c</u>";
+    QTest::newRow("upper-case tags render too") << "[B]a[/B] [I]b[/I] [U]c[/U]" << "<b>a</b> <i>b</i> <u>c</u>";
+    QTest::newRow("break tag") << "a[br]b[BR]c" << "a<br/>b<br/>c";
+    QTest::newRow("line feeds with and without carriage return") << "a\r\nb\nc" << "a<br/>b<br/>c";
+    QTest::newRow("code bracket is a literal bracket") << "a[code][[/code]b" << "a[b";
+    QTest::newRow("code bracket only in lower case") << "a[CODE][[/CODE]b" << "a[CODE][[/CODE]b";
+    QTest::newRow("furl only in lower case") << "[FURL]x[/FURL]" << "[FURL]x[/FURL]";
+    QTest::newRow("furl target is its own label") << "[furl]http://a.b[/furl]" << "<a href=\"http://a.b\">http://a.b</a>";
+    QTest::newRow("furl without closing tag stays literal") << "[furl]x and more" << "[furl]x and more";
+    QTest::newRow("broken furl grammar ends the pass") << "[furlx] [furl]b[/furl]" << "[furlx] [furl]b[/furl]";
+    QTest::newRow("furl path without closing bracket ends the pass") << "[furl=C:/a" << "[furl=C:/a";
+    QTest::newRow("two furl links") << "[furl]a[/furl] [furl]b[/furl]" << "<a href=\"a\">a</a> <a href=\"b\">b</a>";
+    QTest::newRow("furl label with spaces in href encoded")
+        << "[furl]a b[/furl]" << "<a href=\"a&#32;b\">a b</a>";
+    QTest::newRow("unknown tag untouched") << "[s]x[/s]" << "[s]x[/s]";
+}
+
+void tst_MarkupConverter::applyFormattingTags()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(MarkupConverter::applyFormattingTags(text), expected);
+}
+
+void tst_MarkupConverter::fileLinkWithPath()
+{
+    const QString path = QStringLiteral("C:/My Files/a.txt");
+    const QString html = MarkupConverter::applyFormattingTags(QStringLiteral("[furl=%1]my file[/furl]").arg(path));
+    const auto anchor = firstAnchor(html);
+    QCOMPARE(QUrl(anchor.first), QUrl::fromLocalFile(path));
+    QCOMPARE(anchor.second, QStringLiteral("my file"));
+
+    // U+0002 and U+0003 stand for the brackets of the path.
+    const QString bracketed = MarkupConverter::applyFormattingTags(
+        QStringLiteral("[furl=/tmp/%1x%2]f[/furl]").arg(QChar(0x0002)).arg(QChar(0x0003)));
+    QCOMPARE(QUrl(firstAnchor(bracketed).first), QUrl::fromLocalFile(QStringLiteral("/tmp/[x]")));
+}
+
+void tst_MarkupConverter::renderPlainMarkup_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty in, empty out") << "" << "";
+    QTest::newRow("three spaces: space, nbsp, space") << "a   b" << "a &nbsp; b";
+    QTest::newRow("escaping happens before the tags") << "1 < 2 & 3" << "1 &lt; 2 &amp; 3";
+    QTest::newRow("literal bracket after escaping") << "a[code][[/code]b<" << "a[b&lt;";
+    QTest::newRow("line breaks") << "a\r\nb" << "a<br/>b";
+    QTest::newRow("bold link") << "[b]www.a.de [/b]" << "<b><a href=\"http://www.a.de\">www.a.de</a> </b>";
+    QTest::newRow("tag glued to a link is part of it") << "[b]http://a.de[/b]" << "<b><a href=\"http://a.de&#91;/b&#93;\">http://a.de</b></a>";
+    QTest::newRow("attachment tags stay text") << "[file url=\"x\"]" << "[file url=&quot;x&quot;]";
+}
+
+void tst_MarkupConverter::renderPlainMarkup()
+{
+    QFETCH(QString, markup);
+    QFETCH(QString, expected);
+    QCOMPARE(MarkupConverter::renderPlainMarkup(markup, RenderContext()), expected);
+}
+
+void tst_MarkupConverter::replaceMentions_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    const QString bea = QStringLiteral("<b><a href=\"chat:1001\">Bea Hansen</a></b>");
+    QTest::newRow("complete mention, text, unclosed mention") << "[@1001] hi [@1002" << bea + " hi [@1002";
+    QTest::newRow("id is trimmed") << "[@ 1001 ]" << bea;
+    QTest::newRow("unknown id") << "[@999]" << "<b><a href=\"chat:999\">Unknown</a></b>";
+    QTest::newRow("no complete mention: returned as it was") << "a [@ b" << "a [@ b";
+    QTest::newRow("display name with markup is escaped")
+        << "[@1066]" << "<b><a href=\"chat:1066\">&lt;i&gt;Eve&lt;/i&gt; &quot;the&quot; &amp; 'one'</a></b>";
+    QTest::newRow("id with quotes stays inside the attribute")
+        << "[@a&quot;b]" << "<b><a href=\"chat:a&quot;b\">Unknown</a></b>";
+    QTest::newRow("closing bracket inside a tag is not the end")
+        << "[@1001<img src=\"x]\">]" << bea;
+}
+
+void tst_MarkupConverter::replaceMentions()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(MarkupConverter::replaceMentions(text, m_services), expected);
+}
+
+void tst_MarkupConverter::extractTag_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("remaining");
+    QTest::addColumn<QString>("attributes");
+    QTest::newRow("tag removed, attributes trimmed")
+        << "x[file  url=\"a\" ]y" << "[file" << "]" << 1 << "xy" << "url=\"a\"";
+    QTest::newRow("missing close leaves the text") << "x[file url" << "[file" << "]" << -1 << "x[file url" << "";
+    QTest::newRow("missing open leaves the text") << "xy]" << "[file" << "]" << -1 << "xy]" << "";
+    QTest::newRow("open is case-sensitive") << "[FILE a]" << "[file" << "]" << -1 << "[FILE a]" << "";
+    QTest::newRow("first tag only") << "[loc pos=1][loc pos=2]" << "[loc" << "]" << 0 << "[loc pos=2]" << "pos=1";
+    QTest::newRow("img tag with close text") << "a[img]u[/img]b" << "[img]" << "[/img]" << 1 << "ab" << "u";
+}
+
+void tst_MarkupConverter::extractTag()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(int, position);
+    QFETCH(QString, remaining);
+    QFETCH(QString, attributes);
+    QString found;
+    QCOMPARE(MarkupConverter::extractTag(text, open, close, &found), position);
+    QCOMPARE(text, remaining);
+    QCOMPARE(found, attributes);
+}
+
+void tst_MarkupConverter::tagAttribute_data()
+{
+    QTest::addColumn<QString>("attributes");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("quoted") << "url=\"a b\" name=\"c\"" << "name" << "c";
+    QTest::newRow("quoted value trimmed") << "name=\" c \"" << "name" << "c";
+    QTest::newRow("unquoted ends at a space") << "size=12 mime=x" << "size" << "12";
+    QTest::newRow("unquoted without end is empty") << "size=12 mime=x" << "mime" << "";
+    QTest::newRow("unquoted ends at a bracket first") << "a=1]2 b" << "a" << "1";
+    QTest::newRow("unterminated quote is empty") << "name=\"abc" << "name" << "";
+    QTest::newRow("missing key") << "url=\"a\"" << "name" << "";
+    QTest::newRow("first occurrence wins, even inside another key") << "filename=\"a\" name=\"b\"" << "name" << "a";
+    QTest::newRow("key is case-sensitive") << "NAME=\"a\"" << "name" << "";
+    QTest::newRow("brackets and percent decoded") << "v=\"%91x%93 100%37\"" << "v" << "[x] 100%";
+    QTest::newRow("percent decoded last") << "v=\"%3791\"" << "v" << "%91";
+    QTest::newRow("empty value") << "v=\"\"" << "v" << "";
+}
+
+void tst_MarkupConverter::tagAttribute()
+{
+    QFETCH(QString, attributes);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QCOMPARE(MarkupConverter::tagAttribute(attributes, key), value);
+}
+
+void tst_MarkupConverter::encodedValuesReadBack()
+{
+    const QString value = QStringLiteral("a[b]c%91%d");
+    const QString attributes = QStringLiteral("v=\"%1\"").arg(encodeAttributeValue(value));
+    QVERIFY(!attributes.contains(QLatin1Char('[')));
+    QCOMPARE(MarkupConverter::tagAttribute(attributes, QStringLiteral("v")), value);
+}
+
+void tst_MarkupConverter::canEditMarkup_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<bool>("editable");
+    QTest::newRow("plain text") << "hello" << true;
+    QTest::newRow("formatting only") << "[b]x[/b]" << true;
+    QTest::newRow("file tag") << "[file url=\"a\"]" << false;
+    QTest::newRow("picture tag") << "x [pic src=\"a\"]" << false;
+    QTest::newRow("voice tag") << "[voice url=a]" << false;
+    QTest::newRow("video tag") << "[video url=a]" << false;
+    QTest::newRow("nudge") << "[nudge]" << false;
+    QTest::newRow("attachment word without closing bracket") << "[file is here" << true;
+}
+
+void tst_MarkupConverter::canEditMarkup()
+{
+    QFETCH(QString, markup);
+    QFETCH(bool, editable);
+    QCOMPARE(MarkupConverter::canEditMarkup(markup), editable);
+}
+
+void tst_MarkupConverter::fileOnlyMessageIsTheBlock()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(
+        QStringLiteral("[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]"),
+        QStringLiteral("Bea"), keys, context());
+    const QString key = keys.keyOf(QStringLiteral("sim://f/1"));
+    QVERIFY(key.startsWith(QLatin1Char('R')));
+    COMPARE_TEXT(body.html, fileBlock(key, QStringLiteral("report.pdf"), QStringLiteral("2.0 kB")));
+    QCOMPARE(body.locationHtml, QString());
+    // Asked in this order: the local copy, then registration, then the size.
+    const auto entries = m_host->journal().entries();
+    QStringList operations;
+    for (const auto &entry : entries)
+        operations << QString::fromLatin1(entry.operation);
+    QCOMPARE(operations, QStringList({"localFileForAddress", "registerTransfer", "formatSize"}));
+    QCOMPARE(m_host->journal().calls("registerTransfer").first().arguments.at(1).toString(),
+             QStringLiteral("report.pdf"));
+}
+
+void tst_MarkupConverter::blockStandsWhereTheTagStood()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("before [file url=\"sim://f/2\" name=\"a.txt\" size=\"10\"] after"),
+                          QStringLiteral("Bea"), keys, context());
+    const QString key = keys.keyOf(QStringLiteral("sim://f/2"));
+    QCOMPARE(body.html,
+             QStringLiteral("before ") + fileBlock(key, QStringLiteral("a.txt"), QStringLiteral("10 bytes"))
+                 + QStringLiteral(" after"));
+}
+
+void tst_MarkupConverter::twoFilesKeepTheirOrder()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(
+        QStringLiteral("[file url=\"sim://a\" name=\"first\" size=\"1\"][file url=\"sim://b\" name=\"second\" size=\"1\"]"),
+        QString(), keys, context());
+    const int first = body.html.indexOf(QLatin1String(">first<"));
+    const int second = body.html.indexOf(QLatin1String(">second<"));
+    QVERIFY(first > 0);
+    QVERIFY(second > first);
+    QVERIFY(!body.html.contains(QLatin1String("link_place")));
+    QCOMPARE(keys.size(), 2);
+}
+
+void tst_MarkupConverter::fileWithoutNameGetsDefaultName()
+{
+    m_clock.setNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 9)));
+    ResourceKeyTable keys;
+    renderMessageBody(QStringLiteral("[file url=\"sim://noname\" size=\"5\" mime=\"image/png\"]"), QString(), keys,
+                      context());
+    const QString name = keys.attachmentName(keys.keyOf(QStringLiteral("sim://noname")));
+    QVERIFY2(QRegularExpression(QStringLiteral("^20260305140709_\\d{2,}\\.png$")).match(name).hasMatch(),
+             qPrintable(name));
+    QCOMPARE(m_host->journal().calls("registerTransfer").first().arguments.at(1).toString(), name);
+}
+
+void tst_MarkupConverter::knownLocalFileNamesTheBlock()
+{
+    const QByteArray address = m_host->transfers().publish("content", QStringLiteral("offered.txt"), false);
+    m_services->fetchFile(address.constData());
+    m_host->advance(60000);
+    QVERIFY(!m_host->transfers().localFile(address).isEmpty());
+    m_host->journal().clear();
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(
+        QStringLiteral("[file url=\"%1\" name=\"tag name.txt\" size=\"7\"]").arg(QString::fromUtf8(address)),
+        QString(), keys, context());
+    QVERIFY(body.html.contains(QLatin1String(">offered.txt</a>")));
+    QCOMPARE(m_host->journal().count("registerTransfer"), 0);
+}
+
+void tst_MarkupConverter::uploadAddressLinksToKeyWithoutPrefix()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(QStringLiteral("[file url=\"upload:sim://up/1\" name=\"u.bin\" size=\"1\"]"),
+                                                QString(), keys, context());
+    const QString key = keys.keyOf(QStringLiteral("sim://up/1"));
+    QVERIFY(!key.isEmpty());
+    QVERIFY(keys.keyOf(QStringLiteral("upload:sim://up/1")).isEmpty());
+    QVERIFY(body.html.contains(QStringLiteral("<a href='cloud:%1'>").arg(key)));
+}
+
+void tst_MarkupConverter::sameAddressSharesKeyAcrossRenders()
+{
+    ResourceKeyTable keys;
+    const QString markup = QStringLiteral("[file url=\"sim://same\" name=\"a\" size=\"1\"] [file url=\"sim://same\" name=\"b\" size=\"1\"]");
+    const RenderedBody first = renderMessageBody(markup, QString(), keys, context());
+    QCOMPARE(keys.size(), 1);
+    const QString key = keys.keyOf(QStringLiteral("sim://same"));
+    QCOMPARE(first.html.count(QStringLiteral("cloud:%1").arg(key)), 4);
+    m_clock.advance(5000);
+    const RenderedBody second = renderMessageBody(markup, QString(), keys, context());
+    QCOMPARE(second.html, first.html);
+    QCOMPARE(keys.addressForKey(key), QStringLiteral("sim://same"));
+}
+
+void tst_MarkupConverter::voiceBlock()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(
+        QStringLiteral("[voice url=\"sim://v/1\" name=\"v.ogg\" size=\"1024\" length=\"65\" mime=\"audio/ogg\"]"),
+        QString(), keys, context());
+    const QString key = keys.keyOf(QStringLiteral("sim://v/1"));
+    COMPARE_TEXT(body.html, ::voiceBlock(key, QStringLiteral("Voice message"), QStringLiteral("1:05"),
+                                     QStringLiteral("1.0 kB")));
+    QCOMPARE(keys.attachmentKind(key), 1);
+}
+
+void tst_MarkupConverter::emptyAttributesEndThePass()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("a[file]b[file url=\"x\"]c"), QString(), keys, context());
+    QCOMPARE(body.html, QStringLiteral("ab[file url=&quot;x&quot;]c"));
+    QCOMPARE(keys.size(), 0);
+}
+
+void tst_MarkupConverter::unknownPictureIsCreatedAndFetched()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("[pic src=\"sim://p/new.jpg\"]"), QString(), keys, context());
+    const auto created = m_host->journal().calls("createPictureLocalName");
+    QCOMPARE(created.size(), 1);
+    const QString localName = created.first().result.toString();
+    QVERIFY(!localName.isEmpty());
+    QCOMPARE(m_host->journal().count("fetchPicture"), 1);
+    QCOMPARE(body.html, AttachmentBlocks::pictureHtml(localName, QStringLiteral("sim://p/new.jpg")));
+    QCOMPARE(body.html, QStringLiteral("<a href=\"pic:%1\"><img src=\"%1\" alt=\"sim://p/new.jpg\" border=\"0\" "
+                                       "width=\"150\" height=\"100\" /></a>")
+                            .arg(localName));
+}
+
+void tst_MarkupConverter::pictureByAddress_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("enclosed text is the address") << "[img]sim://p/a.png[/img]" << "sim://p/a.png";
+    QTest::newRow("src attribute wins") << "[img]src=\"sim://p/b.png\"[/img]" << "sim://p/b.png";
+}
+
+void tst_MarkupConverter::pictureByAddress()
+{
+    QFETCH(QString, markup);
+    QFETCH(QString, address);
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
+    QCOMPARE(m_host->journal().calls("createPictureLocalName").first().arguments.at(0).toString(), address);
+    QVERIFY(body.html.contains(QStringLiteral("alt=\"%1\"").arg(address)));
+}
+
+void tst_MarkupConverter::positionWithoutMap()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]"), QString(), keys, context());
+    QCOMPARE(m_host->journal().calls("createPictureLocalName").first().arguments.at(0).toString(),
+             QStringLiteral("gp:52.5,13.4"));
+    QVERIFY(body.html.startsWith(QLatin1String("<a href=\"gp:52.5,13.4\"><img src=\"")));
+    QVERIFY(body.html.endsWith(QLatin1String("\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Main St 1</a>")));
+}
+
+void tst_MarkupConverter::locationLine()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("here [loc pos=\"1.5,2.5\"]"), QStringLiteral("Bea"), keys, context());
+    QCOMPARE(body.html, QStringLiteral("here "));
+    QCOMPARE(body.locationHtml,
+             QStringLiteral("<a href=\"location://maps.google.com/maps/?q=Bea@1.5,2.5\"><img src=\"location_img\" "
+                            "alt=\"Location&#32;information\" border=\"0\" /></a>"));
+    QCOMPARE(firstAnchor(body.locationHtml).first, QStringLiteral("location://maps.google.com/maps/?q=Bea@1.5,2.5"));
+}
+
+void tst_MarkupConverter::peerTextCannotInject_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("quotes in a file name") << "[file url=\"x\" name=\"a' onclick='b\\\"c\" size=\"1\"]";
+    QTest::newRow("markup in a file name") << "[file url=\"x\" name=\"<img src=y>\" size=\"1\"]";
+    QTest::newRow("quotes in a file address") << "[file url=\"x' y='z\" name=\"n\" size=\"1\"]";
+    QTest::newRow("encoded brackets in a picture address") << "[pic src=\"%91b%93\\\"><b>\"]";
+    QTest::newRow("placeholder inside a picture address") << "[img][file url=\"u\" size=\"1\"][/img]";
+    QTest::newRow("quotes in a position") << "[gp pos=\"1\\\"'<\" addr=\"<i>\" imgmap=\"'\\\"\"]";
+    QTest::newRow("link containing a furl") << "http://x/[furl]y\"[/furl]";
+    QTest::newRow("link containing a placeholder") << "http://x/[file url=\"a\" size=\"1\"]z";
+    QTest::newRow("link containing an emoticon code") << "http://x/(smile)\"";
+    QTest::newRow("mention of an emoticon") << "[@(smile)]";
+    QTest::newRow("mention of markup") << "[@<b>\"]";
+    QTest::newRow("file link with everything") << "file:a\"b'<c>[b](smile)  \r\n[@1001]";
+    QTest::newRow("furl path with quotes") << "[furl=\"><x]l[/furl]";
+    QTest::newRow("typed placeholder") << "[link_place_file_0][file url=\"a\" name=\"[link_place_pic_0]\" size=\"1\"][pic src=\"p\"]";
+    QTest::newRow("location with quotes") << "[loc pos=\"1\\\"<b>\"]";
+    QTest::newRow("mail with markup around") << "<a@b.cc>,\"c@d.ee\"";
+}
+
+void tst_MarkupConverter::peerTextCannotInject()
+{
+    QFETCH(QString, markup);
+    RenderContext c = context();
+    c.emoticons = m_emoticons.get();
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(markup, QStringLiteral("<Bea \"B\">"), keys, c);
+    QCOMPARE(checkRenderedHtml(body.html), QString());
+    QCOMPARE(checkRenderedHtml(body.locationHtml), QString());
+}
+
+void tst_MarkupConverter::displayNamesAreEscaped()
+{
+    ResourceKeyTable keys;
+    const RenderedBody body =
+        renderMessageBody(QStringLiteral("[loc pos=\"1,2\"]"), QStringLiteral("\"><b>x</b>"), keys, context());
+    QCOMPARE(checkRenderedHtml(body.locationHtml), QString());
+    QCOMPARE(firstAnchor(body.locationHtml).first,
+             QStringLiteral("location://maps.google.com/maps/?q=\"><b>x</b>@1,2"));
+}
+
+void tst_MarkupConverter::bidiControlsLeaveFileNames()
+{
+    ResourceKeyTable keys;
+    const QString name = QStringLiteral("invoice%1gpj.exe").arg(QChar(0x202E));
+    const RenderedBody body = renderMessageBody(
+        QStringLiteral("[file url=\"sim://bidi\" name=\"%1\" size=\"1\"]").arg(name), QString(), keys, context());
+    QVERIFY(!body.html.contains(QChar(0x202E)));
+    QVERIFY(body.html.contains(QLatin1String(">invoicegpj.exe</a>")));
+}
+
+void tst_MarkupConverter::emoticonsInBody()
+{
+    RenderContext c = context();
+    c.emoticons = m_emoticons.get();
+    ResourceKeyTable keys;
+    const RenderedBody single = renderMessageBody(QStringLiteral(" :) "), QString(), keys, c);
+    QVERIFY2(single.html.contains(QLatin1String("src=\"smile_big\"")), qPrintable(single.html));
+    c.bigSingleEmoticons = false;
+    const RenderedBody small = renderMessageBody(QStringLiteral("(smile)"), QString(), keys, c);
+    QVERIFY2(small.html.contains(QLatin1String("src=\"smile\"")), qPrintable(small.html));
+    const RenderedBody unknown = renderMessageBody(QStringLiteral("(nosuchthing)"), QString(), keys, c);
+    QCOMPARE(unknown.html, QStringLiteral("(nosuchthing)"));
+}
+
+void tst_MarkupConverter::editorToMarkup_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("bold word inside italic sentence")
+        << "<i>an <b>bold</b> word</i>" << "[i]an [b]bold[/b] word[/i]";
+    QTest::newRow("ends while bold then italic are open") << "<b>x<i>y</i></b>" << "[b]x[i]y[/i][/b]";
+    QTest::newRow("underline") << "a<u>b</u>c" << "a[u]b[/u]c";
+    QTest::newRow("paragraphs become CR LF") << "<p>a</p><p>b</p>" << "a\r\nb";
+    QTest::newRow("line break becomes CR LF") << "a<br/>b" << "a\r\nb";
+    QTest::newRow("literal bracket sent unchanged") << "a [b] c" << "a [b] c";
+    QTest::newRow("emoticon image is its code") << "hi <img src=\"smile\"/>" << "hi (smile)";
+}
+
+void tst_MarkupConverter::editorToMarkup()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, markup);
+    QTextDocument document;
+    document.setHtml(html);
+    QCOMPARE(MarkupConverter::editorToMarkup(&document, QFont(QStringLiteral("Arial"), 10)), markup);
+}
+
+void tst_MarkupConverter::editorPicturesGoToTheNameList()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("look "));
+    QTextImageFormat picture;
+    picture.setName(QStringLiteral("chat_image:/tmp/p.png"));
+    cursor.insertImage(picture);
+    QStringList names;
+    QCOMPARE(MarkupConverter::editorToMarkup(&document, QFont(), &names), QStringLiteral("look "));
+    QCOMPARE(names, QStringList({QStringLiteral("chat_image:/tmp/p.png")}));
+
+    // A bold base font writes no bold tags.
+    QTextDocument bold;
+    bold.setHtml(QStringLiteral("<b>all bold</b>"));
+    QFont base;
+    base.setBold(true);
+    QCOMPARE(MarkupConverter::editorToMarkup(&bold, base), QStringLiteral("all bold"));
+}
+
+void tst_MarkupConverter::markupToEditorHtmlRoundTrip_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]";
+    QTest::newRow("emoticon") << "hi (smile) there";
+    QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]";
+    QTest::newRow("line breaks") << "a\r\nb";
+    QTest::newRow("double spaces") << "a  b";
+    QTest::newRow("unknown code stays text") << "(nosuchthing)";
+}
+
+void tst_MarkupConverter::markupToEditorHtmlRoundTrip()
+{
+    QFETCH(QString, markup);
+    RenderContext c = context();
+    c.emoticons = m_emoticons.get();
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertHtml(MarkupConverter::markupToEditorHtml(markup, c));
+    QString round = MarkupConverter::editorToMarkup(&document, QFont(QStringLiteral("Arial"), 10));
+    round.replace(QChar(0x00a0), QLatin1Char(' '));
+    QCOMPARE(round, markup);
+}
+
+void tst_MarkupConverter::markupToPlainText_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("tags dropped") << "[b]hi[/b] [i]you[/i]" << "hi you";
+    QTest::newRow("breaks") << "a[br]b\r\nc" << "a\nb\nc";
+    QTest::newRow("mention shows the name") << "[@1001] hi" << "Bea Hansen hi";
+    QTest::newRow("file shows its name") << "[file url=\"x\" name=\"a.txt\" size=\"1\"]" << "a.txt";
+    QTest::newRow("picture removed") << "see [pic src=\"x\"]" << "see ";
+    QTest::newRow("special characters kept") << "1 < 2 & 3" << "1 < 2 & 3";
+}
+
+void tst_MarkupConverter::markupToPlainText()
+{
+    QFETCH(QString, markup);
+    QFETCH(QString, plain);
+    QCOMPARE(MarkupConverter::markupToPlainText(markup, m_services), plain);
+}
+
+void tst_MarkupConverter::commands()
+{
+    QCOMPARE(editCommand(9000000000LL, QStringLiteral("new")), QStringLiteral("[edit 9000000000]new"));
+    QCOMPARE(replyCommand(7, QStringLiteral("ok")), QStringLiteral("[reply 7]ok"));
+    QCOMPARE(deleteCommand(7), QStringLiteral("[delete 7]"));
+    QCOMPARE(likeCommand(7, true), QStringLiteral("[like 7 T]"));
+    QCOMPARE(likeCommand(7, false), QStringLiteral("[like 7 F]"));
+    QCOMPARE(toggledLabels(QStringLiteral(" success  danger "), QStringLiteral("warning")),
+             QStringList({"success", "danger", "warning"}));
+    QCOMPARE(toggledLabels(QStringLiteral("success danger success"), QStringLiteral("success")),
+             QStringList({"danger", "success"}));
+    QCOMPARE(labelCommand(7, {QStringLiteral("a"), QStringLiteral("b")}), QStringLiteral("[label 7 a b]"));
+}
+
+QTEST_MAIN(tst_MarkupConverter)
+#include "tst_markupconverter.moc"
