@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcChatHost, "chathost")
 
@@ -51,7 +52,25 @@ int main(int argc, char **argv)
     // has to be decided before the application object exists.
     if (hasOption(argc, argv, "--headless") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // QGuiApplication takes "-plugin"/"--plugin" for its own input plug-ins;
+    // ours is taken out of the arguments before it can see it.
+    QString pluginPath;
+    bool pluginGiven = false;
+    std::vector<char *> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if ((qstrcmp(argv[i], "--plugin") == 0 || qstrcmp(argv[i], "-plugin") == 0) && i + 1 < argc) {
+            pluginPath = QString::fromLocal8Bit(argv[++i]);
+            pluginGiven = true;
+        } else if (qstrncmp(argv[i], "--plugin=", 9) == 0) {
+            pluginPath = QString::fromLocal8Bit(argv[i] + 9);
+            pluginGiven = true;
+        } else {
+            arguments.push_back(argv[i]);
+        }
+    }
+    int appArgc = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(appArgc, arguments.data());
     QApplication::setApplicationName(QStringLiteral("chat-host"));
     QApplication::setApplicationDisplayName(QStringLiteral("Chat Host"));
     QApplication::setQuitOnLastWindowClosed(true);
@@ -136,8 +155,8 @@ int main(int argc, char **argv)
         host.setInterfaceLanguage(parser.value(languageOption).toUtf8());
     host.applicationFolder(); // lay it out before the plug-in looks
 
-    if (parser.isSet(pluginOption)) {
-        const hostkit::Result loaded = host.loadPlugin(parser.value(pluginOption));
+    if (pluginGiven) {
+        const hostkit::Result loaded = host.loadPlugin(pluginPath);
         if (!loaded) {
             fail(loaded.error);
             if (scripted)

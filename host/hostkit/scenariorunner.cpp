@@ -497,11 +497,12 @@ void ScenarioRunner::registerBuiltins()
         return host.openConversation(id, s.options.value(QStringLiteral("session")).toUtf8()) ? QString()
                                                                                                 : QStringLiteral("no \"chat\" plug-in is loaded");
     });
-    addStep(QStringLiteral("settings"), 0, 0, {}, [&host](const Step &, bool *) {
-        IPlugin *chat = host.findPlugin("chat");
-        if (!chat)
-            return QStringLiteral("no \"chat\" plug-in is loaded");
-        chat->showSettings();
+    addStep(QStringLiteral("settings"), 0, 0, {QStringLiteral("plugin")}, [&host](const Step &s, bool *) {
+        const QString id = s.options.value(QStringLiteral("plugin"), QStringLiteral("chat"));
+        IPlugin *plugin = host.findPlugin(id.toUtf8());
+        if (!plugin)
+            return QStringLiteral("no plug-in \"%1\" is loaded").arg(id);
+        plugin->showSettings();
         return QString();
     });
     addStep(QStringLiteral("type"), 1, 1, {QStringLiteral("target")}, [=](const Step &s, bool *) {
