@@ -26,7 +26,8 @@ class Element;
 // six files are rewritten by the operation that changes them. Every file is
 // replaced atomically; a failed write is logged and the values stay in memory.
 // A file that exists but cannot be read or parsed is renamed aside
-// (name + "." + time stamp + ".bad") before anything is written over it.
+// (name + "." + time stamp + ".bad") before anything is written over it; an
+// empty file counts as missing.
 //
 // GUI thread only.
 class SettingsManager : public QObject
@@ -35,7 +36,8 @@ class SettingsManager : public QObject
     Q_DISABLE_COPY(SettingsManager)
 
 public:
-    // Window kinds that index the size records.
+    // Window kinds that index the size records. A plain enum: windows keep
+    // their kind as an int and pass it straight through.
     enum WindowKind : int {
         ChatWindow = 0,          // stand-alone chat window
         TabbedChatWindow = 1,    // the tabbed chat window

@@ -139,7 +139,6 @@ private Q_SLOTS:
     void keyValueExactBytes();
     void keyValueReading_data();
     void keyValueReading();
-    void keyValueRoundTrip();
 
     void quickTextsRebuiltWhenMissing();
     void quickTextsReading_data();
@@ -455,23 +454,6 @@ void TestSettingsFiles::keyValueReading()
     settings.load(folder(), QStringLiteral("en"));
     QCOMPARE(settings.autoscroll(peer), expected);
     QCOMPARE(settings.notificationsEnabled(peer), expected);
-}
-
-void TestSettingsFiles::keyValueRoundTrip()
-{
-    {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
-        settings.setAutoscroll(QStringLiteral("a@x"), false);
-        settings.setAutoscroll(QStringLiteral("b@x"), true);
-        settings.setNotificationsEnabled(QStringLiteral("c@x"), false);
-    }
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
-    QCOMPARE(reread.autoscroll(QStringLiteral("a@x")), false);
-    QCOMPARE(reread.autoscroll(QStringLiteral("b@x")), true);
-    QCOMPARE(reread.notificationsEnabled(QStringLiteral("c@x")), false);
-    QCOMPARE(reread.notificationsEnabled(QStringLiteral("a@x")), true);
 }
 
 void TestSettingsFiles::quickTextsRebuiltWhenMissing()
