@@ -318,7 +318,7 @@ void ChatManager::onNudge(const IUser *sender, const ControlRecord &record)
             return;
         session = findConversation(sender, sessionKey);
         if (!session)
-            session = findOrCreateConversation(sender, sessionKey);
+            session = createForKnownSender(sender, sessionKey);
         else if (!sessionKey.isEmpty() && session->sessionKey() != sessionKey)
             session->setSessionKey(sessionKey);
     }
@@ -326,12 +326,22 @@ void ChatManager::onNudge(const IUser *sender, const ControlRecord &record)
         session->onNudgeReceived(senderId);
 }
 
+ChatSession *ChatManager::createForKnownSender(const IUser *sender, const QByteArray &sessionKey)
+{
+    // A record from a sender the host cannot name opens no window.
+    IHostServices *host = m_core ? m_core->hostServices() : nullptr;
+    UserObj known;
+    if (!host || !host->getUser(&known, idOf(sender).constData()))
+        return nullptr;
+    return findOrCreateConversation(&known, sessionKey);
+}
+
 void ChatManager::onNudgeRefusal(const IUser *sender, const ControlRecord &record)
 {
     const QByteArray &sessionKey = record.sessionId();
     ChatSession *session = findConversation(sender, sessionKey);
     if (!session)
-        session = findOrCreateConversation(sender, sessionKey);
+        session = createForKnownSender(sender, sessionKey);
     if (!session)
         return;
     // An empty key would unhook the conversation from its messages.

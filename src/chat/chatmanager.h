@@ -120,6 +120,9 @@ private:
     void onTyping(const IUser *sender, const ControlRecord &record);
     void onNudge(const IUser *sender, const ControlRecord &record);
     void onNudgeRefusal(const IUser *sender, const ControlRecord &record);
+    // A new conversation with the host's own record of the sender; null
+    // when the host does not know the sender.
+    ChatSession *createForKnownSender(const IUser *sender, const QByteArray &sessionKey);
     // Whether the host allows chatting with `id` and its notifications are on.
     bool mayNotify(const QByteArray &id) const;
 

@@ -62,12 +62,15 @@ void PluginImpl::initialize(IHostServices *host)
         }
     }
     chat->setHostServices(host);
+    // Before the managers: the emoticons load from the host's application
+    // folder. Loads the settings when the signed-in identity is not the one
+    // loaded last.
+    if (host)
+        resources->setHostServices(host);
     resources->ensureManagers();
 
     if (!host)
         return;
-    // Loads the settings when the signed-in identity is not the one loaded last.
-    resources->setHostServices(host);
     resources->loadTemplate(fromUtf16(host->dataFolder(-1)));
     if (m_listenerHost != host) {
         host->registerRoomsListener(&chat->manager());
