@@ -26,11 +26,19 @@ QByteArray WordEncoder::qtCodecName(const QByteArray &hunspellEncoding)
 
 bool WordEncoder::encodeUtf8(const QChar *text, int length, std::string &out)
 {
-    out.clear();
+    // Three bytes per UTF-16 unit is the most UTF-8 needs (a surrogate pair
+    // takes two units and four bytes). Writing through a pointer into the
+    // reused buffer keeps the per-character cost to a few instructions.
+    out.resize(size_t(length) * 3);
+    char *p = &out[0];
     for (int i = 0; i < length; ++i) {
         char32_t c = text[i].unicode();
-        if (c == 0)
-            return false;
+        if (c < 0x80) {
+            if (c == 0)
+                return false;
+            *p++ = char(c);
+            continue;
+        }
         if (QChar::isHighSurrogate(c)) {
             if (i + 1 >= length || !text[i + 1].isLowSurrogate())
                 return false;
@@ -38,22 +46,21 @@ bool WordEncoder::encodeUtf8(const QChar *text, int length, std::string &out)
         } else if (QChar::isLowSurrogate(c)) {
             return false;
         }
-        if (c < 0x80) {
-            out.push_back(char(c));
-        } else if (c < 0x800) {
-            out.push_back(char(0xC0 | (c >> 6)));
-            out.push_back(char(0x80 | (c & 0x3F)));
+        if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
         } else if (c < 0x10000) {
-            out.push_back(char(0xE0 | (c >> 12)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (c & 0x3F)));
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
         } else {
-            out.push_back(char(0xF0 | (c >> 18)));
-            out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (c & 0x3F)));
+            *p++ = char(0xF0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3F));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
         }
     }
+    out.resize(size_t(p - out.data()));
     return !out.empty();
 }
 
