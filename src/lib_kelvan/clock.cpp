@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <ctime>
+#include <limits>
 
 namespace kelvan {
 
@@ -36,13 +37,19 @@ QDateTime SystemClock::now() const
 Clock::Instant SystemClock::instant() const
 {
     const qint64 ms = QDateTime::currentMSecsSinceEpoch();
-    // The same C library time zone rules Qt applies for local time, read
-    // without Qt's per-call tzset().
-    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
-    std::tm broken{};
-    if (!localtime_r(&seconds, &broken))
-        return {ms, 0};
-    return {ms, static_cast<int>(broken.tm_gmtoff)};
+    // The offset follows the same C library time zone rules Qt applies for
+    // local time. Rules change the offset only on whole seconds, so each
+    // thread looks it up once per second.
+    thread_local qint64 lookedUpFor = std::numeric_limits<qint64>::min();
+    thread_local int offset = 0;
+    const qint64 second = ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
+    if (second != lookedUpFor) {
+        const std::time_t seconds = static_cast<std::time_t>(second);
+        std::tm broken{};
+        offset = localtime_r(&seconds, &broken) ? static_cast<int>(broken.tm_gmtoff) : 0;
+        lookedUpFor = second;
+    }
+    return {ms, offset};
 }
 
 qint64 SystemClock::tickMs() const
