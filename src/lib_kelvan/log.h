@@ -29,8 +29,8 @@ public:
     Log();
     virtual ~Log();
 
-    // The virtual operations keep this order; sinks from other copies of the
-    // support library rely on it.
+    // Keep the virtual operations in this order: the table layout is part of
+    // the support library's binary interface.
 
     // One line per text, passed as one batch to write(lines). Nothing while
     // disabled.

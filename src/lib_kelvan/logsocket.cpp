@@ -127,6 +127,8 @@ void LogSocket::write(const QByteArray &line)
 
 void LogSocket::write(const LogLines &lines)
 {
+    if (socketCount() == 0)
+        return;
     // One send per socket for the whole batch.
     QByteArray joined;
     qint64 total = 0;

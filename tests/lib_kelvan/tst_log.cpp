@@ -206,6 +206,7 @@ private Q_SLOTS:
     void bufferedFlushWaitsForInterval();
     void threadGroupCapsItsQueue_data();
     void threadGroupCapsItsQueue();
+    void threadGroupDeliversLoneLineOnItsOwn();
     void threadGroupWorkerIsRegistered();
     void threadGroupDestructorWritesEverything();
 
@@ -342,6 +343,15 @@ void TestLog::lineFormat()
     QCOMPARE(sink.hasTimestamps(), timestamps);
     sink.log(text);
     QCOMPARE(sink.lines(), LogLines{expected});
+
+    // The threaded group builds its lines on a path of its own.
+    MemorySink member;
+    kelvan::LogGroupThread group;
+    group.setTimestamps(timestamps);
+    group.addSink(&member);
+    group.log(text);
+    group.drain();
+    QCOMPARE(member.lines(), LogLines{expected});
 }
 
 void TestLog::stampFollowsClockChanges()
@@ -673,6 +683,18 @@ void TestLog::threadGroupCapsItsQueue()
     QCOMPARE(lines.at(1), QByteArray("0\r\n"));
     QCOMPARE(lines.last(), QByteArray::number(kelvan::LogGroupThread::MaxQueuedLines - 1) + "\r\n");
     QCOMPARE(group.queuedLines(), 0);
+}
+
+void TestLog::threadGroupDeliversLoneLineOnItsOwn()
+{
+    // Nobody wakes the worker for a single line; its round picks it up.
+    MemorySink sink;
+    sink.setTimestamps(false);
+    kelvan::LogGroupThread group;
+    group.setTimestamps(false);
+    group.addSink(&sink);
+    group.log(QStringLiteral("alone"));
+    QTRY_COMPARE(sink.lines(), LogLines{"alone\r\n"});
 }
 
 void TestLog::threadGroupWorkerIsRegistered()
