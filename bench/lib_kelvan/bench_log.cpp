@@ -167,7 +167,8 @@ void callCost(benchmark::State &state, Logger &logger)
 }
 
 // The worker's side: a burst goes in and the clock runs until it is in the
-// file, so the figure is the lines per second the worker gets to disk.
+// file (handed to the operating system), so the figure is the lines per
+// second the worker gets written.
 template<typename Logger>
 void workerRate(benchmark::State &state, Logger &logger)
 {
@@ -180,7 +181,8 @@ void workerRate(benchmark::State &state, Logger &logger)
     state.SetItemsProcessed(state.iterations() * kBurst);
 }
 
-// Keeps the time per iteration of every run by name.
+// Keeps the time per iteration of every run by name, in the unit each
+// benchmark reports in.
 class RecordingReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -188,21 +190,21 @@ public:
     {
         for (const Run &run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                nanoseconds[run.run_name.function_name].push_back(run.GetAdjustedRealTime());
+                times[run.run_name.function_name].push_back(run.GetAdjustedRealTime());
         }
         ConsoleReporter::ReportRuns(runs);
     }
     double median(const std::string &name) const
     {
-        const auto found = nanoseconds.find(name);
-        if (found == nanoseconds.end() || found->second.empty())
+        const auto found = times.find(name);
+        if (found == times.end() || found->second.empty())
             return 0;
         std::vector<double> values = found->second;
         std::sort(values.begin(), values.end());
         return values[values.size() / 2];
     }
 
-    std::map<std::string, std::vector<double>> nanoseconds;
+    std::map<std::string, std::vector<double>> times;
 };
 
 qint64 countLines(const QStringList &paths)
