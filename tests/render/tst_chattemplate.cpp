@@ -14,6 +14,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +97,7 @@ private Q_SLOTS:
     void blockFillsEveryPlaceholder();
     void valuesAreNotTakenForPlaceholders();
     void blockThroughBuiltInTemplate();
+    void builtInTemplatePaints();
     void likes_data();
     void likes();
     void labels();
@@ -304,6 +308,46 @@ void tst_ChatTemplate::blockThroughBuiltInTemplate()
         .replace(QLatin1String("[reply]"), QString());
     COMPARE_TEXT(block, expected);
     QCOMPARE(names.value(1001), QStringLiteral("Bea Hansen"));
+}
+
+void tst_ChatTemplate::builtInTemplatePaints()
+{
+    ChatTemplate builtIn;
+    builtIn.loadFromFolder(QString());
+    UserNameCache names;
+    ResourceKeyTable keys;
+    QString html;
+    hostkit::StoredMessage plugin = chatMessage("from a plug-in");
+    plugin.kind = IHostMessage::KindPlugin;
+    plugin.pluginId = "broadcast";
+    hostkit::StoredMessage pluginSent = plugin;
+    pluginSent.received = false;
+    for (const hostkit::StoredMessage &m :
+         {chatMessage("Hello there, [b]bold[/b] and www.example.org"), chatMessage("An answer of mine", false), plugin,
+          pluginSent}) {
+        const hostkit::HostMessage message(m);
+        html += MessageBlocks::renderMessageBlock(builtIn, context(), &message, names, keys, true, nullptr, true);
+        html += builtIn.section(ChatTemplate::Section::DateSeparator);
+    }
+    QTextDocument document;
+    document.setHtml(html);
+    document.setTextWidth(480);
+    QImage image(480, int(document.size().height()) + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    document.drawContents(&painter);
+    painter.end();
+    const QString out = QDir(qEnvironmentVariable("CHAT_BINARY_DIR", QDir::tempPath())).filePath(QStringLiteral("render_builtin_template.png"));
+    image.save(out);
+
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y) & 0xffffff);
+    }
+    for (QRgb background : {QRgb(0xc0e0ff), QRgb(0xffccc0), QRgb(0xc4ffc0)})
+        QVERIFY2(colours.contains(background), qPrintable(QString::number(background, 16) + " in " + out));
+    QVERIFY(colours.contains(0x000000));
 }
 
 void tst_ChatTemplate::likes_data()
