@@ -1,7 +1,7 @@
 #include "contactlistwindow.h"
 
 #include "hostkit/host.h"
-#include "hostkit/hostobjects.h"
+#include "hostkit/hostimage.h"
 #include "hostkit/hostuser.h"
 
 #include <sdk/iplugin.h>

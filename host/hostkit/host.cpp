@@ -2,7 +2,8 @@
 
 #include "appfolder.h"
 #include "hostmessage.h"
-#include "hostobjects.h"
+#include "conversationrecord.h"
+#include "hostevent.h"
 #include "hostservices.h"
 #include "hostuser.h"
 #include "messagecommand.h"
@@ -264,8 +265,10 @@ void Host::setHostNumber(qint64 value)
 QString Host::applicationFolder()
 {
     if (m_appFolder.isEmpty()) {
-        m_temporaryAppFolder = std::make_shared<QTemporaryDir>();
-        m_appFolder = m_temporaryAppFolder->path();
+        // One laid-out folder serves every host of the process that was not
+        // given one: tests create many hosts, and the folder never changes.
+        static QTemporaryDir shared;
+        m_appFolder = shared.path();
     }
     static QSet<QString> prepared;
     if (!prepared.contains(m_appFolder)) {

@@ -91,7 +91,8 @@ public:
     QString appName() const { return m_appName; }
     void setAppName(const QString &name) { m_appName = name; }
     // The installation folder the plug-in reads emoticons, dictionaries and
-    // sounds from. Unset, a temporary one is laid out on first use.
+    // sounds from. Unset, a temporary one (shared by the hosts of the
+    // process) is laid out on first use.
     QString applicationFolder();
     void setApplicationFolder(const QString &folder) { m_appFolder = folder; }
     QString settingsFolder() const;
@@ -219,7 +220,6 @@ private:
     QByteArray m_language = "en";
     QString m_appName = QStringLiteral("Chat Host");
     QString m_appFolder;
-    std::shared_ptr<class QTemporaryDir> m_temporaryAppFolder;
     qint64 m_hostNumber = 1;
     QHash<int, bool> m_stateAnswers;
     QByteArrayList m_picked;

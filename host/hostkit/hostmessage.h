@@ -44,42 +44,4 @@ private:
     StoredMessage m_message;
 };
 
-// A message the plug-in builds (createMessage), fills and posts.
-class MessageObject final : public IMessageObject
-{
-public:
-    void setKind(int kind) override { m_message.kind = kind; }
-    void setPeerId(std::int64_t peer) override { m_message.conversation = QByteArray::number(qint64(peer)); }
-    void setSenderId(std::int64_t sender) override { m_message.senderId = sender; }
-    void setBody(const char *body) override { m_message.body = body ? QByteArray(body) : QByteArray(); }
-    // The plug-in counts in seconds since 1970; the store keeps the
-    // yyyyMMddhhmmss form.
-    void setTime(std::int64_t secondsSince1970) override;
-    void setFlag(int flag) override { m_flag = flag; }
-
-    const StoredMessage &message() const { return m_message; }
-    qint64 secondsSince1970() const { return m_seconds; }
-    int flag() const { return m_flag; }
-
-private:
-    StoredMessage m_message;
-    qint64 m_seconds = 0;
-    int m_flag = 0;
-};
-
-// The answer of the history queries; owns its messages.
-class MessageList final : public IMessageList
-{
-public:
-    explicit MessageList(const QVector<StoredMessage> &messages);
-    ~MessageList();
-    Q_DISABLE_COPY(MessageList)
-
-    int count() const override { return int(m_items.size()); }
-    IHostMessage *at(int index) const override;
-
-private:
-    std::vector<HostMessage *> m_items;
-};
-
 } // namespace hostkit

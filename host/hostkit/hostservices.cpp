@@ -2,7 +2,10 @@
 
 #include "host.h"
 #include "hostmessage.h"
-#include "hostobjects.h"
+#include "messagelist.h"
+#include "messageobject.h"
+#include "hostcustomstatus.h"
+#include "hostevent.h"
 #include "hostuser.h"
 #include "messagestore.h"
 #include "network.h"
@@ -88,6 +91,8 @@ HostServices::HostServices(Host &host, const QByteArray &label, int number)
     , m_number(number)
 {
 }
+
+HostServices::~HostServices() = default;
 
 int HostServices::record(int slot, const char *operation, const QJsonArray &arguments)
 {

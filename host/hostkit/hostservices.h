@@ -22,6 +22,7 @@ class HostServices final : public IHostServices
 {
 public:
     HostServices(Host &host, const QByteArray &label, int number);
+    ~HostServices();
     Q_DISABLE_COPY(HostServices)
 
     QByteArray label() const { return m_label; }

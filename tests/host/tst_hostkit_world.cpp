@@ -1,6 +1,6 @@
 #include "hostkit/appfolder.h"
 #include "hostkit/host.h"
-#include "hostkit/hostobjects.h"
+#include "hostkit/hostimage.h"
 #include "hostkit/hostuser.h"
 #include "hostkit/messagestore.h"
 #include "hostkit/network.h"
@@ -9,6 +9,7 @@
 #include "lib_kelvan/clock.h"
 #include "lib_kelvan/elementtree.h"
 
+#include <sdk/icustomstatus.h>
 #include <sdk/ihostservices.h>
 #include <sdk/ivariable.h>
 

@@ -1,4 +1,4 @@
-#include "hostobjects.h"
+#include "hostimage.h"
 
 #include <cstring>
 
@@ -17,14 +17,6 @@ void HostImage::setData(const unsigned char *pixels, int width, int height)
     }
     for (int y = 0; y < height; ++y)
         std::memcpy(m_image.scanLine(y), pixels + size_t(y) * size_t(width) * 4, size_t(width) * 4);
-}
-
-void HostVariable::set(const char *data, int length)
-{
-    if (!data)
-        m_value.clear();
-    else
-        m_value = length < 0 ? QByteArray(data) : QByteArray(data, length);
 }
 
 } // namespace hostkit
