@@ -6,6 +6,8 @@
 #include "emoticons/emotionboxmanager.h"
 #include "plugin/records/userobj.h"
 #include "settings/settingsmanager.h"
+#include "spell/dictionaryfolder.h"
+#include "spell/spellcheckmanager.h"
 
 #include <sdk/ihostservices.h>
 
@@ -48,6 +50,10 @@ SharedResourceManager::~SharedResourceManager()
     // config.ini in their destructor.
     delete m_emoticons;
     m_emoticons = nullptr;
+    // Before the settings: its early-load preference reads them, and its
+    // destructor waits for a dictionary load in progress.
+    delete m_spellCheck;
+    m_spellCheck = nullptr;
     delete m_settings;
     m_settings = nullptr;
     if (s_instance == this)
@@ -253,7 +259,23 @@ void SharedResourceManager::ensureManagers()
         const char16_t *folder = m_host ? m_host->applicationFolder() : nullptr;
         m_emoticons->loadCatalogue(folder ? QString::fromUtf16(folder) : QDir::currentPath());
     }
-    // The spell-check coordinator is created and started here as well.
+    if (!m_spellCheck) {
+        const char16_t *folder = m_host ? m_host->applicationFolder() : nullptr;
+        const QString application = folder ? QString::fromUtf16(folder) : QDir::currentPath();
+        SettingsManager *settings = m_settings;
+        m_spellCheck = new SpellCheckManager(DictionaryFolder::forApplicationFolder(application),
+                                             [settings] {
+                                                 return SpellCheckManager::Preferences{settings->checkSpelling(),
+                                                                                       settings->spellLanguage()};
+                                             },
+                                             this);
+        m_spellCheck->startLoader();
+    }
+}
+
+SpellCheckManager *SharedResourceManager::spellCheckManager() const
+{
+    return m_spellCheck;
 }
 
 EmotionBoxManager *SharedResourceManager::emoticons() const

@@ -16,11 +16,12 @@ class IUser;
 class QTranslator;
 class ResourceKeyTable;
 class SettingsManager;
+class SpellCheckManager;
 class UserObj;
 
 // The process-wide resources every chat window shares: settings, the chat
 // template, the translation catalogue, the own user's record and the
-// emoticon (and later spell-check) managers. Created on first use — before
+// emoticon and spell-check managers. Created on first use — before
 // any host is known, because the plug-in's identity slots are asked before
 // initialize — and destroyed by the plug-in's shutdown. GUI thread only.
 class SharedResourceManager : public QObject
@@ -95,10 +96,12 @@ public:
 
     // Creates the managers that are missing and starts their loading: the
     // emoticon catalogue from the host's application folder (the current
-    // folder when there is no host yet).
+    // folder when there is no host yet), and the spell-check coordinator with
+    // the dictionary folder under it (language discovery and loader thread).
     void ensureManagers();
     // Null until ensureManagers ran.
     EmotionBoxManager *emoticons() const;
+    SpellCheckManager *spellCheckManager() const;
 
 Q_SIGNALS:
     void languageChanged(const QString &languageCode);
@@ -122,5 +125,5 @@ private:
     bool m_templateLoaded = false;
     QScopedPointer<UserObj> m_ownUser;                   // owned
     EmotionBoxManager *m_emoticons = nullptr;             // owned (child QObject)
-    // The spell-check coordinator joins the managers here.
+    SpellCheckManager *m_spellCheck = nullptr;            // owned (child QObject)
 };
