@@ -1,0 +1,581 @@
+// The real libchat.so as a host sees it: loaded by hostkit, driven through
+// the raw slots of the objects it hands out, judged by hostkit's call
+// journal and by what the host stores. Nothing of the library is linked
+// into this executable, so every singleton under test is the library's own.
+
+#include "hostkit/conversationrecord.h"
+#include "hostkit/host.h"
+#include "hostkit/hostimage.h"
+#include "hostkit/hostmessage.h"
+#include "hostkit/hostuser.h"
+#include "hostkit/hostvariable.h"
+#include "hostkit/messagestore.h"
+#include "hostkit/transfers.h"
+#include "lib_kelvan/clock.h"
+
+#include <sdk/iplugin.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    bool hasParent = false;
+};
+
+// Answers the library's message boxes: each modal box that comes up is
+// written down and closed with its OK button.
+class BoxWatcher : public QObject
+{
+public:
+    BoxWatcher()
+    {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxes.append({box->windowTitle(), box->text(), box->standardButtons(), box->parentWidget() != nullptr});
+            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->reject();
+        });
+        m_timer.start();
+    }
+    QList<SeenBox> boxes;
+
+private:
+    QTimer m_timer;
+};
+
+QStringList operationsOf(const hostkit::Journal &journal, hostkit::Journal::Direction direction)
+{
+    QStringList out;
+    for (const auto &entry : journal.entries()) {
+        if (entry.direction == direction)
+            out << QString::fromUtf8(entry.service + ':' + entry.operation);
+    }
+    return out;
+}
+
+} // namespace
+
+class tst_LibChat : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void threePluginObjects();
+    void identities_data();
+    void identities();
+    void icons_data();
+    void icons();
+    void policy_data();
+    void policy();
+    void textChatNeverExecutesMulti();
+    void executeOnRoom_data();
+    void executeOnRoom();
+    void executeWithoutInitialize_data();
+    void executeWithoutInitialize();
+    void secondInitializeRegistersNothingTwice();
+    void initializeAndShutdownRepeatedly();
+    void settingsFollowTheSignedInIdentity();
+    void describeMessage_data();
+    void describeMessage();
+    void events_data();
+    void events();
+    void eventDataIsCutToItsLength();
+    void sendSplitsAtPictures_data();
+    void sendSplitsAtPictures();
+    void fileUploadSendsFileMessage();
+    void writingForUnknownConversationCallsNothing();
+    void nudgeRefusalNotice();
+    void openConversationRecord();
+
+private:
+    IPlugin *plugin(const QByteArray &id) const { return m_host->findPlugin(id); }
+    IPlugin *chat() const { return m_host->firstPlugin(); }
+    hostkit::Journal &journal() const { return m_host->journal(); }
+    hostkit::HostUser user(const QByteArray &id) const { return hostkit::HostUser(*m_host->profile().find(id)); }
+
+    std::unique_ptr<hostkit::Host> m_host;
+    kelvan::ManualClock m_clock;
+    QTemporaryDir m_files;
+};
+
+void tst_LibChat::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    kelvan::Clock::setInstance(&m_clock);
+    m_host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
+    QVERIFY2(m_host->isReady(), qPrintable(m_host->error()));
+    const hostkit::Result loaded = m_host->loadPlugin(QStringLiteral(CHAT_PLUGIN_PATH));
+    QVERIFY2(loaded.ok, qPrintable(loaded.error));
+}
+
+void tst_LibChat::init()
+{
+    if (!m_host->pluginsInitialized())
+        QVERIFY(m_host->initializePlugins().ok);
+    for (IPlugin *p : m_host->plugins())
+        p->setDisabled(false);
+    journal().clear();
+}
+
+void tst_LibChat::cleanupTestCase()
+{
+    m_host.reset();
+    kelvan::Clock::setInstance(nullptr);
+}
+
+void tst_LibChat::threePluginObjects()
+{
+    QStringList ids;
+    for (IPlugin *p : m_host->plugins())
+        ids << QString::fromUtf8(p->pluginId());
+    QCOMPARE(ids, (QStringList{"chat", "chat_rooms", "broadcast"}));
+    QVERIFY(m_host->roomsListener());
+}
+
+void tst_LibChat::identities_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<QString>("displayName");
+    QTest::addColumn<QString>("actionText");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("flags"); // slots 28, 29, 30, 31, 33, 48
+
+    QTest::newRow("chat") << QByteArray("chat") << "Text Chat" << "Text Chat" << "Text Chat Plugin" << QByteArray("2.1")
+                          << 32668 << "011101";
+    QTest::newRow("chat_rooms") << QByteArray("chat_rooms") << "Chat Rooms" << "Create Chat Room"
+                                << "Create a persistent chat room" << QByteArray("2.1") << 32667 << "111100";
+    QTest::newRow("broadcast") << QByteArray("broadcast") << "Broadcast Message" << "Broadcast Message"
+                               << "Broadcast Message Plugin" << QByteArray("1.0") << 32666 << "111000";
+}
+
+void tst_LibChat::identities()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(QString, displayName);
+    QFETCH(QString, actionText);
+    QFETCH(QString, description);
+    QFETCH(QByteArray, version);
+    QFETCH(int, code);
+    QFETCH(QString, flags);
+    IPlugin *p = plugin(id);
+    QVERIFY(p);
+    QCOMPARE(QByteArray(p->pluginId()), id);
+    QCOMPARE(QByteArray(p->interfaceVersion()), QByteArray("3.0"));
+    QCOMPARE(QByteArray(p->pluginVersion()), version);
+    QCOMPARE(p->pluginCode(), code);
+    // Each text lives in its own cache: asking for one leaves the others.
+    const char16_t *name = p->displayName();
+    const char16_t *action = p->actionText();
+    const char16_t *text = p->description();
+    QCOMPARE(QString::fromUtf16(name), displayName);
+    QCOMPARE(QString::fromUtf16(action), actionText);
+    QCOMPARE(QString::fromUtf16(text), description);
+    const QString actual = QString::number(p->supportsMultiSelect()) + QString::number(p->flag29()) + QString::number(p->flag30())
+        + QString::number(p->flag31()) + QString::number(p->flag33()) + QString::number(p->flag48());
+    QCOMPARE(actual, flags);
+}
+
+void tst_LibChat::icons_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("file");
+    for (const auto &[id, file] : {std::pair<QByteArray, QString>{"chat", "chat.png"}, {"chat_rooms", "chat_rooms.png"},
+                                   {"broadcast", "broadcast.png"}}) {
+        for (int slot : {8, 9, 10})
+            QTest::addRow("%s-slot-%d", id.constData(), slot) << id << slot << file;
+    }
+}
+
+void tst_LibChat::icons()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(int, slot);
+    QFETCH(QString, file);
+    IPlugin *p = plugin(id);
+    auto draw = [&](IImage *image) {
+        return slot == 8 ? p->drawIcon(image) : slot == 9 ? p->drawIconAlt(image) : p->drawIconAlt2(image);
+    };
+    QVERIFY(!draw(nullptr));
+    hostkit::HostImage image;
+    QVERIFY(draw(&image));
+    const QImage expected = QImage(qEnvironmentVariable("CHAT_SOURCE_DIR") + "/src/resources/images/" + file)
+                                .convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(image.image().size(), expected.size());
+    QCOMPARE(image.image().convertToFormat(QImage::Format_ARGB32), expected);
+}
+
+void tst_LibChat::policy_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("allowed");
+    for (const QByteArray id : {QByteArray("chat"), QByteArray("chat_rooms"), QByteArray("broadcast")}) {
+        for (int action : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1000}) {
+            QTest::addRow("%s-enabled-action-%d-allowed", id.constData(), action) << id << false << action << true;
+            const bool exempt = action == 5 || action == 9;
+            QTest::addRow("%s-disabled-action-%d-%s", id.constData(), action, exempt ? "allowed" : "refused")
+                << id << true << action << exempt;
+        }
+    }
+}
+
+void tst_LibChat::policy()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(bool, disabled);
+    QFETCH(int, action);
+    QFETCH(bool, allowed);
+    IPlugin *p = plugin(id);
+    p->setDisabled(disabled);
+    QCOMPARE(p->isDisabled(), disabled);
+    QCOMPARE(p->isActionAllowed(action), allowed);
+    // A refused action is refused by canExecute as well.
+    hostkit::HostUser bea = user("1001");
+    if (!allowed)
+        QVERIFY(!p->canExecute(&bea, action));
+}
+
+void tst_LibChat::textChatNeverExecutesMulti()
+{
+    hostkit::HostUser bea = user("1001");
+    hostkit::HostUser chris = user("1002");
+    IUser *const users[] = {&bea, &chris};
+    for (int action = 0; action < 10; ++action) {
+        for (int count = 0; count <= 2; ++count)
+            QVERIFY(!chat()->canExecuteMulti(users, count, action));
+    }
+    QVERIFY(!chat()->canExecuteMulti(nullptr, 2, 2));
+    QVERIFY(chat()->canExecute(&bea, 2)); // one by one the contact is fine
+}
+
+void tst_LibChat::executeOnRoom_data()
+{
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("box");
+
+    QTest::newRow("allowed-opens-no-box") << false << 2 << false;
+    QTest::newRow("disabled-action-refused-box") << true << 2 << true;
+    QTest::newRow("disabled-but-exempt-action-no-box") << true << 9 << false;
+}
+
+void tst_LibChat::executeOnRoom()
+{
+    QFETCH(bool, disabled);
+    QFETCH(int, action);
+    QFETCH(bool, box);
+    chat()->setDisabled(disabled);
+    hostkit::HostUser room = user("5001");
+    BoxWatcher watcher;
+    chat()->execute(&room, action);
+    QCOMPARE(watcher.boxes.size(), box ? 1 : 0);
+    if (box) {
+        QCOMPARE(watcher.boxes.first().title, QStringLiteral("Chat Host"));
+        QCOMPARE(watcher.boxes.first().text, QStringLiteral("This plugin is disabled. Contact your administrator for more details."));
+        QCOMPARE(watcher.boxes.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!watcher.boxes.first().hasParent);
+        QCOMPARE(journal().count("findPlugin"), 0);
+    } else {
+        // A room: the host is asked for the rooms plug-in, not for the contact.
+        const auto finds = journal().calls("findPlugin");
+        QCOMPARE(finds.size(), 1);
+        QCOMPARE(finds.first().arguments.first().toString(), QStringLiteral("chat_rooms"));
+        QCOMPARE(journal().count("canChatWith"), 0);
+    }
+}
+
+// Before initialize (and after shutdown) the host has no rooms plug-in and
+// the library no host service object: allowed actions do nothing, refused
+// ones show the box with an empty title.
+void tst_LibChat::executeWithoutInitialize_data()
+{
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<bool>("box");
+    QTest::newRow("rooms-missing-allowed-nothing") << false << false;
+    QTest::newRow("rooms-missing-refused-box-without-title") << true << true;
+}
+
+void tst_LibChat::executeWithoutInitialize()
+{
+    QFETCH(bool, disabled);
+    QFETCH(bool, box);
+    m_host->shutdownPlugins();
+    QVERIFY(!m_host->findPlugin("chat_rooms"));
+    journal().clear();
+    chat()->setDisabled(disabled);
+    hostkit::HostUser room = user("5001");
+    BoxWatcher watcher;
+    QVERIFY(!chat()->canExecute(&room, 2));
+    chat()->execute(&room, 2);
+    QCOMPARE(watcher.boxes.size(), box ? 1 : 0);
+    if (box)
+        QCOMPARE(watcher.boxes.first().title, QString());
+    QCOMPARE(journal().count("findPlugin"), 0);
+    // Identity, icon and policy slots work while nothing is initialised.
+    QCOMPARE(QString::fromUtf16(chat()->displayName()), QStringLiteral("Text Chat"));
+    hostkit::HostImage image;
+    QVERIFY(chat()->drawIcon(&image));
+    QVERIFY(!image.image().isNull());
+    QCOMPARE(chat()->isActionAllowed(5), true);
+}
+
+void tst_LibChat::secondInitializeRegistersNothingTwice()
+{
+    IHostServices *services = m_host->servicesOf(chat());
+    chat()->initialize(services);
+    QCOMPARE(journal().count("registerPlugin"), 0);
+    QCOMPARE(journal().count("registerRoomsListener"), 0);
+    QCOMPARE(m_host->plugins().size(), 3);
+}
+
+void tst_LibChat::initializeAndShutdownRepeatedly()
+{
+    const QString config = QDir(m_host->settingsFolder()).filePath(QStringLiteral("config.ini"));
+    for (int round = 0; round < 3; ++round) {
+        QFile::remove(config);
+        journal().clear();
+        m_host->shutdownPlugins();
+        QCOMPARE(operationsOf(journal(), hostkit::Journal::Direction::Deliver),
+                 (QStringList{"chat_rooms:shutdown", "broadcast:shutdown", "chat:shutdown"}));
+        const auto listeners = journal().calls("registerRoomsListener");
+        QCOMPARE(listeners.size(), 1);
+        QVERIFY(listeners.first().arguments.first().isNull());
+        QVERIFY2(QFile::exists(config), "settings are saved at shutdown");
+
+        journal().clear();
+        QVERIFY(m_host->initializePlugins().ok);
+        QCOMPARE(m_host->plugins().size(), 3);
+        const auto registered = journal().calls("registerPlugin");
+        QCOMPARE(registered.size(), 2);
+        QCOMPARE(registered.at(0).arguments.first().toString(), QStringLiteral("chat_rooms"));
+        QCOMPARE(registered.at(1).arguments.first().toString(), QStringLiteral("broadcast"));
+        QCOMPARE(journal().calls("registerRoomsListener").first().arguments.first().toString(), QStringLiteral("object"));
+        QCOMPARE(journal().count("settingsFolder", "chat"), 1);
+        QVERIFY(journal().count("dataFolder", "chat") >= 1);
+        QVERIFY(journal().count("dataFolder", "chat_rooms") >= 1);
+    }
+}
+
+void tst_LibChat::settingsFollowTheSignedInIdentity()
+{
+    chat()->onOwnUserChanged();
+    QCOMPARE(journal().count("settingsFolder"), 0);
+    const QString before = m_host->profile().identity();
+    m_host->profile().setIdentity(QStringLiteral("someone-else@example.org"));
+    chat()->onOwnUserChanged();
+    QCOMPARE(journal().count("settingsFolder"), 1);
+    QCOMPARE(journal().count("interfaceLanguage"), 1);
+    m_host->profile().setIdentity(before);
+    chat()->onOwnUserChanged();
+    QCOMPARE(journal().count("settingsFolder"), 2);
+}
+
+void tst_LibChat::describeMessage_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("received");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("nudge-received") << QByteArray("chat") << QByteArray("[nudge]") << true << "Bea Hansen sent you a nudge.";
+    QTest::newRow("nudge-upper-case") << QByteArray("chat") << QByteArray("[NUDGE]") << true << "Bea Hansen sent you a nudge.";
+    QTest::newRow("nudge-sent") << QByteArray("chat") << QByteArray("[nudge]") << false << "You sent a nudge to Bea Hansen.";
+    QTest::newRow("bold-passed-on") << QByteArray("chat") << QByteArray("[b]x[/b]") << true << "[b]x[/b]";
+    QTest::newRow("plain-passed-on") << QByteArray("chat") << QByteArray("plain") << true << "plain";
+    QTest::newRow("broadcast-keeps-the-body") << QByteArray("broadcast") << QByteArray("[nudge]") << true << "[nudge]";
+}
+
+void tst_LibChat::describeMessage()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, received);
+    QFETCH(QString, expected);
+    hostkit::StoredMessage stored;
+    stored.conversation = "1001";
+    stored.senderId = 1001;
+    stored.received = received;
+    stored.body = body;
+    hostkit::HostMessage message(stored);
+    hostkit::HostVariable out;
+    plugin(id)->describeMessage(&message, &out);
+    QCOMPARE(QString::fromUtf8(out.value()), expected);
+}
+
+void tst_LibChat::events_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QStringList>("calls");
+
+    const QStringList nudge{"getUser", "canChatWith", "getUser", "playSound"};
+    QTest::newRow("32-nudge-is-handled") << 32 << QByteArray("1002,0,0") << nudge;
+    QTest::newRow("32-missing-comma") << 32 << QByteArray("1002,0") << QStringList{};
+    QTest::newRow("32-not-numbers") << 32 << QByteArray("chris,0,0") << QStringList{};
+    QTest::newRow("32-huge-number") << 32 << QByteArray("1002,123456789012345678901,0") << QStringList{};
+    QTest::newRow("32-unknown-sender") << 32 << QByteArray("999999,0,0") << QStringList{"getUser"};
+    QTest::newRow("9-unknown-upload-asks-then-stops") << 9 << QByteArray("up-none")
+                                                      << QStringList{"transferUrl", "transferLocalPath", "transferPeer"};
+    QTest::newRow("7-upload-details-asked") << 7 << QByteArray("up-none") << QStringList{"transferDetails", "transferPeer", "transferPeer"};
+    QTest::newRow("unknown-code-nothing") << 4242 << QByteArray("1,2,3") << QStringList{};
+    QTest::newRow("negative-code-nothing") << -1 << QByteArray("x") << QStringList{};
+    QTest::newRow("empty-key-nothing") << 4 << QByteArray() << QStringList{};
+    QTest::newRow("30-malformed-nothing") << 30 << QByteArray("1001") << QStringList{};
+    QTest::newRow("12-not-a-record-nothing") << 12 << QByteArray("<data") << QStringList{};
+}
+
+void tst_LibChat::events()
+{
+    QFETCH(int, code);
+    QFETCH(QByteArray, data);
+    QFETCH(QStringList, calls);
+    chat()->onEvent(code, data.constData(), data.size());
+    QStringList made;
+    for (const auto &entry : journal().entries()) {
+        if (entry.direction == hostkit::Journal::Direction::Call)
+            made << QString::fromUtf8(entry.operation);
+    }
+    QCOMPARE(made, calls);
+}
+
+void tst_LibChat::eventDataIsCutToItsLength()
+{
+    const QByteArray data("1002,0,0trailing garbage");
+    chat()->onEvent(32, data.constData(), 8);
+    QCOMPARE(journal().count("playSound"), 1);
+    journal().clear();
+    chat()->onEvent(32, nullptr, 12);
+    chat()->onEvent(32, data.constData(), 0);
+    QCOMPARE(journal().size(), 0);
+}
+
+void tst_LibChat::sendSplitsAtPictures_data()
+{
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("sent");
+
+    QTest::newRow("word-picture-word-three-sends")
+        << QByteArray("1001") << QByteArray("hello [pic src=\"sim://p\"] world")
+        << QStringList{"1001:hello ", "1001:[pic src=\"sim://p\"]", "1001: world"};
+    QTest::newRow("room-once-to-the-room") << QByteArray("5001") << QByteArray("to all") << QStringList{"5001:to all"};
+    QTest::newRow("unknown-user-nothing") << QByteArray("999999") << QByteArray("x") << QStringList{};
+}
+
+void tst_LibChat::sendSplitsAtPictures()
+{
+    QFETCH(QByteArray, to);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, sent);
+    hostkit::Contact contact;
+    if (const hostkit::Contact *known = m_host->profile().find(to))
+        contact = *known;
+    else
+        contact.id = to;
+    hostkit::HostUser recipient(contact);
+    IUser *const users[] = {&recipient};
+    chat()->sendAttachment(users, 1, text.constData(), 0);
+    QStringList made;
+    for (const auto &entry : journal().calls("sendInstantMessage"))
+        made << entry.arguments.at(1).toString() + ':' + entry.arguments.at(2).toString();
+    QCOMPARE(made, sent);
+}
+
+void tst_LibChat::fileUploadSendsFileMessage()
+{
+    QVERIFY(m_files.isValid());
+    const QString path = m_files.filePath(QStringLiteral("50% [draft].txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0123456789");
+    file.close();
+    QVERIFY(m_host->openChat("1001"));
+    QVERIFY(m_host->transfers().sendFiles({path}, {"1001"}));
+    m_host->advance(hostkit::Transfers::kStepMs * (hostkit::Transfers::kUploadSteps + 2));
+
+    const auto sends = journal().calls("sendInstantMessage");
+    QCOMPARE(sends.size(), 1);
+    const QJsonArray arguments = sends.first().arguments;
+    QVERIFY(arguments.at(0).isNull());
+    QCOMPARE(arguments.at(1).toString(), QStringLiteral("1001"));
+    const QString text = arguments.at(2).toString();
+    QVERIFY2(text.startsWith(QStringLiteral("[file url=\"sim://")), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("\" name=\"50%37 %91draft%93.txt\" size=\"10\" mime=\"text/plain\"]")), qPrintable(text));
+}
+
+void tst_LibChat::writingForUnknownConversationCallsNothing()
+{
+    m_host->shutdownPlugins(); // no conversation left over from other cases
+    QVERIFY(m_host->initializePlugins().ok);
+    journal().clear();
+    m_host->deliverControl("1003", "<data COMMAND=\"WRITING\" session_id=\"nope\" room_id=\"\"/>\r\n");
+    m_host->deliverControl("1003", "<data COMMAND=\"WHATEVER\"/>");
+    m_host->deliverControl("1003", "garbage");
+    QCOMPARE(operationsOf(journal(), hostkit::Journal::Direction::Call), QStringList());
+}
+
+void tst_LibChat::nudgeRefusalNotice()
+{
+    const int before = m_host->store().newest("1002", 1000).size();
+    m_host->deliverControl("1002", "<data COMMAND=\"NUDGE_DISABLED\" session_id=\"\" room_id=\"\"/>\r\n");
+    QStringList order;
+    for (const auto &entry : journal().calls("createMessage") + journal().calls("postMessage") + journal().calls("releaseMessage"))
+        order << QString::number(entry.sequence) + ' ' + QString::fromUtf8(entry.operation);
+    order.sort();
+    QCOMPARE(order.size(), 3);
+    QVERIFY(order.at(0).endsWith(QLatin1String("createMessage")) && order.at(1).endsWith(QLatin1String("postMessage"))
+            && order.at(2).endsWith(QLatin1String("releaseMessage")));
+    const auto stored = m_host->store().newest("1002", 1000);
+    QCOMPARE(stored.size(), before + 1);
+    QCOMPARE(stored.last().kind, 2);
+    QCOMPARE(stored.last().body, QByteArray("Chris Ortega has disabled nudges. Your nudge was not received."));
+}
+
+void tst_LibChat::openConversationRecord()
+{
+    hostkit::ConversationRecord record("1005", "their-session");
+    chat()->openConversation(&record);
+    chat()->openConversation(nullptr);
+    // Now the conversation exists under that key: a typing notice for it is
+    // taken (no host call) and one with the key is not dropped as unknown.
+    journal().clear();
+    m_host->deliverControl("1005", "<data COMMAND=\"NUDGE\" session_id=\"their-session\" room_id=\"\"/>\r\n");
+    QCOMPARE(journal().count("getUser"), 0); // found by key: no new conversation
+    QCOMPARE(journal().count("playSound"), 1);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    tst_LibChat test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_libchat.moc"
