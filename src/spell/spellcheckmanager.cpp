@@ -55,8 +55,19 @@ void SpellCheckManager::startLoader()
         return;
     m_available = DictionaryFolder::discover(m_folder);
     qCDebug(lcSpell) << m_available.size() << "languages offered in" << m_folder;
-    m_loaderReady = false;
+    {
+        // A loader that went away took the loads it had been sent with it.
+        QMutexLocker locker(&m_mutex);
+        m_loaderReady = false;
+        for (const QString &language : qAsConst(m_loading)) {
+            if (!m_unsent.contains(language))
+                m_unsent.append(language);
+        }
+    }
     m_thread = new LoadSpellerThread(this, this);
+    // Should the loop ever end without us, loads wait for the next
+    // startLoader instead of going to a loader that is gone.
+    connect(m_thread, &QThread::finished, this, [this] { m_loaderReady = false; });
     m_thread->start(QThread::InheritPriority);
 }
 
@@ -68,7 +79,7 @@ void SpellCheckManager::onSpellerLoaderInitialized()
     {
         QMutexLocker locker(&m_mutex);
         m_loaderReady = true;
-        pending = m_loading.values();
+        pending.swap(m_unsent);
     }
     for (const QString &language : qAsConst(pending))
         Q_EMIT loadSpeller(language, DictionaryFolder::affPath(m_folder, language),
@@ -154,9 +165,11 @@ void SpellCheckManager::loadLanguage(const QString &language)
             return;
         m_loading.insert(language);
         // Before the loader has announced itself its slot is not connected
-        // yet; onSpellerLoaderInitialized sends everything in m_loading.
-        if (!m_loaderReady)
+        // yet; onSpellerLoaderInitialized sends these then.
+        if (!m_loaderReady) {
+            m_unsent.append(language);
             return;
+        }
     }
     Q_EMIT loadSpeller(language, DictionaryFolder::affPath(m_folder, language),
                        DictionaryFolder::dicPath(m_folder, language));

@@ -126,12 +126,15 @@ private:
     const QString m_folder;
     const PreferenceSource m_preferences;
 
-    // Guards the tables below against the loader thread's callbacks. No
-    // requester is called while it is held: a requester may ask again.
+    // The coordinator's lock over the tables below. Every writer runs on the
+    // GUI thread (the loader's results arrive as queued calls), so check()
+    // and suggest() read without it. No requester is called while it is
+    // held: a requester may ask again from its slot.
     mutable QMutex m_mutex;
     QHash<QString, Dictionary *> m_dictionaries; // owned
     QHash<QObject *, QString> m_waiting;         // requester → language
     QSet<QString> m_loading;
+    QStringList m_unsent; // loading, but asked for before the loader was up
     // Deferred wishes not yet handled, oldest first. A queued changeLanguage
     // whose object has been destroyed finds no entry and is dropped, even if
     // a new object now has the same address.

@@ -219,14 +219,21 @@ void tst_SpellCheckManager::laterWishReplacesEarlier()
 void tst_SpellCheckManager::requestBeforeLoaderReady()
 {
     SpellCheckManager manager(m_folder);
+    QSignalSpy loads(&manager, &SpellCheckManager::loadSpeller);
     Requester early(&m_log, QStringLiteral("early"));
-    manager.requestLanguage(&early, QStringLiteral("xx"), false);
+    Requester second(&m_log, QStringLiteral("second"));
+    manager.requestLanguage(&early, QStringLiteral("yy"), false);
+    manager.requestLanguage(&second, QStringLiteral("xx"), false);
     QVERIFY(manager.isLoading(QStringLiteral("xx")));
     QCoreApplication::processEvents();
     QCOMPARE(m_log, QStringList{});
 
     manager.startLoader();
-    QTRY_COMPARE(m_log, QStringList{"early changed xx"});
+    QTRY_COMPARE(m_log, (QStringList{"early changed yy", "second changed xx"}));
+    // Sent in the order they were asked for.
+    QCOMPARE(loads.size(), 2);
+    QCOMPARE(loads.at(0).first().toString(), QStringLiteral("yy"));
+    QCOMPARE(loads.at(1).first().toString(), QStringLiteral("xx"));
 }
 
 void tst_SpellCheckManager::missingDicNotLoadedThenRetried()
