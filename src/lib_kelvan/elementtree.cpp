@@ -106,28 +106,35 @@ void appendMixedText(QByteArray &out, const QByteArray &text)
         appendSpaceReference(out, data[i]);
 }
 
-void appendUtf8(QByteArray &out, uint cp)
+// Encodes a code point as UTF-8 into `buffer`; returns the byte count.
+int encodeUtf8(uint cp, char *buffer)
 {
     if (cp < 0x80) {
-        out.append(char(cp));
-    } else if (cp < 0x800) {
-        out.append(char(0xC0 | (cp >> 6)));
-        out.append(char(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.append(char(0xE0 | (cp >> 12)));
-        out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.append(char(0x80 | (cp & 0x3F)));
-    } else {
-        out.append(char(0xF0 | (cp >> 18)));
-        out.append(char(0x80 | ((cp >> 12) & 0x3F)));
-        out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.append(char(0x80 | (cp & 0x3F)));
+        buffer[0] = char(cp);
+        return 1;
     }
+    if (cp < 0x800) {
+        buffer[0] = char(0xC0 | (cp >> 6));
+        buffer[1] = char(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        buffer[0] = char(0xE0 | (cp >> 12));
+        buffer[1] = char(0x80 | ((cp >> 6) & 0x3F));
+        buffer[2] = char(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    buffer[0] = char(0xF0 | (cp >> 18));
+    buffer[1] = char(0x80 | ((cp >> 12) & 0x3F));
+    buffer[2] = char(0x80 | ((cp >> 6) & 0x3F));
+    buffer[3] = char(0x80 | (cp & 0x3F));
+    return 4;
 }
 
-// Decodes the reference body between '&' and ';' ("amp", "#65", "#x41").
-// Returns false for anything unknown so the caller keeps it as written.
-bool decodeReference(const char *body, int length, QByteArray &out)
+// Decodes the reference body between '&' and ';' ("amp", "#65", "#x41")
+// into `buffer` (at least 4 bytes) and returns its length, or 0 for
+// anything unknown, which the caller keeps as written.
+int decodeReference(const char *body, int length, char *buffer)
 {
     struct Named { const char *name; int length; char value; };
     static const Named named[] = {
@@ -135,16 +142,16 @@ bool decodeReference(const char *body, int length, QByteArray &out)
     };
     for (const Named &n : named) {
         if (length == n.length && std::memcmp(body, n.name, size_t(length)) == 0) {
-            out.append(n.value);
-            return true;
+            buffer[0] = n.value;
+            return 1;
         }
     }
     if (length < 2 || body[0] != '#')
-        return false;
+        return 0;
     const bool hex = body[1] == 'x';
     int i = hex ? 2 : 1;
     if (i >= length)
-        return false;
+        return 0;
     uint cp = 0;
     for (; i < length; ++i) {
         const char c = body[i];
@@ -156,15 +163,14 @@ bool decodeReference(const char *body, int length, QByteArray &out)
         else if (hex && c >= 'A' && c <= 'F')
             digit = uint(c - 'A' + 10);
         else
-            return false;
+            return 0;
         cp = cp * (hex ? 16 : 10) + digit;
         if (cp > 0x10FFFF)
-            return false;
+            return 0;
     }
     if (cp == 0 || (cp >= 0xD800 && cp <= 0xDFFF))
-        return false;
-    appendUtf8(out, cp);
-    return true;
+        return 0;
+    return encodeUtf8(cp, buffer);
 }
 
 // Longest reference body worth looking for: "#x10FFFF" plus leading zeros
@@ -194,13 +200,14 @@ void appendUnescaped(QByteArray &out, const char *data, int size)
             ++i;
             continue;
         }
-        QByteArray decoded;
-        if (!decodeReference(data + i + 1, semicolon - i - 1, decoded)) {
+        char decoded[4];
+        const int decodedLength = decodeReference(data + i + 1, semicolon - i - 1, decoded);
+        if (decodedLength == 0) {
             i = semicolon + 1;
             continue;
         }
         out.append(data + runStart, i - runStart);
-        out.append(decoded);
+        out.append(decoded, decodedLength);
         i = semicolon + 1;
         runStart = i;
     }
