@@ -53,7 +53,7 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     m_pluginBar = addToolBar(QStringLiteral("Plug-ins"));
     m_pluginBar->setObjectName(QStringLiteral("PluginBar"));
     m_pluginBar->setIconSize(QSize(16, 16));
-    m_pluginBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_pluginBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_pluginBar->setMovable(false);
 
     m_settings = new QAction(QStringLiteral("Settings"), this);

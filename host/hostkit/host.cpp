@@ -52,14 +52,21 @@ Host::Host(Profile profile, QObject *parent)
         qCWarning(lcHost) << m_error;
     for (auto it = m_profile.peers().cbegin(); it != m_profile.peers().cend(); ++it)
         m_network->setBehaviour(it.key(), it.value());
-    m_threadManager.registerThread(kelvan::currentThreadId(), "host-gui");
+    // The host's own thread, as a host registers it before any plug-in
+    // arrives (a second host on the same thread finds it registered).
+    threadManager().registerThread(kelvan::currentThreadId(), "host-gui");
 }
 
 Host::~Host()
 {
     if (m_initialized)
         shutdownPlugins();
-    m_threadManager.unregisterThread(kelvan::currentThreadId());
+}
+
+kelvan::ThreadManager &Host::threadManager()
+{
+    static auto *manager = new kelvan::ThreadManager; // deliberately never destroyed
+    return *manager;
 }
 
 // ---- plug-ins -------------------------------------------------------------
@@ -103,7 +110,7 @@ Result Host::loadPlugin(const QString &libraryPath)
     if (!loaded.result)
         return loaded.result;
     m_journal.record(Journal::Direction::Deliver, QByteArray(), 0, -1, "createPlugin", QJsonArray{loaded.fileName});
-    IPlugin *plugin = loaded.createPlugin(&m_threadManager);
+    IPlugin *plugin = loaded.createPlugin(&threadManager());
     if (!plugin)
         return Result::failure(QStringLiteral("createPlugin of %1 returned no plug-in object").arg(libraryPath));
     m_first = plugin;

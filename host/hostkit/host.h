@@ -57,7 +57,11 @@ public:
     Network &network() { return *m_network; }
     Transfers &transfers() { return *m_transfers; }
     Scheduler &scheduler() { return m_scheduler; }
-    kelvan::ThreadManager &threadManager() { return m_threadManager; }
+    // The per-thread storage manager handed to createPlugin. One per
+    // process, never destroyed: the plug-in library keeps using the manager
+    // it adopted for as long as it is loaded, which is until the process
+    // ends, beyond any one host.
+    static kelvan::ThreadManager &threadManager();
 
     // ---- plug-ins -------------------------------------------------------
     // Loads the library (once per process; it is never unloaded), calls
@@ -202,7 +206,6 @@ private:
     std::unique_ptr<MessageStore> m_store;
     Journal m_journal;
     Scheduler m_scheduler;
-    kelvan::ThreadManager m_threadManager;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<Transfers> m_transfers;
 

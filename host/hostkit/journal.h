@@ -34,7 +34,7 @@ public:
         int slot = -1;      // host service slot, or the IPlugin slot for deliveries
         QByteArray operation;
         QJsonArray arguments;
-        QJsonValue result;
+        QJsonValue result = QJsonValue(QJsonValue::Undefined);
 
         QJsonObject toJson() const;
     };

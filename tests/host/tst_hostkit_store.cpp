@@ -64,6 +64,8 @@ private Q_SLOTS:
     void refusesWithoutTouching_data();
     void refusesWithoutTouching();
     void persistsAcrossOpens();
+    void pageQueriesUseTheConversationIndex_data();
+    void pageQueriesUseTheConversationIndex();
     void servicesAnswerQueriesWithLists();
     void createdMessagesConvertTime();
 };
@@ -390,6 +392,42 @@ void TestHostkitStore::persistsAcrossOpens()
     QVERIFY(again.isReady());
     QCOMPARE(again.store().count("1001"), countBefore + 1);
     QCOMPARE(again.store().byEvent(sent)->body, QByteArray("still here tomorrow"));
+}
+
+void TestHostkitStore::pageQueriesUseTheConversationIndex_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::newRow("newest-page") << "SELECT event_id FROM messages WHERE conversation = '1001' ORDER BY event_id DESC LIMIT 100";
+    QTest::newRow("page-before") << "SELECT event_id FROM messages WHERE conversation = '1001' AND event_id < 500 ORDER BY event_id DESC LIMIT 100";
+    QTest::newRow("everything-after") << "SELECT event_id FROM messages WHERE conversation = '1001' AND event_id > 500 ORDER BY event_id ASC";
+}
+
+// A page of a long conversation must be read through the index, in index
+// order: no scan of the table, no sorting of the whole conversation.
+void TestHostkitStore::pageQueriesUseTheConversationIndex()
+{
+    QFETCH(QString, query);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("h.sqlite"));
+    {
+        QString error;
+        auto store = MessageStore::open(path, &error);
+        QVERIFY2(store, qPrintable(error));
+    }
+    QString plan;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plan"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + query));
+        while (q.next())
+            plan += q.value(3).toString() + QLatin1Char('\n');
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("plan"));
+    QVERIFY2(plan.contains(QStringLiteral("INDEX messages_by_conversation")), qPrintable(plan));
+    QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
+    QVERIFY2(!plan.contains(QStringLiteral("SCAN messages")), qPrintable(plan));
 }
 
 void TestHostkitStore::servicesAnswerQueriesWithLists()
