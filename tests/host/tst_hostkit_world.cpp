@@ -10,10 +10,14 @@
 #include "lib_kelvan/elementtree.h"
 
 #include <sdk/icustomstatus.h>
+#include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
 #include <sdk/ivariable.h>
 
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
 #include <QtEndian>
 #include <QtTest>
 
@@ -57,6 +61,7 @@ private Q_SLOTS:
     void applicationFolderLayout();
     void usersRecordsAndAvatars();
     void roomCreationAnswersThroughTheListener();
+    void broadcastsFromASendingThread();
 
 private:
     std::unique_ptr<kelvan::ManualClock> m_clock;
@@ -404,6 +409,30 @@ void TestHostkitWorld::roomCreationAnswersThroughTheListener()
     QCOMPARE(host.profile().find(room.id)->displayName, QStringLiteral("Renamed"));
     rooms->leaveRoom(room.id.toLongLong());
     QVERIFY(!host.profile().find(room.id));
+}
+
+// A broadcast job sends from its own thread; the store lives on the host's.
+void TestHostkitWorld::broadcastsFromASendingThread()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *broadcast = host.servicesFor("broadcast");
+    std::atomic<int> sent{0};
+    std::unique_ptr<QThread> sender(QThread::create([&] {
+        for (const char *peer : {"1001", "1002", "1003", "5001", "9999"}) {
+            if (broadcast->canReceiveBroadcast(peer) && broadcast->sendBroadcast("job-7", peer, "[b]All hands[/b] at 3"))
+                ++sent;
+        }
+    }));
+    sender->start();
+    QTRY_VERIFY(sender->isFinished());
+    QCOMPARE(sent.load(), 3); // not the room, not the stranger
+    IHostMessage *record = broadcast->createMessageRecord();
+    QVERIFY(broadcast->loadMessageById("job-7:1002", record));
+    QCOMPARE(record->kind(), int(IHostMessage::KindPlugin));
+    QCOMPARE(QByteArray(record->pluginId()), QByteArray("broadcast"));
+    QVERIFY(!record->isReceived());
+    broadcast->releaseMessageRecord(record);
+    QCOMPARE(host.journal().count("sendBroadcast", "broadcast"), 3);
 }
 
 QTEST_MAIN(TestHostkitWorld)
