@@ -18,6 +18,7 @@
 #include "lib_kelvan/loggroupthread.h"
 #include "platform/prompt.h"
 #include "plugin/chat.h"
+#include "plugin/pluginimpl.h"
 #include "render/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void reloadResourcesAsksAboutButtons_data();
     void reloadResourcesAsksAboutButtons();
     void messagesReachTheirConversation();
+    void executeOnRoomWithoutRoomsPlugin_data();
+    void executeOnRoomWithoutRoomsPlugin();
 
 private:
     hostkit::HostUser user(const QByteArray &id) const { return hostkit::HostUser(*m_host->profile().find(id)); }
@@ -488,6 +491,53 @@ void tst_ChatCore::messagesReachTheirConversation()
     chat().onMessage(&message);
     chat().onMessage(nullptr);
     QCOMPARE(chat().manager().count(), 1);
+}
+
+// A host that runs no rooms plug-in: opening a room is not possible, and
+// the administrator's refusal names that host.
+void tst_ChatCore::executeOnRoomWithoutRoomsPlugin_data()
+{
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("allowed-does-nothing") << false << 2 << 0;
+    QTest::newRow("refused-shows-the-box") << true << 2 << 1;
+    QTest::newRow("exempt-action-does-nothing") << true << 5 << 0;
+}
+
+void tst_ChatCore::executeOnRoomWithoutRoomsPlugin()
+{
+    QFETCH(bool, disabled);
+    QFETCH(int, action);
+    QFETCH(int, boxes);
+    hostkit::Host other(hostkit::Profile::inMemory());
+    other.setAppName(QStringLiteral("Other Host"));
+    IHostServices *services = other.servicesFor("chat");
+    chat().setHostServices(services);
+    PluginImpl &plugin = PluginImpl::instance();
+    plugin.setDisabled(disabled);
+    hostkit::HostUser room(*other.profile().find("5001"));
+
+    QVERIFY(!plugin.canExecute(&room, action));
+    plugin.execute(&room, action);
+
+    chat().setHostServices(m_services);
+    plugin.setDisabled(false);
+    QCOMPARE(chat().manager().count(), 0);
+    QCOMPARE(int(m_prompt.asked().size()), boxes);
+    if (boxes) {
+        const platform::Prompt::Box &box = m_prompt.asked().front();
+        QCOMPARE(box.title, QStringLiteral("Other Host"));
+        QCOMPARE(box.text, QStringLiteral("This plugin is disabled. Contact your administrator for more details."));
+        QCOMPARE(box.buttons, platform::Prompt::Buttons(platform::Prompt::Ok));
+        QCOMPARE(box.icon, platform::Prompt::Icon::Information);
+        QCOMPARE(box.parent, nullptr);
+    } else {
+        const auto finds = other.journal().calls("findPlugin");
+        QVERIFY(!finds.isEmpty());
+        QCOMPARE(finds.first().arguments.first().toString(), QStringLiteral("chat_rooms"));
+        QCOMPARE(finds.first().result.toBool(true), false);
+    }
 }
 
 QTEST_MAIN(tst_ChatCore)
