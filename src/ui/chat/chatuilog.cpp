@@ -1,0 +1,3 @@
+#include "ui/chat/chatuilog.h"
+
+Q_LOGGING_CATEGORY(lcChatWindow, "chat.window", QtWarningMsg)

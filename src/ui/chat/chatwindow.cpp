@@ -1,0 +1,1461 @@
+#include "ui/chat/chatwindow.h"
+
+#include "ui_chatwindow.h"
+
+#include "chat/chatcoreinterface.h"
+#include "chat/chatmanager.h"
+#include "chat/chatsession.h"
+#include "emoticons/emoticonentry.h"
+#include "emoticons/emotionboxmanager.h"
+#include "platform/prompt.h"
+#include "platform/windowalert.h"
+#include "plugin/chat.h"
+#include "plugin/records/imageimpl.h"
+#include "plugin/records/userobj.h"
+#include "render/attachmentblocks.h"
+#include "render/markupconverter.h"
+#include "render/sharedresourcemanager.h"
+#include "resources/chatresources.h"
+#include "settings/settingsmanager.h"
+#include "settings/ui/splitterstate.h"
+#include "spell/spellcheckmanager.h"
+#include "ui/chat/alertpolicy.h"
+#include "ui/chat/chatuilog.h"
+#include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/nudgeshaker.h"
+#include "ui/chat/render/fileicon.h"
+#include "ui/chat/textbrowser.h"
+#include "ui/chat/textedit.h"
+#include "ui/chat/userinfoframe.h"
+
+#include <sdk/ihostmessage.h>
+#include <sdk/ihostservices.h>
+#include <sdk/iplugin.h>
+#include <sdk/iuser.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMovie>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalMapper>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+const char ChatWindow::NoSpellCheckLanguage[] = "none";
+
+namespace {
+
+QString fromUtf16(const char16_t *text)
+{
+    return text ? QString::fromUtf16(text) : QString();
+}
+
+void styleWidget(QWidget *widget, const char *objectName, const char *styleClass)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setProperty("class", QLatin1String(styleClass));
+}
+
+// Pictures the history shows that the skin may not have: drawn once.
+QImage drawnMenuButton(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x60, 0x60, 0x80));
+    const qreal r = size / 10.0;
+    for (int i = 1; i <= 3; ++i)
+        painter.drawEllipse(QPointF(size / 2.0, size * i / 4.0), r, r);
+    return image;
+}
+
+QImage drawnLocationPin(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xd0, 0x30, 0x30));
+    const qreal w = size;
+    QPainterPath pin;
+    pin.moveTo(w / 2, w * 0.95);
+    pin.cubicTo(w * 0.1, w * 0.5, w * 0.15, w * 0.05, w / 2, w * 0.05);
+    pin.cubicTo(w * 0.85, w * 0.05, w * 0.9, w * 0.5, w / 2, w * 0.95);
+    painter.drawPath(pin);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(w / 2, w * 0.38), w * 0.13, w * 0.13);
+    return image;
+}
+
+// The avatar of someone the host has no picture of.
+QImage drawnAvatar(const QString &name, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x90, 0xa0, 0xc0));
+    painter.drawEllipse(QRectF(0, 0, size, size));
+    const QString initial = name.trimmed().left(1).toUpper();
+    if (!initial.isEmpty()) {
+        QFont font = painter.font();
+        font.setPixelSize(size / 2);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, initial);
+    }
+    return image;
+}
+
+// A window counts as in the user's view when it is the active window.
+AlertPolicy::Placement placementOf(const QWidget *window)
+{
+    if (window->isMinimized())
+        return AlertPolicy::Placement::StandaloneMinimized;
+    if (window->isVisible() && window->isActiveWindow())
+        return AlertPolicy::Placement::StandaloneActive;
+    return AlertPolicy::Placement::StandaloneInactive;
+}
+
+} // namespace
+
+// --- Construction ------------------------------------------------------------------------
+
+ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
+    : QFrame(parent)
+    , m_ui(new Ui::ChatWindowClass)
+    , m_session(conversation)
+{
+    initChatResources();
+    m_ui->setupUi(this);
+    if (!parent)
+        setWindowFlags(windowFlags() | Qt::Window);
+    setWindowFlags(windowFlags() | Qt::WindowFlags(0xc000));
+
+    styleWidget(this, "Main", "Frame Chat");
+    styleWidget(m_ui->editSend, "Send", "Edit Chat");
+    styleWidget(m_ui->editReceive, "Receive", "Edit Chat");
+    styleWidget(m_ui->btnSend, "Send", "Button Chat");
+    styleWidget(m_ui->statusBar, "Main", "StatusBar Chat");
+    styleWidget(m_ui->pluginsBar, "Modules", "ToolBar Chat");
+    styleWidget(m_ui->settingsBar, "Settings", "ToolBar Chat");
+    const bool room = m_session && m_session->isRoom();
+    if (room)
+        m_ui->editReceive->setObjectName(QStringLiteral("ReceiveConf"));
+
+    m_securityLabel = new QLabel(this);
+    m_securityLabel->setPixmap(QPixmap(QStringLiteral(":/images/security_state.gif")));
+    m_ui->statusBar->addPermanentWidget(m_securityLabel);
+    setWindowIcon(QIcon(room ? QStringLiteral(":/images/chat_rooms.png") : QStringLiteral(":/images/chat.png")));
+    setAcceptDrops(true);
+
+    m_ui->splitterVertical->setStretchFactor(0, 2);
+    m_ui->splitterVertical->setStretchFactor(1, 0);
+    m_ui->splitterReceivedHorizontal->setStretchFactor(0, 1);
+    m_ui->splitterReceivedHorizontal->setStretchFactor(1, 0);
+    m_ui->conferenceUsersWidget->setVisible(room);
+    m_ui->conferenceUsersWidget->setHost(host());
+    // Plug-in buttons join this bar with the buttons of other plug-ins.
+    m_ui->pluginsBar->hide();
+
+    m_ui->editReceive->setResourceResolver([this](int type, const QUrl &name) { return resolveResource(type, name); });
+    m_shaker = new NudgeShaker(this, this);
+    buildSettingsBar();
+
+    // Automatic connections: queued when the conversation emits from
+    // another thread.
+    connect(this, &ChatWindow::sigLoadHistory, this, &ChatWindow::slotLoadHistory);
+    connect(this, &ChatWindow::sigAlerts, this, &ChatWindow::slotAlerts);
+    connect(this, &ChatWindow::sigAppendText, this, &ChatWindow::slotAppendText);
+
+    TextEdit *editor = m_ui->editSend;
+    connect(editor, &QTextEdit::textChanged, this, &ChatWindow::onTextChanged);
+    connect(editor, &QTextEdit::cursorPositionChanged, this, &ChatWindow::onCursorPositionChanged);
+    connect(editor, &QTextEdit::currentCharFormatChanged, this, &ChatWindow::onCurrentCharFormatChanged);
+    connect(editor, &TextEdit::keyReturnPressed, this, &ChatWindow::onBtnSend);
+    connect(editor, &TextEdit::focusReceived, this, [this] {
+        if (m_ui->editSend->document()->isEmpty())
+            reapplySavedFormat(false);
+        if (m_session && settings() && settings()->autoscroll(QString::fromUtf8(conversationId())))
+            m_ui->editReceive->scrollToBottom();
+    });
+    connect(m_ui->editReceive, &QTextBrowser::anchorClicked, this, &ChatWindow::onEditReceiveAnchorClicked);
+    connect(m_ui->editReceive, &TextBrowser::reachedTop, this, [this] {
+        QTimer::singleShot(0, this, [this] { loadOlderMessages(); });
+    });
+    connect(m_ui->btnSend, &QPushButton::clicked, this, &ChatWindow::onBtnSend);
+    connect(m_ui->frmPeerInfo, &UserInfoFrame::closeInfo, this, &QWidget::close);
+    connect(m_ui->splitterVertical, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
+    connect(m_ui->splitterReceivedHorizontal, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
+    connect(m_ui->conferenceUsersWidget, &QTreeWidget::itemDoubleClicked, this, &ChatWindow::onItemDoubleClicked);
+    editor->installEventFilter(this);
+
+    if (SettingsManager *manager = settings())
+        connect(manager, &SettingsManager::textFormatChanged, this, &ChatWindow::applyTextFormat);
+    if (Chat *core = Chat::instance())
+        m_silenced = core->hostNumberIsZero();
+
+    registerEmoticons();
+    applyTextFormat();
+    updateTitle();
+    fillParticipants();
+    restoreSplitters();
+    refreshToggleActions();
+
+    if (!hasSendableMembers()) {
+        editor->setEnabled(false);
+        m_ui->settingsBar->setEnabled(false);
+    }
+    m_ui->btnSend->setEnabled(false);
+
+    // The conversation's dictionary; checking stays off until it is loaded.
+    editor->setSpellCheckEnabled(false);
+    QString language;
+    if (SettingsManager *manager = settings()) {
+        language = manager->contactSpellLanguage(QString::fromUtf8(conversationId()));
+        if (language.isEmpty())
+            language = manager->spellLanguage();
+    }
+    if (language == QLatin1String(NoSpellCheckLanguage))
+        m_spellLanguage = language;
+    else if (!language.isEmpty())
+        onChangeSpellCheckLang(language);
+    refreshSpellAction();
+    retranslate();
+}
+
+ChatWindow::~ChatWindow()
+{
+    m_ui->editSend->stopAnimateImages();
+    m_ui->editReceive->stopAnimateImages();
+    // A window destroyed without closing (its parent went) still lets its
+    // conversation know.
+    if (ChatSession *session = m_session) {
+        m_session = nullptr;
+        session->windowClosed();
+    }
+}
+
+IHostServices *ChatWindow::host() const
+{
+    ChatCoreInterface *core = m_session ? m_session->core() : nullptr;
+    return core ? core->hostServices() : nullptr;
+}
+
+SettingsManager *ChatWindow::settings() const
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    return resources ? resources->settings() : nullptr;
+}
+
+QByteArray ChatWindow::conversationId() const
+{
+    return m_session ? m_session->peerId() : QByteArray();
+}
+
+bool ChatWindow::hasSendableMembers() const
+{
+    if (!m_session)
+        return false;
+    const int count = m_session->participantCount();
+    if (count == 0)
+        return false;
+    const UserObj *first = m_session->firstParticipant();
+    return !(count == 1 && first && first->type() == 1);
+}
+
+TextEdit *ChatWindow::editor() const { return m_ui->editSend; }
+TextBrowser *ChatWindow::historyView() const { return m_ui->editReceive; }
+QPushButton *ChatWindow::sendButton() const { return m_ui->btnSend; }
+QStatusBar *ChatWindow::statusBar() const { return m_ui->statusBar; }
+QToolBar *ChatWindow::settingsBar() const { return m_ui->settingsBar; }
+UserInfoFrame *ChatWindow::peerInfo() const { return m_ui->frmPeerInfo; }
+ConferenceUsersWidget *ChatWindow::participantList() const { return m_ui->conferenceUsersWidget; }
+
+// --- Settings bar ------------------------------------------------------------------------
+
+void ChatWindow::buildSettingsBar()
+{
+    QToolBar *bar = m_ui->settingsBar;
+    bar->setStyleSheet(QStringLiteral("QToolBar::separator { background: transparent; border: none; }"));
+    bar->setIconSize(QSize(16, 16));
+    m_settingsMapper = new QSignalMapper(this);
+    connect(m_settingsMapper, &QSignalMapper::mappedInt, this, &ChatWindow::onSettingsActionTriggered);
+
+    IHostServices *services = host();
+    const auto addBarAction = [&](int id, const char *icon, const QKeySequence &shortcut, bool checkable) {
+        auto *action = new QAction(this);
+        if (services && icon)
+            action->setIcon(QIcon(fromUtf16(services->skinPath(icon))));
+        action->setCheckable(checkable);
+        if (!shortcut.isEmpty()) {
+            action->setShortcut(shortcut);
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            // Shortcuts work wherever the focus is inside the window.
+            this->addAction(action);
+        }
+        connect(action, &QAction::triggered, m_settingsMapper, qOverload<>(&QSignalMapper::map));
+        m_settingsMapper->setMapping(action, id);
+        bar->addAction(action);
+        if (QWidget *button = bar->widgetForAction(action))
+            styleWidget(button, "Action", "QToolButton Chat");
+        m_actions.insert(id, action);
+        return action;
+    };
+    addBarAction(ActionBold, "chat/textbold.png", QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    addBarAction(ActionItalic, "chat/textitalic.png", QKeySequence(Qt::CTRL | Qt::Key_I), true);
+    addBarAction(ActionUnderline, "chat/textunder.png", QKeySequence(Qt::CTRL | Qt::Key_U), true);
+    bar->addSeparator();
+    addBarAction(ActionNudge, "chat/nudge.png", QKeySequence(Qt::CTRL | Qt::Key_N), false);
+    bar->addSeparator();
+    auto *spacer = new QWidget(bar);
+    spacer->setObjectName(QStringLiteral("Spacer"));
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    addBarAction(ActionNotifications, nullptr, QKeySequence(), false);
+    addBarAction(ActionAutoscroll, nullptr, QKeySequence(), false);
+    addBarAction(ActionSpellLanguage, nullptr, QKeySequence(), false);
+    if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_actions.value(ActionSpellLanguage))))
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+void ChatWindow::retranslate()
+{
+    const auto setTexts = [this](int id, const QString &text) {
+        if (QAction *action = m_actions.value(id)) {
+            action->setText(text);
+            action->setToolTip(text);
+            action->setStatusTip(text);
+        }
+    };
+    setTexts(ActionBold, tr("&Bold"));
+    setTexts(ActionItalic, tr("&Italic"));
+    setTexts(ActionUnderline, tr("&Underline"));
+    setTexts(ActionNudge, tr("Nudge"));
+    m_securityLabel->setToolTip(tr("This chat is encrypted"));
+    refreshToggleActions();
+    refreshSpellAction();
+    if (m_session && m_session->isRoom() && !m_session->isRoomReady() && !hasSendableMembers())
+        m_ui->statusBar->showMessage(tr("Preparing chat room..."));
+}
+
+void ChatWindow::refreshToggleActions()
+{
+    const SettingsManager *manager = settings();
+    const QString peer = QString::fromUtf8(conversationId());
+    const UserObj *first = m_session ? m_session->firstParticipant() : nullptr;
+    const QString name = first ? first->displayNameString() : peer;
+    IHostServices *services = host();
+    const auto refresh = [&](int id, bool on, const char *onIcon, const char *offIcon, const QString &onText,
+                             const QString &offText) {
+        QAction *action = m_actions.value(id);
+        if (!action)
+            return;
+        if (services)
+            action->setIcon(QIcon(fromUtf16(services->skinPath(on ? onIcon : offIcon))));
+        const QString text = (on ? onText : offText).arg(name);
+        action->setText(text);
+        action->setToolTip(text);
+        action->setStatusTip(text);
+    };
+    refresh(ActionNotifications, !manager || manager->notificationsEnabled(peer), "chat/user_notifications_on.png",
+            "chat/user_notifications_off.png", tr("Notifications from %1 are enabled"),
+            tr("Notifications from %1 are disabled"));
+    refresh(ActionAutoscroll, !manager || manager->autoscroll(peer), "chat/autoscroll_on.png", "chat/autoscroll_off.png",
+            tr("Automatic scroll is On for %1"), tr("Automatic scroll is Off for %1"));
+}
+
+void ChatWindow::refreshSpellAction()
+{
+    QAction *action = m_actions.value(ActionSpellLanguage);
+    if (!action)
+        return;
+    QString text;
+    if (m_spellLanguage.isEmpty() || m_spellLanguage == QLatin1String(NoSpellCheckLanguage)) {
+        text = tr("No spell check");
+    } else {
+        SharedResourceManager *resources = SharedResourceManager::existingInstance();
+        SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr;
+        QString name = manager ? manager->languageDisplayName(m_spellLanguage) : QString();
+        if (name.isEmpty())
+            name = m_spellLanguage;
+        text = tr("Spell check in %1").arg(name);
+    }
+    action->setText(text);
+    action->setToolTip(text);
+    action->setStatusTip(text);
+}
+
+void ChatWindow::popupMenu(QMenu *menu)
+{
+    if (menu->isVisible())
+        menu->hide();
+    // At the mouse, moved up by the menu's height: it opens above the bar.
+    const QPoint at = QCursor::pos() - QPoint(0, menu->sizeHint().height());
+    menu->popup(at);
+}
+
+void ChatWindow::onSettingsActionTriggered(int id)
+{
+    TextEdit *editor = m_ui->editSend;
+    switch (id) {
+    case ActionBold: {
+        QTextCharFormat format;
+        format.setFontWeight(m_actions.value(id)->isChecked() ? QFont::Bold : QFont::Normal);
+        editor->mergeCurrentCharFormat(format);
+        editor->setFocus();
+        return;
+    }
+    case ActionItalic: {
+        QTextCharFormat format;
+        format.setFontItalic(m_actions.value(id)->isChecked());
+        editor->mergeCurrentCharFormat(format);
+        editor->setFocus();
+        return;
+    }
+    case ActionUnderline: {
+        QTextCharFormat format;
+        format.setFontUnderline(m_actions.value(id)->isChecked());
+        editor->mergeCurrentCharFormat(format);
+        editor->setFocus();
+        return;
+    }
+    case ActionNudge:
+        startNudge();
+        return;
+    case ActionNotifications:
+    case ActionAutoscroll: {
+        SettingsManager *manager = settings();
+        if (!manager || !m_session)
+            return;
+        const QString peer = QString::fromUtf8(m_session->firstParticipantId());
+        if (id == ActionNotifications)
+            manager->setNotificationsEnabled(peer, !manager->notificationsEnabled(peer));
+        else
+            manager->setAutoscroll(peer, !manager->autoscroll(peer));
+        refreshToggleActions();
+        return;
+    }
+    case ActionSpellLanguage: {
+        if (!m_spellMenu) {
+            m_spellMenu = new QMenu(this);
+            m_spellMenu->setProperty("class", QStringLiteral("Menu Ormica"));
+        }
+        m_spellMenu->clear();
+        SharedResourceManager *resources = SharedResourceManager::existingInstance();
+        SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr;
+        if (manager) {
+            for (const SpellLanguage &language : manager->availableLanguages()) {
+                QAction *entry = m_spellMenu->addAction(language.displayName);
+                entry->setCheckable(true);
+                entry->setChecked(language.code == m_spellLanguage);
+                const QString code = language.code;
+                connect(entry, &QAction::triggered, this, [this, code] { onChangeSpellCheckLang(code); });
+            }
+        }
+        m_spellMenu->addSeparator();
+        QAction *none = m_spellMenu->addAction(tr("No spell check"));
+        none->setCheckable(true);
+        none->setChecked(m_spellLanguage.isEmpty() || m_spellLanguage == QLatin1String(NoSpellCheckLanguage));
+        connect(none, &QAction::triggered, this, &ChatWindow::onNoSpellChecking);
+        popupMenu(m_spellMenu);
+        return;
+    }
+    default:
+        qCDebug(lcChatWindow) << "settings action" << id << "is not on this bar";
+        return;
+    }
+}
+
+// --- Formatting -----------------------------------------------------------------------------
+
+void ChatWindow::reapplySavedFormat(bool wholeDocument)
+{
+    TextEdit *editor = m_ui->editSend;
+    m_applyingFormat = true;
+    if (wholeDocument) {
+        QTextCursor all(editor->document());
+        all.select(QTextCursor::Document);
+        all.mergeCharFormat(m_savedFormat);
+    }
+    editor->mergeCurrentCharFormat(m_savedFormat);
+    m_applyingFormat = false;
+}
+
+void ChatWindow::applyTextFormat()
+{
+    SettingsManager *manager = settings();
+    const QTextCharFormat stored = manager ? manager->textFormat() : QTextCharFormat();
+    // Every font property explicit, so merging it also takes back a bold or
+    // italic the user switched on for the last message.
+    m_savedFormat = QTextCharFormat();
+    m_savedFormat.setFont(stored.font(), QTextCharFormat::FontPropertiesAll);
+    if (stored.hasProperty(QTextFormat::ForegroundBrush))
+        m_savedFormat.setForeground(stored.foreground());
+    reapplySavedFormat(true);
+    m_ui->editReceive->document()->setDefaultStyleSheet(SharedResourceManager::messageTextStyleSheet(m_savedFormat));
+    if (m_historyLoaded) {
+        rerenderHistory();
+        m_ui->editReceive->scrollToBottom();
+    }
+}
+
+void ChatWindow::onCurrentCharFormatChanged(const QTextCharFormat &format)
+{
+    const auto check = [this](int id, bool on) {
+        if (QAction *action = m_actions.value(id)) {
+            const QSignalBlocker blocker(action);
+            action->setChecked(on);
+        }
+    };
+    check(ActionBold, format.fontWeight() > QFont::Normal);
+    check(ActionItalic, format.fontItalic());
+    check(ActionUnderline, format.fontUnderline());
+}
+
+void ChatWindow::onCursorPositionChanged()
+{
+    onCurrentCharFormatChanged(m_ui->editSend->currentCharFormat());
+}
+
+// --- Emoticons, participants, splitters ------------------------------------------------
+
+void ChatWindow::registerEmoticons()
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    EmotionBoxManager *emoticons = resources ? resources->emoticons() : nullptr;
+    if (!emoticons)
+        return;
+    for (const EmoticonEntry *entry : emoticons->entries()) {
+        m_ui->editSend->addAnimatedImage(entry);
+        m_ui->editReceive->addAnimatedImage(entry);
+    }
+}
+
+void ChatWindow::fillParticipants()
+{
+    ConferenceUsersWidget *list = m_ui->conferenceUsersWidget;
+    list->clearMembers();
+    if (!m_session || !m_session->isRoom())
+        return;
+    const QList<QByteArray> ids = m_session->participantIds();
+    // The first participant is the room record itself.
+    for (int i = 1; i < ids.size(); ++i)
+        list->addMember(m_session->findParticipant(ids.at(i)));
+}
+
+void ChatWindow::restoreSplitters()
+{
+    SettingsManager *manager = settings();
+    if (!manager)
+        return;
+    restoreSplitter(m_ui->splitterVertical, *manager, SettingsManager::Splitter::Chat);
+    if (m_session && m_session->isRoom())
+        restoreSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference);
+}
+
+void ChatWindow::onSplitterMoved(int pos, int index)
+{
+    Q_UNUSED(pos)
+    Q_UNUSED(index)
+    SettingsManager *manager = settings();
+    if (!manager)
+        return;
+    if (sender() == m_ui->splitterReceivedHorizontal)
+        storeSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference);
+    else
+        storeSplitter(m_ui->splitterVertical, *manager, SettingsManager::Splitter::Chat);
+}
+
+void ChatWindow::memberAdded(const IUser *member)
+{
+    if (m_session && m_session->isRoom() && member && member->type() != 1)
+        m_ui->conferenceUsersWidget->addMember(member);
+}
+
+void ChatWindow::memberRemoved(const QByteArray &userId)
+{
+    m_ui->conferenceUsersWidget->removeMember(userId);
+}
+
+void ChatWindow::memberChanged(const QByteArray &userId)
+{
+    if (!m_session)
+        return;
+    m_names.remove(userId.toLongLong());
+    if (const UserObj *member = m_session->findParticipant(userId)) {
+        if (m_ui->conferenceUsersWidget->findMember(userId))
+            m_ui->conferenceUsersWidget->addMember(member);
+    }
+    if (userId == m_session->firstParticipantId())
+        updateTitle();
+}
+
+void ChatWindow::onItemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column)
+    const QByteArray id = m_ui->conferenceUsersWidget->memberId(item);
+    if (!m_session || id.isEmpty())
+        return;
+    ChatCoreInterface *core = m_session->core();
+    if (core && core->ownUserId() == id)
+        return;
+    if (ChatSession *chat = m_session->manager()->openById(id, QByteArray()))
+        chat->show(false);
+}
+
+// --- Title, input --------------------------------------------------------------------------
+
+void ChatWindow::updateTitle()
+{
+    if (!m_session)
+        return;
+    const UserObj *first = m_session->firstParticipant();
+    if (!first) {
+        setWindowTitle(tr("Chat"));
+        return;
+    }
+    const QString name = first->displayNameString();
+    QString title;
+    if (m_session->isRoom()) {
+        title = first->isOnline() ? tr("%1 - Chat Room").arg(name)
+                                  : tr("%1 (%2) - Chat Room").arg(name, first->statusTextString());
+    } else if (first->isOnline() && !first->hasStatusMessage()) {
+        title = QStringLiteral("%1 - %2").arg(name, tr("Chat"));
+    } else {
+        title = QStringLiteral("%1 (%2) - %3").arg(name, first->statusTextString(), tr("Chat"));
+    }
+    setWindowTitle(title);
+    m_ui->frmPeerInfo->update(first, host());
+    refreshToggleActions();
+}
+
+void ChatWindow::prepareRoom()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/images/chat_rooms.png")));
+    m_ui->statusBar->showMessage(tr("Preparing chat room..."));
+    m_ui->editSend->setEnabled(false);
+    m_ui->btnSend->setEnabled(false);
+    m_ui->pluginsBar->setEnabled(false);
+    m_ui->settingsBar->setEnabled(false);
+}
+
+void ChatWindow::enableInput()
+{
+    m_ui->editSend->setEnabled(true);
+    m_ui->settingsBar->setEnabled(true);
+    m_ui->pluginsBar->setEnabled(true);
+    if (m_ui->statusBar->currentMessage() == tr("Preparing chat room..."))
+        m_ui->statusBar->clearMessage();
+    onTextChanged();
+}
+
+void ChatWindow::disableInput()
+{
+    m_ui->editSend->clear();
+    m_ui->editSend->setEnabled(false);
+    m_ui->btnSend->setEnabled(false);
+    m_ui->pluginsBar->setEnabled(false);
+    m_ui->settingsBar->setEnabled(false);
+}
+
+// --- Typing ------------------------------------------------------------------------------------
+
+void ChatWindow::onTextChanged()
+{
+    if (m_applyingFormat)
+        return;
+    TextEdit *editor = m_ui->editSend;
+    const QString plain = editor->toPlainText();
+    const bool hasText = !plain.trimmed().isEmpty();
+    m_ui->btnSend->setEnabled(hasText && editor->isEnabled());
+    if (hasText) {
+        if (m_throttle.onTextChanged(plain) && m_session)
+            m_session->sendTyping();
+        if (editor->currentCharFormat().isImageFormat())
+            reapplySavedFormat(false);
+    } else {
+        m_throttle.onTextChanged(plain);
+        reapplySavedFormat(false);
+    }
+}
+
+void ChatWindow::showTypingNotice(const QByteArray &userId)
+{
+    if (!m_session)
+        return;
+    const UserObj *member = m_session->findParticipant(userId);
+    if (!member)
+        return;
+    m_ui->statusBar->showMessage(tr("%1 is typing...").arg(member->displayNameString()), TypingNoticeMs);
+}
+
+// --- Sending ---------------------------------------------------------------------------------------
+
+void ChatWindow::onBtnSend()
+{
+    if (!m_ui->btnSend->isEnabled() || !m_session)
+        return;
+    TextEdit *editor = m_ui->editSend;
+    QStringList pictures;
+    const QString markup = MarkupConverter::editorToMarkup(editor->document(), &pictures);
+    sendText(markup);
+    for (const QString &picture : qAsConst(pictures))
+        editor->document()->addResource(QTextDocument::ImageResource, QUrl(picture), QVariant());
+}
+
+void ChatWindow::sendText(const QString &text)
+{
+    if (!m_session)
+        return;
+    if (!text.isEmpty())
+        m_session->sendText(text);
+    TextEdit *editor = m_ui->editSend;
+    editor->setFocus();
+    m_throttle.reset();
+    m_applyingFormat = true;
+    editor->clear();
+    m_applyingFormat = false;
+    editor->afterClear();
+    reapplySavedFormat(true);
+    m_ui->btnSend->setEnabled(false);
+    // The host stores what went out; show it.
+    if (!text.isEmpty() && m_historyLoaded)
+        appendNewMessages();
+}
+
+// --- History ---------------------------------------------------------------------------------------
+
+QString ChatWindow::stylePrefix() const
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const QString styles = resources ? resources->styles() : QString();
+    if (styles.isEmpty())
+        return QString();
+    // Only the style elements: the rest of the section stands in front of
+    // the history once, while the styles must reach every added part.
+    static const QRegularExpression styleElement(QStringLiteral("<style\\b[^>]*>.*?</style\\s*>"),
+                                                 QRegularExpression::CaseInsensitiveOption
+                                                     | QRegularExpression::DotMatchesEverythingOption);
+    QString prefix;
+    QRegularExpressionMatchIterator it = styleElement.globalMatch(styles);
+    while (it.hasNext())
+        prefix += it.next().captured(0);
+    return prefix;
+}
+
+QString ChatWindow::renderPage(IMessageList *list, bool older, QVector<qint64> *added)
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (!list || !resources)
+        return QString();
+    QVector<const IHostMessage *> messages;
+    const int count = list->count();
+    messages.reserve(qMax(0, count));
+    for (int i = 0; i < count; ++i)
+        messages.append(list->at(i));
+    const auto render = [this, resources](const IHostMessage *message) {
+        bool nudgeSeen = false;
+        return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
+    };
+    const QString separator = resources->dateSeparator();
+    return older ? m_history.renderOlder(messages, separator, render, added)
+                 : m_history.renderNewer(messages, separator, render, added);
+}
+
+void ChatWindow::setHistoryContent(const QString &html)
+{
+    TextBrowser *view = m_ui->editReceive;
+    view->setUpdatesEnabled(false);
+    if (html.isEmpty()) {
+        view->setHtml(QStringLiteral("<html><body></body></html>"));
+    } else {
+        SharedResourceManager *resources = SharedResourceManager::existingInstance();
+        const QString styles = resources ? resources->styles() : QString();
+        view->setHtml(styles.isEmpty() ? html : styles + QStringLiteral("\r\n") + html);
+    }
+    view->setUpdatesEnabled(true);
+}
+
+void ChatWindow::slotLoadHistory()
+{
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return;
+    m_history.clear();
+    m_olderExhausted = false;
+    const QByteArray id = conversationId();
+    IMessageList *list = services->newestMessages(id.constData());
+    const QString html = renderPage(list, false);
+    if (list)
+        services->releaseMessageList(list);
+    setHistoryContent(html);
+    m_historyLoaded = true;
+    SettingsManager *manager = settings();
+    if (!manager || manager->autoscroll(QString::fromUtf8(id)))
+        m_ui->editReceive->scrollToBottom();
+    else
+        m_ui->editReceive->verticalScrollBar()->setValue(0);
+    m_ui->editReceive->rememberScrollPosition();
+}
+
+void ChatWindow::rerenderHistory()
+{
+    IHostServices *services = host();
+    if (!m_session || !services || m_history.isEmpty()) {
+        slotLoadHistory();
+        return;
+    }
+    const qint64 oldest = m_history.oldestId();
+    m_history.clear();
+    const QByteArray id = conversationId();
+    IMessageList *list = services->messagesAfter(id.constData(), oldest - 1);
+    const QString html = renderPage(list, false);
+    if (list)
+        services->releaseMessageList(list);
+    setHistoryContent(html);
+}
+
+QVector<qint64> ChatWindow::appendNewMessages()
+{
+    QVector<qint64> added;
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return added;
+    const QByteArray id = conversationId();
+    IMessageList *list = services->messagesAfter(id.constData(), m_history.newestId());
+    const QString html = renderPage(list, false, &added);
+    if (list)
+        services->releaseMessageList(list);
+    if (!html.isEmpty()) {
+        TextBrowser *view = m_ui->editReceive;
+        view->appendFragment(stylePrefix() + html);
+        SettingsManager *manager = settings();
+        if (!manager || manager->autoscroll(QString::fromUtf8(id)))
+            view->scrollToBottom();
+    }
+    return added;
+}
+
+bool ChatWindow::loadOlderMessages()
+{
+    IHostServices *services = host();
+    if (!m_session || !services || !m_historyLoaded || m_olderExhausted || m_loadingOlder || m_history.isEmpty())
+        return false;
+    m_loadingOlder = true;
+    const QByteArray id = conversationId();
+    IMessageList *list = services->messagesBefore(id.constData(), m_history.oldestId());
+    QVector<qint64> added;
+    const QString html = renderPage(list, true, &added);
+    if (list)
+        services->releaseMessageList(list);
+    if (added.isEmpty())
+        m_olderExhausted = true;
+    if (!html.isEmpty())
+        m_ui->editReceive->prependFragment(stylePrefix() + html);
+    m_loadingOlder = false;
+    return !added.isEmpty();
+}
+
+void ChatWindow::slotAppendText(const QString &text)
+{
+    if (!m_session)
+        return;
+    if (!m_historyLoaded) {
+        Q_EMIT sigLoadHistory();
+        return;
+    }
+    TextBrowser *view = m_ui->editReceive;
+    view->appendFragment(stylePrefix() + text);
+    SettingsManager *manager = settings();
+    if (!manager || manager->autoscroll(QString::fromUtf8(conversationId())))
+        view->scrollToBottom();
+    m_throttle.reset();
+    m_ui->statusBar->clearMessage();
+    checkSendAutoReplyMessage();
+}
+
+void ChatWindow::appendHtml(const QString &html)
+{
+    Q_EMIT sigAppendText(html);
+}
+
+void ChatWindow::loadHistory()
+{
+    Q_EMIT sigLoadHistory();
+}
+
+void ChatWindow::raiseAlerts(qint64 eventId)
+{
+    Q_EMIT sigAlerts(eventId);
+}
+
+void ChatWindow::onNewMessage(IHostMessage *message)
+{
+    if (!m_session || !message)
+        return;
+    const qint64 eventId = message->eventId();
+    const bool alreadyShown = m_history.contains(eventId);
+    // (A minimized window moves into the tabbed window here once there is one.)
+    if (!m_historyLoaded) {
+        slotLoadHistory();
+    } else {
+        m_throttle.reset();
+        m_ui->statusBar->clearMessage();
+        if (message->isReceived())
+            checkSendAutoReplyMessage();
+        appendNewMessages();
+    }
+    const int kind = message->kind();
+    const QByteArray body(message->body() ? message->body() : "");
+    // Notices the plug-in posted and room system messages do not alert; a
+    // nudge alerts through the nudge itself.
+    if (alreadyShown || !message->isReceived() || (kind != IHostMessage::KindChat && kind != IHostMessage::KindPlugin)
+        || body.contains("[nudge]"))
+        return;
+    const qint64 sender = message->overridingSenderId() != 0 ? message->overridingSenderId() : message->senderId();
+    const QByteArray roomId = m_session->isRoom() ? m_session->peerId() : QByteArray();
+    alertIncoming(eventId, QByteArray::number(sender), roomId, QString::fromUtf8(body), 0);
+}
+
+void ChatWindow::slotAlerts(qint64 eventID)
+{
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return;
+    IHostMessage *record = services->createMessageRecord();
+    if (!record)
+        return;
+    if (services->loadMessageByEvent(eventID, record) && record->isReceived()) {
+        const qint64 sender = record->overridingSenderId() != 0 ? record->overridingSenderId() : record->senderId();
+        const QByteArray roomId = m_session->isRoom() ? m_session->peerId() : QByteArray();
+        alertIncoming(eventID, QByteArray::number(sender), roomId, QString::fromUtf8(record->body() ? record->body() : ""), 0);
+    }
+    services->releaseMessageRecord(record);
+}
+
+// --- Resources of the history document -------------------------------------------------------
+
+QImage ChatWindow::avatarImage(const QByteArray &userId) const
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const int size = resources ? resources->avatarSize() : 64;
+    IHostServices *services = host();
+    if (services) {
+        ImageImpl image;
+        if (services->getAvatar(userId.constData(), &image) && !image.image().isNull())
+            return image.image().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    QString name = m_names.value(userId.toLongLong());
+    if (name.isEmpty() && services) {
+        UserObj user;
+        if (services->getUser(&user, userId.constData()))
+            name = user.displayNameString();
+    }
+    return drawnAvatar(name, size);
+}
+
+QVariant ChatWindow::resolveResource(int type, const QUrl &url)
+{
+    if (type != QTextDocument::ImageResource)
+        return QVariant();
+    const QString name = url.toString();
+    IHostServices *services = host();
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const auto skinImage = [services](const char *file) {
+        return services ? QImage(fromUtf16(services->skinPath(file))) : QImage();
+    };
+    if (name.startsWith(QLatin1String("avatar_")))
+        return avatarImage(name.mid(7).toUtf8());
+    if (name == QLatin1String("pi_nudge"))
+        return skinImage("chat/nudge.png");
+    if (name == QLatin1String("pi_msg_menu"))
+        return drawnMenuButton(resources ? resources->menuSize() : 24);
+    if (name.startsWith(QLatin1String("pi_"))) {
+        IPlugin *plugin = services ? services->findPlugin(name.mid(3).toUtf8().constData()) : nullptr;
+        ImageImpl icon;
+        if (plugin && plugin->drawIcon(&icon) && !icon.image().isNull())
+            return icon.image().scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return QImage(QStringLiteral(":/images/chat.png")).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    if (name == QLatin1String("location_img"))
+        return drawnLocationPin(16);
+    if (m_resourceKeys.containsKey(name)) {
+        return FileIcon::fileIcon(services, m_resourceKeys, name, m_resourceKeys.addressForKey(name),
+                                  m_resourceKeys.attachmentName(name));
+    }
+    if (EmotionBoxManager *emoticons = resources ? resources->emoticons() : nullptr) {
+        if (QMovie *movie = emoticons->animationForResource(name))
+            return movie->currentImage();
+    }
+    // Pictures and emoticon files: the host's local names are absolute paths.
+    const QFileInfo file(name);
+    if (file.isAbsolute()) {
+        if (file.isFile()) {
+            QImage picture(name);
+            if (!picture.isNull()) {
+                // Blocks show pictures at 150 x 100; twice that keeps them sharp.
+                const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
+                if (picture.width() > box.width() || picture.height() > box.height())
+                    picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                return picture;
+            }
+            return FileIcon::pictureStateImage(services, true, FileIcon::PictureOverlay::None);
+        }
+        const bool running = services && services->isTransferRunning(name.toUtf8().constData());
+        return FileIcon::pictureStateImage(services, false,
+                                           running ? FileIcon::PictureOverlay::Running : FileIcon::PictureOverlay::Download);
+    }
+    return QVariant();
+}
+
+// --- Alerts ------------------------------------------------------------------------------------
+
+void ChatWindow::alertIncoming(qint64 messageId, const QByteArray &senderId, const QByteArray &roomId, const QString &text,
+                               int flags)
+{
+    IHostServices *services = host();
+    Chat *core = Chat::instance();
+    if (!m_session || !services || m_silenced || (core && core->hostNumberIsZero()))
+        return;
+    UserObj sender;
+    if (senderId.isEmpty() || !services->getUser(&sender, senderId.constData()))
+        return;
+    const bool mustAlert = core && messageId != 0 && core->takeMustAlert(messageId);
+    if (!mustAlert && !m_session->notificationsEnabled())
+        return;
+
+    QString title = sender.displayNameString();
+    if (!roomId.isEmpty() && roomId != senderId) {
+        UserObj room;
+        if (services->getUser(&room, roomId.constData()))
+            title = tr("%1 in %2").arg(title, room.displayNameString());
+    }
+    const SettingsManager *manager = settings();
+    const int playSound = manager ? manager->playSound() : 1;
+    const int showNotification = manager ? manager->showNotification() : 2;
+    const AlertPolicy::Decision decision = AlertPolicy::decide(playSound, showNotification, placementOf(this));
+
+    if (decision.showMinimized) {
+        QPointer<QWidget> focus = QApplication::focusWidget();
+        showMinimized();
+        if (focus)
+            focus->setFocus();
+    }
+    if (decision.sound && !(flags & NudgeAlertFlag)) {
+        if (ChatCoreInterface *chatCore = m_session->core())
+            chatCore->playMessageSound();
+    }
+    if (decision.flash)
+        flashWindowPriv();
+    if (decision.unread)
+        m_unread = true;
+    if (decision.popup) {
+        const QString plain = MarkupConverter::markupToPlainText(text, services).trimmed();
+        services->showPopup("chat", reinterpret_cast<const char16_t *>(title.utf16()),
+                            reinterpret_cast<const char16_t *>(plain.utf16()), senderId.constData());
+    }
+}
+
+void ChatWindow::flashWindowPriv()
+{
+    // A page of the tabbed window will blink its tab instead.
+    platform::WindowAlert::instance().flash(window(), 10, 0);
+}
+
+void ChatWindow::notifyUserWindow()
+{
+    flashWindowPriv();
+}
+
+void ChatWindow::onHostNumberChanged(bool isZero)
+{
+    m_silenced = isZero;
+}
+
+// --- Nudges --------------------------------------------------------------------------------------
+
+void ChatWindow::startNudge()
+{
+    if (!m_session || m_shaker->isRunning())
+        return;
+    m_session->sendNudge();
+    flashWindowPriv();
+    m_shaker->start(NudgeShaker::DefaultSteps);
+    if (m_historyLoaded)
+        appendNewMessages();
+}
+
+void ChatWindow::onNudgeReceived(const QByteArray &userId)
+{
+    IHostServices *services = host();
+    const SettingsManager *manager = settings();
+    if (!m_session || !services || (manager && !manager->allowReceiveNudge()))
+        return;
+    UserObj sender;
+    if (userId.isEmpty() || !services->getUser(&sender, userId.constData()))
+        return;
+    if (!m_historyLoaded)
+        slotLoadHistory();
+    else
+        appendNewMessages();
+    const QByteArray roomId = m_session->isRoom() ? m_session->peerId() : QByteArray();
+    alertIncoming(0, userId, roomId, tr("sends you a nudge"), NudgeAlertFlag);
+    if (!m_shaker->isRunning()) {
+        flashWindowPriv();
+        m_shaker->start(NudgeShaker::DefaultSteps);
+    }
+}
+
+// --- Automatic reply ------------------------------------------------------------------------------
+
+void ChatWindow::checkSendAutoReplyMessage()
+{
+    if (m_autoReplyChecked)
+        return;
+    m_autoReplyChecked = true;
+    if (!m_session || m_session->isRoom() || m_session->participantCount() != 1)
+        return;
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const SettingsManager *manager = settings();
+    if (!resources || !manager)
+        return;
+    const UserObj &own = resources->ownUser();
+    const QString customText = own.statusMessage();
+    const CustomStatus *reply = &manager->findPlainStatusReply(own.status());
+    if (!customText.isEmpty()) {
+        const CustomStatus &custom = manager->findCustomStatusReply(own.status(), customText);
+        if (!custom.isNull())
+            reply = &custom;
+    }
+    if (reply->isNull() || !reply->isActive() || reply->replyText().trimmed().isEmpty())
+        return;
+    m_session->sendText(tr("Auto reply: %1").arg(reply->replyText()));
+    if (m_historyLoaded)
+        appendNewMessages();
+}
+
+// --- Spell checking -------------------------------------------------------------------------------
+
+void ChatWindow::onChangeSpellCheckLang(const QString &language)
+{
+    if (language.isEmpty())
+        return;
+    m_spellLanguage = language;
+    if (SettingsManager *manager = settings(); manager && m_session)
+        manager->setContactSpellLanguage(QString::fromUtf8(conversationId()), language);
+    refreshSpellAction();
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr)
+        manager->requestLanguage(this, language, true);
+}
+
+void ChatWindow::onNoSpellChecking()
+{
+    m_spellLanguage = QLatin1String(NoSpellCheckLanguage);
+    if (SettingsManager *manager = settings(); manager && m_session)
+        manager->setContactSpellLanguage(QString::fromUtf8(conversationId()), m_spellLanguage);
+    m_ui->editSend->setSpellCheckEnabled(false);
+    refreshSpellAction();
+}
+
+void ChatWindow::onSpellerChanged(const QString &bcp47Name)
+{
+    // A dictionary asked for earlier, arriving after the user chose another.
+    if (bcp47Name != m_spellLanguage)
+        return;
+    TextEdit *editor = m_ui->editSend;
+    editor->setSpellCheckEnabled(true);
+    editor->checkSpelling(bcp47Name);
+    refreshSpellAction();
+}
+
+void ChatWindow::onSpellerNotLoaded()
+{
+    // Without a dictionary every word would be marked.
+    m_ui->editSend->setSpellCheckEnabled(false);
+    qCInfo(lcChatWindow) << "no dictionary for" << m_spellLanguage << "; spell checking is off in this window";
+}
+
+// --- Links -------------------------------------------------------------------------------------------
+
+void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp")
+        || scheme == QLatin1String("mailto")) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    // The message menu, pictures, files, mentions and locations have their
+    // own handling, which arrives with the message menu.
+    qCDebug(lcChatWindow) << "link not handled yet:" << url.scheme();
+}
+
+// --- Showing, activation, closing ---------------------------------------------------------------------
+
+void ChatWindow::showWindow(bool background)
+{
+    if (!m_session)
+        return;
+    if (!m_historyLoaded)
+        slotLoadHistory();
+    if (background) {
+        if (isHidden())
+            showMinimized();
+    } else {
+        if (isMinimized())
+            showNormal();
+        else
+            show();
+        raise();
+        activateWindow();
+    }
+    m_ui->editSend->setFocus();
+    if (m_session->isRoom() && !m_session->isRoomReady() && !hasSendableMembers())
+        m_ui->statusBar->showMessage(tr("Preparing chat room..."));
+}
+
+bool ChatWindow::isWindowHidden() const
+{
+    return isHidden();
+}
+
+bool ChatWindow::attachToTabbedWindow()
+{
+    // No tabbed window yet: the conversation shows this window stand-alone.
+    return false;
+}
+
+void ChatWindow::setActive(bool active)
+{
+    m_active = active;
+    if (active) {
+        if (m_session && isActiveWindow()) {
+            m_session->markSeen();
+            m_unread = false;
+        }
+        m_ui->editSend->startAnimateImages();
+        m_ui->editReceive->startAnimateImages();
+        if (m_ui->editSend->isEnabled())
+            m_ui->editSend->setFocus();
+    } else {
+        m_ui->editSend->stopAnimateImages();
+        m_ui->editReceive->stopAnimateImages();
+    }
+}
+
+void ChatWindow::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    if (!m_firstShowDone) {
+        m_firstShowDone = true;
+        // Once laid out at its real size.
+        QTimer::singleShot(0, this, [this] { m_ui->editReceive->scrollToBottom(); });
+    }
+    setActive(isActiveWindow());
+}
+
+void ChatWindow::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    setActive(false);
+}
+
+bool ChatWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        m_ui->statusBar->showMessage(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void ChatWindow::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::LanguageChange:
+        m_ui->retranslateUi(this);
+        retranslate();
+        updateTitle();
+        break;
+    case QEvent::ActivationChange:
+        setActive(isActiveWindow());
+        break;
+    default:
+        break;
+    }
+    QFrame::changeEvent(event);
+}
+
+void ChatWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // The edit overlay, the uploads list and the image viewer take
+        // Escape first once they exist.
+        event->accept();
+        close();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+bool ChatWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab switching between pages of the tabbed window arrives with it.
+    return QFrame::eventFilter(watched, event);
+}
+
+void ChatWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_session) {
+        event->accept();
+        return;
+    }
+    // The untrimmed text: a message of spaces is still something typed.
+    if (!m_ui->editSend->toPlainText().isEmpty()) {
+        platform::Prompt::Box box;
+        box.title = Chat::instance() ? Chat::instance()->appName() : QString();
+        if (box.title.isEmpty() && host())
+            box.title = fromUtf16(host()->appName(-1));
+        box.text = tr("You have an unsent message.\nDo you want to close the window?");
+        box.icon = platform::Prompt::Icon::Question;
+        box.buttons = platform::Prompt::Yes | platform::Prompt::No;
+        box.defaultButton = platform::Prompt::No;
+        box.parent = this;
+        if (platform::Prompt::instance().ask(box) != platform::Prompt::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    closeConversation();
+}
+
+void ChatWindow::closeConversation()
+{
+    ChatSession *session = m_session;
+    m_session = nullptr;
+    m_shaker->timer()->stop();
+    if (session) {
+        session->windowClosed();
+        session->manager()->remove(session);
+    }
+    hide();
+    deleteLater();
+}
+
+void ChatWindow::release()
+{
+    m_session = nullptr;
+    m_shaker->timer()->stop();
+    m_ui->editSend->stopAnimateImages();
+    m_ui->editReceive->stopAnimateImages();
+    hide();
+    deleteLater();
+}
+
+// --- Notices fanned out to every conversation -----------------------------------------------------------
+
+void ChatWindow::onUserPresence(const QByteArray &userId, int status, int value)
+{
+    Q_UNUSED(status)
+    Q_UNUSED(value)
+    memberChanged(userId);
+}
+
+void ChatWindow::onUserStatusText(const QByteArray &userId, const QString &statusText)
+{
+    Q_UNUSED(statusText)
+    memberChanged(userId);
+}
+
+void ChatWindow::onUserChanged(const QByteArray &userId)
+{
+    memberChanged(userId);
+}
+
+void ChatWindow::onUserUpdated(const QByteArray &userId)
+{
+    memberChanged(userId);
+}
+
+void ChatWindow::onOwnUserChanged()
+{
+    if (m_session && m_session->core())
+        m_names.remove(m_session->core()->ownUserId().toLongLong());
+}
+
+void ChatWindow::onOwnProfileA()
+{
+    onOwnUserChanged();
+}
+
+void ChatWindow::onOwnProfileB()
+{
+    onOwnUserChanged();
+}
+
+void ChatWindow::onOwnProfileC()
+{
+    onOwnUserChanged();
+}
+
+void ChatWindow::onConnectionLost()
+{
+    updateTitle();
+    fillParticipants();
+}
+
+void ChatWindow::onOptionsChanged(int first, int second)
+{
+    Q_UNUSED(first)
+    Q_UNUSED(second)
+}
+
+void ChatWindow::refresh()
+{
+    if (!m_session)
+        return;
+    m_names.clear();
+    updateTitle();
+    if (m_historyLoaded)
+        rerenderHistory();
+}
+
+// --- Hooks of later steps -----------------------------------------------------------------------------------
+// Rooms, plug-in buttons, transfers and uploads reach the window through
+// these; their handling arrives with those parts.
+
+void ChatWindow::onRoomNotice(const QByteArray &argument) { Q_UNUSED(argument) }
+void ChatWindow::refreshPluginButtons() {}
+void ChatWindow::onFileTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
+void ChatWindow::onPictureTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
+void ChatWindow::redrawPicture(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
+void ChatWindow::onConversationEvent(int code, const QList<qint64> &values) { Q_UNUSED(code) Q_UNUSED(values) }
+void ChatWindow::uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code) { Q_UNUSED(transferKey) Q_UNUSED(details) Q_UNUSED(code) }
+void ChatWindow::uploadRemoved(const QByteArray &transferKey) { Q_UNUSED(transferKey) }
+void ChatWindow::uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values) { Q_UNUSED(transferKey) Q_UNUSED(code) Q_UNUSED(values) }
+void ChatWindow::uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total) { Q_UNUSED(transferKey) Q_UNUSED(uploaded) Q_UNUSED(total) }
+void ChatWindow::uploadFinished(const QByteArray &transferKey) { Q_UNUSED(transferKey) }

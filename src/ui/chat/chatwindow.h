@@ -1,0 +1,251 @@
+#pragma once
+
+#include "chat/chatwindowinterface.h"
+#include "chat/typingthrottle.h"
+#include "render/messageblocks.h"
+#include "render/resourcekeytable.h"
+#include "ui/chat/renderedhistory.h"
+
+#include <QFrame>
+#include <QHash>
+#include <QPointer>
+#include <QScopedPointer>
+#include <QTextCharFormat>
+
+class ChatSession;
+class ConferenceUsersWidget;
+class IHostServices;
+class IMessageList;
+class NudgeShaker;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSignalMapper;
+class QStatusBar;
+class QToolBar;
+class QTreeWidgetItem;
+class SettingsManager;
+class TextBrowser;
+class TextEdit;
+class UserInfoFrame;
+
+namespace Ui {
+class ChatWindowClass;
+}
+
+// The window of one conversation: the history of a one-to-one chat, a
+// multi-user chat or a room above the message editor, with the formatting
+// and tool actions between them. Stands alone as a top-level window (or, in
+// a later step, as a page of the tabbed window).
+//
+// It turns the user's actions into calls on its conversation (send, typing
+// notices, nudges, seen marks) and the conversation's events into history,
+// status bar texts, sounds, popups, window flashing and shaking.
+//
+// Ownership follows ChatWindowInterface: the conversation owns the window
+// until it calls release() or the window closes and tells it so; either way
+// the window deletes itself later. After that the conversation pointer is
+// null and every operation does nothing.
+//
+// Threads: everything runs on the GUI thread; appendHtml(), loadHistory()
+// and raiseAlerts() may come from any thread and reach the slots through
+// automatic connections.
+class ChatWindow : public QFrame, public ChatWindowInterface
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ChatWindow)
+
+public:
+    // Ids of the settings bar actions, carried by the signal mapper.
+    enum SettingsActionId : int {
+        ActionBold = 0,
+        ActionItalic = 1,
+        ActionUnderline = 2,
+        ActionNudge = 7,
+        ActionNotifications = 11,
+        ActionAutoscroll = 12,
+        ActionSpellLanguage = 13,
+    };
+
+    // "%1 is typing..." stays this long.
+    static constexpr int TypingNoticeMs = 5000;
+    // The flag alertIncoming() gets for a nudge: its own sound has played.
+    static constexpr int NudgeAlertFlag = 1;
+    // The per-contact spell language that stands for "No spell check".
+    static const char NoSpellCheckLanguage[];
+
+    // `conversation` is not owned (see the class comment).
+    ChatWindow(QWidget *parent, ChatSession *conversation);
+    ~ChatWindow() override;
+
+    // Null once the window has closed or was released.
+    ChatSession *conversation() const { return m_session; }
+
+    // --- ChatWindowInterface -------------------------------------------------
+
+    void release() override;
+    void onNewMessage(IHostMessage *message) override;
+    void appendHtml(const QString &html) override;
+    void loadHistory() override;
+    void raiseAlerts(qint64 eventId) override;
+    void showWindow(bool background) override;
+    bool isWindowHidden() const override;
+    bool attachToTabbedWindow() override;
+    void updateTitle() override;
+    void showTypingNotice(const QByteArray &userId) override;
+    void onNudgeReceived(const QByteArray &userId) override;
+    void prepareRoom() override;
+    void enableInput() override;
+    void disableInput() override;
+    void memberAdded(const IUser *member) override;
+    void memberRemoved(const QByteArray &userId) override;
+    void memberChanged(const QByteArray &userId) override;
+    void onRoomNotice(const QByteArray &argument) override;
+    void onUserPresence(const QByteArray &userId, int status, int value) override;
+    void onUserStatusText(const QByteArray &userId, const QString &statusText) override;
+    void onUserChanged(const QByteArray &userId) override;
+    void onUserUpdated(const QByteArray &userId) override;
+    void onOwnUserChanged() override;
+    void onOwnProfileA() override;
+    void onOwnProfileB() override;
+    void onOwnProfileC() override;
+    void onConnectionLost() override;
+    void onOptionsChanged(int first, int second) override;
+    void onHostNumberChanged(bool isZero) override;
+    void refresh() override;
+    void refreshPluginButtons() override;
+    void notifyUserWindow() override;
+    void onFileTransferChanged(const QByteArray &transferKey, int code) override;
+    void onPictureTransferChanged(const QByteArray &transferKey, int code) override;
+    void redrawPicture(const QByteArray &transferKey, int code) override;
+    void onConversationEvent(int code, const QList<qint64> &values) override;
+    void uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code) override;
+    void uploadRemoved(const QByteArray &transferKey) override;
+    void uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values) override;
+    void uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total) override;
+    void uploadFinished(const QByteArray &transferKey) override;
+
+    // --- Operations ------------------------------------------------------------
+
+    // Sends markup to the conversation's members (nothing for an empty
+    // text), then empties the editor, keeping its character format.
+    void sendText(const QString &text);
+    // Sends a nudge and shakes the window, unless a shake is running.
+    void startNudge();
+    // Sound, popup, flashing and unread mark for a message (or a nudge)
+    // from `senderId`, as the settings ask. `roomId` is empty outside rooms.
+    void alertIncoming(qint64 messageId, const QByteArray &senderId, const QByteArray &roomId, const QString &text,
+                       int flags);
+    // The stored default text format: editor format and history style sheet;
+    // the history is rendered again.
+    void applyTextFormat();
+    // Window activation: marks the conversation seen and runs the emoticon
+    // animations while active.
+    void setActive(bool active);
+    // Brings the page before the oldest shown message in above it, keeping
+    // the reading position. False when there was nothing older.
+    bool loadOlderMessages();
+
+    // --- What the window shows (for its companions and tests) -------------------
+
+    TextEdit *editor() const;
+    TextBrowser *historyView() const;
+    QPushButton *sendButton() const;
+    QStatusBar *statusBar() const;
+    QToolBar *settingsBar() const;
+    UserInfoFrame *peerInfo() const;
+    ConferenceUsersWidget *participantList() const;
+    // Null for an id the bar does not carry.
+    QAction *settingsAction(int id) const { return m_actions.value(id); }
+    bool isHistoryLoaded() const { return m_historyLoaded; }
+    const RenderedHistory &renderedHistory() const { return m_history; }
+    NudgeShaker *shaker() const { return m_shaker; }
+    bool hasUnreadMark() const { return m_unread; }
+    QString spellLanguage() const { return m_spellLanguage; }
+
+Q_SIGNALS:
+    void sigLoadHistory();
+    void sigAlerts(qint64 eventID);
+    void sigAppendText(const QString &text);
+
+public Q_SLOTS:
+    void onSpellerChanged(const QString &bcp47Name);
+    void onSpellerNotLoaded();
+    void slotLoadHistory();
+    void slotAlerts(qint64 eventID);
+    void slotAppendText(const QString &text);
+    void onTextChanged();
+    void onCurrentCharFormatChanged(const QTextCharFormat &format);
+    void onCursorPositionChanged();
+    void onEditReceiveAnchorClicked(const QUrl &url);
+    void onBtnSend();
+    void onSettingsActionTriggered(int id);
+    void onItemDoubleClicked(QTreeWidgetItem *item, int column);
+    void flashWindowPriv();
+    void checkSendAutoReplyMessage();
+    void onChangeSpellCheckLang(const QString &language);
+    void onNoSpellChecking();
+    void onSplitterMoved(int pos, int index);
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    IHostServices *host() const;
+    SettingsManager *settings() const;
+    QByteArray conversationId() const;
+    bool hasSendableMembers() const;
+
+    void buildSettingsBar();
+    void retranslate();
+    void refreshToggleActions();
+    void refreshSpellAction();
+    void popupMenu(QMenu *menu);
+    void registerEmoticons();
+    void reapplySavedFormat(bool wholeDocument);
+    void fillParticipants();
+    void restoreSplitters();
+
+    // History.
+    QString renderPage(IMessageList *list, bool older, QVector<qint64> *added = nullptr);
+    QString stylePrefix() const;
+    void setHistoryContent(const QString &html);
+    // Fetches what the host stored after the newest shown message and
+    // appends it; returns the ids appended.
+    QVector<qint64> appendNewMessages();
+    void rerenderHistory();
+    QVariant resolveResource(int type, const QUrl &name);
+    QImage avatarImage(const QByteArray &userId) const;
+
+    void closeConversation();
+
+    QScopedPointer<Ui::ChatWindowClass> m_ui;
+    ChatSession *m_session = nullptr; // not owned; see the class comment
+    RenderedHistory m_history;
+    UserNameCache m_names;
+    ResourceKeyTable m_resourceKeys;
+    QTextCharFormat m_savedFormat;
+    TypingThrottle m_throttle;
+    NudgeShaker *m_shaker = nullptr;          // owned (child)
+    QSignalMapper *m_settingsMapper = nullptr; // owned (child)
+    QHash<int, QAction *> m_actions;           // owned by the window
+    QPointer<QMenu> m_spellMenu;
+    QLabel *m_securityLabel = nullptr;
+    QString m_spellLanguage;
+    bool m_historyLoaded = false;
+    bool m_firstShowDone = false;
+    bool m_autoReplyChecked = false;
+    bool m_unread = false;
+    bool m_silenced = false;
+    bool m_active = false;
+    bool m_olderExhausted = false;
+    bool m_loadingOlder = false;
+    bool m_applyingFormat = false;
+};

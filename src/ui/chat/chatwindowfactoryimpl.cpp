@@ -1,0 +1,25 @@
+#include "ui/chat/chatwindowfactoryimpl.h"
+
+#include "ui/chat/chatwindow.h"
+
+#include <QApplication>
+
+ChatWindowInterface *ChatWindowFactoryImpl::createWindow(ChatSession *session)
+{
+    // Windows need a widget application; a host without one gets
+    // conversations without windows.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return nullptr;
+    return new ChatWindow(nullptr, session);
+}
+
+ChatWindowFactoryImpl &ChatWindowFactoryImpl::instance()
+{
+    static ChatWindowFactoryImpl factory;
+    return factory;
+}
+
+void ChatWindowFactoryImpl::install()
+{
+    ChatWindowFactory::setInstance(&instance());
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "chat/chatwindowfactory.h"
+
+// Gives conversations real windows: a ChatWindow per conversation.
+// install() makes it the factory ChatSession asks; the plug-in library does
+// that when the host creates the plug-in.
+class ChatWindowFactoryImpl final : public ChatWindowFactory
+{
+public:
+    ChatWindowInterface *createWindow(ChatSession *session) override;
+
+    // The one instance (lives as long as the library).
+    static ChatWindowFactoryImpl &instance();
+    // Installs instance() as ChatWindowFactory::instance().
+    static void install();
+};

@@ -1,0 +1,164 @@
+#include "ui/chat/textbrowser.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimerEvent>
+#include <QWheelEvent>
+
+TextBrowser::TextBrowser(QWidget *parent)
+    : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    QScrollBar *bar = verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, &TextBrowser::restoreScrollPosition);
+    connect(bar, &QScrollBar::sliderMoved, this, &TextBrowser::onScroll);
+    connect(bar, &QScrollBar::valueChanged, this, &TextBrowser::onValueChanged);
+    // Keys, clicks on the arrows and page areas, wheels: each is a step the
+    // user took, after which the value is checked against the top.
+    connect(bar, &QScrollBar::actionTriggered, this, [this](int) {
+        m_anchorPosition = -1;
+        QMetaObject::invokeMethod(this, &TextBrowser::onScroll, Qt::QueuedConnection);
+    });
+}
+
+TextBrowser::~TextBrowser()
+{
+    stopAnimateImages();
+}
+
+void TextBrowser::addAnimatedImage(const EmoticonEntry *entry)
+{
+    m_emoticons.add(document(), entry);
+}
+
+// --- Scrolling ----------------------------------------------------------------------
+
+void TextBrowser::rememberScrollPosition()
+{
+    m_rememberedValue = verticalScrollBar()->value();
+    m_rememberedMaximum = verticalScrollBar()->maximum();
+}
+
+void TextBrowser::onValueChanged(int value)
+{
+    if (m_restoring)
+        return;
+    m_rememberedValue = value;
+    m_rememberedMaximum = verticalScrollBar()->maximum();
+}
+
+void TextBrowser::onScroll()
+{
+    QScrollBar *bar = verticalScrollBar();
+    m_anchorPosition = -1;
+    rememberScrollPosition();
+    if (bar->value() == bar->minimum() && bar->maximum() > bar->minimum())
+        Q_EMIT reachedTop();
+}
+
+void TextBrowser::wheelEvent(QWheelEvent *event)
+{
+    const int before = verticalScrollBar()->value();
+    QTextBrowser::wheelEvent(event);
+    m_anchorPosition = -1;
+    rememberScrollPosition();
+    // A view too short to scroll still lets the user ask for older messages.
+    if (event->angleDelta().y() > 0 && before == verticalScrollBar()->minimum())
+        Q_EMIT reachedTop();
+}
+
+void TextBrowser::restoreScrollPosition()
+{
+    QScrollBar *bar = verticalScrollBar();
+    m_restoring = true;
+    if (m_anchorPosition >= 0)
+        keepAnchor();
+    else if (m_rememberedValue != m_rememberedMaximum)
+        bar->setValue(m_rememberedValue);
+    else
+        bar->setValue(bar->maximum());
+    m_restoring = false;
+    if (m_anchorPosition < 0)
+        rememberScrollPosition();
+}
+
+void TextBrowser::scrollToBottom()
+{
+    m_anchorPosition = -1;
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    rememberScrollPosition();
+}
+
+void TextBrowser::keepAnchor()
+{
+    if (m_anchorPosition < 0 || m_anchorPosition >= document()->characterCount())
+        return;
+    QTextCursor anchor(document());
+    anchor.setPosition(m_anchorPosition);
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + cursorRect(anchor).top() - m_anchorOffset);
+}
+
+// --- Content ------------------------------------------------------------------------
+
+void TextBrowser::appendFragment(const QString &html)
+{
+    if (m_anchorPosition < 0)
+        rememberScrollPosition();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertHtml(html);
+}
+
+void TextBrowser::prependFragment(const QString &html)
+{
+    const QTextCursor top = cursorForPosition(QPoint(0, 0));
+    const int topPosition = top.position();
+    const int topOffset = cursorRect(top).top();
+    const int before = document()->characterCount();
+    QTextCursor start(document());
+    start.movePosition(QTextCursor::Start);
+    start.insertHtml(html);
+    m_anchorPosition = topPosition + document()->characterCount() - before;
+    m_anchorOffset = topOffset;
+    m_restoring = true;
+    keepAnchor();
+    m_restoring = false;
+}
+
+// --- Emoticons and resources -----------------------------------------------------------
+
+void TextBrowser::animate()
+{
+    if (m_emoticons.refresh(document()))
+        viewport()->update();
+}
+
+void TextBrowser::startAnimateImages()
+{
+    if (m_animationTimerId == -1)
+        m_animationTimerId = startTimer(AnimationIntervalMs, Qt::CoarseTimer);
+}
+
+void TextBrowser::stopAnimateImages()
+{
+    if (m_animationTimerId != -1)
+        killTimer(m_animationTimerId);
+    m_animationTimerId = -1;
+}
+
+void TextBrowser::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_animationTimerId && !m_emoticons.isEmpty() && !document()->isEmpty())
+        animate();
+    QTextBrowser::timerEvent(event);
+}
+
+QVariant TextBrowser::loadResource(int type, const QUrl &name)
+{
+    // Never the base class: it would read files named by a peer's markup
+    // relative to the working folder.
+    return m_resolver ? m_resolver(type, name) : QVariant();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ui/chat/documentemoticons.h"
+
+#include <QTextBrowser>
+
+#include <functional>
+
+class EmoticonEntry;
+
+// The read-only history view of chat windows. It never follows links itself
+// (the window decides what a click does), keeps a view that stands at its
+// bottom at the bottom while content grows and leaves a view the user has
+// scrolled up where it is, and animates emoticons while the window is
+// active.
+//
+// Pictures the history shows (avatars, plug-in icons, file icons, pictures)
+// are asked for when the document first needs them: loadResource() passes
+// the name to the resolver the window installs.
+class TextBrowser : public QTextBrowser
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TextBrowser)
+
+public:
+    static constexpr int AnimationIntervalMs = 100;
+
+    // Returns an image (QImage) for a resource name, or an invalid QVariant.
+    using ResourceResolver = std::function<QVariant(int type, const QUrl &name)>;
+
+    explicit TextBrowser(QWidget *parent = nullptr);
+    ~TextBrowser() override;
+
+    void addAnimatedImage(const EmoticonEntry *entry);
+    const DocumentEmoticons &animatedImages() const { return m_emoticons; }
+    bool isAnimating() const { return m_animationTimerId != -1; }
+
+    void setResourceResolver(ResourceResolver resolver) { m_resolver = std::move(resolver); }
+
+    // Remembers the scroll value and maximum; call before changing the content.
+    void rememberScrollPosition();
+    // Whether the remembered position is the bottom of the view.
+    bool wasAtBottom() const { return m_rememberedValue >= m_rememberedMaximum; }
+
+    // Appends an HTML fragment at the end of the document.
+    void appendFragment(const QString &html);
+    // Puts an HTML fragment in front of the document and keeps what the user
+    // was reading where it was on the screen, however tall the new part.
+    void prependFragment(const QString &html);
+
+Q_SIGNALS:
+    // The user scrolled (or wheeled) up against the top of the history.
+    void reachedTop();
+
+public Q_SLOTS:
+    void scrollToBottom();
+    // On every change of the scroll range: back to the remembered value, or
+    // to the new bottom when the view stood at the bottom.
+    void restoreScrollPosition();
+    void onScroll();
+    void animate();
+    void startAnimateImages();
+    void stopAnimateImages();
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    void onValueChanged(int value);
+    void keepAnchor();
+
+    DocumentEmoticons m_emoticons;
+    int m_animationTimerId = -1;
+    int m_rememberedValue = 0;
+    int m_rememberedMaximum = 0;
+    // After a prepend: the document position shown at the top of the view
+    // and its distance from the top, held until the user scrolls.
+    int m_anchorPosition = -1;
+    int m_anchorOffset = 0;
+    bool m_restoring = false;
+    ResourceResolver m_resolver;
+};

@@ -1,0 +1,717 @@
+// The chat window against hostkit: typing notices, sending, closing,
+// alerts, nudges, history loading and paging, titles and the settings bar.
+
+#include "windowfixture.h"
+
+#include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/nudgeshaker.h"
+#include "ui/chat/textbrowser.h"
+#include "ui/chat/textedit.h"
+#include "ui/chat/userinfoframe.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+QString historyText(ChatWindow *window)
+{
+    return window->historyView()->toPlainText();
+}
+
+void typeInto(ChatWindow *window, const QString &text)
+{
+    QTest::keyClicks(window->editor(), text);
+}
+
+void pressReturn(ChatWindow *window, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(window->editor(), Qt::Key_Return, modifiers);
+}
+
+// Shortcuts reach only the active window.
+bool activate(ChatWindow *window)
+{
+    QApplication::setActiveWindow(window);
+    window->editor()->setFocus();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Horizontal rules in the history: the default date separator draws one.
+int rules(ChatWindow *window)
+{
+    int n = 0;
+    const QTextDocument *document = window->historyView()->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+class tst_ChatWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void formAndNames();
+    void titles_data();
+    void titles();
+    void inputDisabledForRoomWithoutMembers();
+    void typingNotices_data();
+    void typingNotices();
+    void sendingShowsTheMessageAndKeepsFormat();
+    void returnKeys_data();
+    void returnKeys();
+    void whitespaceOnlyAsksOnCloseWhileSendStaysDisabled();
+    void escape_data();
+    void escape();
+    void incomingTypingNotice();
+    void alerts_data();
+    void alerts();
+    void alertsSilenced_data();
+    void alertsSilenced();
+    void flashingGoesThroughWindowAlert();
+    void duplicatesSkipped();
+    void dateSeparatorsOnlyBetweenDays();
+    void pagingKeepsReadingPosition();
+    void nudgeSentShakesOnce();
+    void nudgeReceivedDuringShakeAlertsWithoutRestart();
+    void automaticReplyOnce();
+    void perPeerToggles_data();
+    void perPeerToggles();
+    void formattingActionsFollowTheCursor();
+    void spellLanguageChoiceIsStored();
+    void messageForClosedWindowIsIgnored();
+    void hugeMessageAndManyEmoticons();
+    void typingFloodStaysCheap();
+    void crossThreadAppendRunsOnGuiThread();
+
+private:
+    std::unique_ptr<WindowFixture> m_f;
+};
+
+void tst_ChatWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_f = std::make_unique<WindowFixture>();
+    QVERIFY2(m_f->host->isReady(), qPrintable(m_f->host->error()));
+}
+
+void tst_ChatWindow::init()
+{
+    m_f->reset();
+}
+
+void tst_ChatWindow::cleanupTestCase()
+{
+    m_f.reset();
+}
+
+void tst_ChatWindow::formAndNames()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QStringLiteral("Main"));
+    QCOMPARE(window->property("class").toString(), QStringLiteral("Frame Chat"));
+    QCOMPARE(window->editor()->objectName(), QStringLiteral("Send"));
+    QCOMPARE(window->historyView()->objectName(), QStringLiteral("Receive"));
+    QCOMPARE(window->sendButton()->property("class").toString(), QStringLiteral("Button Chat"));
+    QCOMPARE(window->statusBar()->property("class").toString(), QStringLiteral("StatusBar Chat"));
+    QCOMPARE(window->settingsBar()->objectName(), QStringLiteral("Settings"));
+    QVERIFY(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    QVERIFY(window->acceptDrops());
+    QVERIFY(!window->historyView()->openLinks());
+    QVERIFY(!window->historyView()->openExternalLinks());
+    // Bold, italic, underline, nudge, the two toggles and the spell menu.
+    QList<int> ids;
+    for (int id : {0, 1, 2, 7, 11, 12, 13})
+        QVERIFY2(window->settingsAction(id), qPrintable(QString::number(id)));
+    for (int id : {6, 8, 9, 10, 14})
+        QVERIFY2(!window->settingsAction(id), qPrintable(QString::number(id)));
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("Spacer")));
+}
+
+void tst_ChatWindow::titles_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("online without status message") << QByteArray("1001") << 1 << QString() << "Bea Hansen - Chat";
+    QTest::newRow("away shows the status name") << QByteArray("1002") << 2 << QString() << "Chris Ortega (Away) - Chat";
+    QTest::newRow("online with a status message") << QByteArray("1001") << 1 << "At lunch" << "Bea Hansen (At lunch) - Chat";
+    QTest::newRow("room online") << QByteArray("5001") << 1 << QString() << "Project Lighthouse - Chat Room";
+}
+
+void tst_ChatWindow::titles()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    hostkit::Contact *contact = m_f->host->profile().find(id);
+    const int oldStatus = contact->status;
+    const QString oldMessage = contact->statusMessage;
+    contact->status = status;
+    contact->statusMessage = message;
+    ChatWindow *window = m_f->open(id);
+    contact->status = oldStatus;
+    contact->statusMessage = oldMessage;
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), title);
+}
+
+void tst_ChatWindow::inputDisabledForRoomWithoutMembers()
+{
+    // A room record alone: the room is still being joined.
+    ChatWindow *window = m_f->open("5001");
+    QVERIFY(window);
+    QVERIFY(!window->editor()->isEnabled());
+    QVERIFY(!window->sendButton()->isEnabled());
+    QVERIFY(!window->settingsBar()->isEnabled());
+    QCOMPARE(window->historyView()->objectName(), QStringLiteral("ReceiveConf"));
+    window->enableInput();
+    QVERIFY(window->editor()->isEnabled());
+    QVERIFY(!window->sendButton()->isEnabled());
+    typeInto(window, "hi");
+    QVERIFY(window->sendButton()->isEnabled());
+    window->disableInput();
+    QVERIFY(window->editor()->toPlainText().isEmpty());
+    QVERIFY(!window->sendButton()->isEnabled());
+}
+
+void tst_ChatWindow::typingNotices_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("typing on sends one") << "type:hel|type:lo|type: world" << 1;
+    QTest::newRow("emptied in between sends two") << "type:hello|clear|type:again" << 2;
+    QTest::newRow("sent in between sends two") << "type:hello|send|type:again" << 2;
+    QTest::newRow("spaces alone send none") << "type:   " << 0;
+    QTest::newRow("an hour of typing sends one") << "type:a|wait:3600000|type:b" << 1;
+    QTest::newRow("past the long interval sends again") << "type:a|wait:4000000|type:b" << 2;
+}
+
+void tst_ChatWindow::typingNotices()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, notices);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    m_f->host->journal().clear();
+    for (const QString &step : steps.split(QLatin1Char('|'))) {
+        const QString argument = step.section(QLatin1Char(':'), 1);
+        if (step.startsWith(QLatin1String("type:")))
+            typeInto(window, argument);
+        else if (step == QLatin1String("clear"))
+            window->editor()->clear();
+        else if (step == QLatin1String("send"))
+            pressReturn(window);
+        else if (step.startsWith(QLatin1String("wait:")))
+            m_f->clock.advance(argument.toLongLong());
+    }
+    QCOMPARE(m_f->calls("sendControl", QStringLiteral("WRITING")), notices);
+}
+
+void tst_ChatWindow::sendingShowsTheMessageAndKeepsFormat()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    const QFont before = window->editor()->currentCharFormat().font();
+    typeInto(window, "Hello ");
+    window->settingsAction(ChatWindow::ActionBold)->trigger();
+    typeInto(window, "there");
+    pressReturn(window);
+    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("Hello [b]there[/b]")), 1);
+    QVERIFY(window->editor()->toPlainText().isEmpty());
+    QVERIFY(!window->sendButton()->isEnabled());
+    QVERIFY(historyText(window).contains(QStringLiteral("Hello there")));
+    // The default format is back for the next message.
+    QCOMPARE(window->editor()->currentCharFormat().font().weight(), before.weight());
+}
+
+void tst_ChatWindow::returnKeys_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("newLineMode");
+    QTest::addColumn<bool>("sent");
+    QTest::addColumn<QString>("editorText");
+    QTest::newRow("Return sends") << int(Qt::NoModifier) << false << true << QString();
+    QTest::newRow("Shift+Return breaks the line") << int(Qt::ShiftModifier) << false << false << QStringLiteral("ab\ncd");
+    QTest::newRow("Ctrl+Return breaks the line") << int(Qt::ControlModifier) << false << false << QStringLiteral("ab\ncd");
+    QTest::newRow("Return in new-line mode breaks the line") << int(Qt::NoModifier) << true << false << QStringLiteral("ab\ncd");
+}
+
+void tst_ChatWindow::returnKeys()
+{
+    QFETCH(int, modifiers);
+    QFETCH(bool, newLineMode);
+    QFETCH(bool, sent);
+    QFETCH(QString, editorText);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    window->editor()->setNewLineMode(newLineMode);
+    typeInto(window, "ab");
+    pressReturn(window, Qt::KeyboardModifiers(modifiers));
+    if (!sent)
+        typeInto(window, "cd");
+    QCOMPARE(m_f->calls("sendInstantMessage"), sent ? 1 : 0);
+    QString text = window->editor()->toPlainText();
+    text.replace(QChar(0x2028), QLatin1Char('\n'));
+    QCOMPARE(text, editorText);
+}
+
+void tst_ChatWindow::whitespaceOnlyAsksOnCloseWhileSendStaysDisabled()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QPointer<ChatWindow> guard(window);
+    typeInto(window, "   ");
+    QVERIFY(!window->sendButton()->isEnabled());
+    pressReturn(window);
+    QCOMPARE(m_f->calls("sendInstantMessage"), 0);
+
+    m_f->prompt.enqueue(platform::Prompt::No);
+    window->close();
+    QVERIFY(window->isVisible());
+    QCOMPARE(int(m_f->prompt.asked().size()), 1);
+    const platform::Prompt::Box &box = m_f->prompt.asked().front();
+    QCOMPARE(box.title, QStringLiteral("Chat Host"));
+    QCOMPARE(box.text, QStringLiteral("You have an unsent message.\nDo you want to close the window?"));
+    QCOMPARE(box.icon, platform::Prompt::Icon::Question);
+    QCOMPARE(box.buttons, platform::Prompt::Buttons(platform::Prompt::Yes | platform::Prompt::No));
+    QCOMPARE(box.defaultButton, platform::Prompt::No);
+    QCOMPARE(window->editor()->toPlainText(), QStringLiteral("   "));
+    QCOMPARE(m_f->chat().manager().count(), 1);
+}
+
+void tst_ChatWindow::escape_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("empty editor closes at once") << QString() << int(platform::Prompt::NoButton) << true << 0;
+    QTest::newRow("unsent text and No keeps the window") << "draft" << int(platform::Prompt::No) << false << 1;
+    QTest::newRow("unsent text and Yes closes") << "draft" << int(platform::Prompt::Yes) << true << 1;
+}
+
+void tst_ChatWindow::escape()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(int, questions);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QPointer<ChatWindow> guard(window);
+    typeInto(window, typed);
+    if (answer != platform::Prompt::NoButton)
+        m_f->prompt.enqueue(platform::Prompt::Button(answer));
+    QTest::keyClick(window->editor(), Qt::Key_Escape);
+    QCOMPARE(int(m_f->prompt.asked().size()), questions);
+    QCOMPARE(m_f->chat().manager().count(), closes ? 0 : 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(guard.isNull(), closes);
+    if (!closes)
+        QCOMPARE(window->editor()->toPlainText(), typed);
+}
+
+void tst_ChatWindow::incomingTypingNotice()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    m_f->host->deliverControl("1001", hostkit::Network::controlRecord("WRITING", QByteArray(), QByteArray()));
+    // Delivered to no loaded plug-in: hand it to the core as onCommand would.
+    const hostkit::HostUser bea(*m_f->host->profile().find("1001"));
+    m_f->chat().onCommand(&bea, hostkit::Network::controlRecord("WRITING", QByteArray(), QByteArray()));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Bea Hansen is typing..."));
+    m_f->receive("1001", "done typing");
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+    // A notice from someone outside the conversation says nothing.
+    window->showTypingNotice("1003");
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+}
+
+void tst_ChatWindow::alerts_data()
+{
+    QTest::addColumn<int>("playSound");
+    QTest::addColumn<int>("showNotification");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("sounds");
+    QTest::addColumn<int>("popups");
+    QTest::addColumn<int>("flashes");
+    QTest::newRow("play_sound 0 plays even when active") << 0 << 2 << "active" << 1 << 0 << 0;
+    QTest::newRow("play_sound 1 is silent when active") << 1 << 2 << "active" << 0 << 0 << 0;
+    QTest::newRow("play_sound 2 never plays, inactive") << 2 << 2 << "inactive" << 0 << 1 << 1;
+    QTest::newRow("play_sound 2 never plays, minimized") << 2 << 1 << "minimized" << 0 << 1 << 1;
+    QTest::newRow("play_sound 2 never plays, active") << 2 << 2 << "active" << 0 << 0 << 0;
+    QTest::newRow("inactive with popups when inactive") << 1 << 2 << "inactive" << 1 << 1 << 1;
+    QTest::newRow("inactive with first-message popups shows none") << 1 << 1 << "inactive" << 1 << 0 << 1;
+    QTest::newRow("minimized with first-message popups") << 1 << 1 << "minimized" << 1 << 1 << 1;
+    QTest::newRow("minimized without popups") << 0 << 0 << "minimized" << 1 << 0 << 1;
+}
+
+void tst_ChatWindow::alerts()
+{
+    QFETCH(int, playSound);
+    QFETCH(int, showNotification);
+    QFETCH(QString, state);
+    QFETCH(int, sounds);
+    QFETCH(int, popups);
+    QFETCH(int, flashes);
+    m_f->settings().setPlaySound(playSound);
+    m_f->settings().setShowNotification(showNotification);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    if (state == QLatin1String("active")) {
+        QApplication::setActiveWindow(window);
+        QTRY_VERIFY(window->isActiveWindow());
+    } else {
+        QApplication::setActiveWindow(nullptr);
+        if (state == QLatin1String("minimized"))
+            window->showMinimized();
+        QTRY_VERIFY(!window->isActiveWindow());
+    }
+    m_f->alerts.clear();
+    const int soundsBefore = m_f->host->sounds().size();
+    const int popupsBefore = m_f->host->popups().size();
+    m_f->receive("1001", "[b]Hi[/b] there");
+    QCOMPARE(m_f->host->sounds().size() - soundsBefore, sounds);
+    QCOMPARE(m_f->host->popups().size() - popupsBefore, popups);
+    QCOMPARE(int(m_f->alerts.flashes().size()), flashes);
+    if (popups) {
+        const hostkit::Host::Popup popup = m_f->host->popups().last();
+        QCOMPARE(popup.title, QStringLiteral("Bea Hansen"));
+        QCOMPARE(popup.text, QStringLiteral("Hi there"));
+        QCOMPARE(popup.senderId, QByteArray("1001"));
+    }
+    QCOMPARE(window->hasUnreadMark(), state != QLatin1String("active"));
+    QApplication::setActiveWindow(nullptr);
+}
+
+void tst_ChatWindow::alertsSilenced_data()
+{
+    QTest::addColumn<QString>("why");
+    QTest::newRow("notifications off for the peer") << "notifications";
+    QTest::newRow("host number zero") << "host number";
+    QTest::newRow("sender unknown to the host") << "unknown sender";
+}
+
+void tst_ChatWindow::alertsSilenced()
+{
+    QFETCH(QString, why);
+    m_f->settings().setPlaySound(0);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QByteArray sender = "1001";
+    if (why == QLatin1String("notifications"))
+        m_f->settings().setNotificationsEnabled(QStringLiteral("1001"), false);
+    else if (why == QLatin1String("host number"))
+        window->onHostNumberChanged(true);
+    else
+        sender = "9999";
+    const int soundsBefore = m_f->host->sounds().size();
+    const int popupsBefore = m_f->host->popups().size();
+    window->alertIncoming(0, sender, QByteArray(), QStringLiteral("hello"), 0);
+    QCOMPARE(m_f->host->sounds().size(), soundsBefore);
+    QCOMPARE(m_f->host->popups().size(), popupsBefore);
+    QVERIFY(m_f->alerts.flashes().empty());
+    window->onHostNumberChanged(false);
+}
+
+void tst_ChatWindow::flashingGoesThroughWindowAlert()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QApplication::setActiveWindow(nullptr);
+    m_f->alerts.clear();
+    m_f->receive("1001", "look here");
+    QCOMPARE(int(m_f->alerts.flashes().size()), 1);
+    const RecordingWindowAlert::Flash flash = m_f->alerts.flashes().front();
+    QCOMPARE(flash.window.data(), static_cast<QWidget *>(window));
+    QCOMPARE(flash.count, 10);
+    QCOMPARE(flash.intervalMs, 0);
+}
+
+void tst_ChatWindow::duplicatesSkipped()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    const int before = window->renderedHistory().size();
+    const qint64 id = m_f->receive("1001", "only once");
+    m_f->deliver(id);
+    m_f->deliver(id);
+    QCOMPARE(historyText(window).count(QStringLiteral("only once")), 1);
+    QCOMPARE(window->renderedHistory().size(), before + 1);
+    QVERIFY(window->renderedHistory().contains(id));
+    QCOMPARE(m_f->calls("messagesAfter"), 3);
+}
+
+void tst_ChatWindow::dateSeparatorsOnlyBetweenDays()
+{
+    // The clock stands at noon; yesterday morning, then this morning.
+    const QDateTime yesterday = m_f->clock.now().addDays(-1).addSecs(-3 * 3600);
+    m_f->store("1004", "first of yesterday", yesterday);
+    m_f->store("1004", "second of yesterday", yesterday.addSecs(3600));
+    m_f->store("1004", "this morning", yesterday.addDays(1));
+    ChatWindow *window = m_f->open("1004");
+    QVERIFY(window);
+    QCOMPARE(rules(window), 1);
+    m_f->receive("1004", "still day two");
+    QCOMPARE(rules(window), 1);
+    m_f->clock.advance(24LL * 3600 * 1000);
+    m_f->receive("1004", "a new day");
+    QCOMPARE(rules(window), 2);
+}
+
+void tst_ChatWindow::pagingKeepsReadingPosition()
+{
+    m_f->host->setPageSize(20);
+    const QDateTime start(QDate(2026, 2, 1), QTime(8, 0), Qt::UTC);
+    for (int i = 0; i < 50; ++i)
+        m_f->store("1003", QByteArray("message number ") + QByteArray::number(i), start.addSecs(60 * i), i % 2);
+    ChatWindow *window = m_f->open("1003");
+    QVERIFY(window);
+    window->resize(500, 400);
+    // The first show's scroll to the bottom.
+    QCoreApplication::processEvents();
+    QCOMPARE(window->renderedHistory().size(), 20);
+    TextBrowser *view = window->historyView();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum() + 5);
+    const QTextCursor before = view->cursorForPosition(QPoint(5, 5));
+    const QString textBefore = before.block().text();
+    const int yBefore = view->cursorRect(before).top();
+    QVERIFY(window->loadOlderMessages());
+    QCOMPARE(window->renderedHistory().size(), 40);
+    const QTextCursor after = view->cursorForPosition(QPoint(5, 5));
+    QCOMPARE(after.block().text(), textBefore);
+    QVERIFY(qAbs(view->cursorRect(after).top() - yBefore) <= 2);
+    QVERIFY(historyText(window).contains(QStringLiteral("message number 10")));
+    // Scrolling to the top asks for the rest; then the history is complete.
+    view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    QTRY_COMPARE(window->renderedHistory().size(), 50);
+    QVERIFY(!window->loadOlderMessages());
+    QCOMPARE(window->renderedHistory().entries().first().eventId, window->renderedHistory().oldestId());
+    m_f->host->setPageSize(100);
+}
+
+void tst_ChatWindow::nudgeSentShakesOnce()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QVERIFY(activate(window));
+    const QPoint origin = window->pos();
+    QTest::keyClick(window->editor(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("[nudge]")), 1);
+    QVERIFY(window->shaker()->isRunning());
+    QTest::keyClick(window->editor(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("[nudge]")), 1);
+    while (window->shaker()->isRunning())
+        window->shaker()->onTimer();
+    QCOMPARE(window->pos(), origin);
+    QVERIFY(historyText(window).contains(QStringLiteral("[nudge]")));
+}
+
+void tst_ChatWindow::nudgeReceivedDuringShakeAlertsWithoutRestart()
+{
+    m_f->settings().setShowNotification(2);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QApplication::setActiveWindow(nullptr);
+    const int popupsBefore = m_f->host->popups().size();
+    const QPoint origin = window->pos();
+    window->onNudgeReceived("1001");
+    QVERIFY(window->shaker()->isRunning());
+    for (int i = 0; i < 11; ++i)
+        window->shaker()->onTimer();
+    const int remaining = window->shaker()->remaining();
+    window->onNudgeReceived("1001");
+    QCOMPARE(window->shaker()->remaining(), remaining);
+    QCOMPARE(m_f->host->popups().size() - popupsBefore, 2);
+    QCOMPARE(m_f->host->popups().last().text, QStringLiteral("sends you a nudge"));
+    while (window->shaker()->isRunning())
+        window->shaker()->onTimer();
+    QCOMPARE(window->pos(), origin);
+    // Receiving nudges switched off: nothing at all.
+    m_f->settings().setAllowReceiveNudge(false);
+    window->onNudgeReceived("1001");
+    QVERIFY(!window->shaker()->isRunning());
+    QCOMPARE(m_f->host->popups().size() - popupsBefore, 2);
+}
+
+void tst_ChatWindow::automaticReplyOnce()
+{
+    SettingsManager &settings = m_f->settings();
+    settings.clearAutoReplies();
+    settings.setPlainStatusReply(1, QStringLiteral("Back soon"), true);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    m_f->receive("1001", "are you there?");
+    m_f->receive("1001", "hello?");
+    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("Auto reply: Back soon")), 1);
+    QVERIFY(historyText(window).contains(QStringLiteral("Auto reply: Back soon")));
+    settings.clearAutoReplies();
+}
+
+void tst_ChatWindow::perPeerToggles_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("onText");
+    QTest::addColumn<QString>("offText");
+    QTest::newRow("notifications") << int(ChatWindow::ActionNotifications) << "Notifications from Bea Hansen are enabled"
+                                   << "Notifications from Bea Hansen are disabled";
+    QTest::newRow("autoscroll") << int(ChatWindow::ActionAutoscroll) << "Automatic scroll is On for Bea Hansen"
+                                << "Automatic scroll is Off for Bea Hansen";
+}
+
+void tst_ChatWindow::perPeerToggles()
+{
+    QFETCH(int, id);
+    QFETCH(QString, onText);
+    QFETCH(QString, offText);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QAction *action = window->settingsAction(id);
+    QCOMPARE(action->toolTip(), onText);
+    action->trigger();
+    QCOMPARE(action->toolTip(), offText);
+    const bool stored = id == ChatWindow::ActionNotifications ? m_f->settings().notificationsEnabled(QStringLiteral("1001"))
+                                                              : m_f->settings().autoscroll(QStringLiteral("1001"));
+    QVERIFY(!stored);
+    action->trigger();
+    QCOMPARE(action->toolTip(), onText);
+}
+
+void tst_ChatWindow::formattingActionsFollowTheCursor()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QAction *bold = window->settingsAction(ChatWindow::ActionBold);
+    QAction *italic = window->settingsAction(ChatWindow::ActionItalic);
+    QVERIFY(activate(window));
+    typeInto(window, "plain ");
+    QTest::keyClick(window->editor(), Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(bold->isChecked());
+    typeInto(window, "bold");
+    QTest::keyClick(window->editor(), Qt::Key_Home);
+    QVERIFY(!bold->isChecked());
+    QTest::keyClick(window->editor(), Qt::Key_End);
+    QVERIFY(bold->isChecked());
+    // Ctrl+I reaches the window's italic action, not the editor.
+    QTest::keyClick(window->editor(), Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(italic->isChecked());
+    typeInto(window, "x");
+    QVERIFY(window->editor()->currentCharFormat().fontItalic());
+}
+
+void tst_ChatWindow::spellLanguageChoiceIsStored()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    window->onChangeSpellCheckLang(QStringLiteral("de_DE"));
+    QCOMPARE(m_f->settings().contactSpellLanguage(QStringLiteral("1001")), QStringLiteral("de_DE"));
+    QVERIFY(window->settingsAction(ChatWindow::ActionSpellLanguage)->text().startsWith(QStringLiteral("Spell check in ")));
+    QTRY_VERIFY(window->editor()->isSpellCheckEnabled());
+    QCOMPARE(window->editor()->spellLanguage(), QStringLiteral("de_DE"));
+    window->onNoSpellChecking();
+    QVERIFY(!window->editor()->isSpellCheckEnabled());
+    QCOMPARE(window->settingsAction(ChatWindow::ActionSpellLanguage)->text(), QStringLiteral("No spell check"));
+    // The next window of this contact starts without checking.
+    window->close();
+    ChatWindow *again = m_f->open("1001");
+    QCOMPARE(again->spellLanguage(), QString::fromLatin1(ChatWindow::NoSpellCheckLanguage));
+    QVERIFY(!again->editor()->isSpellCheckEnabled());
+    m_f->settings().removeContactSpellLanguage(QStringLiteral("1001"));
+}
+
+void tst_ChatWindow::messageForClosedWindowIsIgnored()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QPointer<ChatWindow> guard(window);
+    ChatSession *session = window->conversation();
+    window->close();
+    QVERIFY(!window->conversation());
+    // Whatever still reaches the window before it is deleted does nothing.
+    window->appendHtml(QStringLiteral("<p>late</p>"));
+    window->loadHistory();
+    window->raiseAlerts(1);
+    window->onNudgeReceived("1001");
+    window->showTypingNotice("1001");
+    QVERIFY(!historyText(window).contains(QStringLiteral("late")));
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+    Q_UNUSED(session)
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+    // A message for the closed conversation opens nothing here.
+    m_f->receive("1001", "anyone?");
+    QCOMPARE(m_f->chat().manager().count(), 0);
+}
+
+void tst_ChatWindow::hugeMessageAndManyEmoticons()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QByteArray huge;
+    for (int i = 0; i < 20000; ++i)
+        huge += "word" + QByteArray::number(i) + ' ';
+    QByteArray smileys;
+    for (int i = 0; i < 3000; ++i)
+        smileys += "(smile)";
+    const int before = window->renderedHistory().size();
+    QElapsedTimer timer;
+    timer.start();
+    m_f->receive("1001", huge);
+    m_f->receive("1001", smileys);
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(window->renderedHistory().size(), before + 2);
+    QVERIFY(historyText(window).contains(QStringLiteral("word19999")));
+}
+
+void tst_ChatWindow::typingFloodStaysCheap()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    const int before = window->renderedHistory().size();
+    const hostkit::HostUser bea(*m_f->host->profile().find("1001"));
+    const QByteArray record = hostkit::Network::controlRecord("WRITING", QByteArray(), QByteArray());
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 5000; ++i)
+        m_f->chat().onCommand(&bea, record);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Bea Hansen is typing..."));
+    QCOMPARE(window->renderedHistory().size(), before);
+}
+
+void tst_ChatWindow::crossThreadAppendRunsOnGuiThread()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QThread *gui = QThread::currentThread();
+    QThread *caller = QThread::create([window] {
+        window->appendHtml(QStringLiteral("<p>from another thread</p>"));
+    });
+    caller->start();
+    QVERIFY(caller->wait(5000));
+    delete caller;
+    QTRY_VERIFY(historyText(window).contains(QStringLiteral("from another thread")));
+    QCOMPARE(window->thread(), gui);
+}
+
+QTEST_MAIN(tst_ChatWindow)
+#include "tst_chatwindow.moc"
