@@ -10,8 +10,6 @@ namespace Links {
 
 namespace {
 
-const QChar ParagraphSeparator(0x2029);
-
 struct Marker
 {
     const char16_t *text;

@@ -132,8 +132,7 @@ QString checkRenderedHtml(const QString &html)
                 const int valueStart = i;
                 while (i < n && html.at(i) != quote) {
                     const QChar v = html.at(i);
-                    if (v == QLatin1Char('<') || v == QLatin1Char('>') || v == QLatin1Char('"')
-                        || v == QLatin1Char('\''))
+                    if (v == QLatin1Char('<') || v == QLatin1Char('>'))
                         return QStringLiteral("unescaped '%1' in attribute '%2'").arg(v).arg(attribute)
                                + where(html, i);
                     if (v == QLatin1Char('&')) {

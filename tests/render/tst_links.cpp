@@ -228,7 +228,7 @@ void tst_Links::oracleRejects_data()
     QTest::newRow("raw quote in content") << "say \"hi\"";
     QTest::newRow("stray ampersand") << "fish & chips";
     QTest::newRow("angle bracket inside a value") << "<img src=\"a<b\" />";
-    QTest::newRow("single quote inside a single-quoted value") << "<img src='a'b' />";
+    QTest::newRow("single quote ends a single-quoted value early") << "<img src='a'b' />";
     QTest::newRow("style the renderer never writes") << "<td style='color:red'>x</td>";
     QTest::newRow("unterminated tag") << "<b";
 }

@@ -1,0 +1,111 @@
+// Message bodies as peers send them, rendered through every pass with the
+// reference host (journal off) and the emoticon catalogue, then checked by
+// the HTML oracle: only the renderer's own elements and attributes, every
+// attribute value quoted and escaped, no peer text that ends an attribute
+// or opens a tag. The plain-markup path gets the same input and check.
+
+#include "fuzzinput.h"
+#include "htmloracle.h"
+
+#include "render/markupconverter.h"
+#include "render/resourcekeytable.h"
+
+#include "emoticons/emotionboxmanager.h"
+#include "hostkit/host.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+hostkit::Host *host = nullptr;
+EmotionBoxManager *emoticons = nullptr;
+QTemporaryDir *appFolder = nullptr;
+int runs = 0;
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        abort();
+}
+
+// A small catalogue of still pictures (the MNG decoder of the system trips
+// the address sanitizer on its own) whose descriptions hold every character
+// that needs escaping.
+void writeCatalogue(const QString &folder)
+{
+    const QString root = folder + QStringLiteral("/plugins/chat/emoticons");
+    for (const char *sub : {"32x32", "128x128", "config"})
+        QDir().mkpath(root + QLatin1Char('/') + QLatin1String(sub));
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(Qt::yellow);
+    for (const char *name : {"smile", "sad", "a\"b"}) {
+        picture.save(root + QStringLiteral("/32x32/%1.png").arg(QLatin1String(name)));
+        picture.save(root + QStringLiteral("/128x128/%1.png").arg(QLatin1String(name)));
+    }
+    writeFile(root + QStringLiteral("/config/order.cfg"), "smile\nsad\na\"b\n");
+    writeFile(root + QStringLiteral("/config/aliases.cfg"), ":)=(smile)\n:(=(sad)\n;)=(a\"b)\n<3=[b]\n");
+    writeFile(root + QStringLiteral("/config/en.lng"), "smile=Smile \"big\" <b> & 'co'\nsad=Sad ]\n");
+}
+
+// Every run registers transfers and picture names with the host; a fresh
+// host now and then keeps its tables small.
+void renewHost()
+{
+    delete host;
+    host = new hostkit::Host(hostkit::Profile::inMemory());
+    host->journal().setEnabled(false);
+}
+
+void check(const QString &html, const QString &input, const char *what)
+{
+    const QString problem = checkRenderedHtml(html);
+    if (problem.isEmpty())
+        return;
+    fprintf(stderr, "%s: %s\ninput: %s\nhtml: %s\n", what, qPrintable(problem), qPrintable(input), qPrintable(html));
+    abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication *app = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(app);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
+    renewHost();
+    emoticons = new EmotionBoxManager;
+    appFolder = new QTemporaryDir;
+    writeCatalogue(appFolder->path());
+    emoticons->loadCatalogue(appFolder->path());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (++runs % 2000 == 0)
+        renewHost();
+    const QString markup = fuzzText(data, size);
+    RenderContext context;
+    context.host = host->servicesFor("chat");
+    context.emoticons = emoticons;
+    context.language = QStringLiteral("en");
+    context.bigSingleEmoticons = size % 2;
+    ResourceKeyTable keys;
+    const MarkupConverter::RenderedBody body =
+        MarkupConverter::renderMessageBody(markup, QStringLiteral("<Bea \"B\" & 'b'>"), keys, context);
+    check(body.html, markup, "message html");
+    check(body.locationHtml, markup, "location html");
+    check(MarkupConverter::renderPlainMarkup(markup, context), markup, "plain markup html");
+    return 0;
+}
