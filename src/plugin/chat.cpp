@@ -189,8 +189,7 @@ void Chat::sendFileMessage(const QByteArray &transferKey)
     }
     const QString path = QString::fromUtf8(localPath);
     const QFileInfo file(path);
-    const QString mime = path.isEmpty() ? QStringLiteral("application/octet-stream")
-                                        : QMimeDatabase().mimeTypeForFile(path).name();
+    const QString mime = QMimeDatabase().mimeTypeForFile(path).name();
     if (ChatSession *session = m_manager->findByFirstParticipant(peer))
         session->uploadFinished(transferKey);
     removeTransfer(TransferKind::File, transferKey);

@@ -432,9 +432,11 @@ void tst_LibChat::events_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("calls"); // the first calls the host sees, in order
 
-    const QStringList nudge{"getUser", "canChatWith", "getUser", "playSound"};
+    // The sender's record, the permission, the host's record for the new
+    // conversation (whose window then asks for its own things).
+    const QStringList nudge{"getUser", "canChatWith", "getUser"};
     QTest::newRow("32-nudge-is-handled") << 32 << QByteArray("1002,0,0") << nudge;
     QTest::newRow("32-missing-comma") << 32 << QByteArray("1002,0") << QStringList{};
     QTest::newRow("32-not-numbers") << 32 << QByteArray("chris,0,0") << QStringList{};
@@ -461,7 +463,15 @@ void tst_LibChat::events()
         if (entry.direction == hostkit::Journal::Direction::Call)
             made << QString::fromUtf8(entry.operation);
     }
-    QCOMPARE(made, calls);
+    // The calls of the event's handler come first; a window that opened
+    // may go on asking the host for its own things.
+    QCOMPARE(made.mid(0, calls.size()).join(QLatin1Char(' ')), calls.join(QLatin1Char(' ')));
+    if (calls.isEmpty())
+        QCOMPARE(made, QStringList());
+    const auto sounds = journal().calls("playSound");
+    QCOMPARE(sounds.size(), code == 32 && !calls.isEmpty() && calls.size() > 1 ? 1 : 0);
+    if (!sounds.isEmpty())
+        QCOMPARE(sounds.first().arguments.first().toString(), QStringLiteral("plugins/chat/sounds/nudge.wav"));
 }
 
 void tst_LibChat::eventDataIsCutToItsLength()
@@ -562,12 +572,17 @@ void tst_LibChat::openConversationRecord()
     hostkit::ConversationRecord record("1005", "their-session");
     chat()->openConversation(&record);
     chat()->openConversation(nullptr);
-    // Now the conversation exists under that key: a typing notice for it is
-    // taken (no host call) and one with the key is not dropped as unknown.
+    // The conversation now exists under that key: a nudge with the key
+    // finds it, so the host is not asked for a record to create one; the
+    // permission check is followed by the sound at once.
     journal().clear();
     m_host->deliverControl("1005", "<data COMMAND=\"NUDGE\" session_id=\"their-session\" room_id=\"\"/>\r\n");
-    QCOMPARE(journal().count("getUser"), 0); // found by key: no new conversation
-    QCOMPARE(journal().count("playSound"), 1);
+    QStringList made;
+    for (const auto &entry : journal().entries()) {
+        if (entry.direction == hostkit::Journal::Direction::Call)
+            made << QString::fromUtf8(entry.operation);
+    }
+    QCOMPARE(made.mid(0, 2), (QStringList{"canChatWith", "playSound"}));
 }
 
 int main(int argc, char **argv)
