@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,9 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMimeDatabase>
+#include <QPainter>
 #include <QSaveFile>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
@@ -352,6 +355,23 @@ void ScenarioRunner::checkModal()
         return;
     }
     const QString wanted = m_answers.takeFirst();
+    const QString shot = m_answerShots.isEmpty() ? QString() : m_answerShots.takeFirst();
+    if (!shot.isEmpty()) {
+        // The box drawn over the window it belongs to, as the user sees it.
+        QWidget *owner = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
+        QImage image = owner ? owner->grab().toImage().convertToFormat(QImage::Format_ARGB32) : modal->grab().toImage();
+        if (owner) {
+            QPainter painter(&image);
+            const QPixmap box = modal->grab();
+            painter.drawPixmap((image.width() - box.width()) / 2, (image.height() - box.height()) / 2, box);
+        }
+        QDir().mkpath(QFileInfo(shot).absolutePath());
+        if (!image.save(shot, "PNG")) {
+            modal->close();
+            finish(2, QStringLiteral("cannot write %1").arg(shot));
+            return;
+        }
+    }
     for (QAbstractButton *b : buttons) {
         if (b->isVisible() && buttonText(b).compare(wanted, Qt::CaseInsensitive) == 0) {
             b->click();
@@ -546,8 +566,9 @@ void ScenarioRunner::registerBuiltins()
         QApplication::sendEvent(w, &release);
         return QString();
     });
-    addStep(QStringLiteral("answer"), 1, 1, {}, [this](const Step &s, bool *) {
+    addStep(QStringLiteral("answer"), 1, 1, {QStringLiteral("shot")}, [this](const Step &s, bool *) {
         m_answers.append(s.args.at(0));
+        m_answerShots.append(s.options.contains(QStringLiteral("shot")) ? resolve(s.options.value(QStringLiteral("shot"))) : QString());
         return QString();
     });
     addStep(QStringLiteral("presence"), 2, 3, {}, [=, &host](const Step &s, bool *) {
@@ -614,6 +635,19 @@ void ScenarioRunner::registerBuiltins()
         if (!number(s.args.at(0), &ms, &error) || ms < 0)
             return error.isEmpty() ? QStringLiteral("a wait cannot go back in time") : error;
         host.advance(ms);
+        return QString();
+    });
+    // The plug-in's own timers (the spelling check after typing) run on the
+    // real clock: let that much real time pass.
+    addStep(QStringLiteral("pause"), 1, 1, {}, [=](const Step &s, bool *) {
+        QString error;
+        qint64 ms = 0;
+        if (!number(s.args.at(0), &ms, &error) || ms < 0 || ms > 60000)
+            return error.isEmpty() ? QStringLiteral("a pause is 0 to 60000 ms") : error;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < ms)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
         return QString();
     });
     addStep(QStringLiteral("language"), 1, 1, {}, [&host](const Step &s, bool *) {
@@ -700,6 +734,33 @@ void ScenarioRunner::registerBuiltins()
             return QString();
         *failed = true;
         return error;
+    });
+    addStep(QStringLiteral("expect-no-window"), 1, 1, {}, [=](const Step &s, bool *failed) {
+        QString error;
+        if (!window(s.args.at(0), &error))
+            return QString();
+        *failed = true;
+        return QStringLiteral("%1 is still open").arg(s.args.at(0));
+    });
+    addStep(QStringLiteral("expect-status"), 2, 2, {}, [=](const Step &s, bool *failed) {
+        QString error;
+        QWidget *w = window(s.args.at(0), &error);
+        if (!w) {
+            *failed = true;
+            return error;
+        }
+        const QList<QStatusBar *> bars = w->findChildren<QStatusBar *>();
+        if (bars.isEmpty()) {
+            *failed = true;
+            return QStringLiteral("%1 has no status bar").arg(s.args.at(0));
+        }
+        const QString wanted = s.args.at(1);
+        const QString shown = bars.first()->currentMessage();
+        // An empty text expects an empty status bar.
+        if (wanted.isEmpty() ? shown.isEmpty() : shown.contains(wanted))
+            return QString();
+        *failed = true;
+        return QStringLiteral("the status bar of %1 shows \"%2\", expected \"%3\"").arg(s.args.at(0), shown, wanted);
     });
     addStep(QStringLiteral("expect-history"), 2, 2, {}, [=](const Step &s, bool *failed) {
         QString error;

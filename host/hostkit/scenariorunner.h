@@ -96,6 +96,7 @@ private:
     QString m_base;
     bool m_running = false;
     QStringList m_answers;  // buttons to click in the next modal boxes
+    QStringList m_answerShots; // per answer: a PNG of the box before it is answered, or empty
     QTimer *m_modalWatch = nullptr;
 };
 
