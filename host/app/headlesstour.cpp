@@ -3,6 +3,7 @@
 #include "contactlistwindow.h"
 
 #include "hostkit/host.h"
+#include "hostkit/scenariorunner.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +24,51 @@ void settle(hostkit::Host &host)
     }
 }
 
+// The conversation with Bea, held through the chat window the plug-in
+// opened: the history of the last days with the peer's details shown, a
+// message written with a bold word and a misspelt one (underlined once the
+// spelling check has run), sent, the peer typing and answering, and the
+// question that protects an unsent draft.
+const char ConversationTour[] = R"(
+peer Bea reply="Got it: %1" typing=600 after=1800
+click "@Bea/frmPeerInfo/ToggleUserInfo"
+shot @Bea 05-conversation-history.png
+type "Hello "
+key Ctrl+B
+type Bea
+key Ctrl+B
+type ", the meetting is at noon"
+pause 500
+shot @Bea 06-conversation-composing.png
+key Return
+wait 800
+shot @Bea 07-conversation-typing.png
+wait 1200
+shot @Bea 08-conversation-reply.png
+type "A draft"
+answer No shot=09-conversation-close-question.png
+key Escape
+)";
+
+const char *const ConversationShots[] = {
+    "05-conversation-history.png", "06-conversation-composing.png", "07-conversation-typing.png",
+    "08-conversation-reply.png", "09-conversation-close-question.png",
+};
+
 } // namespace
+
+bool HeadlessTour::conversation(const QString &folder, QString *error)
+{
+    hostkit::ScenarioRunner runner(m_host);
+    runner.setBaseFolder(folder);
+    if (!runner.load(QString::fromUtf8(ConversationTour)) || runner.exec() != 0) {
+        *error = QStringLiteral("the conversation tour stopped: %1").arg(runner.lastMessage());
+        return false;
+    }
+    for (const char *shot : ConversationShots)
+        m_files << QDir(folder).filePath(QString::fromLatin1(shot));
+    return true;
+}
 
 bool HeadlessTour::save(const QImage &image, const QString &folder, const QString &name, QString *error)
 {
@@ -82,6 +127,8 @@ bool HeadlessTour::run(const QString &folder, QString *error)
             if (!save(w->grab().toImage(), folder, name, error))
                 return false;
         }
+        if (!conversation(folder, error))
+            return false;
     }
     return true;
 }

@@ -25,6 +25,8 @@ public:
 
 private:
     bool save(const QImage &image, const QString &folder, const QString &name, QString *error);
+    // A conversation through the chat window, as a scenario with shots.
+    bool conversation(const QString &folder, QString *error);
 
     hostkit::Host &m_host;
     ContactListWindow &m_window;
