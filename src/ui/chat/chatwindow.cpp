@@ -570,7 +570,12 @@ void ChatWindow::restoreSplitters()
     SettingsManager *manager = settings();
     if (!manager)
         return;
-    restoreSplitter(m_ui->splitterVertical, *manager, SettingsManager::Splitter::Chat);
+    if (!restoreSplitter(m_ui->splitterVertical, *manager, SettingsManager::Splitter::Chat)) {
+        // First start: the history takes what the tool bar and a few lines
+        // of input leave; the input keeps its height when the window grows.
+        const int input = m_ui->settingsBar->sizeHint().height() + 4 * fontMetrics().lineSpacing() + 12;
+        m_ui->splitterVertical->setSizes({qMax(1, height() - input), input});
+    }
     if (m_session && m_session->isRoom())
         restoreSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference);
 }
@@ -1346,6 +1351,9 @@ void ChatWindow::closeEvent(QCloseEvent *event)
         box.parent = this;
         if (platform::Prompt::instance().ask(box) != platform::Prompt::Yes) {
             event->ignore();
+            // Back to the draft.
+            activateWindow();
+            m_ui->editSend->setFocus();
             return;
         }
     }

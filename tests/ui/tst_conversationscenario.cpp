@@ -1,0 +1,75 @@
+// The chat window end to end: chat-host loads the real plug-in library and
+// holds whole conversations through its windows, from scenario files and in
+// the headless screenshot tour.
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString binary(const char *relative)
+{
+    return QDir(qEnvironmentVariable("CHAT_BINARY_DIR")).filePath(QString::fromLatin1(relative));
+}
+
+} // namespace
+
+class tst_ConversationScenario : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scenario_data();
+    void scenario();
+    void headlessTourShowsTheConversation();
+};
+
+void tst_ConversationScenario::scenario_data()
+{
+    QTest::addColumn<QString>("file");
+    const QDir folder(QFINDTESTDATA("scenarios"));
+    const QStringList files = folder.entryList({QStringLiteral("*.scenario")}, QDir::Files, QDir::Name);
+    QVERIFY(!files.isEmpty());
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << folder.filePath(file);
+}
+
+void tst_ConversationScenario::scenario()
+{
+    QFETCH(QString, file);
+    QProcess host;
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(binary("host/app/chat-host"),
+               {QStringLiteral("--plugin"), binary("src/plugin/libchat.so"), QStringLiteral("--script"), file});
+    QVERIFY(host.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(host.readAll());
+    QVERIFY2(host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("scenario done")), qPrintable(output));
+}
+
+void tst_ConversationScenario::headlessTourShowsTheConversation()
+{
+    QTemporaryDir shots;
+    QVERIFY(shots.isValid());
+    QProcess host;
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(binary("host/app/chat-host"), {QStringLiteral("--plugin"), binary("src/plugin/libchat.so"),
+                                              QStringLiteral("--headless"), QStringLiteral("--shots"), shots.path()});
+    QVERIFY(host.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(host.readAll());
+    QVERIFY2(host.exitCode() == 0, qPrintable(output));
+    for (const char *name : {"04-window-Main.png", "05-conversation-history.png", "06-conversation-composing.png",
+                             "07-conversation-typing.png", "08-conversation-reply.png",
+                             "09-conversation-close-question.png"}) {
+        const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
+        QVERIFY2(!shot.isNull(), name);
+        // The default chat window size.
+        QCOMPARE(shot.size(), QSize(593, 489));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_ConversationScenario)
+#include "tst_conversationscenario.moc"
