@@ -251,9 +251,16 @@ ICustomStatus *HostServices::customStatusAt(int index)
         result(e, QJsonValue::Null);
         return nullptr;
     }
-    m_customStatuses.push_back(std::make_unique<HostCustomStatus>(statuses.at(index).code, statuses.at(index).text));
+    // One object per index, kept while its entry is unchanged, so asking
+    // again does not pile up objects.
+    if (m_customStatuses.size() < size_t(statuses.size()))
+        m_customStatuses.resize(size_t(statuses.size()));
+    auto &slot = m_customStatuses[size_t(index)];
+    const QByteArray text = statuses.at(index).text.toUtf8();
+    if (!slot || slot->statusCode() != statuses.at(index).code || text != slot->text())
+        slot = std::make_unique<HostCustomStatus>(statuses.at(index).code, statuses.at(index).text);
     result(e, statuses.at(index).text);
-    return m_customStatuses.back().get();
+    return slot.get();
 }
 
 bool HostServices::sendControl(const char *recipientId, const char *text)

@@ -351,6 +351,7 @@ void TestHostkitWorld::usersRecordsAndAvatars()
     QVERIFY(!s->canChatWith(host.profile().own().id.constData()));
     QCOMPARE(s->customStatusCount(), 3);
     QCOMPARE(s->customStatusAt(0)->statusCode(), 2);
+    QCOMPARE(s->customStatusAt(0), s->customStatusAt(0));
     QCOMPARE(QByteArray(s->customStatusAt(0)->text()), QByteArray("Out for lunch"));
     QVERIFY(!s->customStatusAt(3));
     QCOMPARE(QString::fromUtf16(s->signedInIdentity()), QStringLiteral("alex.morgan@example.org"));
