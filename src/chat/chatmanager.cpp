@@ -45,7 +45,7 @@ ChatManager::~ChatManager()
 template <typename Match>
 ChatSession *ChatManager::findFirst(Match match) const
 {
-    QMutexLocker locker(&m_listLock);
+    std::lock_guard<std::recursive_mutex> locker(m_listLock);
     ++m_readers;
     ChatSession *found = nullptr;
     for (ChatSession *session : m_sessions) {
@@ -88,13 +88,13 @@ ChatSession *ChatManager::findByFirstParticipant(const QByteArray &id) const
 
 int ChatManager::count() const
 {
-    QMutexLocker locker(&m_listLock);
+    std::lock_guard<std::recursive_mutex> locker(m_listLock);
     return m_sessions.size();
 }
 
 ChatSession *ChatManager::at(int index) const
 {
-    QMutexLocker locker(&m_listLock);
+    std::lock_guard<std::recursive_mutex> locker(m_listLock);
     return index >= 0 && index < m_sessions.size() ? m_sessions.at(index) : nullptr;
 }
 
@@ -104,7 +104,7 @@ void ChatManager::add(ChatSession *session)
 {
     if (!session)
         return;
-    QMutexLocker locker(&m_listLock);
+    std::lock_guard<std::recursive_mutex> locker(m_listLock);
     if (!m_sessions.contains(session))
         m_sessions.append(session);
 }
@@ -114,7 +114,7 @@ void ChatManager::remove(ChatSession *session)
     if (!session)
         return;
     {
-        QMutexLocker locker(&m_listLock);
+        std::lock_guard<std::recursive_mutex> locker(m_listLock);
         if (!m_sessions.contains(session))
             return;
         // Holding the (recursive) lock with readers inside means this thread
@@ -134,7 +134,7 @@ void ChatManager::finishScan()
 {
     QList<ChatSession *> removals;
     {
-        QMutexLocker locker(&m_listLock);
+        std::lock_guard<std::recursive_mutex> locker(m_listLock);
         if (m_readers.load() > 0 || m_pendingRemovals.isEmpty())
             return;
         removals.swap(m_pendingRemovals);
@@ -147,7 +147,7 @@ void ChatManager::closeAll()
 {
     QList<ChatSession *> sessions;
     {
-        QMutexLocker locker(&m_listLock);
+        std::lock_guard<std::recursive_mutex> locker(m_listLock);
         sessions.swap(m_sessions);
         m_pendingRemovals.clear();
     }
@@ -166,7 +166,7 @@ QByteArray ChatManager::newSessionKey(const IUser *user)
 {
     if (isRoomRecord(user))
         return idOf(user);
-    QMutexLocker locker(&m_keyLock);
+    std::lock_guard<std::mutex> locker(m_keyLock);
     const QByteArray ownId = m_core ? m_core->ownUserId() : QByteArray();
     const QByteArray time = kelvan::Clock::instance().now().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1();
     return ownId + '_' + time + '_' + QByteArray::number(m_sessionCounter++);

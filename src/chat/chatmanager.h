@@ -4,11 +4,10 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
-#include <QRecursiveMutex>
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 
 class ChatCoreInterface;
 class ChatSession;
@@ -128,12 +127,13 @@ private:
 
     ChatCoreInterface *const m_core; // not owned
     QList<ChatSession *> m_sessions; // owned, registration order
-    // A critical section, so a conversation called from a scan may look up
-    // others on the same thread.
-    mutable QRecursiveMutex m_listLock;
+    // Recursive like a critical section, so a conversation called from a
+    // scan may look up others on the same thread. Standard primitives, so
+    // the thread sanitizer sees every hand-over.
+    mutable std::recursive_mutex m_listLock;
     mutable std::atomic<int> m_readers{0};
     QList<ChatSession *> m_pendingRemovals; // asked for during a scan
-    QMutex m_keyLock;
+    std::mutex m_keyLock;
     int m_sessionCounter = 0;
 };
 
@@ -141,7 +141,7 @@ template <typename Operation>
 void ChatManager::forEach(Operation operation)
 {
     {
-        QMutexLocker locker(&m_listLock);
+        std::lock_guard<std::recursive_mutex> locker(m_listLock);
         ++m_readers;
         // By index: a conversation may open another during the call, which
         // appends to the list.

@@ -48,7 +48,7 @@ ChatSession::~ChatSession()
 {
     if (ChatWindowInterface *window = m_window.exchange(nullptr))
         window->release();
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     for (UserObj *participant : m_participants)
         delete participant;
     m_participants.clear();
@@ -67,13 +67,13 @@ IHostServices *ChatSession::host() const
 
 QByteArray ChatSession::sessionKey() const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     return m_sessionKey;
 }
 
 void ChatSession::setSessionKey(const QByteArray &key)
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     m_sessionKey = key;
 }
 
@@ -83,7 +83,7 @@ void ChatSession::addParticipant(UserObj *record)
 {
     if (!record)
         return;
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     m_participants.push_back(record);
     // Inside the lock, so the member list never shows a record that a
     // concurrent scan does not see.
@@ -101,7 +101,7 @@ bool ChatSession::removeParticipant(const QByteArray &id)
 {
     UserObj *removed = nullptr;
     {
-        QMutexLocker locker(&m_participantLock);
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
         for (size_t i = 1; i < m_participants.size(); ++i) {
             if (m_participants[i]->idBytes() == id) {
                 removed = m_participants[i];
@@ -118,7 +118,7 @@ bool ChatSession::removeParticipant(const QByteArray &id)
 
 UserObj *ChatSession::findParticipant(const QByteArray &id) const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     ReaderScope reading(m_readers);
     for (UserObj *participant : m_participants) {
         if (participant->idBytes() == id)
@@ -129,7 +129,7 @@ UserObj *ChatSession::findParticipant(const QByteArray &id) const
 
 UserObj *ChatSession::firstParticipant() const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     return m_participants.empty() ? nullptr : m_participants.front();
 }
 
@@ -140,13 +140,13 @@ bool ChatSession::hasParticipant(const QByteArray &id) const
 
 QByteArray ChatSession::firstParticipantId() const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     return m_participants.empty() ? QByteArray() : m_participants.front()->idBytes();
 }
 
 QList<QByteArray> ChatSession::participantIds() const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     ReaderScope reading(m_readers);
     QList<QByteArray> ids;
     ids.reserve(int(m_participants.size()));
@@ -157,13 +157,13 @@ QList<QByteArray> ChatSession::participantIds() const
 
 int ChatSession::participantCount() const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     return int(m_participants.size());
 }
 
 bool ChatSession::firstParticipantIs(const QByteArray &id, bool room) const
 {
-    QMutexLocker locker(&m_participantLock);
+    std::lock_guard<std::recursive_mutex> locker(m_participantLock);
     if (m_participants.empty())
         return false;
     const UserObj *first = m_participants.front();
@@ -371,7 +371,7 @@ void ChatSession::onRoomNotice(const QByteArray &argument)
 void ChatSession::onUserPresence(const QByteArray &userId, int status, int value)
 {
     {
-        QMutexLocker locker(&m_participantLock);
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
         for (UserObj *participant : m_participants) {
             if (participant->idBytes() == userId)
                 participant->setStatus(status);
@@ -384,7 +384,7 @@ void ChatSession::onUserPresence(const QByteArray &userId, int status, int value
 void ChatSession::onUserStatusText(const QByteArray &userId, const QString &statusText)
 {
     {
-        QMutexLocker locker(&m_participantLock);
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
         for (UserObj *participant : m_participants) {
             if (participant->idBytes() == userId)
                 participant->setStatusMessage(statusText);
@@ -406,7 +406,7 @@ void ChatSession::onUserUpdated(const IUser *user)
         return;
     const QByteArray id(user->id());
     {
-        QMutexLocker locker(&m_participantLock);
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
         for (UserObj *participant : m_participants) {
             if (participant->idBytes() == id) {
                 const int type = participant->type();
@@ -447,7 +447,7 @@ void ChatSession::onOwnProfileC()
 void ChatSession::onConnectionLost()
 {
     {
-        QMutexLocker locker(&m_participantLock);
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
         for (UserObj *participant : m_participants) {
             participant->setStatus(0);
             participant->setStatusMessage(QString());

@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QRecursiveMutex>
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 class ChatCoreInterface;
@@ -163,7 +163,9 @@ private:
     std::atomic<ChatWindowInterface *> m_window{nullptr};
     QByteArray m_sessionKey;
     std::vector<UserObj *> m_participants; // owned
-    mutable QRecursiveMutex m_participantLock;
+    // Recursive: the window's member list update runs inside it and may
+    // read the participants again.
+    mutable std::recursive_mutex m_participantLock;
     mutable std::atomic<int> m_readers{0};
     bool m_isRoom = false;
     bool m_roomReady = false;
