@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void cleanupTestCase();
 
     void threePluginObjects();
+    void createPluginIgnoresNullManager();
     void identities_data();
     void identities();
     void icons_data();
@@ -151,6 +153,20 @@ void tst_LibChat::threePluginObjects()
         ids << QString::fromUtf8(p->pluginId());
     QCOMPARE(ids, (QStringList{"chat", "chat_rooms", "broadcast"}));
     QVERIFY(m_host->roomsListener());
+}
+
+void tst_LibChat::createPluginIgnoresNullManager()
+{
+    QLibrary library(QStringLiteral(CHAT_PLUGIN_PATH));
+    QVERIFY2(library.load(), qPrintable(library.errorString()));
+    auto create = reinterpret_cast<CreatePluginFunction>(library.resolve("createPlugin"));
+    QVERIFY(create);
+    const int threads = m_host->threadManager().threadCount();
+    // The one static object again; the host's manager stays the library's.
+    QCOMPARE(create(nullptr), chat());
+    QCOMPARE(create(&m_host->threadManager()), chat());
+    QCOMPARE(m_host->threadManager().threadCount(), threads);
+    QVERIFY(m_host->pluginsInitialized());
 }
 
 void tst_LibChat::identities_data()
