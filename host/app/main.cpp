@@ -50,7 +50,10 @@ int main(int argc, char **argv)
 {
     // Headless runs use the offscreen platform unless told otherwise; this
     // has to be decided before the application object exists.
-    if (hasOption(argc, argv, "--headless") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A scenario needs no display either: without one it runs offscreen.
+    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if ((hasOption(argc, argv, "--headless") || (hasOption(argc, argv, "--script") && noDisplay))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // QGuiApplication takes "-plugin"/"--plugin" for its own input plug-ins;
     // ours is taken out of the arguments before it can see it.

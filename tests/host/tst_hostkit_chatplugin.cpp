@@ -7,6 +7,8 @@
 
 #include <sdk/iplugin.h>
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestHostkitChatPlugin : public QObject
@@ -16,6 +18,7 @@ class TestHostkitChatPlugin : public QObject
 private Q_SLOTS:
     void loadsTheThreePluginObjects();
     void shutdownOrderAndRepeat();
+    void conversationScenarioThroughChatHost();
 };
 
 void TestHostkitChatPlugin::loadsTheThreePluginObjects()
@@ -56,6 +59,27 @@ void TestHostkitChatPlugin::shutdownOrderAndRepeat()
         QCOMPARE(host.plugins().size(), 3);
         QCOMPARE(host.journal().count("registerPlugin"), 2);
     }
+}
+
+// The committed example scenario, end to end: chat-host, the real plug-in,
+// its chat window, the scripted peer and the store.
+void TestHostkitChatPlugin::conversationScenarioThroughChatHost()
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("conversation.scenario"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("CHAT_SOURCE_DIR") + QStringLiteral("/host/scenarios/conversation.scenario"), script));
+    QProcess host;
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(qEnvironmentVariable("CHAT_BINARY_DIR") + QStringLiteral("/host/app/chat-host"),
+               {QStringLiteral("--plugin"), QStringLiteral(CHAT_PLUGIN), QStringLiteral("--script"), script,
+                QStringLiteral("--headless"), QStringLiteral("--app-folder"), dir.filePath(QStringLiteral("app"))});
+    QVERIFY(host.waitForFinished(90000));
+    const QString output = QString::fromLocal8Bit(host.readAll());
+    QVERIFY2(host.exitCode() == 0, qPrintable(output));
+    QFile history(dir.filePath(QStringLiteral("out/bea.html")));
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QVERIFY(history.readAll().contains("Got it: Hello"));
+    QVERIFY(!QImage(dir.filePath(QStringLiteral("out/bea.png"))).isNull());
 }
 
 QTEST_MAIN(TestHostkitChatPlugin)
