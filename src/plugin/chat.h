@@ -59,9 +59,9 @@ public:
 
     // --- ChatCoreInterface -----------------------------------------------------
 
-    // Sends markup to the recipients (see the class comment of OutgoingMessage
-    // for how it is cut). An id the host does not know logs a warning and
-    // sends nothing.
+    // Sends markup to the recipients, cut at pictures (OutgoingMessage::
+    // splitParts). When the host does not know the first id, a warning is
+    // logged and nothing is sent.
     void sendInstantMessage(const QByteArray &sessionKey, const QList<QByteArray> &recipientIds,
                             const QString &markup) override;
     void playMessageSound() override;

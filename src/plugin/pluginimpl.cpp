@@ -88,6 +88,9 @@ void PluginImpl::shutdown()
         m_listenerHost->registerRoomsListener(nullptr);
         m_listenerHost = nullptr;
     }
+    // Windows close while the settings and emoticons they use still exist.
+    if (Chat *chat = Chat::instance())
+        chat->manager().closeAll();
     SharedResourceManager::destroy();
     Chat::destroy();
 }
