@@ -23,11 +23,12 @@ void NudgeShaker::start(int steps)
 {
     if (steps < 1)
         return;
-    // A restart keeps what the running shake has moved, so the end still
-    // puts the window back.
-    if (!isRunning())
+    // A restart carries on with the running pattern (and what it has moved),
+    // so the window never strays more than a pixel and the end puts it back.
+    if (!isRunning()) {
         m_applied = QPoint();
-    m_phase = 1;
+        m_phase = 1;
+    }
     m_remaining = steps;
     m_timer.start();
 }
