@@ -10,6 +10,9 @@
 #include "ui/chat/userinfoframe.h"
 
 #include <QAction>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -97,6 +100,11 @@ private Q_SLOTS:
     void hugeMessageAndManyEmoticons();
     void typingFloodStaysCheap();
     void crossThreadAppendRunsOnGuiThread();
+    void recordsTheHostCannotLoad();
+    void documentResources();
+    void roomParticipants();
+    void textsComeBackOnLanguageChange();
+    void peerHeaderToggleIsStoredAtOnce();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -711,6 +719,134 @@ void tst_ChatWindow::crossThreadAppendRunsOnGuiThread()
     delete caller;
     QTRY_VERIFY(historyText(window).contains(QStringLiteral("from another thread")));
     QCOMPARE(window->thread(), gui);
+}
+
+void tst_ChatWindow::recordsTheHostCannotLoad()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    const int before = window->renderedHistory().size();
+    const int soundsBefore = m_f->host->sounds().size();
+    m_f->settings().setPlaySound(0);
+    // Alerts for an event id the store does not have.
+    window->raiseAlerts(987654321);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_f->host->sounds().size(), soundsBefore);
+    // A delivered message the store does not know: nothing to append.
+    hostkit::StoredMessage ghost;
+    ghost.eventId = 987654321;
+    ghost.conversation = "1001";
+    ghost.senderId = 1001;
+    ghost.received = true;
+    ghost.body = QByteArray();
+    hostkit::HostMessage message(ghost);
+    m_f->chat().onMessage(&message);
+    QCOMPARE(window->renderedHistory().size(), before);
+    QVERIFY(window->isVisible());
+}
+
+void tst_ChatWindow::documentResources()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    const auto image = [](QTextDocument *document, const char *name) {
+        return document->resource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name))).value<QImage>();
+    };
+    QTextDocument *history = window->historyView()->document();
+    m_f->host->journal().clear();
+    QCOMPARE(image(history, "avatar_1001").size(), QSize(64, 64));
+    QCOMPARE(m_f->calls("getAvatar", QStringLiteral("1001")), 1);
+    QVERIFY(!image(history, "pi_nudge").isNull());
+    QVERIFY(!image(history, "pi_msg_menu").isNull());
+    QVERIFY(!image(history, "location_img").isNull());
+    QVERIFY(!image(history, "pi_broadcast").isNull());
+    // Every emoticon of the catalogue, small and big, in both documents.
+    for (QTextDocument *document : {history, window->editor()->document()}) {
+        QCOMPARE(image(document, "smile").size(), QSize(32, 32));
+        QCOMPARE(image(document, "smile_big").size(), QSize(128, 128));
+    }
+    // A file offered in a message: its icon under the block's resource key.
+    m_f->receive("1001", "[file url=\"sim://files/report.pdf\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]");
+    const QString html = window->historyView()->toHtml();
+    const QRegularExpression key(QStringLiteral("cloud:(R[0-9]+_[0-9]+)"));
+    const QRegularExpressionMatch match = key.match(html);
+    QVERIFY2(match.hasMatch(), qPrintable(html.right(2000)));
+    QVERIFY(!image(history, match.captured(1).toLatin1().constData()).isNull());
+    // A picture the host has not fetched yet shows the placeholder.
+    QVERIFY(!image(history, "/nonexistent/folder/pictures/abc.png").isNull());
+    // Names the window does not know are not read from anywhere.
+    QVERIFY(image(history, "secret.png").isNull());
+}
+
+void tst_ChatWindow::roomParticipants()
+{
+    ChatWindow *window = m_f->open("5001");
+    QVERIFY(window);
+    ChatSession *room = window->conversation();
+    ConferenceUsersWidget *list = window->participantList();
+    QVERIFY(list->isVisibleTo(window));
+    QCOMPARE(list->topLevelItemCount(), 0);
+    for (const QByteArray id : {QByteArray("1001"), QByteArray("1002")}) {
+        const hostkit::HostUser member(*m_f->host->profile().find(id));
+        room->addParticipant(&member);
+    }
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Bea Hansen"));
+    QVERIFY(!list->topLevelItem(1)->icon(0).isNull());
+    room->removeParticipant("1002");
+    QCOMPARE(list->topLevelItemCount(), 1);
+    // A double click opens the one-to-one conversation with that member.
+    QCOMPARE(m_f->chat().manager().count(), 1);
+    emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+    QCOMPARE(m_f->chat().manager().count(), 2);
+    QVERIFY(m_f->chat().manager().findByPeer("1001"));
+    // Contacts dropped on the list come out as their ids.
+    QMimeData drop;
+    QByteArray encoded;
+    {
+        QDataStream stream(&encoded, QIODevice::WriteOnly);
+        for (const QByteArray id : {QByteArray("1003"), QByteArray("1004")})
+            stream << 0 << 0 << QMap<int, QVariant>{{int(Qt::DisplayRole), QStringLiteral("x")}, {int(Qt::UserRole), id}};
+    }
+    drop.setData(QString::fromLatin1(ConferenceUsersWidget::ItemModelMimeType), encoded);
+    QCOMPARE(ConferenceUsersWidget::idsFromMimeData(&drop), (QStringList{QStringLiteral("1003"), QStringLiteral("1004")}));
+}
+
+void tst_ChatWindow::textsComeBackOnLanguageChange()
+{
+    ChatWindow *window = m_f->open("1002");
+    QVERIFY(window);
+    const QString title = window->windowTitle();
+    window->settingsAction(ChatWindow::ActionBold)->setText(QStringLiteral("stale"));
+    window->sendButton()->setText(QStringLiteral("stale"));
+    window->setWindowTitle(QStringLiteral("stale"));
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(window, &change);
+    QCOMPARE(window->settingsAction(ChatWindow::ActionBold)->text(), QStringLiteral("&Bold"));
+    QCOMPARE(window->sendButton()->text(), QStringLiteral("Send"));
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(window->historyView()->objectName(), QStringLiteral("Receive"));
+}
+
+void tst_ChatWindow::peerHeaderToggleIsStoredAtOnce()
+{
+    m_f->settings().setVisibleAvatars(false);
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    UserInfoFrame *header = window->peerInfo();
+    QVERIFY(!header->isExpanded());
+    QCOMPARE(header->userName(), QStringLiteral("Bea Hansen"));
+    auto *toggle = header->findChild<QToolButton *>(QStringLiteral("ToggleUserInfo"));
+    QVERIFY(toggle);
+    QCOMPARE(toggle->toolTip(), QStringLiteral("More information"));
+    toggle->click();
+    QVERIFY(header->isExpanded());
+    QVERIFY(m_f->settings().visibleAvatars());
+    QVERIFY(!m_f->settings().isSavePending());
+    // The close button belongs to pages of the tabbed window.
+    QVERIFY(!header->findChild<QToolButton *>(QStringLiteral("Close"))->isVisibleTo(header));
+    toggle->click();
+    QVERIFY(!m_f->settings().visibleAvatars());
 }
 
 QTEST_MAIN(tst_ChatWindow)

@@ -1,0 +1,305 @@
+// The chat window's history against the size of the conversation behind it:
+// opening a conversation of 10,000 stored messages against one of 100,
+// paging through all 10,000 against a bare QTextBrowser given the same
+// HTML at once, and appending one message to a view of 10,000 against one of
+// 100. Runs against hostkit with its journal off, on the offscreen platform.
+
+#include "comparison.h"
+
+#include "chat/chatmanager.h"
+#include "chat/chatsession.h"
+#include "hostkit/host.h"
+#include "hostkit/hostmessage.h"
+#include "hostkit/hostuser.h"
+#include "hostkit/messagestore.h"
+#include "hostkit/network.h"
+#include "lib_kelvan/clock.h"
+#include "platform/prompt.h"
+#include "platform/windowalert.h"
+#include "plugin/chat.h"
+#include "render/sharedresourcemanager.h"
+#include "settings/settingsmanager.h"
+#include "ui/chat/chatwindow.h"
+#include "ui/chat/chatwindowfactoryimpl.h"
+#include "ui/chat/renderedhistory.h"
+#include "ui/chat/textbrowser.h"
+
+#include <sdk/ihostservices.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int LargeHistory = 10000;
+constexpr int SmallHistory = 100;
+constexpr int PageSize = 100;
+const QByteArray LargePeer = "1001";
+const QByteArray SmallPeer = "1002";
+
+class QuietAlert final : public platform::WindowAlert
+{
+public:
+    void flash(QWidget *, int, int) override {}
+};
+
+// Chat-like bodies: plain words, formatting, a link, an emoticon code.
+QByteArray body(int i)
+{
+    switch (i % 5) {
+    case 0: return "Message " + QByteArray::number(i) + " about the plan for this week";
+    case 1: return "Did you see [b]ticket " + QByteArray::number(i) + "[/b]? It is on https://example.org/t/" + QByteArray::number(i);
+    case 2: return "Sure (smile)";
+    case 3: return "Line one\r\nline two of message " + QByteArray::number(i);
+    default: return "[i]later[/i], after lunch";
+    }
+}
+
+// The host, the chat core and the shared resources, as the plug-in has them.
+struct World
+{
+    kelvan::ManualClock clock{QDateTime(QDate(2026, 3, 5), QTime(12, 0), Qt::OffsetFromUTC, 3600)};
+    platform::ScriptedPrompt prompt;
+    QuietAlert alert;
+    std::unique_ptr<hostkit::Host> host;
+    IHostServices *services = nullptr;
+
+    World()
+    {
+        kelvan::Clock::setInstance(&clock);
+        platform::Prompt::setInstance(&prompt);
+        platform::WindowAlert::setInstance(&alert);
+        host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
+        if (!host->isReady())
+            qFatal("bench_chatwindow: %s", qPrintable(host->error()));
+        host->journal().setEnabled(false);
+        host->setPageSize(PageSize);
+        for (const hostkit::Contact &contact : host->profile().contacts())
+            host->network().setBehaviour(contact.id, hostkit::PeerBehaviour{QString(), 0, 0, false, false});
+        services = host->servicesFor("chat");
+        ChatWindowFactoryImpl::install();
+        Chat::create()->setHostServices(services);
+        SharedResourceManager *resources = SharedResourceManager::instance();
+        resources->setHostServices(services);
+        const hostkit::HostUser own(host->profile().own());
+        resources->setOwnUser(&own);
+        resources->ensureManagers();
+        resources->loadTemplate(host->dataFolder());
+        fill(LargePeer, LargeHistory);
+        fill(SmallPeer, SmallHistory);
+    }
+
+    ~World()
+    {
+        Chat::destroy();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SharedResourceManager::destroy();
+        ChatWindowFactory::setInstance(nullptr);
+        host.reset();
+        platform::WindowAlert::setInstance(nullptr);
+        platform::Prompt::setInstance(nullptr);
+        kelvan::Clock::setInstance(nullptr);
+    }
+
+    // `count` messages in both directions, about thirty a day, ending now.
+    void fill(const QByteArray &peer, int count)
+    {
+        const QDateTime end = clock.now().toUTC().addSecs(-60);
+        const qint64 own = host->profile().own().id.toLongLong();
+        host->store().transaction([&] {
+            for (int i = 0; i < count; ++i) {
+                hostkit::StoredMessage m;
+                m.conversation = peer;
+                m.received = i % 2 == 0;
+                m.senderId = m.received ? peer.toLongLong() : own;
+                m.time = hostkit::storeTimeFromDateTime(end.addSecs(-qint64(count - i) * 2880));
+                m.body = body(i);
+                if (host->store().append(m) == 0)
+                    return false;
+            }
+            return true;
+        });
+    }
+
+    ChatWindow *open(const QByteArray &id)
+    {
+        const hostkit::HostUser user(*host->profile().find(id));
+        ChatSession *session = Chat::instance()->openChat(&user);
+        return session ? dynamic_cast<ChatWindow *>(session->window()) : nullptr;
+    }
+
+    void closeAll()
+    {
+        Chat::instance()->manager().closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The history HTML of every stored message of the conversation, as the
+    // window renders it, in one piece.
+    QString wholeHistoryHtml(const QByteArray &id)
+    {
+        IMessageList *list = services->messagesAfter(id.constData(), 0);
+        QVector<const IHostMessage *> messages;
+        for (int i = 0; i < list->count(); ++i)
+            messages.append(list->at(i));
+        SharedResourceManager *resources = SharedResourceManager::instance();
+        UserNameCache names;
+        ResourceKeyTable keys;
+        RenderedHistory history;
+        const QString html = history.renderNewer(messages, resources->dateSeparator(), [&](const IHostMessage *m) {
+            bool nudge = false;
+            return resources->renderMessageBlock(m, names, keys, true, &nudge, true);
+        });
+        services->releaseMessageList(list);
+        return html;
+    }
+};
+
+World &world()
+{
+    static World instance;
+    return instance;
+}
+
+// Until the document is laid out to its end: what the user can scroll through.
+void laidOut(QTextBrowser *view)
+{
+    QTextDocument *document = view->document();
+    document->documentLayout()->blockBoundingRect(document->lastBlock());
+    QCoreApplication::processEvents();
+}
+
+double msOf(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double openMs(const QByteArray &id)
+{
+    double ms = 0;
+    ms = msOf([&] {
+        ChatWindow *window = world().open(id);
+        laidOut(window->historyView());
+    });
+    world().closeAll();
+    return ms;
+}
+
+// Pages through the whole conversation; leaves the window open.
+ChatWindow *pageThroughAll(const QByteArray &id, double *ms)
+{
+    ChatWindow *window = nullptr;
+    *ms = msOf([&] {
+        window = world().open(id);
+        while (window->loadOlderMessages()) {
+        }
+        laidOut(window->historyView());
+    });
+    return window;
+}
+
+double setHtmlMs(const QString &html)
+{
+    QTextBrowser view;
+    view.resize(581, 260);
+    view.show();
+    QCoreApplication::processEvents();
+    return msOf([&] {
+        view.setHtml(html);
+        laidOut(&view);
+    });
+}
+
+// One message arrives and is appended, until laid out.
+double appendMs(ChatWindow *window, const QByteArray &from, int n)
+{
+    return msOf([&] {
+        const qint64 id = world().host->receiveMessage(from, "A new message " + QByteArray::number(n));
+        const auto stored = world().host->store().byEvent(id);
+        hostkit::HostMessage message(*stored);
+        Chat::instance()->onMessage(&message);
+        laidOut(window->historyView());
+    });
+}
+
+void BM_OpenConversation(benchmark::State &state)
+{
+    const QByteArray id = state.range(0) == LargeHistory ? LargePeer : SmallPeer;
+    for (auto _ : state)
+        state.SetIterationTime(openMs(id) / 1000.0);
+}
+BENCHMARK(BM_OpenConversation)->Arg(SmallHistory)->Arg(LargeHistory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_AppendMessage(benchmark::State &state)
+{
+    const QByteArray id = state.range(0) == LargeHistory ? LargePeer : SmallPeer;
+    double ms = 0;
+    ChatWindow *window = pageThroughAll(id, &ms);
+    int n = 0;
+    for (auto _ : state)
+        state.SetIterationTime(appendMs(window, id, ++n) / 1000.0);
+    world().closeAll();
+}
+BENCHMARK(BM_AppendMessage)->Arg(SmallHistory)->Arg(LargeHistory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    world();
+    benchmark::RunSpecifiedBenchmarks();
+
+    {
+        std::vector<double> large;
+        std::vector<double> small;
+        for (int i = 0; i < 7; ++i) {
+            large.push_back(openMs(LargePeer));
+            small.push_back(openMs(SmallPeer));
+        }
+        chat::bench::reportComparison(QStringLiteral("history_open_10k_vs_100"), median(large), median(small),
+                                      QStringLiteral("ms"));
+    }
+    {
+        double ours = 0;
+        ChatWindow *large = pageThroughAll(LargePeer, &ours);
+        const double peer = setHtmlMs(world().wholeHistoryHtml(LargePeer));
+        chat::bench::reportComparison(QStringLiteral("history_render_10k_vs_sethtml"), ours, peer, QStringLiteral("ms"));
+
+        std::vector<double> onLarge;
+        for (int i = 0; i < 9; ++i)
+            onLarge.push_back(appendMs(large, LargePeer, 1000 + i));
+        world().closeAll();
+        double unused = 0;
+        ChatWindow *small = pageThroughAll(SmallPeer, &unused);
+        std::vector<double> onSmall;
+        for (int i = 0; i < 9; ++i)
+            onSmall.push_back(appendMs(small, SmallPeer, 1000 + i));
+        world().closeAll();
+        chat::bench::reportComparison(QStringLiteral("history_append_10k_vs_100"), median(onLarge), median(onSmall),
+                                      QStringLiteral("ms"));
+    }
+    benchmark::Shutdown();
+    return 0;
+}
