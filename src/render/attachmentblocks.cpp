@@ -103,15 +103,22 @@ QString locationHtml(const QString &displayName, const QString &pos)
              Links::escapeAttribute(QCoreApplication::translate("AttachmentBlocks", "Location information")));
 }
 
+QString currentTimeStamp()
+{
+    return kelvan::Clock::instance().now().toString(QStringLiteral("yyyyMMddhhmmss"));
+}
+
 QString defaultAttachmentName(const QString &mime)
+{
+    return defaultAttachmentName(mime, currentTimeStamp());
+}
+
+QString defaultAttachmentName(const QString &mime, const QString &timeStamp)
 {
     static QAtomicInteger<quint16> counter;
     const quint16 number = counter.fetchAndAddRelaxed(1);
-    const QString suffix = QMimeDatabase().mimeTypeForName(mime).suffixes().value(0);
-    return QStringLiteral("%1_%2.%3")
-        .arg(kelvan::Clock::instance().now().toString(QStringLiteral("yyyyMMddhhmmss")))
-        .arg(number, 2, 10, QLatin1Char('0'))
-        .arg(suffix);
+    const QString suffix = mime.isEmpty() ? QString() : QMimeDatabase().mimeTypeForName(mime).suffixes().value(0);
+    return QStringLiteral("%1_%2.%3").arg(timeStamp).arg(number, 2, 10, QLatin1Char('0')).arg(suffix);
 }
 
 } // namespace AttachmentBlocks

@@ -39,5 +39,10 @@ QString locationHtml(const QString &displayName, const QString &pos);
 // "yyyyMMddhhmmss_NN.suffix" for a file tag without a name; the suffix is
 // the MIME database's first for `mime` (empty when it lists none).
 QString defaultAttachmentName(const QString &mime);
+// The same with the time stamp (yyyyMMddhhmmss) already at hand: reading
+// the local time costs a time-zone lookup, once per message is enough.
+QString defaultAttachmentName(const QString &mime, const QString &timeStamp);
+// The current local time as attachment names and resource keys write it.
+QString currentTimeStamp();
 
 } // namespace AttachmentBlocks

@@ -3,6 +3,8 @@
 #include "render/emailscanner.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QFileInfo>
 #include <QUrlQuery>
 
@@ -120,6 +122,15 @@ QUrl locationHttpUrl(const QString &locationTarget)
 
 QString escapeHtml(const QString &text)
 {
+    // Most chat text has nothing to escape: hand back the shared string.
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    const QChar *first = std::find_if(begin, end, [](QChar c) {
+        const ushort u = c.unicode();
+        return u == '&' || u == '<' || u == '>' || u == '"';
+    });
+    if (first == end)
+        return text;
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (const QChar c : text) {
@@ -235,7 +246,13 @@ int findLinkCandidate(const QString &text, int from, int *length)
     if (n == 0 || from < 0 || from >= n)
         return -1;
     int p = from;
+    const QChar *data = text.constData();
     while (p < n) {
+        const ushort c = data[p].unicode();
+        if (c != ':' && c != 'w' && c != 'f' && c != '\\') {
+            ++p;
+            continue;
+        }
         bool advanced = false;
         for (const Marker &marker : Markers) {
             if (!markerAt(text, p, marker))

@@ -249,8 +249,24 @@ QString pictureLocalName(IHostServices *host, const QString &address)
     return created.toString();
 }
 
+// The local time stamp for default attachment names, read at most once per
+// message.
+class TimeStamp
+{
+public:
+    const QString &value()
+    {
+        if (m_value.isEmpty())
+            m_value = AttachmentBlocks::currentTimeStamp();
+        return m_value;
+    }
+
+private:
+    QString m_value;
+};
+
 QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kind, ResourceKeyTable &keys,
-                   const RenderContext &context)
+                   const RenderContext &context, TimeStamp &now)
 {
     const QString url = tagAttribute(attributes, QStringLiteral("url"));
     QString name = tagAttribute(attributes, QStringLiteral("name"));
@@ -267,7 +283,7 @@ QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kin
             name = localName;
     } else {
         if (name.isEmpty())
-            name = AttachmentBlocks::defaultAttachmentName(mime);
+            name = AttachmentBlocks::defaultAttachmentName(mime, now.value());
         if (host)
             host->registerTransfer(urlBytes.constData(), reinterpret_cast<const char16_t *>(name.utf16()), size,
                                    int(kind));
@@ -307,40 +323,94 @@ const char VideoPlaceholder[] = "link_place_video_";
 const char PicturePlaceholder[] = "link_place_pic_";
 const char PositionPlaceholder[] = "link_geo_pos_pic_";
 
+// Which attachment tags a text opens at all, found in one scan, so that the
+// passes for absent kinds do not search the text again.
+struct OpenTags
+{
+    bool file = false;
+    bool voice = false;
+    bool video = false;
+    bool pic = false;
+    bool img = false;
+    bool gp = false;
+
+    explicit OpenTags(const QString &text)
+    {
+        for (int i = text.indexOf(QLatin1Char('[')); i >= 0; i = text.indexOf(QLatin1Char('['), i + 1)) {
+            const QStringRef rest = text.midRef(i + 1, 5);
+            file = file || rest.startsWith(QLatin1String("file"));
+            voice = voice || rest.startsWith(QLatin1String("voice"));
+            video = video || rest.startsWith(QLatin1String("video"));
+            pic = pic || rest.startsWith(QLatin1String("pic"));
+            img = img || rest.startsWith(QLatin1String("img]"));
+            gp = gp || rest.startsWith(QLatin1String("gp"));
+        }
+    }
+};
+
 // Attachment tags become placeholders; their blocks go into `lists`.
 QString extractAttachments(const QString &markup, Attachments &lists, ResourceKeyTable &keys,
                            const RenderContext &context)
 {
     using AttachmentBlocks::TransferKind;
     QString text = markup;
+    TimeStamp now;
+    // Placeholders open no attachment tag, so what the scan saw stays true
+    // until a tag is removed without one: the text around it joins and may
+    // form a new opening, so the next pass looks again.
+    OpenTags opens(text);
+    bool joined = false;
+    const auto rescanIfJoined = [&] {
+        if (joined)
+            opens = OpenTags(text);
+        joined = false;
+    };
     const auto mediaPass = [&](QLatin1String open, TransferKind kind, QStringList &list, const char *name) {
         text = extractEach(text, open, QLatin1String("]"), [&](const QString &attributes, QString &out) {
-            if (attributes.isEmpty())
+            if (attributes.isEmpty()) {
+                joined = true;
                 return false;
+            }
             out += placeholder(name, list.size());
-            list.append(mediaBlock(attributes, kind, keys, context));
+            list.append(mediaBlock(attributes, kind, keys, context, now));
             return true;
         });
     };
-    mediaPass(QLatin1String("[file"), TransferKind::File, lists.files, FilePlaceholder);
-    mediaPass(QLatin1String("[voice"), TransferKind::Voice, lists.voices, VoicePlaceholder);
-    mediaPass(QLatin1String("[video"), TransferKind::Video, lists.videos, VideoPlaceholder);
+    if (opens.file)
+        mediaPass(QLatin1String("[file"), TransferKind::File, lists.files, FilePlaceholder);
+    rescanIfJoined();
+    if (opens.voice)
+        mediaPass(QLatin1String("[voice"), TransferKind::Voice, lists.voices, VoicePlaceholder);
+    rescanIfJoined();
+    if (opens.video)
+        mediaPass(QLatin1String("[video"), TransferKind::Video, lists.videos, VideoPlaceholder);
+    rescanIfJoined();
 
     const auto addPicture = [&](const QString &address, QString &out) {
-        if (address.isEmpty())
+        if (address.isEmpty()) {
+            joined = true;
             return false;
+        }
         out += placeholder(PicturePlaceholder, lists.pictures.size());
         lists.pictures.append(AttachmentBlocks::pictureHtml(pictureLocalName(context.host, address), address));
         return true;
     };
-    text = extractEach(text, QLatin1String("[pic"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
-        return addPicture(tagAttribute(attributes, QStringLiteral("src")), out);
-    });
-    text = extractEach(text, QLatin1String("[img]"), QLatin1String("[/img]"),
-                       [&](const QString &enclosed, QString &out) {
-                           const QString src = tagAttribute(enclosed, QStringLiteral("src"));
-                           return addPicture(src.isEmpty() ? enclosed : src, out);
-                       });
+    if (opens.pic) {
+        text = extractEach(text, QLatin1String("[pic"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
+            return addPicture(tagAttribute(attributes, QStringLiteral("src")), out);
+        });
+    }
+    rescanIfJoined();
+    if (opens.img) {
+        text = extractEach(text, QLatin1String("[img]"), QLatin1String("[/img]"),
+                           [&](const QString &enclosed, QString &out) {
+                               const QString src = tagAttribute(enclosed, QStringLiteral("src"));
+                               return addPicture(src.isEmpty() ? enclosed : src, out);
+                           });
+    }
+    rescanIfJoined();
+    if (!opens.gp)
+        return text;
     text = extractEach(text, QLatin1String("[gp"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
         if (attributes.isEmpty())
             return false;
@@ -505,16 +575,17 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
 {
     RenderedBody result;
     QString text = markup;
-
-    QString locationAttributes;
-    if (extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
-        const QString pos = tagAttribute(locationAttributes, QStringLiteral("pos"));
-        if (!pos.isEmpty())
-            result.locationHtml = AttachmentBlocks::locationHtml(senderName, pos);
-    }
-
     Attachments lists;
-    text = extractAttachments(text, lists, resourceKeys, context);
+    // Every tag of the attachment passes opens with "[".
+    if (text.contains(QLatin1Char('['))) {
+        QString locationAttributes;
+        if (extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
+            const QString pos = tagAttribute(locationAttributes, QStringLiteral("pos"));
+            if (!pos.isEmpty())
+                result.locationHtml = AttachmentBlocks::locationHtml(senderName, pos);
+        }
+        text = extractAttachments(text, lists, resourceKeys, context);
+    }
     if (context.emoticons)
         text = context.emoticons->replaceAliases(text);
     if (text.isEmpty())
