@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 
+#include <limits>
 #include <memory>
 
 namespace MarkupConverter {
@@ -225,13 +226,34 @@ QString extractEach(const QString &text, QLatin1String open, QLatin1String close
     return out;
 }
 
+// A block is built only when its placeholder is put back: a tag whose
+// placeholder a later tag swallowed (a "[gp" that runs to the "]" of a file
+// placeholder) costs its host calls but no HTML.
+struct BlockMaker
+{
+    enum Kind { File, Media, Picture, Position } kind = File;
+    QString a, b, c, d; // the builder's arguments, in order
+
+    QString operator()() const
+    {
+        switch (kind) {
+        case File: return AttachmentBlocks::fileBlockHtml(a, b, c);
+        case Media: return AttachmentBlocks::mediaBlockHtml(a, b, c, d);
+        case Picture: return AttachmentBlocks::pictureHtml(a, b);
+        case Position: return AttachmentBlocks::positionHtml(a, b, c, d);
+        }
+        return QString();
+    }
+};
+using BlockList = QVector<BlockMaker>;
+
 struct Attachments
 {
-    QStringList files;
-    QStringList voices;
-    QStringList videos;
-    QStringList pictures;
-    QStringList positions;
+    BlockList files;
+    BlockList voices;
+    BlockList videos;
+    BlockList pictures;
+    BlockList positions;
 };
 
 QString pictureLocalName(IHostServices *host, const QString &address)
@@ -265,8 +287,8 @@ private:
     QString m_value;
 };
 
-QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kind, ResourceKeyTable &keys,
-                   const RenderContext &context, TimeStamp &now)
+BlockMaker mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kind, ResourceKeyTable &keys,
+                      const RenderContext &context, TimeStamp &now)
 {
     const QString url = tagAttribute(attributes, QStringLiteral("url"));
     QString name = tagAttribute(attributes, QStringLiteral("name"));
@@ -294,7 +316,7 @@ QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kin
     const QString sizeText = host ? hostText(host, &IHostServices::formatSize, size)
                                   : QLocale::system().formattedDataSize(size);
     if (kind == AttachmentBlocks::TransferKind::File)
-        return AttachmentBlocks::fileBlockHtml(key, name, sizeText);
+        return {BlockMaker::File, key, name, sizeText, QString()};
 
     QString lengthText;
     QString caption;
@@ -309,7 +331,7 @@ QString mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind kin
                       ? QCoreApplication::translate("MarkupConverter", "Voice message")
                       : QCoreApplication::translate("MarkupConverter", "Video message");
     }
-    return AttachmentBlocks::mediaBlockHtml(key, caption, lengthText, sizeText);
+    return {BlockMaker::Media, key, caption, lengthText, sizeText};
 }
 
 QString placeholder(const char *kind, int index)
@@ -365,7 +387,7 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
             opens = OpenTags(text);
         joined = false;
     };
-    const auto mediaPass = [&](QLatin1String open, TransferKind kind, QStringList &list, const char *name) {
+    const auto mediaPass = [&](QLatin1String open, TransferKind kind, BlockList &list, const char *name) {
         text = extractEach(text, open, QLatin1String("]"), [&](const QString &attributes, QString &out) {
             if (attributes.isEmpty()) {
                 joined = true;
@@ -392,7 +414,8 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
             return false;
         }
         out += placeholder(PicturePlaceholder, lists.pictures.size());
-        lists.pictures.append(AttachmentBlocks::pictureHtml(pictureLocalName(context.host, address), address));
+        const QString localName = pictureLocalName(context.host, address);
+        lists.pictures.append({BlockMaker::Picture, localName, address, QString(), QString()});
         return true;
     };
     if (opens.pic) {
@@ -419,8 +442,8 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
         const QString imgmap = tagAttribute(attributes, QStringLiteral("imgmap"));
         const QString address = imgmap.isEmpty() ? Links::GeoScheme + pos : imgmap;
         out += placeholder(PositionPlaceholder, lists.positions.size());
-        lists.positions.append(
-            AttachmentBlocks::positionHtml(pictureLocalName(context.host, address), pos, addr, imgmap));
+        const QString localName = pictureLocalName(context.host, address);
+        lists.positions.append({BlockMaker::Position, localName, pos, addr, imgmap});
         return true;
     });
     return text;
@@ -436,21 +459,31 @@ QString restoreAttachments(const QString &text, const Attachments &lists)
     struct Kind
     {
         QLatin1String name;
-        const QStringList &blocks;
+        const BlockList &blocks;
     };
     const Kind kinds[] = {
         {QLatin1String(FilePlaceholder), lists.files},       {QLatin1String(VoicePlaceholder), lists.voices},
         {QLatin1String(VideoPlaceholder), lists.videos},     {QLatin1String(PicturePlaceholder), lists.pictures},
         {QLatin1String(PositionPlaceholder), lists.positions},
     };
-    QString out;
-    out.reserve(text.size() + 512);
+    // First find the placeholders, then size the result once: blocks are
+    // far longer than their placeholders, and a result that grows block by
+    // block is copied again and again. Blocks of one kind differ only in
+    // their texts, so the first of each kind stands for the others.
+    struct Use
+    {
+        int start;
+        int end;
+        int kind;
+        int index;
+    };
+    QVector<Use> uses;
     const int n = text.size();
-    int pos = 0;
     int i = text.indexOf(QLatin1String("[link_"));
     while (i >= 0) {
         int next = i + 1;
-        for (const Kind &kind : kinds) {
+        for (int k = 0; k < 5; ++k) {
+            const Kind &kind = kinds[k];
             if (kind.blocks.isEmpty() || text.midRef(i + 1, kind.name.size()) != kind.name)
                 continue;
             int j = i + 1 + kind.name.size();
@@ -462,13 +495,29 @@ QString restoreAttachments(const QString &text, const Attachments &lists)
             const int index = text.midRef(digits, j - digits).toInt();
             if (index >= kind.blocks.size())
                 break;
-            out += text.midRef(pos, i - pos);
-            out += kind.blocks.at(index);
-            pos = j + 1;
-            next = pos;
+            uses.append({i, j + 1, k, index});
+            next = j + 1;
             break;
         }
         i = text.indexOf(QLatin1String("[link_"), next);
+    }
+    if (uses.isEmpty())
+        return text;
+
+    qsizetype sampleSize[5] = {-1, -1, -1, -1, -1};
+    qsizetype size = text.size();
+    for (const Use &use : uses) {
+        if (sampleSize[use.kind] < 0)
+            sampleSize[use.kind] = kinds[use.kind].blocks.at(use.index)().size();
+        size += sampleSize[use.kind] + 16;
+    }
+    QString out;
+    out.reserve(int(qMin<qsizetype>(size, std::numeric_limits<int>::max() / 4)));
+    int pos = 0;
+    for (const Use &use : uses) {
+        out += text.midRef(pos, use.start - pos);
+        out += kinds[use.kind].blocks.at(use.index)();
+        pos = use.end;
     }
     out += text.midRef(pos);
     return out;
