@@ -89,6 +89,7 @@ private Q_SLOTS:
     void duplicatesSkipped();
     void dateSeparatorsOnlyBetweenDays();
     void pagingKeepsReadingPosition();
+    void longHistoryComesBackInGrowingBatches();
     void nudgeSentShakesOnce();
     void nudgeReceivedDuringShakeAlertsWithoutRestart();
     void automaticReplyOnce();
@@ -513,6 +514,32 @@ void tst_ChatWindow::pagingKeepsReadingPosition()
     QTRY_COMPARE(window->renderedHistory().size(), 50);
     QVERIFY(!window->loadOlderMessages());
     QCOMPARE(window->renderedHistory().entries().first().eventId, window->renderedHistory().oldestId());
+    m_f->host->setPageSize(100);
+}
+
+void tst_ChatWindow::longHistoryComesBackInGrowingBatches()
+{
+    m_f->host->setPageSize(10);
+    const QDateTime start(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
+    for (int i = 0; i < 300; ++i)
+        m_f->store("1005", QByteArray("old ") + QByteArray::number(i), start.addSecs(600 * i));
+    ChatWindow *window = m_f->open("1005");
+    QVERIFY(window);
+    int loads = 0;
+    int shown = window->renderedHistory().size();
+    QCOMPARE(shown, 10);
+    while (window->loadOlderMessages()) {
+        ++loads;
+        const int now = window->renderedHistory().size();
+        QVERIFY2(now - shown >= qMin(300 - shown, qMax(10, shown / 4)),
+                 qPrintable(QStringLiteral("%1 -> %2").arg(shown).arg(now)));
+        shown = now;
+    }
+    QCOMPARE(shown, 300);
+    // Far fewer insertions than pages.
+    QVERIFY2(loads <= 15, qPrintable(QString::number(loads)));
+    QCOMPARE(window->renderedHistory().oldestId(), window->renderedHistory().entries().first().eventId);
+    QVERIFY(historyText(window).contains(QStringLiteral("old 0")));
     m_f->host->setPageSize(100);
 }
 

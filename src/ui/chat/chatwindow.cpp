@@ -772,14 +772,19 @@ QString ChatWindow::stylePrefix() const
 
 QString ChatWindow::renderPage(IMessageList *list, bool older, QVector<qint64> *added)
 {
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    if (!list || !resources)
-        return QString();
     QVector<const IHostMessage *> messages;
-    const int count = list->count();
+    const int count = list ? list->count() : 0;
     messages.reserve(qMax(0, count));
     for (int i = 0; i < count; ++i)
         messages.append(list->at(i));
+    return renderMessages(messages, older, added);
+}
+
+QString ChatWindow::renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added)
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (!resources)
+        return QString();
     const auto render = [this, resources](const IHostMessage *message) {
         bool nudgeSeen = false;
         return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
@@ -870,11 +875,43 @@ bool ChatWindow::loadOlderMessages()
         return false;
     m_loadingOlder = true;
     const QByteArray id = conversationId();
-    IMessageList *list = services->messagesBefore(id.constData(), m_history.oldestId());
+    // Every insertion into the history view costs time in proportion to
+    // what the view holds already, so a long history comes back in batches
+    // that grow with it: at least a quarter of what is shown (and at least
+    // one of the host's pages). Paging through a conversation then costs a
+    // small multiple of showing it whole, not a multiple of its pages.
+    const int wanted = qMax(1, m_history.size() / 4);
+    QVector<IMessageList *> pages; // newest page first
+    qint64 before = m_history.oldestId();
+    int fetched = 0;
+    while (fetched < wanted) {
+        IMessageList *page = services->messagesBefore(id.constData(), before);
+        if (!page)
+            break;
+        qint64 oldest = before;
+        for (int i = 0; i < page->count(); ++i) {
+            if (const IHostMessage *message = page->at(i))
+                oldest = qMin<qint64>(oldest, message->eventId());
+        }
+        if (page->count() <= 0 || oldest >= before) {
+            // Nothing older, or a host that does not move back.
+            services->releaseMessageList(page);
+            break;
+        }
+        pages.append(page);
+        fetched += page->count();
+        before = oldest;
+    }
+    QVector<const IHostMessage *> messages;
+    messages.reserve(fetched);
+    for (int p = pages.size() - 1; p >= 0; --p) {
+        for (int i = 0; i < pages.at(p)->count(); ++i)
+            messages.append(pages.at(p)->at(i));
+    }
     QVector<qint64> added;
-    const QString html = renderPage(list, true, &added);
-    if (list)
-        services->releaseMessageList(list);
+    const QString html = renderMessages(messages, true, &added);
+    for (IMessageList *page : qAsConst(pages))
+        services->releaseMessageList(page);
     if (added.isEmpty())
         m_olderExhausted = true;
     if (!html.isEmpty())

@@ -143,8 +143,9 @@ public:
     // Window activation: marks the conversation seen and runs the emoticon
     // animations while active.
     void setActive(bool active);
-    // Brings the page before the oldest shown message in above it, keeping
-    // the reading position. False when there was nothing older.
+    // Brings the messages before the oldest shown one in above it, keeping
+    // the reading position: the host's page before it, or as many pages as
+    // make a quarter of what is shown. False when there was nothing older.
     bool loadOlderMessages();
 
     // --- What the window shows (for its companions and tests) -------------------
@@ -215,6 +216,7 @@ private:
 
     // History.
     QString renderPage(IMessageList *list, bool older, QVector<qint64> *added = nullptr);
+    QString renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added);
     QString stylePrefix() const;
     void setHistoryContent(const QString &html);
     // Fetches what the host stored after the newest shown message and
