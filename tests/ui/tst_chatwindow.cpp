@@ -10,6 +10,7 @@
 #include "ui/chat/userinfoframe.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void roomParticipants();
     void textsComeBackOnLanguageChange();
     void peerHeaderToggleIsStoredAtOnce();
+    void peerTextsStayText();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -874,6 +876,27 @@ void tst_ChatWindow::peerHeaderToggleIsStoredAtOnce()
     QVERIFY(!header->findChild<QToolButton *>(QStringLiteral("Close"))->isVisibleTo(header));
     toggle->click();
     QVERIFY(!m_f->settings().visibleAvatars());
+}
+
+void tst_ChatWindow::peerTextsStayText()
+{
+    hostkit::Contact *dana = m_f->host->profile().find("1003");
+    const QString name = dana->displayName;
+    dana->displayName = QStringLiteral("<b>Dana</b> & Co");
+    ChatWindow *window = m_f->open("1003");
+    dana->displayName = name;
+    QVERIFY(window);
+    QAction *toggle = window->settingsAction(ChatWindow::ActionNotifications);
+    QCOMPARE(toggle->text(), QStringLiteral("Notifications from <b>Dana</b> && Co are enabled"));
+    QTextDocument tip;
+    tip.setHtml(toggle->toolTip());
+    QCOMPARE(tip.toPlainText(), QStringLiteral("Notifications from <b>Dana</b> & Co are enabled"));
+    QVERIFY(window->windowTitle().startsWith(QStringLiteral("<b>Dana</b> & Co (")));
+    QCOMPARE(window->peerInfo()->userName(), QStringLiteral("<b>Dana</b> & Co"));
+    QCOMPARE(window->peerInfo()->findChild<QLabel *>(QStringLiteral("lblUsername"))->textFormat(), Qt::PlainText);
+    // In the history the name is escaped by the renderer.
+    m_f->receive("1003", "hi");
+    QVERIFY(historyText(window).contains(QStringLiteral("<b>Dana</b> & Co")));
 }
 
 QTEST_MAIN(tst_ChatWindow)

@@ -24,6 +24,7 @@
 #include "ui/chat/conferenceuserswidget.h"
 #include "ui/chat/nudgeshaker.h"
 #include "ui/chat/render/fileicon.h"
+#include "ui/chat/safetext.h"
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 #include "ui/chat/userinfoframe.h"
@@ -375,8 +376,8 @@ void ChatWindow::refreshToggleActions()
         if (services)
             action->setIcon(QIcon(fromUtf16(services->skinPath(on ? onIcon : offIcon))));
         const QString text = (on ? onText : offText).arg(name);
-        action->setText(text);
-        action->setToolTip(text);
+        action->setText(SafeText::actionLabel(text));
+        action->setToolTip(SafeText::toolTip(text));
         action->setStatusTip(text);
     };
     refresh(ActionNotifications, !manager || manager->notificationsEnabled(peer), "chat/user_notifications_on.png",
@@ -402,8 +403,8 @@ void ChatWindow::refreshSpellAction()
             name = m_spellLanguage;
         text = tr("Spell check in %1").arg(name);
     }
-    action->setText(text);
-    action->setToolTip(text);
+    action->setText(SafeText::actionLabel(text));
+    action->setToolTip(SafeText::toolTip(text));
     action->setStatusTip(text);
 }
 
@@ -467,7 +468,7 @@ void ChatWindow::onSettingsActionTriggered(int id)
         SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr;
         if (manager) {
             for (const SpellLanguage &language : manager->availableLanguages()) {
-                QAction *entry = m_spellMenu->addAction(language.displayName);
+                QAction *entry = m_spellMenu->addAction(SafeText::actionLabel(language.displayName));
                 entry->setCheckable(true);
                 entry->setChecked(language.code == m_spellLanguage);
                 const QString code = language.code;

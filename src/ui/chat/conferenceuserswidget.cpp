@@ -1,5 +1,7 @@
 #include "ui/chat/conferenceuserswidget.h"
 
+#include "ui/chat/safetext.h"
+
 #include <sdk/ihostservices.h>
 #include <sdk/iuser.h>
 
@@ -51,7 +53,7 @@ QIcon ConferenceUsersWidget::statusIcon(int status) const
 void ConferenceUsersWidget::fill(QTreeWidgetItem *item, const IUser *member) const
 {
     item->setText(0, fromUtf16(member->displayName()));
-    item->setToolTip(0, fromUtf16(member->statusText()));
+    item->setToolTip(0, SafeText::toolTip(fromUtf16(member->statusText())));
     item->setIcon(0, statusIcon(member->status()));
     item->setData(0, IdRole, QByteArray(member->id()));
 }

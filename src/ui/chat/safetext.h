@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Peer-controlled texts (display names, status messages) shown in widgets
+// that would read them as something else: tool tips take text that looks
+// like HTML as HTML, action and menu texts take "&" as a shortcut mark.
+namespace SafeText {
+
+// The text as a tool tip that shows exactly these characters.
+QString toolTip(const QString &text);
+// The text as an action or menu entry label, every "&" shown as itself.
+QString actionLabel(const QString &text);
+
+} // namespace SafeText
