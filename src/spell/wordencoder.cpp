@@ -46,6 +46,11 @@ bool WordEncoder::encodeUtf8(const QChar *text, int length, std::string &out)
         } else if (QChar::isLowSurrogate(c)) {
             return false;
         }
+        // Noncharacters are never part of a word, and the toolkit's UTF-8
+        // decoder turns them into U+FFFD, so Hunspell's answers for them
+        // could not be mapped back.
+        if (QChar::isNonCharacter(c))
+            return false;
         if (c < 0x800) {
             *p++ = char(0xC0 | (c >> 6));
             *p++ = char(0x80 | (c & 0x3F));
