@@ -93,6 +93,7 @@ private Q_SLOTS:
     void longHistoryComesBackInGrowingBatches();
     void nudgeSentShakesOnce();
     void nudgeReceivedDuringShakeAlertsWithoutRestart();
+    void automaticReplyOnce_data();
     void automaticReplyOnce();
     void perPeerToggles_data();
     void perPeerToggles();
@@ -589,18 +590,45 @@ void tst_ChatWindow::nudgeReceivedDuringShakeAlertsWithoutRestart()
     QCOMPARE(m_f->host->popups().size() - popupsBefore, 2);
 }
 
+void tst_ChatWindow::automaticReplyOnce_data()
+{
+    QTest::addColumn<int>("ownStatus");
+    QTest::addColumn<QString>("ownText");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("plain status with an active reply") << 2 << QString() << true << "Auto reply: Back soon";
+    QTest::newRow("inactive reply sends nothing") << 2 << QString() << false << QString();
+    QTest::newRow("custom status finds its own reply") << 2 << "At the dentist" << true << "Auto reply: Dentist, back at 3";
+    QTest::newRow("a status without a reply sends nothing") << 3 << QString() << true << QString();
+}
+
 void tst_ChatWindow::automaticReplyOnce()
 {
+    QFETCH(int, ownStatus);
+    QFETCH(QString, ownText);
+    QFETCH(bool, active);
+    QFETCH(QString, sent);
     SettingsManager &settings = m_f->settings();
     settings.clearAutoReplies();
-    settings.setPlainStatusReply(1, QStringLiteral("Back soon"), true);
+    settings.setPlainStatusReply(2, QStringLiteral("Back soon"), active);
+    settings.setCustomStatusReply(2, QStringLiteral("At the dentist"), QStringLiteral("Dentist, back at 3"), active);
+    hostkit::Contact &own = m_f->host->profile().own();
+    const int oldStatus = own.status;
+    const QString oldText = own.statusMessage;
+    own.status = ownStatus;
+    own.statusMessage = ownText;
     ChatWindow *window = m_f->open("1001");
     QVERIFY(window);
     m_f->receive("1001", "are you there?");
     m_f->receive("1001", "hello?");
-    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("Auto reply: Back soon")), 1);
-    QVERIFY(historyText(window).contains(QStringLiteral("Auto reply: Back soon")));
+    own.status = oldStatus;
+    own.statusMessage = oldText;
     settings.clearAutoReplies();
+    QCOMPARE(m_f->calls("sendInstantMessage", QStringLiteral("Auto reply")), sent.isEmpty() ? 0 : 1);
+    if (!sent.isEmpty()) {
+        QCOMPARE(m_f->calls("sendInstantMessage", sent), 1);
+        QVERIFY(historyText(window).contains(sent));
+    }
 }
 
 void tst_ChatWindow::perPeerToggles_data()

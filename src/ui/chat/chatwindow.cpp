@@ -1180,11 +1180,14 @@ void ChatWindow::checkSendAutoReplyMessage()
     m_autoReplyChecked = true;
     if (!m_session || m_session->isRoom() || m_session->participantCount() != 1)
         return;
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
     const SettingsManager *manager = settings();
-    if (!resources || !manager)
+    IHostServices *services = host();
+    if (!manager || !services)
         return;
-    const UserObj &own = resources->ownUser();
+    // The status the user has now, as the host knows it.
+    UserObj own;
+    if (!services->getOwnUser(&own))
+        return;
     const QString customText = own.statusMessage();
     const CustomStatus *reply = &manager->findPlainStatusReply(own.status());
     if (!customText.isEmpty()) {
