@@ -577,8 +577,12 @@ void ChatWindow::restoreSplitters()
         const int input = m_ui->settingsBar->sizeHint().height() + 4 * fontMetrics().lineSpacing() + 12;
         m_ui->splitterVertical->setSizes({qMax(1, height() - input), input});
     }
-    if (m_session && m_session->isRoom())
-        restoreSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference);
+    if (m_session && m_session->isRoom()
+        && !restoreSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference)) {
+        // The participant list as wide as a name needs.
+        const int list = qMax(m_ui->conferenceUsersWidget->minimumWidth(), 14 * fontMetrics().averageCharWidth());
+        m_ui->splitterReceivedHorizontal->setSizes({qMax(1, width() - list), list});
+    }
 }
 
 void ChatWindow::onSplitterMoved(int pos, int index)
