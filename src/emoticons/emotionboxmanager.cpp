@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcEmoticons, "chat.emoticons")
 
@@ -77,9 +78,19 @@ QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Repla
         longestName = std::max(longestName, int(name.size()));
 
     // Each name's markup is made once; a long message repeats a few codes.
-    QHash<QString, QString> markup;
-    QString out;
-    int copied = 0;
+    // The matches are found first and the output is sized once: a message
+    // made of codes grows many times over, and growing the result step by
+    // step would copy and fault in its pages again at every step.
+    struct Match
+    {
+        int open;
+        int close;
+        int markup; // index into markups
+    };
+    QHash<QString, int> markupIndex;
+    std::vector<QString> markups;
+    std::vector<Match> matches;
+    qsizetype outputSize = text.size();
     int close = -1;
     int open = text.indexOf(QLatin1Char('('));
     while (open >= 0) {
@@ -93,22 +104,31 @@ QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Repla
         if (length <= longestName) {
             const QString name = text.mid(open + 1, length);
             if (names.contains(name)) {
-                if (out.isNull())
-                    out.reserve(text.size() + 256);
-                auto made = markup.constFind(name);
-                if (made == markup.cend())
-                    made = markup.insert(name, replacement(name));
-                out.append(text.constData() + copied, open - copied);
-                out.append(made.value());
-                copied = close + 1;
+                auto made = markupIndex.constFind(name);
+                if (made == markupIndex.cend()) {
+                    made = markupIndex.insert(name, int(markups.size()));
+                    markups.push_back(replacement(name));
+                }
+                matches.push_back({open, close, made.value()});
+                outputSize += markups[size_t(made.value())].size() - (length + 2);
                 next = close + 1;
             }
         }
         open = text.indexOf(QLatin1Char('('), next);
     }
-    if (out.isNull())
+    if (matches.empty())
         return text;
-    out.append(text.constData() + copied, text.size() - copied);
+    QString out(int(outputSize), Qt::Uninitialized);
+    QChar *target = out.data();
+    int copied = 0;
+    for (const Match &match : matches) {
+        const int plain = match.open - copied;
+        target = std::copy_n(text.constData() + copied, plain, target);
+        const QString &replaced = markups[size_t(match.markup)];
+        target = std::copy_n(replaced.constData(), replaced.size(), target);
+        copied = match.close + 1;
+    }
+    std::copy_n(text.constData() + copied, text.size() - copied, target);
     return out;
 }
 
