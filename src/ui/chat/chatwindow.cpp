@@ -210,7 +210,6 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     connect(m_ui->splitterVertical, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
     connect(m_ui->splitterReceivedHorizontal, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
     connect(m_ui->conferenceUsersWidget, &QTreeWidget::itemDoubleClicked, this, &ChatWindow::onItemDoubleClicked);
-    editor->installEventFilter(this);
 
     if (SettingsManager *manager = settings())
         connect(manager, &SettingsManager::textFormatChanged, this, &ChatWindow::applyTextFormat);
@@ -1300,7 +1299,6 @@ bool ChatWindow::attachToTabbedWindow()
 
 void ChatWindow::setActive(bool active)
 {
-    m_active = active;
     if (active) {
         if (m_session && isActiveWindow()) {
             m_session->markSeen();
@@ -1369,12 +1367,6 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QFrame::keyPressEvent(event);
-}
-
-bool ChatWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // Tab switching between pages of the tabbed window arrives with it.
-    return QFrame::eventFilter(watched, event);
 }
 
 void ChatWindow::closeEvent(QCloseEvent *event)

@@ -196,7 +196,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     IHostServices *host() const;
@@ -246,7 +245,6 @@ private:
     bool m_autoReplyChecked = false;
     bool m_unread = false;
     bool m_silenced = false;
-    bool m_active = false;
     bool m_olderExhausted = false;
     bool m_loadingOlder = false;
     bool m_applyingFormat = false;
