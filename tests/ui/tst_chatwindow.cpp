@@ -843,8 +843,8 @@ void tst_ChatWindow::roomParticipants()
     ConferenceUsersWidget *list = window->participantList();
     QVERIFY(list->isVisibleTo(window));
     QCOMPARE(list->topLevelItemCount(), 0);
-    for (const QByteArray id : {QByteArray("1001"), QByteArray("1002")}) {
-        const hostkit::HostUser member(*m_f->host->profile().find(id));
+    for (const char *id : {"1001", "1002"}) {
+        const hostkit::HostUser member(*m_f->host->profile().find(QByteArray(id)));
         room->addParticipant(&member);
     }
     QCOMPARE(list->topLevelItemCount(), 2);
@@ -862,8 +862,8 @@ void tst_ChatWindow::roomParticipants()
     QByteArray encoded;
     {
         QDataStream stream(&encoded, QIODevice::WriteOnly);
-        for (const QByteArray id : {QByteArray("1003"), QByteArray("1004")})
-            stream << 0 << 0 << QMap<int, QVariant>{{int(Qt::DisplayRole), QStringLiteral("x")}, {int(Qt::UserRole), id}};
+        for (const char *id : {"1003", "1004"})
+            stream << 0 << 0 << QMap<int, QVariant>{{int(Qt::DisplayRole), QStringLiteral("x")}, {int(Qt::UserRole), QByteArray(id)}};
     }
     drop.setData(QString::fromLatin1(ConferenceUsersWidget::ItemModelMimeType), encoded);
     QCOMPARE(ConferenceUsersWidget::idsFromMimeData(&drop), (QStringList{QStringLiteral("1003"), QStringLiteral("1004")}));
