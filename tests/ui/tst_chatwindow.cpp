@@ -109,6 +109,7 @@ private Q_SLOTS:
     void textsComeBackOnLanguageChange();
     void peerHeaderToggleIsStoredAtOnce();
     void peerTextsStayText();
+    void emoticonsAnimateWhileActive();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -925,6 +926,22 @@ void tst_ChatWindow::peerTextsStayText()
     // In the history the name is escaped by the renderer.
     m_f->receive("1003", "hi");
     QVERIFY(historyText(window).contains(QStringLiteral("<b>Dana</b> & Co")));
+}
+
+void tst_ChatWindow::emoticonsAnimateWhileActive()
+{
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QVERIFY(activate(window));
+    QTRY_VERIFY(window->editor()->isAnimating());
+    QVERIFY(window->historyView()->isAnimating());
+    QVERIFY(window->editor()->animatedImages().count() > 0);
+    QCOMPARE(window->historyView()->animatedImages().count(), window->editor()->animatedImages().count());
+    // Seen once the user looks at it.
+    QVERIFY(m_f->calls("markSeen", QStringLiteral("1001")) >= 1);
+    QApplication::setActiveWindow(nullptr);
+    QTRY_VERIFY(!window->editor()->isAnimating());
+    QVERIFY(!window->historyView()->isAnimating());
 }
 
 QTEST_MAIN(tst_ChatWindow)

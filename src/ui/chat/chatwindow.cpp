@@ -166,6 +166,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
         m_ui->editReceive->setObjectName(QStringLiteral("ReceiveConf"));
 
     m_securityLabel = new QLabel(this);
+    styleWidget(m_securityLabel, "SecurityState", "Label Ormica");
     m_securityLabel->setPixmap(QPixmap(QStringLiteral(":/images/security_state.gif")));
     m_ui->statusBar->addPermanentWidget(m_securityLabel);
     setWindowIcon(QIcon(room ? QStringLiteral(":/images/chat_rooms.png") : QStringLiteral(":/images/chat.png")));
