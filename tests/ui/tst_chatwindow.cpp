@@ -687,11 +687,15 @@ void tst_ChatWindow::spellLanguageChoiceIsStored()
 {
     ChatWindow *window = m_f->open("1001");
     QVERIFY(window);
+    // The default language is used, not stored for the contact.
+    QTRY_VERIFY(window->editor()->isSpellCheckEnabled());
+    QCOMPARE(window->spellLanguage(), m_f->settings().spellLanguage());
+    QVERIFY(m_f->settings().contactSpellLanguage(QStringLiteral("1001")).isEmpty());
     window->onChangeSpellCheckLang(QStringLiteral("de_DE"));
     QCOMPARE(m_f->settings().contactSpellLanguage(QStringLiteral("1001")), QStringLiteral("de_DE"));
     QVERIFY(window->settingsAction(ChatWindow::ActionSpellLanguage)->text().startsWith(QStringLiteral("Spell check in ")));
-    QTRY_VERIFY(window->editor()->isSpellCheckEnabled());
-    QCOMPARE(window->editor()->spellLanguage(), QStringLiteral("de_DE"));
+    QTRY_COMPARE(window->editor()->spellLanguage(), QStringLiteral("de_DE"));
+    QVERIFY(window->editor()->isSpellCheckEnabled());
     window->onNoSpellChecking();
     QVERIFY(!window->editor()->isSpellCheckEnabled());
     QCOMPARE(window->settingsAction(ChatWindow::ActionSpellLanguage)->text(), QStringLiteral("No spell check"));

@@ -241,7 +241,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     if (language == QLatin1String(NoSpellCheckLanguage))
         m_spellLanguage = language;
     else if (!language.isEmpty())
-        onChangeSpellCheckLang(language);
+        useSpellLanguage(language);
     refreshSpellAction();
     retranslate();
 }
@@ -1212,9 +1212,14 @@ void ChatWindow::onChangeSpellCheckLang(const QString &language)
 {
     if (language.isEmpty())
         return;
-    m_spellLanguage = language;
     if (SettingsManager *manager = settings(); manager && m_session)
         manager->setContactSpellLanguage(QString::fromUtf8(conversationId()), language);
+    useSpellLanguage(language);
+}
+
+void ChatWindow::useSpellLanguage(const QString &language)
+{
+    m_spellLanguage = language;
     refreshSpellAction();
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     if (SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr)

@@ -207,6 +207,8 @@ private:
     void retranslate();
     void refreshToggleActions();
     void refreshSpellAction();
+    // Asks for the dictionary of `language` for this window's editor.
+    void useSpellLanguage(const QString &language);
     void popupMenu(QMenu *menu);
     void registerEmoticons();
     void reapplySavedFormat(bool wholeDocument);
