@@ -17,12 +17,12 @@ const QString Separator = QStringLiteral("|");
 class Messages
 {
 public:
-    // `spec`: "id@yyyyMMddhhmmss" items separated by blanks; a trailing "-"
+    // `items`: "id@yyyyMMddhhmmss" items separated by blanks; a trailing "-"
     // marks a message the template gives no block.
-    QVector<const IHostMessage *> make(const QString &spec)
+    QVector<const IHostMessage *> make(const QString &items)
     {
         QVector<const IHostMessage *> out;
-        for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (const QString &item : items.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             hostkit::StoredMessage m;
             QString text = item;
             if (text.endsWith(QLatin1Char('-'))) {
