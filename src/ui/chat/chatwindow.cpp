@@ -421,23 +421,17 @@ void ChatWindow::onSettingsActionTriggered(int id)
 {
     TextEdit *editor = m_ui->editSend;
     switch (id) {
-    case ActionBold: {
-        QTextCharFormat format;
-        format.setFontWeight(m_actions.value(id)->isChecked() ? QFont::Bold : QFont::Normal);
-        editor->mergeCurrentCharFormat(format);
-        editor->setFocus();
-        return;
-    }
-    case ActionItalic: {
-        QTextCharFormat format;
-        format.setFontItalic(m_actions.value(id)->isChecked());
-        editor->mergeCurrentCharFormat(format);
-        editor->setFocus();
-        return;
-    }
+    case ActionBold:
+    case ActionItalic:
     case ActionUnderline: {
+        const bool on = m_actions.value(id)->isChecked();
         QTextCharFormat format;
-        format.setFontUnderline(m_actions.value(id)->isChecked());
+        if (id == ActionBold)
+            format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+        else if (id == ActionItalic)
+            format.setFontItalic(on);
+        else
+            format.setFontUnderline(on);
         editor->mergeCurrentCharFormat(format);
         editor->setFocus();
         return;
