@@ -9,9 +9,23 @@
 
 namespace {
 
-const char Context[] = "BroadcastPluginImpl";
+const PluginIdentity Identity = {
+    "broadcast",
+    "BroadcastPluginImpl",
+    QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"),
+    QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"),
+    QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message Plugin"),
+    ":/images/broadcast.png",
+    "1.0",
+    32666,
+};
 
 } // namespace
+
+BroadcastPluginImpl::BroadcastPluginImpl()
+    : PluginObject(Identity)
+{
+}
 
 BroadcastPluginImpl::~BroadcastPluginImpl() = default;
 
@@ -23,62 +37,6 @@ void BroadcastPluginImpl::initialize(IHostServices *host)
 void BroadcastPluginImpl::shutdown()
 {
     m_host = nullptr;
-}
-
-const char *BroadcastPluginImpl::pluginId() const
-{
-    return "broadcast";
-}
-
-const char16_t *BroadcastPluginImpl::displayName()
-{
-    return PluginSupport::cachedText(m_displayName, Context, QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"));
-}
-
-const char *BroadcastPluginImpl::pluginVersion() const
-{
-    return "1.0";
-}
-
-const char16_t *BroadcastPluginImpl::actionText()
-{
-    return PluginSupport::cachedText(m_actionText, Context, QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message"));
-}
-
-bool BroadcastPluginImpl::drawIcon(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
-}
-
-bool BroadcastPluginImpl::drawIconAlt(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
-}
-
-bool BroadcastPluginImpl::drawIconAlt2(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/broadcast.png"));
-}
-
-const char16_t *BroadcastPluginImpl::description()
-{
-    return PluginSupport::cachedText(m_description, Context,
-                                     QT_TRANSLATE_NOOP("BroadcastPluginImpl", "Broadcast Message Plugin"));
-}
-
-int BroadcastPluginImpl::pluginCode() const
-{
-    return 32666;
-}
-
-void BroadcastPluginImpl::setDisabled(bool disabled)
-{
-    m_disabled = disabled;
-}
-
-bool BroadcastPluginImpl::isDisabled() const
-{
-    return m_disabled;
 }
 
 void BroadcastPluginImpl::onOwnUserChanged()

@@ -1,30 +1,17 @@
 #pragma once
 
-#include <sdk/iplugin.h>
-
-#include <QString>
+#include "plugin/pluginobject.h"
 
 // The broadcast plug-in: created and registered with the host by the text
 // chat plug-in's initialize, owned by it.
-class BroadcastPluginImpl final : public IPlugin
+class BroadcastPluginImpl final : public PluginObject
 {
 public:
-    BroadcastPluginImpl() = default;
+    BroadcastPluginImpl();
     ~BroadcastPluginImpl() override;
 
     void initialize(IHostServices *host) override;                          // 2
     void shutdown() override;                                               // 3
-    const char *pluginId() const override;                                  // 4
-    const char16_t *displayName() override;                                 // 5
-    const char *pluginVersion() const override;                             // 6
-    const char16_t *actionText() override;                                  // 7
-    bool drawIcon(IImage *image) override;                                  // 8
-    bool drawIconAlt(IImage *image) override;                               // 9
-    bool drawIconAlt2(IImage *image) override;                              // 10
-    const char16_t *description() override;                                // 11
-    int pluginCode() const override;                                        // 12
-    void setDisabled(bool disabled) override;                               // 13
-    bool isDisabled() const override;                                       // 14
     void onOwnUserChanged() override;                                       // 16
     void onOwnProfileA(IUser *user) override;                               // 20
     void onOwnProfileB(IUser *user) override;                               // 23
@@ -50,9 +37,5 @@ public:
 private:
     Q_DISABLE_COPY(BroadcastPluginImpl)
 
-    QString m_displayName;
-    QString m_actionText;
-    QString m_description;
     IHostServices *m_host = nullptr; // not owned
-    bool m_disabled = false;
 };

@@ -19,7 +19,16 @@
 
 namespace {
 
-const char Context[] = "PluginImpl";
+const PluginIdentity Identity = {
+    "chat",
+    "PluginImpl",
+    QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"),
+    QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"),
+    QT_TRANSLATE_NOOP("PluginImpl", "Text Chat Plugin"),
+    ":/images/chat.png",
+    "2.1",
+    32668,
+};
 
 QString fromUtf16(const char16_t *text)
 {
@@ -37,6 +46,11 @@ PluginImpl &PluginImpl::instance()
 {
     static PluginImpl plugin;
     return plugin;
+}
+
+PluginImpl::PluginImpl()
+    : PluginObject(Identity)
+{
 }
 
 PluginImpl::~PluginImpl()
@@ -93,61 +107,6 @@ void PluginImpl::shutdown()
         chat->manager().closeAll();
     SharedResourceManager::destroy();
     Chat::destroy();
-}
-
-const char *PluginImpl::pluginId() const
-{
-    return "chat";
-}
-
-const char16_t *PluginImpl::displayName()
-{
-    return PluginSupport::cachedText(m_displayName, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
-}
-
-const char *PluginImpl::pluginVersion() const
-{
-    return "2.1";
-}
-
-const char16_t *PluginImpl::actionText()
-{
-    return PluginSupport::cachedText(m_actionText, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat"));
-}
-
-bool PluginImpl::drawIcon(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
-}
-
-bool PluginImpl::drawIconAlt(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
-}
-
-bool PluginImpl::drawIconAlt2(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat.png"));
-}
-
-const char16_t *PluginImpl::description()
-{
-    return PluginSupport::cachedText(m_description, Context, QT_TRANSLATE_NOOP("PluginImpl", "Text Chat Plugin"));
-}
-
-int PluginImpl::pluginCode() const
-{
-    return 32668;
-}
-
-void PluginImpl::setDisabled(bool disabled)
-{
-    m_disabled = disabled;
-}
-
-bool PluginImpl::isDisabled() const
-{
-    return m_disabled;
 }
 
 void PluginImpl::onOwnUserChanged()

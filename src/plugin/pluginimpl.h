@@ -1,8 +1,6 @@
 #pragma once
 
-#include <sdk/iplugin.h>
-
-#include <QString>
+#include "plugin/pluginobject.h"
 
 class BroadcastPluginImpl;
 class RoomsPluginImpl;
@@ -12,24 +10,13 @@ class RoomsPluginImpl;
 // strings and records and pass them to the chat core object (Chat). It
 // creates and registers the rooms and broadcast plug-in objects and owns
 // them. One static instance for the life of the library.
-class PluginImpl final : public IPlugin
+class PluginImpl final : public PluginObject
 {
 public:
     static PluginImpl &instance();
 
     void initialize(IHostServices *host) override;                          // 2
     void shutdown() override;                                               // 3
-    const char *pluginId() const override;                                  // 4
-    const char16_t *displayName() override;                                 // 5
-    const char *pluginVersion() const override;                             // 6
-    const char16_t *actionText() override;                                  // 7
-    bool drawIcon(IImage *image) override;                                  // 8
-    bool drawIconAlt(IImage *image) override;                               // 9
-    bool drawIconAlt2(IImage *image) override;                              // 10
-    const char16_t *description() override;                                // 11
-    int pluginCode() const override;                                        // 12
-    void setDisabled(bool disabled) override;                               // 13
-    bool isDisabled() const override;                                       // 14
     void onOwnUserChanged() override;                                       // 16
     void onConnectionLost() override;                                       // 17
     void onUserPresence(IUser *user, int value) override;                   // 18
@@ -76,18 +63,12 @@ public:
     BroadcastPluginImpl *broadcastPlugin() const { return m_broadcast; }
 
 private:
-    PluginImpl() = default;
+    PluginImpl();
     ~PluginImpl() override;
     Q_DISABLE_COPY(PluginImpl)
 
-    // Each text operation returns a pointer into its own cache, valid until
-    // the next call of the same operation.
-    QString m_displayName;
-    QString m_actionText;
-    QString m_description;
     RoomsPluginImpl *m_rooms = nullptr;         // owned
     BroadcastPluginImpl *m_broadcast = nullptr; // owned
     // The host the conversation manager is registered with as rooms listener.
     IHostServices *m_listenerHost = nullptr;    // not owned
-    bool m_disabled = false;
 };

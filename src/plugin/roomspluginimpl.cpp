@@ -10,7 +10,16 @@
 
 namespace {
 
-const char Context[] = "RoomsPluginImpl";
+const PluginIdentity Identity = {
+    "chat_rooms",
+    "RoomsPluginImpl",
+    QT_TRANSLATE_NOOP("RoomsPluginImpl", "Chat Rooms"),
+    QT_TRANSLATE_NOOP("RoomsPluginImpl", "Create Chat Room"),
+    QT_TRANSLATE_NOOP("RoomsPluginImpl", "Create a persistent chat room"),
+    ":/images/chat_rooms.png",
+    "2.1",
+    32667,
+};
 
 QByteArray bytes(const char *text)
 {
@@ -18,6 +27,11 @@ QByteArray bytes(const char *text)
 }
 
 } // namespace
+
+RoomsPluginImpl::RoomsPluginImpl()
+    : PluginObject(Identity)
+{
+}
 
 RoomsPluginImpl::~RoomsPluginImpl()
 {
@@ -43,62 +57,6 @@ void RoomsPluginImpl::shutdown()
     if (Chat *chat = Chat::instance())
         chat->setRoomsHostServices(nullptr);
     m_host = nullptr;
-}
-
-const char *RoomsPluginImpl::pluginId() const
-{
-    return "chat_rooms";
-}
-
-const char16_t *RoomsPluginImpl::displayName()
-{
-    return PluginSupport::cachedText(m_displayName, Context, QT_TRANSLATE_NOOP("RoomsPluginImpl", "Chat Rooms"));
-}
-
-const char *RoomsPluginImpl::pluginVersion() const
-{
-    return "2.1";
-}
-
-const char16_t *RoomsPluginImpl::actionText()
-{
-    return PluginSupport::cachedText(m_actionText, Context, QT_TRANSLATE_NOOP("RoomsPluginImpl", "Create Chat Room"));
-}
-
-bool RoomsPluginImpl::drawIcon(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat_rooms.png"));
-}
-
-bool RoomsPluginImpl::drawIconAlt(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat_rooms.png"));
-}
-
-bool RoomsPluginImpl::drawIconAlt2(IImage *image)
-{
-    return PluginSupport::drawIcon(image, QStringLiteral(":/images/chat_rooms.png"));
-}
-
-const char16_t *RoomsPluginImpl::description()
-{
-    return PluginSupport::cachedText(m_description, Context,
-                                     QT_TRANSLATE_NOOP("RoomsPluginImpl", "Create a persistent chat room"));
-}
-
-int RoomsPluginImpl::pluginCode() const
-{
-    return 32667;
-}
-
-void RoomsPluginImpl::setDisabled(bool disabled)
-{
-    m_disabled = disabled;
-}
-
-bool RoomsPluginImpl::isDisabled() const
-{
-    return m_disabled;
 }
 
 void RoomsPluginImpl::onOwnUserChanged()
