@@ -35,4 +35,13 @@ public:
     virtual SettingsManager *settings() const = 0;
     // The own account's id; empty while the host has not told it.
     virtual QByteArray ownUserId() const = 0;
+
+    // The host's application display name, the title of question boxes;
+    // empty without a host.
+    virtual QString appName() const = 0;
+    // The host's number (slot 57) was zero when last read: windows stay silent.
+    virtual bool hostNumberIsZero() const = 0;
+    // Whether the message was listed as one that must alert even when the
+    // peer's notifications are off; the listing is used up.
+    virtual bool takeMustAlert(qint64 eventId) = 0;
 };

@@ -3,7 +3,7 @@
 #include "plugin/chat.h"
 #include "plugin/pluginsupport.h"
 #include "plugin/records/userobj.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 
 #include <sdk/ihostservices.h>
 

@@ -11,7 +11,7 @@
 #include "plugin/pluginlogging.h"
 #include "plugin/records/userobj.h"
 #include "plugin/records/variableimpl.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 
 #include <sdk/ihostmessage.h>

@@ -53,7 +53,7 @@ public:
     IHostServices *roomsHostServices() const override { return m_roomsHost; }
     void setRoomsHostServices(IHostServices *host) { m_roomsHost = host; }
     // The host's application display name; empty without a host.
-    QString appName() const;
+    QString appName() const override;
 
     ChatManager &manager() const { return *m_manager; }
 
@@ -122,7 +122,7 @@ public:
 
     // --- State the windows share ---------------------------------------------------
 
-    bool hostNumberIsZero() const { return m_hostNumberIsZero; }
+    bool hostNumberIsZero() const override { return m_hostNumberIsZero; }
 
     // Transfer tables: transfer keys in progress per peer id.
     void addTransfer(TransferKind kind, const QByteArray &peerId, const QByteArray &transferKey);
@@ -135,7 +135,7 @@ public:
     // (host event 33). takeMustAlert removes the id and tells whether it
     // was listed.
     void addMustAlert(qint64 eventId);
-    bool takeMustAlert(qint64 eventId);
+    bool takeMustAlert(qint64 eventId) override;
     bool isMustAlert(qint64 eventId) const { return m_mustAlert.contains(eventId); }
 
     // The settings dialog while one is open (not owned; it deletes itself).

@@ -6,7 +6,7 @@
 #include "plugin/pluginsupport.h"
 #include "plugin/records/userobj.h"
 #include "plugin/roomspluginimpl.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>

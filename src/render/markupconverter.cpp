@@ -4,7 +4,7 @@
 #include "render/links.h"
 #include "render/renderlog.h"
 #include "render/resourcekeytable.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
@@ -537,13 +537,6 @@ QString textPasses(const QString &text, const RenderContext &context)
     return html;
 }
 
-RenderContext sharedContext()
-{
-    if (SharedResourceManager *resources = SharedResourceManager::existingInstance())
-        return resources->renderContext();
-    return RenderContext();
-}
-
 } // namespace
 
 QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QStringList *pictureNames)
@@ -614,11 +607,6 @@ QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QSt
     return out;
 }
 
-QString editorToMarkup(const QTextDocument *document, QStringList *pictureNames)
-{
-    return editorToMarkup(document, SharedResourceManager::instance()->baseFont(), pictureNames);
-}
-
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys,
                                const RenderContext &context)
 {
@@ -643,21 +631,11 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
     return result;
 }
 
-RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys)
-{
-    return renderMessageBody(markup, senderName, resourceKeys, sharedContext());
-}
-
 QString renderPlainMarkup(const QString &markup, const RenderContext &context)
 {
     if (markup.isEmpty())
         return QString();
     return textPasses(markup, context);
-}
-
-QString renderPlainMarkup(const QString &markup)
-{
-    return renderPlainMarkup(markup, sharedContext());
 }
 
 QString applyFormattingTags(const QString &text)
@@ -699,11 +677,6 @@ QString replaceMentions(const QString &text, IHostServices *host)
     }
     out += text.midRef(pos);
     return out;
-}
-
-QString replaceMentions(const QString &text)
-{
-    return replaceMentions(text, sharedContext().host);
 }
 
 int extractTag(QString &text, const QString &open, const QString &close, QString *attributes)
@@ -822,11 +795,6 @@ QString markupToEditorHtml(const QString &markup, const RenderContext &context)
             out += c;
     }
     return out;
-}
-
-QString markupToEditorHtml(const QString &markup)
-{
-    return markupToEditorHtml(markup, sharedContext());
 }
 
 QString markupToPlainText(const QString &markup, IHostServices *host)

@@ -28,20 +28,16 @@ struct RenderedBody
 // default message format: styles it already has are never written as tags.
 // Names of embedded pictures ("chat_image:…") go to *pictureNames when given.
 QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QStringList *pictureNames = nullptr);
-// The same with the base font of SharedResourceManager's default message format.
-QString editorToMarkup(const QTextDocument *document, QStringList *pictureNames = nullptr);
 
 // A received or stored message body as HTML: attachment tags become blocks
 // (keys from `resourceKeys`, the window's table), the rest goes through the
 // text passes. `senderName` labels the location link.
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
                                ResourceKeyTable &resourceKeys, const RenderContext &context);
-RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys);
 
 // Markup without attachments (quick texts, automatic replies, broadcast
 // texts) as HTML; empty in, empty out.
 QString renderPlainMarkup(const QString &markup, const RenderContext &context);
-QString renderPlainMarkup(const QString &markup);
 
 // "[b]" → "<b>" and friends (any case), "[br]", "[code][[/code]", "[furl" links.
 // Expects text that linkify has escaped already.
@@ -50,7 +46,6 @@ QString applyFormattingTags(const QString &text);
 // "[@id]" → a bold "chat:" anchor labelled with the contact's display name
 // (from the host; "Unknown" when it knows nobody of that id).
 QString replaceMentions(const QString &text, IHostServices *host);
-QString replaceMentions(const QString &text);
 
 // Finds `open`, then `close` after it; stores the trimmed text between in
 // *attributes, removes the whole tag from `text` and returns where it began.
@@ -72,7 +67,6 @@ bool canEditMarkup(const QString &markup);
 // emoticon codes of the catalogue become images named like the emoticon,
 // everything else is escaped text. Links and attachment tags stay as text.
 QString markupToEditorHtml(const QString &markup, const RenderContext &context);
-QString markupToEditorHtml(const QString &markup);
 
 // Markup reduced to plain text for popups: formatting tags dropped, "[br]"
 // and line breaks as "\n", attachment tags removed, mentions as display names.

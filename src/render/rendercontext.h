@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class EmotionBoxManager;
@@ -19,4 +20,7 @@ struct RenderContext
     QString language;
     // Setting big_single_emoticons: a message of one emoticon code shows the big picture.
     bool bigSingleEmoticons = true;
+    // Font of the user's default message format: editorToMarkup writes no
+    // tag for a style this font has already.
+    QFont baseFont;
 };

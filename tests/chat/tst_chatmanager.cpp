@@ -14,7 +14,7 @@
 #include "lib_kelvan/clock.h"
 #include "plugin/chat.h"
 #include "plugin/records/userobj.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 
 #include <QRegularExpression>

@@ -19,7 +19,7 @@
 #include "platform/prompt.h"
 #include "plugin/chat.h"
 #include "plugin/pluginimpl.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 #include "render/links.h"
 #include "render/messageblocks.h"
 #include "render/resourcekeytable.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 
 #include "hostkit/host.h"
 #include "hostkit/hostmessage.h"

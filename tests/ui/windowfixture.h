@@ -15,7 +15,7 @@
 #include "platform/prompt.h"
 #include "platform/windowalert.h"
 #include "plugin/chat.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 #include "ui/chat/chatwindow.h"
 #include "ui/chat/chatwindowfactoryimpl.h"

@@ -9,12 +9,11 @@
 #include "emoticons/emotionboxmanager.h"
 #include "platform/prompt.h"
 #include "platform/windowalert.h"
-#include "plugin/chat.h"
 #include "plugin/records/imageimpl.h"
 #include "plugin/records/userobj.h"
 #include "render/attachmentblocks.h"
 #include "render/markupconverter.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "resources/chatresources.h"
 #include "settings/settingsmanager.h"
 #include "settings/ui/splitterstate.h"
@@ -214,7 +213,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
 
     if (SettingsManager *manager = settings())
         connect(manager, &SettingsManager::textFormatChanged, this, &ChatWindow::applyTextFormat);
-    if (Chat *core = Chat::instance())
+    if (ChatCoreInterface *core = conversation ? conversation->core() : nullptr)
         m_silenced = core->hostNumberIsZero();
 
     registerEmoticons();
@@ -723,7 +722,7 @@ void ChatWindow::onBtnSend()
         return;
     TextEdit *editor = m_ui->editSend;
     QStringList pictures;
-    const QString markup = MarkupConverter::editorToMarkup(editor->document(), &pictures);
+    const QString markup = MarkupConverter::editorToMarkup(editor->document(), SharedResourceManager::instance()->baseFont(), &pictures);
     sendText(markup);
     for (const QString &picture : qAsConst(pictures))
         editor->document()->addResource(QTextDocument::ImageResource, QUrl(picture), QVariant());
@@ -1077,7 +1076,7 @@ void ChatWindow::alertIncoming(qint64 messageId, const QByteArray &senderId, con
                                int flags)
 {
     IHostServices *services = host();
-    Chat *core = Chat::instance();
+    ChatCoreInterface *core = m_session ? m_session->core() : nullptr;
     if (!m_session || !services || m_silenced || (core && core->hostNumberIsZero()))
         return;
     UserObj sender;
@@ -1378,7 +1377,7 @@ void ChatWindow::closeEvent(QCloseEvent *event)
     // The untrimmed text: a message of spaces is still something typed.
     if (!m_ui->editSend->toPlainText().isEmpty()) {
         platform::Prompt::Box box;
-        box.title = Chat::instance() ? Chat::instance()->appName() : QString();
+        box.title = m_session && m_session->core() ? m_session->core()->appName() : QString();
         if (box.title.isEmpty() && host())
             box.title = fromUtf16(host()->appName(-1));
         box.text = tr("You have an unsent message.\nDo you want to close the window?");

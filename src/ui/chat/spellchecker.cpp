@@ -1,6 +1,6 @@
 #include "ui/chat/spellchecker.h"
 
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "spell/spellcheckmanager.h"
 
 namespace {

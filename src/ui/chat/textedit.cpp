@@ -1,6 +1,6 @@
 #include "ui/chat/textedit.h"
 
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 #include "ui/chat/spellchecker.h"
 

@@ -3,7 +3,7 @@
 #include "ui_userinfoframe.h"
 
 #include "plugin/records/imageimpl.h"
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 
 #include <sdk/ihostservices.h>

@@ -1,6 +1,6 @@
-#include "render/sharedresourcemanager.h"
+#include "shared/sharedresourcemanager.h"
 
-#include "render/renderlog.h"
+#include "shared/sharedlog.h"
 #include "resources/chatresources.h"
 
 #include "emoticons/emotionboxmanager.h"
@@ -120,7 +120,7 @@ bool SharedResourceManager::installTranslation(const QString &languageCode)
         QCoreApplication::installTranslator(translator.data());
         m_translator.reset(translator.take());
     } else {
-        qCInfo(lcRender) << "No translation catalogue" << path << "- texts stay untranslated";
+        qCInfo(lcShared) << "No translation catalogue" << path << "- texts stay untranslated";
     }
     emit languageChanged(languageCode);
     return loaded;
@@ -138,7 +138,7 @@ void SharedResourceManager::reloadTemplate(const QString &folder)
     m_templateFolder = folder;
     m_templateLoaded = true;
     const QString path = m_template.loadFromFolder(folder);
-    qCDebug(lcRender) << "Chat template read from" << path;
+    qCDebug(lcShared) << "Chat template read from" << path;
     emit templateChanged();
 }
 
@@ -228,6 +228,7 @@ RenderContext SharedResourceManager::renderContext() const
     RenderContext context;
     context.host = m_host;
     context.emoticons = m_emoticons;
+    context.baseFont = baseFont();
     if (m_host) {
         const char *language = m_host->interfaceLanguage();
         context.language = language ? QString::fromUtf8(language) : QString();

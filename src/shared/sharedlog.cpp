@@ -1,0 +1,3 @@
+#include "shared/sharedlog.h"
+
+Q_LOGGING_CATEGORY(lcShared, "chat.shared", QtInfoMsg)
