@@ -340,6 +340,11 @@ void ChatManager::onNudgeRefusal(const IUser *sender, const ControlRecord &recor
 {
     const QByteArray &sessionKey = record.sessionId();
     ChatSession *session = findConversation(sender, sessionKey);
+    // Only an answer to a nudge the user sent lately is worth a notice; a
+    // flood of refusals costs a lookup each.
+    const QByteArray nudged = session ? session->firstParticipantId() : idOf(sender);
+    if (!m_nudges.takeRefusal(nudged, kelvan::Clock::instance().tickMs()))
+        return;
     if (!session)
         session = createForKnownSender(sender, sessionKey);
     if (!session)

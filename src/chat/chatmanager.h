@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/nudgethrottle.h"
+
 #include <sdk/iroomslistener.h>
 
 #include <QByteArray>
@@ -94,6 +96,8 @@ public:
     // NUDGE and NUDGE_DISABLED are handled; anything else is ignored.
     void onCommand(const IUser *sender, const QByteArray &text);
     void handleCommand(const IUser *sender, const ControlRecord &record);
+    // What keeps nudge floods cheap across every conversation. GUI thread only.
+    NudgeThrottle &nudgeThrottle() { return m_nudges; }
 
     // --- IRoomsListener -----------------------------------------------------
 
@@ -135,6 +139,7 @@ private:
     QList<ChatSession *> m_pendingRemovals; // asked for during a scan
     std::mutex m_keyLock;
     int m_sessionCounter = 0;
+    NudgeThrottle m_nudges;
 };
 
 template <typename Operation>

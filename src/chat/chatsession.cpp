@@ -212,6 +212,8 @@ void ChatSession::sendNudge()
     ChatCoreInterface *chatCore = core();
     if (chatCore)
         chatCore->playNudgeSound();
+    if (m_manager)
+        m_manager->nudgeThrottle().noteSent(peer, kelvan::Clock::instance().tickMs());
     if (IHostServices *services = host())
         services->sendInstantMessage(sessionKey().constData(), peer.constData(), "[nudge]");
 }
@@ -258,6 +260,9 @@ void ChatSession::onNudgeReceived(const QByteArray &senderId)
     const QByteArray notificationId = m_isRoom ? firstParticipantId() : senderId;
     if (settings && !settings->notificationsEnabled(QString::fromUtf8(notificationId)))
         return;
+    postReceivedNudge(senderId);
+    if (m_manager && !m_manager->nudgeThrottle().admitEffects(senderId, kelvan::Clock::instance().tickMs()))
+        return;
     if (chatCore)
         chatCore->playNudgeSound();
     ChatWindowInterface *window = m_window.load();
@@ -266,6 +271,28 @@ void ChatSession::onNudgeReceived(const QByteArray &senderId)
     if (window->isWindowHidden() && settings && settings->tabbedChat() && !m_inTabbedWindow)
         m_inTabbedWindow = window->attachToTabbedWindow();
     window->onNudgeReceived(senderId);
+}
+
+void ChatSession::postReceivedNudge(const QByteArray &senderId)
+{
+    bool peerNumeric = false;
+    bool senderNumeric = false;
+    const qint64 peer = firstParticipantId().toLongLong(&peerNumeric);
+    const qint64 sender = senderId.toLongLong(&senderNumeric);
+    IHostServices *services = host();
+    if (!peerNumeric || !senderNumeric || !services)
+        return;
+    IMessageObject *message = services->createMessage();
+    if (!message)
+        return;
+    message->setPeerId(peer);
+    message->setSenderId(sender);
+    message->setTime(kelvan::Clock::instance().now().toSecsSinceEpoch());
+    message->setKind(IHostMessage::KindChat);
+    message->setBody("[nudge]");
+    message->setFlag(0);
+    services->postMessage(message);
+    services->releaseMessage(message);
 }
 
 void ChatSession::onNudgeRefused(const QByteArray &senderId)

@@ -104,6 +104,9 @@ public:
     void onNudgeReceived(const QByteArray &senderId);
     // Posts the host notice that the participant refused our nudge.
     void onNudgeRefused(const QByteArray &senderId);
+    // Stores a received nudge in the history, so it shows there like a sent
+    // one (the host hands it back as a new message).
+    void postReceivedNudge(const QByteArray &senderId);
 
     // --- Window -------------------------------------------------------------
 

@@ -90,7 +90,9 @@ QString skinPath(IHostServices *host, const QString &relative)
     return path ? QString::fromUtf16(path) : relative;
 }
 
-QString senderName(const RenderContext &context, qint64 senderId, UserNameCache &names)
+} // namespace
+
+QString senderNameFor(const RenderContext &context, qint64 senderId, UserNameCache &names)
 {
     const auto cached = names.constFind(senderId);
     if (cached != names.constEnd())
@@ -105,6 +107,8 @@ QString senderName(const RenderContext &context, qint64 senderId, UserNameCache 
     return QCoreApplication::translate("MarkupConverter", "Unknown");
 }
 
+namespace {
+
 struct Prepared
 {
     QString block;       // the section with the plug-in icon in place
@@ -112,7 +116,52 @@ struct Prepared
     QString name;        // sender display name
     QString pluginName;
     qint64 senderId = 0;
+    bool nudge = false;  // a chat message that is only a nudge
 };
+
+bool isNudgeText(const QString &text)
+{
+    return text.trimmed().compare(QLatin1String("[nudge]"), Qt::CaseInsensitive) == 0;
+}
+
+// A nudge shows its icon and the sentence the host's summaries use.
+QString nudgeHtml(const RenderContext &context, const IHostMessage *message, const QString &senderName,
+                  UserNameCache &names)
+{
+    QString sentence;
+    if (message->isReceived()) {
+        sentence = QCoreApplication::translate("MessageBlocks", "%1 sent you a nudge.").arg(senderName);
+    } else {
+        sentence = QCoreApplication::translate("MessageBlocks", "You sent a nudge to %1.")
+                       .arg(MessageBlocks::senderNameFor(context, message->peerId(), names));
+    }
+    return QLatin1String("<img src='pi_nudge' />&nbsp;") + Links::escapeHtml(sentence);
+}
+
+// Notices the plug-in posted and room system messages are lines of text
+// across the history, never message bubbles: their text is the plug-in's
+// own sentence (or the rooms plug-in's summary), shown as plain text.
+QString systemLine(const RenderContext &context, const IHostMessage *message)
+{
+    QString text;
+    if (message->kind() == IHostMessage::KindRoomSystem && context.host) {
+        if (IPlugin *rooms = context.host->findPlugin("chat_rooms")) {
+            VariableImpl summary;
+            rooms->describeMessage(const_cast<IHostMessage *>(message), &summary);
+            text = summary.toString();
+        }
+    }
+    if (text.isEmpty())
+        text = QString::fromUtf8(message->body());
+    const QDateTime time = messageTimeToDateTime(message->time());
+    QString html = QLatin1String("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr>"
+                                 "<td align=\"center\" style=\"color:#606080; font-size:8pt;\">");
+    html += Links::escapeHtml(text.trimmed()).replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    html += QLatin1String(" &nbsp;<span style=\"font-size:7pt;\">");
+    html += Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat));
+    html += QLatin1String("</span></td></tr></table>");
+    return html;
+}
 
 // Steps shared by message and reply blocks: sender, plug-in name and text,
 // the section, the plug-in icon.
@@ -120,11 +169,14 @@ bool prepare(const RenderContext &context, const IHostMessage *message, UserName
              const QString &section, bool withIcon, bool *nudgeSeen, Prepared &out)
 {
     out.senderId = message->overridingSenderId() ? message->overridingSenderId() : message->senderId();
-    out.name = senderName(context, out.senderId, names);
+    out.name = senderNameFor(context, out.senderId, names);
     out.pluginName = QStringLiteral("chat");
     const QByteArray pluginId = message->pluginId() ? QByteArray(message->pluginId()) : QByteArray();
     if (message->kind() == IHostMessage::KindChat) {
         out.text = QString::fromUtf8(message->body());
+        out.nudge = isNudgeText(out.text);
+        if (out.nudge && nudgeSeen)
+            *nudgeSeen = true;
     } else if (message->kind() == IHostMessage::KindPlugin) {
         IPlugin *plugin = context.host ? context.host->findPlugin(pluginId.constData()) : nullptr;
         if (plugin) {
@@ -159,7 +211,7 @@ bool prepare(const RenderContext &context, const IHostMessage *message, UserName
 }
 
 void putCommon(const RenderContext &context, const IHostMessage *message, const Prepared &prepared,
-               ResourceKeyTable &keys, Values &values)
+               UserNameCache &names, ResourceKeyTable &keys, Values &values)
 {
     values.put(Avatar, QStringLiteral("avatar_%1").arg(prepared.senderId));
     QString user = Links::escapeHtml(prepared.name);
@@ -173,7 +225,7 @@ void putCommon(const RenderContext &context, const IHostMessage *message, const 
     const QDateTime time = messageTimeToDateTime(message->time());
     values.put(Time, Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat)));
     values.put(ClassName, MessageTextClass);
-    values.put(Message, body.html);
+    values.put(Message, prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : body.html);
 }
 
 } // namespace
@@ -189,12 +241,14 @@ QString renderMessageBlock(const ChatTemplate &chatTemplate, const RenderContext
 {
     if (!message)
         return QString();
+    if (message->kind() == IHostMessage::KindNotice || message->kind() == IHostMessage::KindRoomSystem)
+        return systemLine(context, message);
     Prepared prepared;
     if (!prepare(context, message, names, chatTemplate.templateFor(message, withMenu), live, nudgeSeen, prepared))
         return QString();
 
     Values values;
-    putCommon(context, message, prepared, resourceKeys, values);
+    putCommon(context, message, prepared, names, resourceKeys, values);
 
     QString labels;
     const QStringList labelNames =
@@ -240,7 +294,7 @@ QString renderReplyBlock(const ChatTemplate &chatTemplate, const RenderContext &
     if (!prepare(context, message, names, chatTemplate.replyTemplateFor(message), true, nudgeSeen, prepared))
         return QString();
     Values values;
-    putCommon(context, message, prepared, resourceKeys, values);
+    putCommon(context, message, prepared, names, resourceKeys, values);
     values.put(Labels, QString());
     values.put(Likes, QString());
     return fill(prepared.block, values);

@@ -34,6 +34,10 @@ QString renderReplyBlock(const ChatTemplate &chatTemplate, const RenderContext &
                          const IHostMessage *message, UserNameCache &names,
                          ResourceKeyTable &resourceKeys, bool *nudgeSeen);
 
+// The display name of a user id: from the cache, else from the host (and
+// then cached); "Unknown" when the host knows nobody of that id.
+QString senderNameFor(const RenderContext &context, qint64 userId, UserNameCache &names);
+
 // Message times are yyyyMMddhhmmss numbers in UTC.
 QDateTime messageTimeToDateTime(qint64 stamp);
 // Whether two stamps differ in their yyyyMMdd part: a date separator goes between them.

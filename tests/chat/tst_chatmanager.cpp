@@ -67,6 +67,8 @@ private Q_SLOTS:
     void receivedNudge();
     void nudgeForUnknownRoomChangesNothing();
     void nudgeReplacesSessionKey();
+    void nudgeFloodAlertsOncePerFiveSeconds();
+    void nudgeRefusalPostsNotice_data();
     void nudgeRefusalPostsNotice();
     void nudgeRefusalFromNonParticipantPostsNothing();
     void badCommands_data();
@@ -115,6 +117,8 @@ void tst_ChatManager::init()
     settings().setTabbedChat(false);
     for (const char *id : {"1001", "1002", "5001"})
         settings().setNotificationsEnabled(QString::fromLatin1(id), true);
+    // Past every nudge window of the test before.
+    m_clock.advance(NudgeThrottle::RefusalWindowMs + 1);
     m_clock.setNow(QDateTime(QDate(2026, 3, 5), QTime(12, 0), Qt::OffsetFromUTC, 3600));
     journal().clear();
 }
@@ -490,12 +494,59 @@ void tst_ChatManager::nudgeReplacesSessionKey()
     QCOMPARE(session->sessionKey(), QByteArray("their-key"));
 }
 
+void tst_ChatManager::nudgeFloodAlertsOncePerFiveSeconds()
+{
+    const int before = m_host->store().newest("1001", 1000).size();
+    for (int i = 0; i < 200; ++i)
+        command("1001", record("NUDGE", "k-1"));
+    m_clock.advance(NudgeThrottle::EffectsIntervalMs);
+    command("1001", record("NUDGE", "k-1"));
+    // Every nudge is in the history; only two made a sound and shook.
+    QCOMPARE(m_host->store().newest("1001", 1000).size(), before + 201);
+    QCOMPARE(m_host->store().newest("1001", 1).last().body, QByteArray("[nudge]"));
+    QVERIFY(m_host->store().newest("1001", 1).last().received);
+    QCOMPARE(journal().count("playSound"), 2);
+    QCOMPARE(m_windows.windowOf("1001")->calls().count(QStringLiteral("onNudgeReceived 1001")), 2);
+}
+
+// Columns: whether the user nudged Bea (in a conversation closed since),
+// how long before the refusals came, how many came, and how many notices.
+void tst_ChatManager::nudgeRefusalPostsNotice_data()
+{
+    QTest::addColumn<bool>("nudged");
+    QTest::addColumn<qint64>("afterMs");
+    QTest::addColumn<int>("refusals");
+    QTest::addColumn<int>("notices");
+
+    QTest::newRow("answer-to-a-nudge-reopens-and-posts") << true << qint64(59 * 1000) << 1 << 1;
+    QTest::newRow("refusal-flood-one-notice-per-nudge") << true << qint64(0) << 1000 << 1;
+    QTest::newRow("no-nudge-sent-nothing-at-all") << false << qint64(0) << 3 << 0;
+    QTest::newRow("nudge-too-long-ago-nothing") << true << NudgeThrottle::RefusalWindowMs + 1 << 1 << 0;
+}
+
 void tst_ChatManager::nudgeRefusalPostsNotice()
 {
+    QFETCH(bool, nudged);
+    QFETCH(qint64, afterMs);
+    QFETCH(int, refusals);
+    QFETCH(int, notices);
+
+    if (nudged) {
+        const hostkit::HostUser bea = user("1001");
+        ChatSession *session = manager().openChat(&bea);
+        session->sendNudge();
+        manager().remove(session);
+    }
+    m_clock.advance(afterMs);
     const qint64 before = m_host->store().newest("1001", 1000).size();
-    command("1001", record("NUDGE_DISABLED", "k-1"));
+    journal().clear();
+    for (int i = 0; i < refusals; ++i)
+        command("1001", record("NUDGE_DISABLED", "k-1"));
+    QCOMPARE(journal().count("postMessage"), notices);
     ChatSession *session = manager().findByPeer("1001");
-    QVERIFY(session);
+    QCOMPARE(session != nullptr, notices > 0);
+    if (!notices)
+        return;
     QCOMPARE(session->sessionKey(), QByteArray("k-1"));
 
     QStringList order;

@@ -16,6 +16,7 @@
 #include <sdk/iplugin.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -494,7 +495,8 @@ void tst_LibChat::eventDataIsCutToItsLength()
 {
     const QByteArray data("1002,0,0trailing garbage");
     chat()->onEvent(32, data.constData(), 8);
-    QCOMPARE(journal().count("playSound"), 1);
+    // The nudge is handled: it goes into the history.
+    QCOMPARE(journal().count("postMessage"), 1);
     journal().clear();
     chat()->onEvent(32, nullptr, 12);
     chat()->onEvent(32, data.constData(), 0);
@@ -568,8 +570,28 @@ void tst_LibChat::writingForUnknownConversationCallsNothing()
 
 void tst_LibChat::nudgeRefusalNotice()
 {
+    const QByteArray refusal("<data COMMAND=\"NUDGE_DISABLED\" session_id=\"\" room_id=\"\"/>\r\n");
     const int before = m_host->store().newest("1002", 1000).size();
-    m_host->deliverControl("1002", "<data COMMAND=\"NUDGE_DISABLED\" session_id=\"\" room_id=\"\"/>\r\n");
+    // A refusal that answers no nudge of the user's is not worth a notice.
+    m_host->deliverControl("1002", refusal);
+    QCOMPARE(journal().count("postMessage"), 0);
+
+    QVERIFY(m_host->openChat("1002"));
+    QAction *nudge = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qstrcmp(window->metaObject()->className(), "ChatWindow") == 0
+            && window->windowTitle().contains(QLatin1String("Chris Ortega"))) {
+            for (QAction *action : window->findChildren<QAction *>()) {
+                if (action->text() == QLatin1String("Nudge"))
+                    nudge = action;
+            }
+        }
+    }
+    QVERIFY(nudge);
+    nudge->trigger();
+    journal().clear();
+    m_host->deliverControl("1002", refusal);
+    m_host->deliverControl("1002", refusal); // one notice per nudge
     QStringList order;
     for (const auto &entry : journal().calls("createMessage") + journal().calls("postMessage") + journal().calls("releaseMessage"))
         order << QString::number(entry.sequence) + ' ' + QString::fromUtf8(entry.operation);
@@ -578,7 +600,7 @@ void tst_LibChat::nudgeRefusalNotice()
     QVERIFY(order.at(0).endsWith(QLatin1String("createMessage")) && order.at(1).endsWith(QLatin1String("postMessage"))
             && order.at(2).endsWith(QLatin1String("releaseMessage")));
     const auto stored = m_host->store().newest("1002", 1000);
-    QCOMPARE(stored.size(), before + 1);
+    QCOMPARE(stored.size(), before + 2); // the nudge sent, then the notice
     QCOMPARE(stored.last().kind, 2);
     QCOMPARE(stored.last().body, QByteArray("Chris Ortega has disabled nudges. Your nudge was not received."));
 }
@@ -590,7 +612,7 @@ void tst_LibChat::openConversationRecord()
     chat()->openConversation(nullptr);
     // The conversation now exists under that key: a nudge with the key
     // finds it, so the host is not asked for a record to create one; the
-    // permission check is followed by the sound at once.
+    // permission check is followed by the nudge going into the history.
     journal().clear();
     m_host->deliverControl("1005", "<data COMMAND=\"NUDGE\" session_id=\"their-session\" room_id=\"\"/>\r\n");
     QStringList made;
@@ -598,7 +620,8 @@ void tst_LibChat::openConversationRecord()
         if (entry.direction == hostkit::Journal::Direction::Call)
             made << QString::fromUtf8(entry.operation);
     }
-    QCOMPARE(made.mid(0, 2), (QStringList{"canChatWith", "playSound"}));
+    QCOMPARE(made.mid(0, 3), (QStringList{"canChatWith", "createMessage", "postMessage"}));
+    QVERIFY(made.contains(QStringLiteral("playSound")));
 }
 
 int main(int argc, char **argv)

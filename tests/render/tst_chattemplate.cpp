@@ -424,9 +424,16 @@ void tst_ChatTemplate::nudgeIconSetsNudgeSeen()
     // In front of "[plugin]", the first of the three the section holds.
     QVERIFY2(block.contains(QLatin1String("|Bea Hansen|<img src='pi_nudge' />&nbsp;chat|")), qPrintable(block));
 
-    bool notSeen = false;
-    renderLive(chatMessage("[nudge]"), true, &notSeen);
-    QVERIFY(!notSeen);
+    // A chat message that is a nudge shows the icon and the sentence, never the tag.
+    for (const bool received : {true, false}) {
+        bool chatSeen = false;
+        const QString chat = renderLive(chatMessage("[NUDGE] ", received), true, &chatSeen);
+        QVERIFY(chatSeen);
+        const QString sentence = received ? QStringLiteral("Bea Hansen sent you a nudge.")
+                                          : QStringLiteral("You sent a nudge to Bea Hansen.");
+        QVERIFY2(chat.contains(QLatin1String("<img src='pi_nudge' />&nbsp;") + sentence), qPrintable(chat));
+        QVERIFY2(!chat.contains(QLatin1String("NUDGE")), qPrintable(chat));
+    }
 }
 
 void tst_ChatTemplate::reply_data()

@@ -8,56 +8,40 @@
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "platform/prompt.h"
-#include "platform/windowalert.h"
-#include "plugin/records/imageimpl.h"
 #include "plugin/records/userobj.h"
-#include "render/attachmentblocks.h"
 #include "render/markupconverter.h"
-#include "shared/sharedresourcemanager.h"
 #include "resources/chatresources.h"
 #include "settings/settingsmanager.h"
 #include "settings/ui/splitterstate.h"
-#include "spell/spellcheckmanager.h"
-#include "ui/chat/alertpolicy.h"
+#include "shared/sharedresourcemanager.h"
+#include "ui/chat/chatalerts.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/historypane.h"
 #include "ui/chat/nudgeshaker.h"
-#include "ui/chat/render/fileicon.h"
 #include "ui/chat/safetext.h"
+#include "ui/chat/spelllanguagecontrol.h"
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 #include "ui/chat/userinfoframe.h"
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
-#include <sdk/iplugin.h>
 #include <sdk/iuser.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMovie>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollBar>
 #include <QSignalMapper>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-
-const char ChatWindow::NoSpellCheckLanguage[] = "none";
 
 namespace {
 
@@ -70,72 +54,6 @@ void styleWidget(QWidget *widget, const char *objectName, const char *styleClass
 {
     widget->setObjectName(QLatin1String(objectName));
     widget->setProperty("class", QLatin1String(styleClass));
-}
-
-// Pictures the history shows that the skin may not have: drawn once.
-QImage drawnMenuButton(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x60, 0x60, 0x80));
-    const qreal r = size / 10.0;
-    for (int i = 1; i <= 3; ++i)
-        painter.drawEllipse(QPointF(size / 2.0, size * i / 4.0), r, r);
-    return image;
-}
-
-QImage drawnLocationPin(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xd0, 0x30, 0x30));
-    const qreal w = size;
-    QPainterPath pin;
-    pin.moveTo(w / 2, w * 0.95);
-    pin.cubicTo(w * 0.1, w * 0.5, w * 0.15, w * 0.05, w / 2, w * 0.05);
-    pin.cubicTo(w * 0.85, w * 0.05, w * 0.9, w * 0.5, w / 2, w * 0.95);
-    painter.drawPath(pin);
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(w / 2, w * 0.38), w * 0.13, w * 0.13);
-    return image;
-}
-
-// The avatar of someone the host has no picture of.
-QImage drawnAvatar(const QString &name, int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x90, 0xa0, 0xc0));
-    painter.drawEllipse(QRectF(0, 0, size, size));
-    const QString initial = name.trimmed().left(1).toUpper();
-    if (!initial.isEmpty()) {
-        QFont font = painter.font();
-        font.setPixelSize(size / 2);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, initial);
-    }
-    return image;
-}
-
-// A window counts as in the user's view when it is the active window.
-AlertPolicy::Placement placementOf(const QWidget *window)
-{
-    if (window->isMinimized())
-        return AlertPolicy::Placement::StandaloneMinimized;
-    if (window->isVisible() && window->isActiveWindow())
-        return AlertPolicy::Placement::StandaloneActive;
-    return AlertPolicy::Placement::StandaloneInactive;
 }
 
 } // namespace
@@ -180,9 +98,14 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     // Plug-in buttons join this bar with the buttons of other plug-ins.
     m_ui->pluginsBar->hide();
 
-    m_ui->editReceive->setResourceResolver([this](int type, const QUrl &name) { return resolveResource(type, name); });
+    m_history = new HistoryPane(m_ui->editReceive, this);
+    m_history->setConversation(m_session);
+    m_alerts = new ChatAlerts(this);
+    m_alerts->setConversation(m_session);
     m_shaker = new NudgeShaker(this, this);
     buildSettingsBar();
+    m_spell = new SpellLanguageControl(this, m_ui->editSend, m_actions.value(ActionSpellLanguage), m_ui->statusBar, this);
+    m_spell->setContactId(QString::fromUtf8(conversationId()));
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -195,16 +118,13 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     connect(editor, &QTextEdit::cursorPositionChanged, this, &ChatWindow::onCursorPositionChanged);
     connect(editor, &QTextEdit::currentCharFormatChanged, this, &ChatWindow::onCurrentCharFormatChanged);
     connect(editor, &TextEdit::keyReturnPressed, this, &ChatWindow::onBtnSend);
+    // Focus moving into the editor never moves the history: a user reading
+    // older messages keeps reading them while typing.
     connect(editor, &TextEdit::focusReceived, this, [this] {
         if (m_ui->editSend->document()->isEmpty())
             reapplySavedFormat(false);
-        if (m_session && settings() && settings()->autoscroll(QString::fromUtf8(conversationId())))
-            m_ui->editReceive->scrollToBottom();
     });
     connect(m_ui->editReceive, &QTextBrowser::anchorClicked, this, &ChatWindow::onEditReceiveAnchorClicked);
-    connect(m_ui->editReceive, &TextBrowser::reachedTop, this, [this] {
-        QTimer::singleShot(0, this, [this] { loadOlderMessages(); });
-    });
     connect(m_ui->btnSend, &QPushButton::clicked, this, &ChatWindow::onBtnSend);
     connect(m_ui->frmPeerInfo, &UserInfoFrame::closeInfo, this, &QWidget::close);
     connect(m_ui->splitterVertical, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
@@ -214,7 +134,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     if (SettingsManager *manager = settings())
         connect(manager, &SettingsManager::textFormatChanged, this, &ChatWindow::applyTextFormat);
     if (ChatCoreInterface *core = conversation ? conversation->core() : nullptr)
-        m_silenced = core->hostNumberIsZero();
+        m_alerts->setSilenced(core->hostNumberIsZero());
 
     registerEmoticons();
     applyTextFormat();
@@ -229,19 +149,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     }
     m_ui->btnSend->setEnabled(false);
 
-    // The conversation's dictionary; checking stays off until it is loaded.
-    editor->setSpellCheckEnabled(false);
-    QString language;
-    if (SettingsManager *manager = settings()) {
-        language = manager->contactSpellLanguage(QString::fromUtf8(conversationId()));
-        if (language.isEmpty())
-            language = manager->spellLanguage();
-    }
-    if (language == QLatin1String(NoSpellCheckLanguage))
-        m_spellLanguage = language;
-    else if (!language.isEmpty())
-        useSpellLanguage(language);
-    refreshSpellAction();
+    m_spell->start();
     retranslate();
 }
 
@@ -253,6 +161,8 @@ ChatWindow::~ChatWindow()
     // conversation know.
     if (ChatSession *session = m_session) {
         m_session = nullptr;
+        m_history->setConversation(nullptr);
+        m_alerts->setConversation(nullptr);
         session->windowClosed();
     }
 }
@@ -292,6 +202,10 @@ QStatusBar *ChatWindow::statusBar() const { return m_ui->statusBar; }
 QToolBar *ChatWindow::settingsBar() const { return m_ui->settingsBar; }
 UserInfoFrame *ChatWindow::peerInfo() const { return m_ui->frmPeerInfo; }
 ConferenceUsersWidget *ChatWindow::participantList() const { return m_ui->conferenceUsersWidget; }
+bool ChatWindow::isHistoryLoaded() const { return m_history->isLoaded(); }
+const RenderedHistory &ChatWindow::renderedHistory() const { return m_history->rendered(); }
+bool ChatWindow::hasUnreadMark() const { return m_alerts->hasUnreadMark(); }
+QString ChatWindow::spellLanguage() const { return m_spell->language(); }
 
 // --- Settings bar ------------------------------------------------------------------------
 
@@ -345,8 +259,8 @@ void ChatWindow::retranslate()
     const auto setTexts = [this](int id, const QString &text) {
         if (QAction *action = m_actions.value(id)) {
             action->setText(text);
-            action->setToolTip(text);
-            action->setStatusTip(text);
+            action->setToolTip(SafeText::withoutMnemonics(text));
+            action->setStatusTip(SafeText::withoutMnemonics(text));
         }
     };
     setTexts(ActionBold, tr("&Bold"));
@@ -355,7 +269,9 @@ void ChatWindow::retranslate()
     setTexts(ActionNudge, tr("Nudge"));
     m_securityLabel->setToolTip(tr("This chat is encrypted"));
     refreshToggleActions();
-    refreshSpellAction();
+    if (m_spell)
+        m_spell->refreshAction();
+    m_history->retranslate();
     if (m_session && m_session->isRoom() && !m_session->isRoomReady() && !hasSendableMembers())
         m_ui->statusBar->showMessage(tr("Preparing chat room..."));
 }
@@ -386,36 +302,6 @@ void ChatWindow::refreshToggleActions()
             tr("Automatic scroll is On for %1"), tr("Automatic scroll is Off for %1"));
 }
 
-void ChatWindow::refreshSpellAction()
-{
-    QAction *action = m_actions.value(ActionSpellLanguage);
-    if (!action)
-        return;
-    QString text;
-    if (m_spellLanguage.isEmpty() || m_spellLanguage == QLatin1String(NoSpellCheckLanguage)) {
-        text = tr("No spell check");
-    } else {
-        SharedResourceManager *resources = SharedResourceManager::existingInstance();
-        SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr;
-        QString name = manager ? manager->languageDisplayName(m_spellLanguage) : QString();
-        if (name.isEmpty())
-            name = m_spellLanguage;
-        text = tr("Spell check in %1").arg(name);
-    }
-    action->setText(SafeText::actionLabel(text));
-    action->setToolTip(SafeText::toolTip(text));
-    action->setStatusTip(text);
-}
-
-void ChatWindow::popupMenu(QMenu *menu)
-{
-    if (menu->isVisible())
-        menu->hide();
-    // At the mouse, moved up by the menu's height: it opens above the bar.
-    const QPoint at = QCursor::pos() - QPoint(0, menu->sizeHint().height());
-    menu->popup(at);
-}
-
 void ChatWindow::onSettingsActionTriggered(int id)
 {
     TextEdit *editor = m_ui->editSend;
@@ -444,38 +330,18 @@ void ChatWindow::onSettingsActionTriggered(int id)
         if (!manager || !m_session)
             return;
         const QString peer = QString::fromUtf8(m_session->firstParticipantId());
-        if (id == ActionNotifications)
+        if (id == ActionNotifications) {
             manager->setNotificationsEnabled(peer, !manager->notificationsEnabled(peer));
-        else
+        } else {
             manager->setAutoscroll(peer, !manager->autoscroll(peer));
+            m_history->refreshFollowing();
+        }
         refreshToggleActions();
         return;
     }
-    case ActionSpellLanguage: {
-        if (!m_spellMenu) {
-            m_spellMenu = new QMenu(this);
-            m_spellMenu->setProperty("class", QStringLiteral("Menu Ormica"));
-        }
-        m_spellMenu->clear();
-        SharedResourceManager *resources = SharedResourceManager::existingInstance();
-        SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr;
-        if (manager) {
-            for (const SpellLanguage &language : manager->availableLanguages()) {
-                QAction *entry = m_spellMenu->addAction(SafeText::actionLabel(language.displayName));
-                entry->setCheckable(true);
-                entry->setChecked(language.code == m_spellLanguage);
-                const QString code = language.code;
-                connect(entry, &QAction::triggered, this, [this, code] { onChangeSpellCheckLang(code); });
-            }
-        }
-        m_spellMenu->addSeparator();
-        QAction *none = m_spellMenu->addAction(tr("No spell check"));
-        none->setCheckable(true);
-        none->setChecked(m_spellLanguage.isEmpty() || m_spellLanguage == QLatin1String(NoSpellCheckLanguage));
-        connect(none, &QAction::triggered, this, &ChatWindow::onNoSpellChecking);
-        popupMenu(m_spellMenu);
+    case ActionSpellLanguage:
+        m_spell->showMenu();
         return;
-    }
     default:
         qCDebug(lcChatWindow) << "settings action" << id << "is not on this bar";
         return;
@@ -509,8 +375,8 @@ void ChatWindow::applyTextFormat()
         m_savedFormat.setForeground(stored.foreground());
     reapplySavedFormat(true);
     m_ui->editReceive->document()->setDefaultStyleSheet(SharedResourceManager::messageTextStyleSheet(m_savedFormat));
-    if (m_historyLoaded) {
-        rerenderHistory();
+    if (m_history->isLoaded()) {
+        m_history->rerender();
         m_ui->editReceive->scrollToBottom();
     }
 }
@@ -606,7 +472,7 @@ void ChatWindow::memberChanged(const QByteArray &userId)
 {
     if (!m_session)
         return;
-    m_names.remove(userId.toLongLong());
+    m_history->names().remove(userId.toLongLong());
     if (const UserObj *member = m_session->findParticipant(userId)) {
         if (m_ui->conferenceUsersWidget->findMember(userId))
             m_ui->conferenceUsersWidget->addMember(member);
@@ -744,193 +610,36 @@ void ChatWindow::sendText(const QString &text)
     reapplySavedFormat(true);
     m_ui->btnSend->setEnabled(false);
     // The host stores what went out; show it.
-    if (!text.isEmpty() && m_historyLoaded)
+    if (!text.isEmpty() && m_history->isLoaded())
         appendNewMessages();
 }
 
 // --- History ---------------------------------------------------------------------------------------
 
-QString ChatWindow::stylePrefix() const
-{
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    const QString styles = resources ? resources->styles() : QString();
-    if (styles.isEmpty())
-        return QString();
-    // Only the style elements: the rest of the section stands in front of
-    // the history once, while the styles must reach every added part.
-    static const QRegularExpression styleElement(QStringLiteral("<style\\b[^>]*>.*?</style\\s*>"),
-                                                 QRegularExpression::CaseInsensitiveOption
-                                                     | QRegularExpression::DotMatchesEverythingOption);
-    QString prefix;
-    QRegularExpressionMatchIterator it = styleElement.globalMatch(styles);
-    while (it.hasNext())
-        prefix += it.next().captured(0);
-    return prefix;
-}
-
-QString ChatWindow::renderPage(IMessageList *list, bool older, QVector<qint64> *added)
-{
-    QVector<const IHostMessage *> messages;
-    const int count = list ? list->count() : 0;
-    messages.reserve(qMax(0, count));
-    for (int i = 0; i < count; ++i)
-        messages.append(list->at(i));
-    return renderMessages(messages, older, added);
-}
-
-QString ChatWindow::renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added)
-{
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    if (!resources)
-        return QString();
-    const auto render = [this, resources](const IHostMessage *message) {
-        bool nudgeSeen = false;
-        return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
-    };
-    const QString separator = resources->dateSeparator();
-    return older ? m_history.renderOlder(messages, separator, render, added)
-                 : m_history.renderNewer(messages, separator, render, added);
-}
-
-void ChatWindow::setHistoryContent(const QString &html)
-{
-    TextBrowser *view = m_ui->editReceive;
-    view->setUpdatesEnabled(false);
-    if (html.isEmpty()) {
-        view->setHtml(QStringLiteral("<html><body></body></html>"));
-    } else {
-        SharedResourceManager *resources = SharedResourceManager::existingInstance();
-        const QString styles = resources ? resources->styles() : QString();
-        view->setHtml(styles.isEmpty() ? html : styles + QStringLiteral("\r\n") + html);
-    }
-    view->setUpdatesEnabled(true);
-}
-
 void ChatWindow::slotLoadHistory()
 {
-    IHostServices *services = host();
-    if (!m_session || !services)
-        return;
-    m_history.clear();
-    m_olderExhausted = false;
-    const QByteArray id = conversationId();
-    IMessageList *list = services->newestMessages(id.constData());
-    const QString html = renderPage(list, false);
-    if (list)
-        services->releaseMessageList(list);
-    setHistoryContent(html);
-    m_historyLoaded = true;
-    SettingsManager *manager = settings();
-    if (!manager || manager->autoscroll(QString::fromUtf8(id)))
-        m_ui->editReceive->scrollToBottom();
-    else
-        m_ui->editReceive->verticalScrollBar()->setValue(0);
-    m_ui->editReceive->rememberScrollPosition();
+    m_history->load();
 }
 
-void ChatWindow::rerenderHistory()
+void ChatWindow::appendNewMessages()
 {
-    IHostServices *services = host();
-    if (!m_session || !services || m_history.isEmpty()) {
-        slotLoadHistory();
-        return;
-    }
-    const qint64 oldest = m_history.oldestId();
-    m_history.clear();
-    const QByteArray id = conversationId();
-    IMessageList *list = services->messagesAfter(id.constData(), oldest - 1);
-    const QString html = renderPage(list, false);
-    if (list)
-        services->releaseMessageList(list);
-    setHistoryContent(html);
-}
-
-QVector<qint64> ChatWindow::appendNewMessages()
-{
-    QVector<qint64> added;
-    IHostServices *services = host();
-    if (!m_session || !services)
-        return added;
-    const QByteArray id = conversationId();
-    IMessageList *list = services->messagesAfter(id.constData(), m_history.newestId());
-    const QString html = renderPage(list, false, &added);
-    if (list)
-        services->releaseMessageList(list);
-    if (!html.isEmpty()) {
-        TextBrowser *view = m_ui->editReceive;
-        view->appendFragment(stylePrefix() + html);
-        SettingsManager *manager = settings();
-        if (!manager || manager->autoscroll(QString::fromUtf8(id)))
-            view->scrollToBottom();
-    }
-    return added;
+    m_history->appendNew();
 }
 
 bool ChatWindow::loadOlderMessages()
 {
-    IHostServices *services = host();
-    if (!m_session || !services || !m_historyLoaded || m_olderExhausted || m_loadingOlder || m_history.isEmpty())
-        return false;
-    m_loadingOlder = true;
-    const QByteArray id = conversationId();
-    // Every insertion into the history view costs time in proportion to
-    // what the view holds already, so a long history comes back in batches
-    // that grow with it: at least a quarter of what is shown (and at least
-    // one of the host's pages). Paging through a conversation then costs a
-    // small multiple of showing it whole, not a multiple of its pages.
-    const int wanted = qMax(1, m_history.size() / 4);
-    QVector<IMessageList *> pages; // newest page first
-    qint64 before = m_history.oldestId();
-    int fetched = 0;
-    while (fetched < wanted) {
-        IMessageList *page = services->messagesBefore(id.constData(), before);
-        if (!page)
-            break;
-        qint64 oldest = before;
-        for (int i = 0; i < page->count(); ++i) {
-            if (const IHostMessage *message = page->at(i))
-                oldest = qMin<qint64>(oldest, message->eventId());
-        }
-        if (page->count() <= 0 || oldest >= before) {
-            // Nothing older, or a host that does not move back.
-            services->releaseMessageList(page);
-            break;
-        }
-        pages.append(page);
-        fetched += page->count();
-        before = oldest;
-    }
-    QVector<const IHostMessage *> messages;
-    messages.reserve(fetched);
-    for (int p = pages.size() - 1; p >= 0; --p) {
-        for (int i = 0; i < pages.at(p)->count(); ++i)
-            messages.append(pages.at(p)->at(i));
-    }
-    QVector<qint64> added;
-    const QString html = renderMessages(messages, true, &added);
-    for (IMessageList *page : qAsConst(pages))
-        services->releaseMessageList(page);
-    if (added.isEmpty())
-        m_olderExhausted = true;
-    if (!html.isEmpty())
-        m_ui->editReceive->prependFragment(stylePrefix() + html);
-    m_loadingOlder = false;
-    return !added.isEmpty();
+    return m_history->loadOlder();
 }
 
 void ChatWindow::slotAppendText(const QString &text)
 {
     if (!m_session)
         return;
-    if (!m_historyLoaded) {
+    if (!m_history->isLoaded()) {
         Q_EMIT sigLoadHistory();
         return;
     }
-    TextBrowser *view = m_ui->editReceive;
-    view->appendFragment(stylePrefix() + text);
-    SettingsManager *manager = settings();
-    if (!manager || manager->autoscroll(QString::fromUtf8(conversationId())))
-        view->scrollToBottom();
+    m_history->appendFragment(text);
     m_throttle.reset();
     m_ui->statusBar->clearMessage();
     checkSendAutoReplyMessage();
@@ -956,9 +665,9 @@ void ChatWindow::onNewMessage(IHostMessage *message)
     if (!m_session || !message)
         return;
     const qint64 eventId = message->eventId();
-    const bool alreadyShown = m_history.contains(eventId);
+    const bool alreadyShown = m_history->rendered().contains(eventId);
     // (A minimized window moves into the tabbed window here once there is one.)
-    if (!m_historyLoaded) {
+    if (!m_history->isLoaded()) {
         slotLoadHistory();
     } else {
         m_throttle.reset();
@@ -995,133 +704,17 @@ void ChatWindow::slotAlerts(qint64 eventID)
     services->releaseMessageRecord(record);
 }
 
-// --- Resources of the history document -------------------------------------------------------
-
-QImage ChatWindow::avatarImage(const QByteArray &userId) const
-{
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    const int size = resources ? resources->avatarSize() : 64;
-    IHostServices *services = host();
-    if (services) {
-        ImageImpl image;
-        if (services->getAvatar(userId.constData(), &image) && !image.image().isNull())
-            return image.image().scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    QString name = m_names.value(userId.toLongLong());
-    if (name.isEmpty() && services) {
-        UserObj user;
-        if (services->getUser(&user, userId.constData()))
-            name = user.displayNameString();
-    }
-    return drawnAvatar(name, size);
-}
-
-QVariant ChatWindow::resolveResource(int type, const QUrl &url)
-{
-    if (type != QTextDocument::ImageResource)
-        return QVariant();
-    const QString name = url.toString();
-    IHostServices *services = host();
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    const auto skinImage = [services](const char *file) {
-        return services ? QImage(fromUtf16(services->skinPath(file))) : QImage();
-    };
-    if (name.startsWith(QLatin1String("avatar_")))
-        return avatarImage(name.mid(7).toUtf8());
-    if (name == QLatin1String("pi_nudge"))
-        return skinImage("chat/nudge.png");
-    if (name == QLatin1String("pi_msg_menu"))
-        return drawnMenuButton(resources ? resources->menuSize() : 24);
-    if (name.startsWith(QLatin1String("pi_"))) {
-        IPlugin *plugin = services ? services->findPlugin(name.mid(3).toUtf8().constData()) : nullptr;
-        ImageImpl icon;
-        if (plugin && plugin->drawIcon(&icon) && !icon.image().isNull())
-            return icon.image().scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return QImage(QStringLiteral(":/images/chat.png")).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    if (name == QLatin1String("location_img"))
-        return drawnLocationPin(16);
-    if (m_resourceKeys.containsKey(name)) {
-        return FileIcon::fileIcon(services, m_resourceKeys, name, m_resourceKeys.addressForKey(name),
-                                  m_resourceKeys.attachmentName(name));
-    }
-    if (EmotionBoxManager *emoticons = resources ? resources->emoticons() : nullptr) {
-        if (QMovie *movie = emoticons->animationForResource(name))
-            return movie->currentImage();
-    }
-    // Pictures and emoticon files: the host's local names are absolute paths.
-    const QFileInfo file(name);
-    if (file.isAbsolute()) {
-        if (file.isFile()) {
-            QImage picture(name);
-            if (!picture.isNull()) {
-                // Blocks show pictures at 150 x 100; twice that keeps them sharp.
-                const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
-                if (picture.width() > box.width() || picture.height() > box.height())
-                    picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-                return picture;
-            }
-            return FileIcon::pictureStateImage(services, true, FileIcon::PictureOverlay::None);
-        }
-        const bool running = services && services->isTransferRunning(name.toUtf8().constData());
-        return FileIcon::pictureStateImage(services, false,
-                                           running ? FileIcon::PictureOverlay::Running : FileIcon::PictureOverlay::Download);
-    }
-    return QVariant();
-}
-
 // --- Alerts ------------------------------------------------------------------------------------
 
 void ChatWindow::alertIncoming(qint64 messageId, const QByteArray &senderId, const QByteArray &roomId, const QString &text,
                                int flags)
 {
-    IHostServices *services = host();
-    ChatCoreInterface *core = m_session ? m_session->core() : nullptr;
-    if (!m_session || !services || m_silenced || (core && core->hostNumberIsZero()))
-        return;
-    UserObj sender;
-    if (senderId.isEmpty() || !services->getUser(&sender, senderId.constData()))
-        return;
-    const bool mustAlert = core && messageId != 0 && core->takeMustAlert(messageId);
-    if (!mustAlert && !m_session->notificationsEnabled())
-        return;
-
-    QString title = sender.displayNameString();
-    if (!roomId.isEmpty() && roomId != senderId) {
-        UserObj room;
-        if (services->getUser(&room, roomId.constData()))
-            title = tr("%1 in %2").arg(title, room.displayNameString());
-    }
-    const SettingsManager *manager = settings();
-    const int playSound = manager ? manager->playSound() : 1;
-    const int showNotification = manager ? manager->showNotification() : 2;
-    const AlertPolicy::Decision decision = AlertPolicy::decide(playSound, showNotification, placementOf(this));
-
-    if (decision.showMinimized) {
-        QPointer<QWidget> focus = QApplication::focusWidget();
-        showMinimized();
-        if (focus)
-            focus->setFocus();
-    }
-    if (decision.sound && !(flags & NudgeAlertFlag)) {
-        if (ChatCoreInterface *chatCore = m_session->core())
-            chatCore->playMessageSound();
-    }
-    if (decision.flash)
-        flashWindowPriv();
-    if (decision.unread)
-        m_unread = true;
-    if (decision.popup) {
-        const QString plain = MarkupConverter::markupToPlainText(text, services).trimmed();
-        services->showPopup("chat", reinterpret_cast<const char16_t *>(title.utf16()),
-                            reinterpret_cast<const char16_t *>(plain.utf16()), senderId.constData());
-    }
+    m_alerts->alertIncoming(messageId, senderId, roomId, text, flags);
 }
 
 void ChatWindow::flashWindowPriv()
 {
-    // A page of the tabbed window will blink its tab instead.
-    platform::WindowAlert::instance().flash(window(), 10, 0);
+    m_alerts->flash();
 }
 
 void ChatWindow::notifyUserWindow()
@@ -1131,7 +724,7 @@ void ChatWindow::notifyUserWindow()
 
 void ChatWindow::onHostNumberChanged(bool isZero)
 {
-    m_silenced = isZero;
+    m_alerts->setSilenced(isZero);
 }
 
 // --- Nudges --------------------------------------------------------------------------------------
@@ -1143,7 +736,7 @@ void ChatWindow::startNudge()
     m_session->sendNudge();
     flashWindowPriv();
     m_shaker->start(NudgeShaker::DefaultSteps);
-    if (m_historyLoaded)
+    if (m_history->isLoaded())
         appendNewMessages();
 }
 
@@ -1156,7 +749,7 @@ void ChatWindow::onNudgeReceived(const QByteArray &userId)
     UserObj sender;
     if (userId.isEmpty() || !services->getUser(&sender, userId.constData()))
         return;
-    if (!m_historyLoaded)
+    if (!m_history->isLoaded())
         slotLoadHistory();
     else
         appendNewMessages();
@@ -1195,7 +788,7 @@ void ChatWindow::checkSendAutoReplyMessage()
     if (reply->isNull() || !reply->isActive() || reply->replyText().trimmed().isEmpty())
         return;
     m_session->sendText(tr("Auto reply: %1").arg(reply->replyText()));
-    if (m_historyLoaded)
+    if (m_history->isLoaded())
         appendNewMessages();
 }
 
@@ -1203,47 +796,22 @@ void ChatWindow::checkSendAutoReplyMessage()
 
 void ChatWindow::onChangeSpellCheckLang(const QString &language)
 {
-    if (language.isEmpty())
-        return;
-    if (SettingsManager *manager = settings(); manager && m_session)
-        manager->setContactSpellLanguage(QString::fromUtf8(conversationId()), language);
-    useSpellLanguage(language);
-}
-
-void ChatWindow::useSpellLanguage(const QString &language)
-{
-    m_spellLanguage = language;
-    refreshSpellAction();
-    SharedResourceManager *resources = SharedResourceManager::existingInstance();
-    if (SpellCheckManager *manager = resources ? resources->spellCheckManager() : nullptr)
-        manager->requestLanguage(this, language, true);
+    m_spell->chooseLanguage(language);
 }
 
 void ChatWindow::onNoSpellChecking()
 {
-    m_spellLanguage = QLatin1String(NoSpellCheckLanguage);
-    if (SettingsManager *manager = settings(); manager && m_session)
-        manager->setContactSpellLanguage(QString::fromUtf8(conversationId()), m_spellLanguage);
-    m_ui->editSend->setSpellCheckEnabled(false);
-    refreshSpellAction();
+    m_spell->chooseNone();
 }
 
 void ChatWindow::onSpellerChanged(const QString &bcp47Name)
 {
-    // A dictionary asked for earlier, arriving after the user chose another.
-    if (bcp47Name != m_spellLanguage)
-        return;
-    TextEdit *editor = m_ui->editSend;
-    editor->setSpellCheckEnabled(true);
-    editor->checkSpelling(bcp47Name);
-    refreshSpellAction();
+    m_spell->onSpellerChanged(bcp47Name);
 }
 
 void ChatWindow::onSpellerNotLoaded()
 {
-    // Without a dictionary every word would be marked.
-    m_ui->editSend->setSpellCheckEnabled(false);
-    qCInfo(lcChatWindow) << "no dictionary for" << m_spellLanguage << "; spell checking is off in this window";
+    m_spell->onSpellerNotLoaded();
 }
 
 // --- Links -------------------------------------------------------------------------------------------
@@ -1267,7 +835,7 @@ void ChatWindow::showWindow(bool background)
 {
     if (!m_session)
         return;
-    if (!m_historyLoaded)
+    if (!m_history->isLoaded())
         slotLoadHistory();
     if (background) {
         if (isHidden())
@@ -1301,7 +869,7 @@ void ChatWindow::setActive(bool active)
     if (active) {
         if (m_session && isActiveWindow()) {
             m_session->markSeen();
-            m_unread = false;
+            m_alerts->clearUnreadMark();
         }
         m_ui->editSend->startAnimateImages();
         m_ui->editReceive->startAnimateImages();
@@ -1401,6 +969,8 @@ void ChatWindow::closeConversation()
 {
     ChatSession *session = m_session;
     m_session = nullptr;
+    m_history->setConversation(nullptr);
+    m_alerts->setConversation(nullptr);
     m_shaker->timer()->stop();
     if (session) {
         session->windowClosed();
@@ -1413,6 +983,8 @@ void ChatWindow::closeConversation()
 void ChatWindow::release()
 {
     m_session = nullptr;
+    m_history->setConversation(nullptr);
+    m_alerts->setConversation(nullptr);
     m_shaker->timer()->stop();
     m_ui->editSend->stopAnimateImages();
     m_ui->editReceive->stopAnimateImages();
@@ -1448,7 +1020,7 @@ void ChatWindow::onUserUpdated(const QByteArray &userId)
 void ChatWindow::onOwnUserChanged()
 {
     if (m_session && m_session->core())
-        m_names.remove(m_session->core()->ownUserId().toLongLong());
+        m_history->names().remove(m_session->core()->ownUserId().toLongLong());
 }
 
 void ChatWindow::onOwnProfileA()
@@ -1482,10 +1054,10 @@ void ChatWindow::refresh()
 {
     if (!m_session)
         return;
-    m_names.clear();
+    m_history->names().clear();
     updateTitle();
-    if (m_historyLoaded)
-        rerenderHistory();
+    if (m_history->isLoaded())
+        m_history->rerender();
 }
 
 // --- Hooks of later steps -----------------------------------------------------------------------------------

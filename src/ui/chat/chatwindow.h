@@ -2,9 +2,6 @@
 
 #include "chat/chatwindowinterface.h"
 #include "chat/typingthrottle.h"
-#include "render/messageblocks.h"
-#include "render/resourcekeytable.h"
-#include "ui/chat/renderedhistory.h"
 
 #include <QFrame>
 #include <QHash>
@@ -12,10 +9,11 @@
 #include <QScopedPointer>
 #include <QTextCharFormat>
 
+class ChatAlerts;
 class ChatSession;
 class ConferenceUsersWidget;
+class HistoryPane;
 class IHostServices;
-class IMessageList;
 class NudgeShaker;
 class QAction;
 class QLabel;
@@ -25,7 +23,9 @@ class QSignalMapper;
 class QStatusBar;
 class QToolBar;
 class QTreeWidgetItem;
+class RenderedHistory;
 class SettingsManager;
+class SpellLanguageControl;
 class TextBrowser;
 class TextEdit;
 class UserInfoFrame;
@@ -42,6 +42,11 @@ class ChatWindowClass;
 // It turns the user's actions into calls on its conversation (send, typing
 // notices, nudges, seen marks) and the conversation's events into history,
 // status bar texts, sounds, popups, window flashing and shaking.
+//
+// The window is the form and its wiring; the behaviour lives in companions
+// it owns: HistoryPane (what the history shows and where it stands),
+// ChatAlerts (sound, popup, flashing), SpellLanguageControl (the checking
+// language), NudgeShaker.
 //
 // Ownership follows ChatWindowInterface: the conversation owns the window
 // until it calls release() or the window closes and tells it so; either way
@@ -72,8 +77,6 @@ public:
     static constexpr int TypingNoticeMs = 5000;
     // The flag alertIncoming() gets for a nudge: its own sound has played.
     static constexpr int NudgeAlertFlag = 1;
-    // The per-contact spell language that stands for "No spell check".
-    static const char NoSpellCheckLanguage[];
 
     // `conversation` is not owned (see the class comment).
     ChatWindow(QWidget *parent, ChatSession *conversation);
@@ -143,9 +146,7 @@ public:
     // Window activation: marks the conversation seen and runs the emoticon
     // animations while active.
     void setActive(bool active);
-    // Brings the messages before the oldest shown one in above it, keeping
-    // the reading position: the host's page before it, or as many pages as
-    // make a quarter of what is shown. False when there was nothing older.
+    // Brings older messages in above the oldest shown one (HistoryPane::loadOlder).
     bool loadOlderMessages();
 
     // --- What the window shows (for its companions and tests) -------------------
@@ -159,11 +160,14 @@ public:
     ConferenceUsersWidget *participantList() const;
     // Null for an id the bar does not carry.
     QAction *settingsAction(int id) const { return m_actions.value(id); }
-    bool isHistoryLoaded() const { return m_historyLoaded; }
-    const RenderedHistory &renderedHistory() const { return m_history; }
+    HistoryPane *history() const { return m_history; }
+    bool isHistoryLoaded() const;
+    const RenderedHistory &renderedHistory() const;
     NudgeShaker *shaker() const { return m_shaker; }
-    bool hasUnreadMark() const { return m_unread; }
-    QString spellLanguage() const { return m_spellLanguage; }
+    ChatAlerts *alerts() const { return m_alerts; }
+    bool hasUnreadMark() const;
+    SpellLanguageControl *spellControl() const { return m_spell; }
+    QString spellLanguage() const;
 
 Q_SIGNALS:
     void sigLoadHistory();
@@ -206,48 +210,26 @@ private:
     void buildSettingsBar();
     void retranslate();
     void refreshToggleActions();
-    void refreshSpellAction();
-    // Asks for the dictionary of `language` for this window's editor.
-    void useSpellLanguage(const QString &language);
-    void popupMenu(QMenu *menu);
     void registerEmoticons();
     void reapplySavedFormat(bool wholeDocument);
     void fillParticipants();
     void restoreSplitters();
-
-    // History.
-    QString renderPage(IMessageList *list, bool older, QVector<qint64> *added = nullptr);
-    QString renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added);
-    QString stylePrefix() const;
-    void setHistoryContent(const QString &html);
-    // Fetches what the host stored after the newest shown message and
-    // appends it; returns the ids appended.
-    QVector<qint64> appendNewMessages();
-    void rerenderHistory();
-    QVariant resolveResource(int type, const QUrl &name);
-    QImage avatarImage(const QByteArray &userId) const;
-
+    // The conversation's new messages from the host, appended to the history.
+    void appendNewMessages();
     void closeConversation();
 
     QScopedPointer<Ui::ChatWindowClass> m_ui;
     ChatSession *m_session = nullptr; // not owned; see the class comment
-    RenderedHistory m_history;
-    UserNameCache m_names;
-    ResourceKeyTable m_resourceKeys;
-    QTextCharFormat m_savedFormat;
-    TypingThrottle m_throttle;
-    NudgeShaker *m_shaker = nullptr;          // owned (child)
+    HistoryPane *m_history = nullptr;          // owned (child)
+    ChatAlerts *m_alerts = nullptr;            // owned (child)
+    SpellLanguageControl *m_spell = nullptr;   // owned (child)
+    NudgeShaker *m_shaker = nullptr;           // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
-    QPointer<QMenu> m_spellMenu;
     QLabel *m_securityLabel = nullptr;
-    QString m_spellLanguage;
-    bool m_historyLoaded = false;
+    QTextCharFormat m_savedFormat;
+    TypingThrottle m_throttle;
     bool m_firstShowDone = false;
     bool m_autoReplyChecked = false;
-    bool m_unread = false;
-    bool m_silenced = false;
-    bool m_olderExhausted = false;
-    bool m_loadingOlder = false;
     bool m_applyingFormat = false;
 };

@@ -17,4 +17,16 @@ QString actionLabel(const QString &text)
     return label.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+QString withoutMnemonics(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text.at(i);
+    }
+    return out;
+}
+
 } // namespace SafeText

@@ -11,5 +11,8 @@ namespace SafeText {
 QString toolTip(const QString &text);
 // The text as an action or menu entry label, every "&" shown as itself.
 QString actionLabel(const QString &text);
+// An action text with its shortcut marks taken out, for tips: "&Bold"
+// becomes "Bold", "R&&D" becomes "R&D".
+QString withoutMnemonics(const QString &text);
 
 } // namespace SafeText

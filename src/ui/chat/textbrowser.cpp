@@ -1,5 +1,6 @@
 #include "ui/chat/textbrowser.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -75,7 +76,7 @@ void TextBrowser::restoreScrollPosition()
     m_restoring = true;
     if (m_anchorPosition >= 0)
         keepAnchor();
-    else if (m_rememberedValue != m_rememberedMaximum)
+    else if (!m_followsBottom || m_rememberedValue != m_rememberedMaximum)
         bar->setValue(m_rememberedValue);
     else
         bar->setValue(bar->maximum());
@@ -89,6 +90,33 @@ void TextBrowser::scrollToBottom()
     m_anchorPosition = -1;
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     rememberScrollPosition();
+}
+
+void TextBrowser::scrollToTop()
+{
+    m_anchorPosition = -1;
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    rememberScrollPosition();
+}
+
+bool TextBrowser::isAtBottom() const
+{
+    const QScrollBar *bar = verticalScrollBar();
+    return bar->value() >= bar->maximum();
+}
+
+void TextBrowser::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::ControlModifier
+        && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+        event->accept();
+        if (event->key() == Qt::Key_Home)
+            Q_EMIT firstRequested();
+        else
+            Q_EMIT lastRequested();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void TextBrowser::keepAnchor()

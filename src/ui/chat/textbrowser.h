@@ -10,9 +10,9 @@ class EmoticonEntry;
 
 // The read-only history view of chat windows. It never follows links itself
 // (the window decides what a click does), keeps a view that stands at its
-// bottom at the bottom while content grows and leaves a view the user has
-// scrolled up where it is, and animates emoticons while the window is
-// active.
+// bottom at the bottom while content grows (when told to follow) and leaves
+// a view the user has scrolled up where it is, and animates emoticons while
+// the window is active.
 //
 // Pictures the history shows (avatars, plug-in icons, file icons, pictures)
 // are asked for when the document first needs them: loadResource() passes
@@ -41,6 +41,12 @@ public:
     void rememberScrollPosition();
     // Whether the remembered position is the bottom of the view.
     bool wasAtBottom() const { return m_rememberedValue >= m_rememberedMaximum; }
+    // Whether the view stands at its bottom now.
+    bool isAtBottom() const;
+    // Whether a view at its bottom stays there while the content grows
+    // (on by default); off, it keeps showing what it showed.
+    void setFollowsBottom(bool follow) { m_followsBottom = follow; }
+    bool followsBottom() const { return m_followsBottom; }
 
     // Appends an HTML fragment at the end of the document.
     void appendFragment(const QString &html);
@@ -51,9 +57,13 @@ public:
 Q_SIGNALS:
     // The user scrolled (or wheeled) up against the top of the history.
     void reachedTop();
+    // Ctrl+Home and Ctrl+End: the first and the last message.
+    void firstRequested();
+    void lastRequested();
 
 public Q_SLOTS:
     void scrollToBottom();
+    void scrollToTop();
     // On every change of the scroll range: back to the remembered value, or
     // to the new bottom when the view stood at the bottom.
     void restoreScrollPosition();
@@ -65,6 +75,7 @@ public Q_SLOTS:
 protected:
     void timerEvent(QTimerEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     QVariant loadResource(int type, const QUrl &name) override;
 
 private:
@@ -80,5 +91,6 @@ private:
     int m_anchorPosition = -1;
     int m_anchorOffset = 0;
     bool m_restoring = false;
+    bool m_followsBottom = true;
     ResourceResolver m_resolver;
 };

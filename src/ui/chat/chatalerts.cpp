@@ -1,0 +1,85 @@
+#include "ui/chat/chatalerts.h"
+
+#include "chat/chatcoreinterface.h"
+#include "chat/chatsession.h"
+#include "platform/windowalert.h"
+#include "plugin/records/userobj.h"
+#include "render/markupconverter.h"
+#include "settings/settingsmanager.h"
+#include "ui/chat/alertpolicy.h"
+
+#include <sdk/ihostservices.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// A window counts as in the user's view when it is the active window.
+AlertPolicy::Placement placementOf(const QWidget *window)
+{
+    if (window->isMinimized())
+        return AlertPolicy::Placement::StandaloneMinimized;
+    if (window->isVisible() && window->isActiveWindow())
+        return AlertPolicy::Placement::StandaloneActive;
+    return AlertPolicy::Placement::StandaloneInactive;
+}
+
+} // namespace
+
+ChatAlerts::ChatAlerts(QWidget *window)
+    : QObject(window)
+    , m_window(window)
+{
+}
+
+void ChatAlerts::alertIncoming(qint64 messageId, const QByteArray &senderId, const QByteArray &roomId,
+                               const QString &text, int flags)
+{
+    ChatCoreInterface *core = m_session ? m_session->core() : nullptr;
+    IHostServices *services = core ? core->hostServices() : nullptr;
+    if (!services || m_silenced || core->hostNumberIsZero())
+        return;
+    UserObj sender;
+    if (senderId.isEmpty() || !services->getUser(&sender, senderId.constData()))
+        return;
+    const bool mustAlert = messageId != 0 && core->takeMustAlert(messageId);
+    if (!mustAlert && !m_session->notificationsEnabled())
+        return;
+
+    QString title = sender.displayNameString();
+    if (!roomId.isEmpty() && roomId != senderId) {
+        UserObj room;
+        if (services->getUser(&room, roomId.constData()))
+            title = tr("%1 in %2").arg(title, room.displayNameString());
+    }
+    const SettingsManager *settings = core->settings();
+    const int playSound = settings ? settings->playSound() : 1;
+    const int showNotification = settings ? settings->showNotification() : 2;
+    const AlertPolicy::Decision decision = AlertPolicy::decide(playSound, showNotification, placementOf(m_window));
+
+    if (decision.showMinimized) {
+        QPointer<QWidget> focus = QApplication::focusWidget();
+        m_window->showMinimized();
+        if (focus)
+            focus->setFocus();
+    }
+    if (decision.sound && !(flags & NudgeAlertFlag))
+        core->playMessageSound();
+    if (decision.flash)
+        flash();
+    if (decision.unread)
+        m_unread = true;
+    if (decision.popup) {
+        const QString plain = MarkupConverter::markupToPlainText(text, services).trimmed();
+        services->showPopup("chat", reinterpret_cast<const char16_t *>(title.utf16()),
+                            reinterpret_cast<const char16_t *>(plain.utf16()), senderId.constData());
+    }
+}
+
+void ChatAlerts::flash()
+{
+    // A page of the tabbed window will blink its tab instead.
+    platform::WindowAlert::instance().flash(m_window->window(), 10, 0);
+}

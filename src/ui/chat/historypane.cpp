@@ -1,0 +1,309 @@
+#include "ui/chat/historypane.h"
+
+#include "chat/chatcoreinterface.h"
+#include "chat/chatsession.h"
+#include "settings/settingsmanager.h"
+#include "shared/sharedresourcemanager.h"
+#include "ui/chat/textbrowser.h"
+
+#include <sdk/ihostmessage.h>
+#include <sdk/ihostservices.h>
+
+#include <QEvent>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+
+HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
+    : QObject(parent)
+    , m_view(view)
+    , m_resources([this] { return host(); }, m_names, m_resourceKeys)
+{
+    m_view->setResourceResolver([this](int type, const QUrl &name) { return m_resources.resolve(type, name); });
+
+    m_marker = new QToolButton(m_view);
+    m_marker->setObjectName(QStringLiteral("NewMessages"));
+    m_marker->setProperty("class", QStringLiteral("QToolButton Chat"));
+    m_marker->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_marker->setIcon(m_view->style()->standardIcon(QStyle::SP_ArrowDown));
+    m_marker->setAutoRaise(false);
+    m_marker->setCursor(Qt::PointingHandCursor);
+    m_marker->hide();
+    connect(m_marker, &QToolButton::clicked, this, &HistoryPane::goToLast);
+    m_view->viewport()->installEventFilter(this);
+
+    QScrollBar *bar = m_view->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, &HistoryPane::updateMarker);
+    connect(bar, &QScrollBar::rangeChanged, this, &HistoryPane::updateMarker);
+    connect(m_view, &TextBrowser::reachedTop, this, [this] {
+        // After the scroll that got there has finished.
+        QMetaObject::invokeMethod(this, &HistoryPane::loadOlder, Qt::QueuedConnection);
+    });
+    connect(m_view, &TextBrowser::firstRequested, this, &HistoryPane::goToFirst);
+    connect(m_view, &TextBrowser::lastRequested, this, &HistoryPane::goToLast);
+    retranslate();
+}
+
+HistoryPane::~HistoryPane() = default;
+
+void HistoryPane::retranslate()
+{
+    m_marker->setText(tr("New messages"));
+    m_marker->setToolTip(tr("Go to the newest message"));
+    m_marker->adjustSize();
+    placeMarker();
+}
+
+IHostServices *HistoryPane::host() const
+{
+    ChatCoreInterface *core = m_session ? m_session->core() : nullptr;
+    return core ? core->hostServices() : nullptr;
+}
+
+QByteArray HistoryPane::conversationId() const
+{
+    return m_session ? m_session->peerId() : QByteArray();
+}
+
+bool HistoryPane::autoscroll() const
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const SettingsManager *manager = resources ? resources->settings() : nullptr;
+    return !manager || manager->autoscroll(QString::fromUtf8(conversationId()));
+}
+
+void HistoryPane::refreshFollowing()
+{
+    m_view->setFollowsBottom(autoscroll());
+}
+
+// --- Rendering -------------------------------------------------------------------------------
+
+QString HistoryPane::stylePrefix() const
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const QString styles = resources ? resources->styles() : QString();
+    if (styles.isEmpty())
+        return QString();
+    // Only the style elements: the rest of the section stands in front of
+    // the history once, while the styles must reach every added part.
+    static const QRegularExpression styleElement(QStringLiteral("<style\\b[^>]*>.*?</style\\s*>"),
+                                                 QRegularExpression::CaseInsensitiveOption
+                                                     | QRegularExpression::DotMatchesEverythingOption);
+    QString prefix;
+    QRegularExpressionMatchIterator it = styleElement.globalMatch(styles);
+    while (it.hasNext())
+        prefix += it.next().captured(0);
+    return prefix;
+}
+
+QString HistoryPane::renderPage(IMessageList *list, bool older, QVector<qint64> *added)
+{
+    QVector<const IHostMessage *> messages;
+    const int count = list ? list->count() : 0;
+    messages.reserve(qMax(0, count));
+    for (int i = 0; i < count; ++i)
+        messages.append(list->at(i));
+    return renderMessages(messages, older, added);
+}
+
+QString HistoryPane::renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added)
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (!resources)
+        return QString();
+    const auto render = [this, resources](const IHostMessage *message) {
+        bool nudgeSeen = false;
+        return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
+    };
+    const QString separator = resources->dateSeparator();
+    return older ? m_history.renderOlder(messages, separator, render, added)
+                 : m_history.renderNewer(messages, separator, render, added);
+}
+
+void HistoryPane::setContent(const QString &html)
+{
+    m_view->setUpdatesEnabled(false);
+    if (html.isEmpty()) {
+        m_view->setHtml(QStringLiteral("<html><body></body></html>"));
+    } else {
+        SharedResourceManager *resources = SharedResourceManager::existingInstance();
+        const QString styles = resources ? resources->styles() : QString();
+        m_view->setHtml(styles.isEmpty() ? html : styles + QStringLiteral("\r\n") + html);
+    }
+    m_view->setUpdatesEnabled(true);
+}
+
+// --- Loading and appending ---------------------------------------------------------------------
+
+void HistoryPane::load()
+{
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return;
+    m_history.clear();
+    m_olderExhausted = false;
+    m_unseenBelow = false;
+    const QByteArray id = conversationId();
+    IMessageList *list = services->newestMessages(id.constData());
+    const QString html = renderPage(list, false);
+    if (list)
+        services->releaseMessageList(list);
+    setContent(html);
+    m_loaded = true;
+    refreshFollowing();
+    if (autoscroll())
+        m_view->scrollToBottom();
+    else
+        m_view->verticalScrollBar()->setValue(0);
+    m_view->rememberScrollPosition();
+    updateMarker();
+}
+
+void HistoryPane::rerender()
+{
+    IHostServices *services = host();
+    if (!m_session || !services || m_history.isEmpty()) {
+        load();
+        return;
+    }
+    const qint64 oldest = m_history.oldestId();
+    m_history.clear();
+    const QByteArray id = conversationId();
+    IMessageList *list = services->messagesAfter(id.constData(), oldest - 1);
+    const QString html = renderPage(list, false);
+    if (list)
+        services->releaseMessageList(list);
+    setContent(html);
+}
+
+QVector<qint64> HistoryPane::appendNew()
+{
+    QVector<qint64> added;
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return added;
+    const QByteArray id = conversationId();
+    IMessageList *list = services->messagesAfter(id.constData(), m_history.newestId());
+    const QString html = renderPage(list, false, &added);
+    if (list)
+        services->releaseMessageList(list);
+    if (!html.isEmpty())
+        appendFragment(html);
+    return added;
+}
+
+void HistoryPane::appendFragment(const QString &html)
+{
+    const bool atBottom = m_view->isAtBottom();
+    m_view->appendFragment(stylePrefix() + html);
+    afterGrowth(atBottom);
+}
+
+void HistoryPane::afterGrowth(bool wasAtBottom)
+{
+    if (wasAtBottom && autoscroll()) {
+        m_view->scrollToBottom();
+        return;
+    }
+    m_unseenBelow = true;
+    updateMarker();
+}
+
+bool HistoryPane::loadOlder()
+{
+    IHostServices *services = host();
+    if (!m_session || !services || !m_loaded || m_olderExhausted || m_loadingOlder || m_history.isEmpty())
+        return false;
+    m_loadingOlder = true;
+    const QByteArray id = conversationId();
+    // Every insertion into the history view costs time in proportion to
+    // what the view holds already, so a long history comes back in batches
+    // that grow with it: at least a quarter of what is shown (and at least
+    // one of the host's pages). Paging through a conversation then costs a
+    // small multiple of showing it whole, not a multiple of its pages.
+    const int wanted = qMax(1, m_history.size() / 4);
+    QVector<IMessageList *> pages; // newest page first
+    qint64 before = m_history.oldestId();
+    int fetched = 0;
+    while (fetched < wanted) {
+        IMessageList *page = services->messagesBefore(id.constData(), before);
+        if (!page)
+            break;
+        qint64 oldest = before;
+        for (int i = 0; i < page->count(); ++i) {
+            if (const IHostMessage *message = page->at(i))
+                oldest = qMin<qint64>(oldest, message->eventId());
+        }
+        if (page->count() <= 0 || oldest >= before) {
+            // Nothing older, or a host that does not move back.
+            services->releaseMessageList(page);
+            break;
+        }
+        pages.append(page);
+        fetched += page->count();
+        before = oldest;
+    }
+    QVector<const IHostMessage *> messages;
+    messages.reserve(fetched);
+    for (int p = pages.size() - 1; p >= 0; --p) {
+        for (int i = 0; i < pages.at(p)->count(); ++i)
+            messages.append(pages.at(p)->at(i));
+    }
+    QVector<qint64> added;
+    const QString html = renderMessages(messages, true, &added);
+    for (IMessageList *page : qAsConst(pages))
+        services->releaseMessageList(page);
+    if (added.isEmpty())
+        m_olderExhausted = true;
+    if (!html.isEmpty())
+        m_view->prependFragment(stylePrefix() + html);
+    m_loadingOlder = false;
+    return !added.isEmpty();
+}
+
+void HistoryPane::goToFirst()
+{
+    while (loadOlder()) {
+    }
+    m_view->scrollToTop();
+}
+
+void HistoryPane::goToLast()
+{
+    m_view->scrollToBottom();
+    m_unseenBelow = false;
+    updateMarker();
+}
+
+// --- The marker ------------------------------------------------------------------------------------
+
+void HistoryPane::updateMarker()
+{
+    const QScrollBar *bar = m_view->verticalScrollBar();
+    if (bar->value() >= bar->maximum())
+        m_unseenBelow = false;
+    if (m_unseenBelow) {
+        placeMarker();
+        m_marker->show();
+        m_marker->raise();
+    } else {
+        m_marker->hide();
+    }
+}
+
+void HistoryPane::placeMarker()
+{
+    const QRect area = m_view->viewport()->geometry();
+    const QSize size = m_marker->sizeHint();
+    m_marker->setGeometry(area.center().x() - size.width() / 2, area.bottom() - size.height() - 6, size.width(),
+                          size.height());
+}
+
+bool HistoryPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        placeMarker();
+    return QObject::eventFilter(watched, event);
+}
