@@ -60,6 +60,7 @@ void tst_HostEvent::routes_data()
     QTest::newRow("tab-too-many-fields") << 30 << QByteArray("1001,1,2") << Route::Ignored << QByteArray() << "";
     QTest::newRow("tab-empty-id") << 30 << QByteArray(",1") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-missing-comma") << 32 << QByteArray("1001,0") << Route::Ignored << QByteArray() << "";
+    QTest::newRow("nudge-four-fields") << 32 << QByteArray("1001,0,7,9") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-other-separator") << 32 << QByteArray("1001;0;0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-not-numeric") << 32 << QByteArray("bea,0,0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-empty-field") << 32 << QByteArray("1001,,0") << Route::Ignored << QByteArray() << "";

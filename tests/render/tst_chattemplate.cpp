@@ -104,6 +104,7 @@ private Q_SLOTS:
     void pluginMessageWithoutMenuHasNoBlock();
     void pluginMessageShowsPluginNameAndIcon();
     void nudgeIconSetsNudgeSeen();
+    void noticesAreLinesOfText();
     void reply_data();
     void reply();
     void resourceKeysStableAcrossRerenders();
@@ -434,6 +435,18 @@ void tst_ChatTemplate::nudgeIconSetsNudgeSeen()
         QVERIFY2(chat.contains(QLatin1String("<img src='pi_nudge' />&nbsp;") + sentence), qPrintable(chat));
         QVERIFY2(!chat.contains(QLatin1String("NUDGE")), qPrintable(chat));
     }
+}
+
+void tst_ChatTemplate::noticesAreLinesOfText()
+{
+    // A notice the plug-in posted: its text as a line, never an empty bubble.
+    hostkit::StoredMessage notice = chatMessage("<b>Bea</b> has disabled nudges. Your nudge was not received.");
+    notice.kind = IHostMessage::KindNotice;
+    const QString line = renderLive(notice);
+    QVERIFY2(line.contains(QLatin1String("&lt;b&gt;Bea&lt;/b&gt; has disabled nudges. Your nudge was not received.")),
+             qPrintable(line));
+    QVERIFY2(!line.contains(QLatin1String("avatar_")) && !line.contains(QLatin1String("menu:")), qPrintable(line));
+    QCOMPARE(renderLive(notice, false), line);
 }
 
 void tst_ChatTemplate::reply_data()

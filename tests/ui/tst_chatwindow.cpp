@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QAbstractTextDocumentLayout>
 #include <QToolBar>
 #include <QtTest>
 
@@ -92,6 +94,8 @@ private Q_SLOTS:
     void duplicatesSkipped();
     void dateSeparatorsOnlyBetweenDays();
     void pagingKeepsReadingPosition();
+    void newMessagesNeverMoveAReader_data();
+    void newMessagesNeverMoveAReader();
     void longHistoryComesBackInGrowingBatches();
     void nudgeSentShakesOnce();
     void nudgeReceivedDuringShakeAlertsWithoutRestart();
@@ -101,6 +105,7 @@ private Q_SLOTS:
     void perPeerToggles();
     void formattingActionsFollowTheCursor();
     void spellLanguageChoiceIsStored();
+    void missingDictionaryIsSaid();
     void messageForClosedWindowIsIgnored();
     void hugeMessageAndManyEmoticons();
     void typingFloodStaysCheap();
@@ -156,6 +161,9 @@ void tst_ChatWindow::formAndNames()
     for (int id : {6, 8, 9, 10, 14})
         QVERIFY2(!window->settingsAction(id), qPrintable(QString::number(id)));
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Spacer")));
+    // Tips show the text, not its shortcut mark.
+    QCOMPARE(window->settingsAction(ChatWindow::ActionBold)->toolTip(), QStringLiteral("Bold"));
+    QCOMPARE(window->settingsAction(ChatWindow::ActionItalic)->statusTip(), QStringLiteral("Italic"));
 }
 
 void tst_ChatWindow::titles_data()
@@ -515,12 +523,78 @@ void tst_ChatWindow::pagingKeepsReadingPosition()
     QCOMPARE(after.block().text(), textBefore);
     QVERIFY(qAbs(view->cursorRect(after).top() - yBefore) <= 2);
     QVERIFY(historyText(window).contains(QStringLiteral("message number 10")));
-    // Scrolling to the top asks for the rest; then the history is complete.
+    // Scrolling to the top asks for more.
     view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
-    QTRY_COMPARE(window->renderedHistory().size(), 50);
+    QTRY_VERIFY(window->renderedHistory().size() > 40);
+    // Ctrl+Home goes to the very first message, Ctrl+End back to the last.
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(window->renderedHistory().size(), 50);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->minimum());
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    // Once the first message is shown the host is not asked again.
+    const int asked = m_f->calls("messagesBefore");
     QVERIFY(!window->loadOlderMessages());
+    view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_f->calls("messagesBefore"), asked);
     QCOMPARE(window->renderedHistory().entries().first().eventId, window->renderedHistory().oldestId());
     m_f->host->setPageSize(100);
+}
+
+// Columns: automatic scrolling for the peer, whether the user has scrolled
+// up to read, and whether the view must then follow the new message.
+void tst_ChatWindow::newMessagesNeverMoveAReader_data()
+{
+    QTest::addColumn<bool>("autoscroll");
+    QTest::addColumn<bool>("reading");
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("at-bottom-autoscroll-on-follows") << true << false << true;
+    QTest::newRow("at-bottom-autoscroll-off-stays") << false << false << false;
+    QTest::newRow("reading-older-autoscroll-on-stays") << true << true << false;
+    QTest::newRow("reading-older-autoscroll-off-stays") << false << true << false;
+}
+
+void tst_ChatWindow::newMessagesNeverMoveAReader()
+{
+    QFETCH(bool, autoscroll);
+    QFETCH(bool, reading);
+    QFETCH(bool, follows);
+    m_f->clock.advance(3600 * 1000);
+    const QDateTime start = m_f->clock.now().addSecs(-3600);
+    for (int i = 0; i < 40; ++i)
+        m_f->store("1002", QByteArray("line ") + QByteArray::number(i), start.addSecs(60 * i));
+    m_f->settings().setAutoscroll(QStringLiteral("1002"), autoscroll);
+    ChatWindow *window = m_f->open("1002");
+    QVERIFY(window);
+    window->resize(500, 400);
+    // The whole document laid out at that width, so the range is final.
+    window->historyView()->document()->documentLayout()->documentSize();
+    QCoreApplication::processEvents();
+    QScrollBar *bar = window->historyView()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 100);
+    bar->setValue(reading ? bar->maximum() / 2 : bar->maximum());
+    const int before = bar->value();
+    QWidget *marker = window->findChild<QWidget *>(QStringLiteral("NewMessages"));
+    QVERIFY(marker);
+
+    // Clicking into the editor never moves the history.
+    QTest::mouseClick(window->editor()->viewport(), Qt::LeftButton);
+    QCOMPARE(bar->value(), before);
+    m_f->receive("1002", "something new");
+    QCoreApplication::processEvents();
+    if (follows) {
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(!marker->isVisible());
+        return;
+    }
+    QCOMPARE(bar->value(), before);
+    QVERIFY(bar->value() < bar->maximum());
+    QVERIFY(marker->isVisible());
+    // The marker goes down to the new message and goes away.
+    QTest::mouseClick(marker, Qt::LeftButton);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(!marker->isVisible());
 }
 
 void tst_ChatWindow::longHistoryComesBackInGrowingBatches()
@@ -707,6 +781,25 @@ void tst_ChatWindow::spellLanguageChoiceIsStored()
     ChatWindow *again = m_f->open("1001");
     QCOMPARE(again->spellLanguage(), QString::fromLatin1(SpellLanguageControl::NoSpellCheckLanguage));
     QVERIFY(!again->editor()->isSpellCheckEnabled());
+    m_f->settings().removeContactSpellLanguage(QStringLiteral("1001"));
+}
+
+void tst_ChatWindow::missingDictionaryIsSaid()
+{
+    m_f->settings().setContactSpellLanguage(QStringLiteral("1001"), QStringLiteral("xx_XX"));
+    ChatWindow *window = m_f->open("1001");
+    QVERIFY(window);
+    QAction *action = window->settingsAction(ChatWindow::ActionSpellLanguage);
+    QVERIFY2(!action->text().startsWith(QStringLiteral("Spell check in")), qPrintable(action->text()));
+    QVERIFY2(action->toolTip().contains(QStringLiteral("missing")), qPrintable(action->toolTip()));
+    QVERIFY2(window->statusBar()->currentMessage().contains(QStringLiteral("missing")),
+             qPrintable(window->statusBar()->currentMessage()));
+    QVERIFY(!window->editor()->isSpellCheckEnabled());
+    // The menu still offers the installed languages.
+    action->trigger();
+    QTRY_VERIFY(window->spellControl()->menu() && window->spellControl()->menu()->isVisible());
+    QVERIFY(window->spellControl()->menu()->actions().size() > 2);
+    window->spellControl()->menu()->hide();
     m_f->settings().removeContactSpellLanguage(QStringLiteral("1001"));
 }
 

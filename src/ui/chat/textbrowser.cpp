@@ -44,7 +44,7 @@ void TextBrowser::rememberScrollPosition()
 
 void TextBrowser::onValueChanged(int value)
 {
-    if (m_restoring)
+    if (m_restoring || m_changingContent)
         return;
     m_rememberedValue = value;
     m_rememberedMaximum = verticalScrollBar()->maximum();
@@ -81,7 +81,10 @@ void TextBrowser::restoreScrollPosition()
     else
         bar->setValue(bar->maximum());
     m_restoring = false;
-    if (m_anchorPosition < 0)
+    // A range that shrank for a moment while the document is laid out
+    // clamps the value; the position to come back to stays the remembered one.
+    const bool clamped = m_rememberedValue > bar->maximum();
+    if (m_anchorPosition < 0 && !clamped)
         rememberScrollPosition();
 }
 
@@ -135,9 +138,14 @@ void TextBrowser::appendFragment(const QString &html)
 {
     if (m_anchorPosition < 0)
         rememberScrollPosition();
+    // While the content changes the range may shrink for a moment and clamp
+    // the value; that is not the user scrolling.
+    m_changingContent = true;
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.insertHtml(html);
+    m_changingContent = false;
+    restoreScrollPosition();
 }
 
 void TextBrowser::prependFragment(const QString &html)

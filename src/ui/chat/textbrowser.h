@@ -39,8 +39,6 @@ public:
 
     // Remembers the scroll value and maximum; call before changing the content.
     void rememberScrollPosition();
-    // Whether the remembered position is the bottom of the view.
-    bool wasAtBottom() const { return m_rememberedValue >= m_rememberedMaximum; }
     // Whether the view stands at its bottom now.
     bool isAtBottom() const;
     // Whether a view at its bottom stays there while the content grows
@@ -92,5 +90,6 @@ private:
     int m_anchorOffset = 0;
     bool m_restoring = false;
     bool m_followsBottom = true;
+    bool m_changingContent = false;
     ResourceResolver m_resolver;
 };
