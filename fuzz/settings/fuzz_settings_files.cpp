@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static platform::FixedScreens screens(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
     platform::Screens::setInstance(&screens);
     // Bad input is expected here; its warnings would drown the fuzzer's output.
-    QLoggingCategory::setFilterRules(QStringLiteral("chat.settings.warning=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("chat.settings.warning=false\nchat.settings.debug=false"));
     return 0;
 }
 

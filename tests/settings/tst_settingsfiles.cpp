@@ -515,7 +515,6 @@ void TestSettingsFiles::invalidPeerIdNeverWritten_data()
     QTest::newRow("equals sign") << "a=b";
     QTest::newRow("line break") << "a\r\nb";
     QTest::newRow("space") << "bob smith";
-    QTest::newRow("control character") << "a\x01";
     QTest::newRow("over 128 bytes") << QString(SettingsManager::MaxPeerIdBytes + 1, QLatin1Char('p'));
 }
 
@@ -526,13 +525,10 @@ void TestSettingsFiles::invalidPeerIdNeverWritten()
     settings.load(folder(), QStringLiteral("en"));
     QVERIFY(!SettingsManager::isValidPeerId(peer));
     QVERIFY(!settings.setAutoscroll(peer, false));
-    QVERIFY(!settings.setNotificationsEnabled(peer, false));
     // Kept for this session.
     QCOMPARE(settings.autoscroll(peer), false);
     QVERIFY(settings.setAutoscroll(QStringLiteral("1001"), false));
-    QVERIFY(settings.setNotificationsEnabled(QStringLiteral("1001"), false));
     QCOMPARE(readBytes(folder(), "autoscroll.ini"), QByteArray("1001=no\r\n"));
-    QCOMPARE(readBytes(folder(), "disabled_notifications.ini"), QByteArray("1001=no\r\n"));
 }
 
 void TestSettingsFiles::quickTextsRebuiltWhenMissing()
