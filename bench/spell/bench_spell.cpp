@@ -111,6 +111,40 @@ void BM_SpellCheckRawHunspell(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * int64_t(shared->utf8Words.size()));
 }
 
+// A misspelt word of `length` letters as a run-together phrase or a paste
+// gives it: consonants and vowels from a fixed sequence, capitalised, since
+// Hunspell then searches both letter cases, its slower path.
+std::string suggestionWord(int length)
+{
+    static const char consonants[] = "bcdfghklmnprstvw";
+    static const char vowels[] = "aeiou";
+    std::string word;
+    quint32 seed = 4711;
+    for (int i = 0; i < length; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        word += i % 2 ? vowels[(seed >> 16) % 5] : consonants[(seed >> 16) % 16];
+    }
+    if (!word.empty())
+        word[0] = char(word[0] - 'a' + 'A');
+    return word;
+}
+
+// What opening the spelling menu costs the GUI thread, by word length.
+void BM_SuggestRawHunspell(benchmark::State &state)
+{
+    const std::string word = suggestionWord(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shared->raw->suggest(word));
+}
+
+void BM_SuggestOurs(benchmark::State &state)
+{
+    const QString word = QString::fromStdString(suggestionWord(int(state.range(0))));
+    QStringList list;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shared->manager->suggest(Language, list, word));
+}
+
 // From a request to the loaded dictionary, with a 1 ms timer on the
 // requesting (GUI) thread: the longest gap between its ticks is the longest
 // time the GUI thread could not react while the load ran.
@@ -194,7 +228,9 @@ public:
             if (run.run_type != Run::RT_Iteration || run.iterations <= 0)
                 continue;
             const double ns = run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            const std::string name = run.run_name.function_name;
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                name += '/' + run.run_name.args;
             auto it = bestNsPerIteration.find(name);
             if (it == bestNsPerIteration.end() || ns < it->second)
                 bestNsPerIteration[name] = ns;
@@ -247,6 +283,15 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("spell_check/raw_hunspell_utf8", BM_SpellCheckRawHunspell)
         ->Repetitions(7)
         ->Unit(benchmark::kMicrosecond);
+    auto *rawSuggest = benchmark::RegisterBenchmark("spell_suggest/raw_hunspell", BM_SuggestRawHunspell);
+    for (int length : {8, 16, 24, 32, 40, 48, 64, 80, 100})
+        rawSuggest->Arg(length);
+    rawSuggest->Iterations(3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("spell_suggest/ours", BM_SuggestOurs)
+        ->Arg(SpellCheckManager::MaxSuggestionWordLength)
+        ->Arg(100)
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("spell_load/en_US", BM_SpellLoadEnUS)
         ->UseManualTime()
         ->Iterations(5)
@@ -267,6 +312,11 @@ int main(int argc, char **argv)
         chat::bench::reportComparison(QStringLiteral("spell_check_vs_raw_hunspell"), ours->second / words,
                                       raw->second / words, QStringLiteral("ns/word"));
     }
+    const auto oursSuggest = best.find("spell_suggest/ours/100");
+    const auto rawSuggest100 = best.find("spell_suggest/raw_hunspell/100");
+    if (oursSuggest != best.end() && rawSuggest100 != best.end())
+        chat::bench::reportComparison(QStringLiteral("spell_suggest_100_letters_vs_raw_hunspell"),
+                                      oursSuggest->second / 1e6, rawSuggest100->second / 1e6, QStringLiteral("ms"));
     if (!loadRuns.empty()) {
         const double gap = median(loadRuns, [](const LoadRun &r) { return r.longestGapMs; });
         const double load = median(loadRuns, [](const LoadRun &r) { return r.loadMs; });

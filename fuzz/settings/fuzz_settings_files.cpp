@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 
 namespace {
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static platform::FixedScreens screens(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
     platform::Screens::setInstance(&screens);
     // Bad input is expected here; its warnings would drown the fuzzer's output.
-    QLoggingCategory::setFilterRules(QStringLiteral("chat.settings.warning=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("chat.settings.warning=false\nchat.settings.debug=false"));
     return 0;
 }
 
@@ -50,11 +51,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     settings.loadFromMemory(files, QStringLiteral("de"));
 
     // Touch what the readers produced so that a bad value is used, not just
-    // stored.
-    for (const SettingsManager::QuickText &record : settings.quickTexts())
+    // stored. Text that is not UTF-8 is decoded, never replaced: U+FFFD can
+    // only come from the file itself, written out or as a character reference.
+    const QByteArray &input = files.constBegin().value();
+    const bool hadReplacement = input.contains("\xEF\xBF\xBD") || input.contains("&#");
+    for (const SettingsManager::QuickText &record : settings.quickTexts()) {
         SettingsManager::quickTextDisplayText(record);
-    for (const CustomStatus &reply : settings.autoReplies())
+        if (!hadReplacement && record.text.contains(QChar::ReplacementCharacter))
+            std::abort();
+    }
+    for (const CustomStatus &reply : settings.autoReplies()) {
         settings.findCustomStatusReply(reply);
+        if (!hadReplacement && reply.replyText().contains(QChar::ReplacementCharacter))
+            std::abort();
+    }
     for (int kind = 0; kind < SettingsManager::WindowKindCount; ++kind)
         settings.windowSize(kind);
     settings.splitterSizes(SettingsManager::Splitter::Chat);

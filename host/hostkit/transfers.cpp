@@ -49,16 +49,57 @@ const Transfers::Transfer *Transfers::find(const QByteArray &keyOrAddress) const
     return const_cast<Transfers *>(this)->findMutable(keyOrAddress);
 }
 
-Transfers::Transfer *Transfers::findMutable(const QByteArray &keyOrAddress)
+int Transfers::position(const QByteArray &keyOrAddress) const
 {
     QByteArray wanted = keyOrAddress;
     if (wanted.startsWith("upload:"))
         wanted = wanted.mid(7);
-    for (Transfer &t : m_transfers) {
-        if (t.key == wanted || t.address == wanted)
-            return &t;
+    return m_index.value(wanted, -1);
+}
+
+Transfers::Transfer *Transfers::findMutable(const QByteArray &keyOrAddress)
+{
+    const int at = position(keyOrAddress);
+    return at < 0 ? nullptr : &m_transfers[at];
+}
+
+Transfers::Transfer &Transfers::append(const Transfer &transfer)
+{
+    const int position = m_transfers.size();
+    m_transfers.append(transfer);
+    indexName(transfer.key, position);
+    indexName(transfer.address, position);
+    return m_transfers.last();
+}
+
+void Transfers::setAddress(int position, const QByteArray &address)
+{
+    Transfer &transfer = m_transfers[position];
+    const QByteArray old = transfer.address;
+    transfer.address = address;
+    indexName(address, position);
+    const auto it = m_index.find(old);
+    if (old.isEmpty() || old == transfer.key || it == m_index.end() || it.value() != position)
+        return;
+    // The old address now belongs to the next transfer that has it, if any.
+    m_index.erase(it);
+    for (int i = position + 1; i < m_transfers.size(); ++i) {
+        if (m_transfers.at(i).key == old || m_transfers.at(i).address == old) {
+            m_index.insert(old, i);
+            break;
+        }
     }
-    return nullptr;
+}
+
+void Transfers::indexName(const QByteArray &name, int position)
+{
+    if (name.isEmpty())
+        return;
+    const auto it = m_index.find(name);
+    if (it == m_index.end())
+        m_index.insert(name, position);
+    else if (position < it.value())
+        it.value() = position;
 }
 
 QVector<Transfers::Transfer> Transfers::all() const
@@ -76,7 +117,7 @@ void Transfers::registerTransfer(const QByteArray &address, const QString &name,
     t.name = name;
     t.size = size;
     t.kind = kind;
-    m_transfers.append(t);
+    append(t);
 }
 
 QString Transfers::localFile(const QByteArray &address) const
@@ -136,8 +177,7 @@ void Transfers::fetchPicture(const QByteArray &address, const QString &localName
         n.address = address;
         n.picture = true;
         n.name = m_cloudNames.value(address);
-        m_transfers.append(n);
-        t = &m_transfers.last();
+        t = &append(n);
     }
     if (t->state == State::Running)
         return;
@@ -225,7 +265,7 @@ bool Transfers::sendFiles(const QStringList &paths, const QByteArrayList &recipi
             t.size = QFileInfo(path).size();
             t.picture = !QImageReader::imageFormat(path).isEmpty();
             t.state = State::Running;
-            m_transfers.append(t);
+            append(t);
             started = true;
             m_host.deliverEvent(t.picture ? 16 : 7, t.key);
             const QByteArray key = t.key;
@@ -262,7 +302,9 @@ void Transfers::stepUpload(const QByteArray &key)
         m_host.scheduler().schedule(kStepMs, QStringLiteral("upload %1").arg(QString::fromUtf8(key)), [this, key] { stepUpload(key); });
         return;
     }
-    t->address = publish(file.readAll(), t->name, t->picture);
+    const int at = position(key);
+    setAddress(at, publish(file.readAll(), t->name, t->picture));
+    t = &m_transfers[at];
     t->state = State::Done;
     const bool picture = t->picture;
     m_host.deliverEvent(10, key + ',' + QByteArray::number(t->size));

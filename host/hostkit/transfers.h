@@ -65,6 +65,10 @@ public:
     QByteArray publish(const QByteArray &content, const QString &name, bool picture);
     bool isPublished(const QByteArray &address) const { return m_cloud.contains(address); }
 
+    // The first transfer, in the order they were started, whose key or
+    // address is `keyOrAddress` (an "upload:" prefix is ignored); an empty
+    // name finds nothing. Constant time: a scenario may carry tens of
+    // thousands of attachments.
     const Transfer *find(const QByteArray &keyOrAddress) const;
     QVector<Transfer> all() const;
 
@@ -85,12 +89,17 @@ public:
     QByteArray details(const QByteArray &key) const;
 
 private:
+    int position(const QByteArray &keyOrAddress) const; // -1 when none
     Transfer *findMutable(const QByteArray &keyOrAddress);
+    Transfer &append(const Transfer &transfer);
+    void setAddress(int position, const QByteArray &address);
+    void indexName(const QByteArray &name, int position);
     void stepUpload(const QByteArray &key);
     QString uniqueFile(const QString &folder, const QString &name) const;
 
     Host &m_host;
-    QVector<Transfer> m_transfers;
+    QVector<Transfer> m_transfers;              // never shrinks, so positions stay valid
+    QHash<QByteArray, int> m_index;             // key or address -> first position holding it
     QHash<QByteArray, QByteArray> m_cloud;      // address -> content
     QHash<QByteArray, QString> m_cloudNames;    // address -> file name
     QHash<QByteArray, QString> m_pictureNames;  // address -> local name

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QLoggingCategory>
 #include <QSaveFile>
+#include <QTextCodec>
 
 #include <algorithm>
 
@@ -96,10 +97,97 @@ QString spellLanguageFromInterface(const QString &interfaceLanguage)
     return code.toLower() + QLatin1Char('_') + code.toUpper();
 }
 
-// A peer identifier that the key=value line format cannot carry.
-bool fitsKeyValueLine(const QByteArray &key)
+// The element-tree limits of every settings file, for the reader and for the
+// writer's check alike.
+kelvan::ReadLimits treeLimits()
 {
-    return !key.contains('=') && !key.contains('\n') && !key.contains('\r');
+    kelvan::ReadLimits limits;
+    limits.maxInputBytes = SettingsManager::MaxFileBytes;
+    return limits;
+}
+
+// Elements and attributes as the reader counts them, and the nesting depth.
+void measureTree(const kelvan::Element &element, int depth, qsizetype &nodes, int &maxDepth)
+{
+    nodes += 1 + element.attributeCount();
+    maxDepth = qMax(maxDepth, depth);
+    for (int i = 0; i < element.childCount(); ++i)
+        measureTree(element.childAt(i), depth + 1, nodes, maxDepth);
+}
+
+// Strict UTF-8: no replacement, no half sequence at the end, and a leading
+// U+FEFF kept as text rather than taken for a byte order mark.
+bool decodeUtf8(const QByteArray &bytes, QString &text)
+{
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+// The 8-bit codec an older build wrote text in: the system's own (the ANSI
+// code page on Windows) when it is not UTF-8, else Windows-1252, the Western
+// code page, which gives every byte a character (Latin-1 plus typographic
+// quotes, dashes and the euro sign), so the bytes survive the next write.
+QTextCodec *legacyCodec()
+{
+    QTextCodec *locale = QTextCodec::codecForLocale();
+    if (locale && locale->mibEnum() != 106)
+        return locale;
+    return QTextCodec::codecForName("windows-1252");
+}
+
+// A stored text as UTF-16. `legacy` is set when the bytes were not UTF-8
+// and had to be read with legacyCodec().
+QString decodeStoredText(const QByteArray &bytes, bool &legacy)
+{
+    QString text;
+    if (decodeUtf8(bytes, text))
+        return text;
+    legacy = true;
+    QTextCodec *codec = legacyCodec();
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return text;
+    return QTextCodec::codecForName("windows-1252")->toUnicode(bytes);
+}
+
+void logLegacyText(const char *fileName)
+{
+    qCWarning(lcSettings) << fileName << "holds text that is not UTF-8; read as" << legacyCodec()->name()
+                          << "and written back as UTF-8";
+}
+
+bool isValidPeerKey(const QByteArray &key)
+{
+    if (key.isEmpty() || key.size() > SettingsManager::MaxPeerIdBytes)
+        return false;
+    QString text;
+    if (!decodeUtf8(key, text))
+        return false;
+    const QVector<uint> codePoints = text.toUcs4();
+    return std::all_of(codePoints.cbegin(), codePoints.cend(), [](uint c) {
+        return c != '=' && QChar::isPrint(c) && !QChar::isSpace(c);
+    });
+}
+
+// A flag value as the files hold it; `known` tells a word the writer could
+// have written from one that only reads as false.
+bool parseFlag(const QByteArray &text, bool &known)
+{
+    const QByteArray lower = text.toLower();
+    known = lower == "yes" || lower == "no" || lower == "true" || lower == "false" || lower == "1" || lower == "0";
+    return parseBool(lower);
+}
+
+bool fitsTextLimit(const QString &text, const char *what)
+{
+    const int bytes = text.toUtf8().size();
+    if (bytes <= SettingsManager::MaxTextBytes)
+        return true;
+    qCWarning(lcSettings) << what << "of" << bytes << "bytes is longer than the" << SettingsManager::MaxTextBytes
+                          << "the settings files keep; not stored";
+    return false;
 }
 
 } // namespace
@@ -202,6 +290,10 @@ SettingsManager::ReadStatus SettingsManager::readFile(const char *fileName, QByt
         const auto it = m_memoryFiles->constFind(QString::fromLatin1(fileName));
         if (it == m_memoryFiles->constEnd())
             return ReadStatus::Missing;
+        if (it.value().size() > MaxFileBytes) {
+            setAside(fileName, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+            return ReadStatus::Rejected;
+        }
         bytes = it.value();
         return ReadStatus::Ok;
     }
@@ -214,12 +306,24 @@ SettingsManager::ReadStatus SettingsManager::readFile(const char *fileName, QByt
         setAside(fileName, file.errorString());
         return ReadStatus::Rejected;
     }
-    bytes = file.readAll();
+    if (file.size() > MaxFileBytes) {
+        file.close();
+        setAside(fileName, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+        return ReadStatus::Rejected;
+    }
+    bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         const QString error = file.errorString();
         file.close();
         bytes.clear();
         setAside(fileName, error);
+        return ReadStatus::Rejected;
+    }
+    // Grown since its size was asked.
+    if (bytes.size() > MaxFileBytes) {
+        file.close();
+        bytes.clear();
+        setAside(fileName, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
         return ReadStatus::Rejected;
     }
     return ReadStatus::Ok;
@@ -235,7 +339,7 @@ SettingsManager::ReadStatus SettingsManager::readTree(const char *fileName, kelv
     // An empty file holds nothing worth keeping.
     if (bytes.trimmed().isEmpty())
         return ReadStatus::Missing;
-    const kelvan::ReadResult result = kelvan::readElement(bytes, root);
+    const kelvan::ReadResult result = kelvan::readElement(bytes, root, treeLimits());
     if (!result) {
         root = kelvan::Element();
         setAside(fileName, result.error);
@@ -267,6 +371,11 @@ void SettingsManager::setAside(const char *fileName, const QString &reason)
 
 bool SettingsManager::writeFile(const char *fileName, const QByteArray &bytes)
 {
+    if (bytes.size() > MaxFileBytes) {
+        qCWarning(lcSettings) << "not writing" << fileName << ":" << bytes.size() << "bytes, more than the"
+                              << MaxFileBytes << "it would be read back with";
+        return false;
+    }
     if (m_settingsFolder.isEmpty()) {
         qCDebug(lcSettings) << "no settings folder yet, not writing" << fileName;
         return false;
@@ -300,6 +409,20 @@ bool SettingsManager::writeFile(const char *fileName, const QByteArray &bytes)
         return false;
     }
     return true;
+}
+
+bool SettingsManager::writeTree(const char *fileName, const kelvan::Element &root)
+{
+    const kelvan::ReadLimits limits = treeLimits();
+    qsizetype nodes = 0;
+    int depth = 0;
+    measureTree(root, 1, nodes, depth);
+    if (nodes > limits.maxNodes || depth > limits.maxDepth) {
+        qCWarning(lcSettings) << "not writing" << fileName << ":" << nodes << "elements" << depth
+                              << "deep, more than it would be read back with";
+        return false;
+    }
+    return writeFile(fileName, kelvan::writeElement(root));
 }
 
 // ---------------------------------------------------------------------------
@@ -392,7 +515,7 @@ bool SettingsManager::writeConfig()
     root.appendTextChild("magnifier_border", boolText(m_magnifierBorder));
     root.appendTextChild("magnifier_smooth_zoom", boolText(m_magnifierSmoothZoom));
 
-    return writeFile(ConfigFile, kelvan::writeElement(root));
+    return writeTree(ConfigFile, root);
 }
 
 void SettingsManager::setTextFormat(const QTextCharFormat &format)
@@ -521,30 +644,66 @@ void SettingsManager::readPeerFlags(const char *fileName, PeerFlags &flags)
     QByteArray bytes;
     if (readFile(fileName, bytes) != ReadStatus::Ok)
         return;
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (QByteArray line : lines) {
+    int lineNumber = 0;
+    int unreadable = 0;
+    int firstUnreadable = 0;
+    for (const QByteArray &rawLine : bytes.split('\n')) {
+        ++lineNumber;
+        QByteArray line = rawLine;
         if (line.endsWith('\r'))
             line.chop(1);
         if (line.isEmpty())
             continue;
-        const QList<QByteArray> parts = line.split('=');
-        if (parts.size() != 2)
-            continue;
-        flags.insert(parts.at(0), parseBool(parts.at(1)));
+        const int equals = line.indexOf('=');
+        bool known = false;
+        if (equals >= 0 && line.indexOf('=', equals + 1) < 0) {
+            const QByteArray key = line.left(equals);
+            if (isValidPeerKey(key)) {
+                // An unknown value still reads as false; the file is kept
+                // aside below all the same, since its text would be lost.
+                flags.insert(key, parseFlag(line.mid(equals + 1), known));
+            }
+        }
+        if (!known && unreadable++ == 0)
+            firstUnreadable = lineNumber;
     }
+    // The readable records stay; the file as it was is kept for repair, and
+    // the next change writes only records that are what they claim to be.
+    if (unreadable > 0)
+        setAside(fileName, QStringLiteral("%1 lines are no \"peer=flag\" record, the first is line %2")
+                               .arg(unreadable)
+                               .arg(firstUnreadable));
 }
 
 bool SettingsManager::writePeerFlags(const char *fileName, const PeerFlags &flags)
 {
     QByteArray bytes;
     for (auto it = flags.constBegin(); it != flags.constEnd(); ++it) {
-        if (!fitsKeyValueLine(it.key())) {
-            qCWarning(lcSettings) << "peer" << it.key() << "cannot be stored in" << fileName << "- kept in memory only";
-            continue;
-        }
-        bytes += it.key() + '=' + boolText(it.value()) + "\r\n";
+        // Kept in memory only; setPeerFlag said so when it was stored.
+        if (isValidPeerKey(it.key()))
+            bytes += it.key() + '=' + boolText(it.value()) + "\r\n";
     }
     return writeFile(fileName, bytes);
+}
+
+bool SettingsManager::setPeerFlag(const char *fileName, PeerFlags &flags, const QString &peer, bool on)
+{
+    const QByteArray key = peer.toUtf8();
+    const bool valid = isValidPeerKey(key);
+    const auto it = flags.constFind(key);
+    if (it != flags.constEnd() && it.value() == on)
+        return valid;
+    flags.insert(key, on);
+    if (!valid) {
+        qCWarning(lcSettings) << peer << "is no peer identifier; its flag is not stored in" << fileName;
+        return false;
+    }
+    return writePeerFlags(fileName, flags);
+}
+
+bool SettingsManager::isValidPeerId(const QString &peer)
+{
+    return isValidPeerKey(peer.toUtf8());
 }
 
 bool SettingsManager::autoscroll(const QString &peer) const
@@ -554,12 +713,7 @@ bool SettingsManager::autoscroll(const QString &peer) const
 
 bool SettingsManager::setAutoscroll(const QString &peer, bool on)
 {
-    const QByteArray key = peer.toUtf8();
-    const auto it = m_autoscroll.constFind(key);
-    if (it != m_autoscroll.constEnd() && it.value() == on)
-        return true;
-    m_autoscroll.insert(key, on);
-    return writePeerFlags(AutoscrollFile, m_autoscroll);
+    return setPeerFlag(AutoscrollFile, m_autoscroll, peer, on);
 }
 
 bool SettingsManager::notificationsEnabled(const QString &peer) const
@@ -569,12 +723,7 @@ bool SettingsManager::notificationsEnabled(const QString &peer) const
 
 bool SettingsManager::setNotificationsEnabled(const QString &peer, bool on)
 {
-    const QByteArray key = peer.toUtf8();
-    const auto it = m_notifications.constFind(key);
-    if (it != m_notifications.constEnd() && it.value() == on)
-        return true;
-    m_notifications.insert(key, on);
-    return writePeerFlags(NotificationsFile, m_notifications);
+    return setPeerFlag(NotificationsFile, m_notifications, peer, on);
 }
 
 // ---------------------------------------------------------------------------
@@ -617,7 +766,7 @@ bool SettingsManager::writeSpellLanguages()
             user.appendTextChild("bcp47Name", it.value().toUtf8());
         }
     }
-    return writeFile(SpellLanguagesFile, kelvan::writeElement(root));
+    return writeTree(SpellLanguagesFile, root);
 }
 
 QString SettingsManager::contactSpellLanguage(const QString &contact) const
@@ -698,6 +847,7 @@ void SettingsManager::readQuickTexts()
         return;
     }
     m_quickTextBehaviour = readInt(root, "quick_text_behaviour", 0);
+    bool legacy = false;
     kelvan::Element &messages = root.child("canned_messages");
     for (int i = 0; i < messages.childCount(); ++i) {
         kelvan::Element &message = messages.childAt(i);
@@ -709,8 +859,10 @@ void SettingsManager::readQuickTexts()
         if (!idText.isEmpty() && id >= 0)
             m_quickTexts.append(QuickText{id, QString()});
         else
-            m_quickTexts.append(QuickText{-1, QString::fromUtf8(value)});
+            m_quickTexts.append(QuickText{-1, decodeStoredText(value, legacy)});
     }
+    if (legacy)
+        logLegacyText(QuickTextsFile);
 }
 
 bool SettingsManager::writeQuickTextsFile()
@@ -726,7 +878,7 @@ bool SettingsManager::writeQuickTextsFile()
             message.appendTextChild("id", QByteArray::number(record.id));
         message.appendTextChild("value", record.text.toUtf8());
     }
-    return writeFile(QuickTextsFile, kelvan::writeElement(root));
+    return writeTree(QuickTextsFile, root);
 }
 
 bool SettingsManager::writeQuickTexts()
@@ -747,10 +899,14 @@ void SettingsManager::appendBuiltInQuickText(int id)
         m_quickTexts.append(QuickText{id, QString()});
 }
 
-void SettingsManager::appendQuickText(const QString &text)
+bool SettingsManager::appendQuickText(const QString &text)
 {
-    if (!text.isEmpty())
-        m_quickTexts.append(QuickText{-1, text});
+    if (text.isEmpty())
+        return true;
+    if (!fitsTextLimit(text, "quick text"))
+        return false;
+    m_quickTexts.append(QuickText{-1, text});
+    return true;
 }
 
 QString SettingsManager::builtInQuickText(int id)
@@ -774,6 +930,7 @@ void SettingsManager::readAutoReplies()
     kelvan::Element root;
     if (readTree(AutoRepliesFile, root) != ReadStatus::Ok)
         return;
+    bool legacy = false;
     kelvan::Element &messages = root.child("auto_reply_messages");
     for (int i = 0; i < messages.childCount(); ++i) {
         kelvan::Element &message = messages.childAt(i);
@@ -786,11 +943,14 @@ void SettingsManager::readAutoReplies()
             continue;
         CustomStatus record;
         record.setStatusCode(statusId);
-        record.setTextUtf8(message.child("custom_status_str").text());
-        record.setReplyText(QString::fromUtf8(reply));
+        // Valid UTF-8 comes back from setText() byte for byte.
+        record.setText(decodeStoredText(message.child("custom_status_str").text(), legacy));
+        record.setReplyText(decodeStoredText(reply, legacy));
         record.setActive(readBool(message, "active", false));
-        storeReply(record);
+        storeReply(record, false);
     }
+    if (legacy)
+        logLegacyText(AutoRepliesFile);
 }
 
 bool SettingsManager::writeAutoRepliesFile()
@@ -806,7 +966,7 @@ bool SettingsManager::writeAutoRepliesFile()
         message.appendTextChild("custom_status_str", record.textUtf8());
         message.appendTextChild("auto_reply_msg", record.replyText().toUtf8());
     }
-    return writeFile(AutoRepliesFile, kelvan::writeElement(root));
+    return writeTree(AutoRepliesFile, root);
 }
 
 bool SettingsManager::writeAutoReplies()
@@ -816,36 +976,43 @@ bool SettingsManager::writeAutoReplies()
     return written;
 }
 
-void SettingsManager::storeReply(const CustomStatus &record)
+// Files are read whatever their texts' sizes (they are within the file
+// limit); the text limit guards what is set from now on.
+bool SettingsManager::storeReply(const CustomStatus &record, bool checkLimits)
 {
+    if (checkLimits
+        && (!fitsTextLimit(record.replyText(), "automatic reply")
+            || !fitsTextLimit(record.displayText(), "custom status text of an automatic reply")))
+        return false;
     for (CustomStatus &existing : m_autoReplies) {
         if (existing.statusCode() == record.statusCode() && existing.textUtf8() == record.textUtf8()) {
             existing = record;
-            return;
+            return true;
         }
     }
     m_autoReplies.append(record);
+    return true;
 }
 
-void SettingsManager::setPlainStatusReply(int statusId, const QString &reply, bool active)
+bool SettingsManager::setPlainStatusReply(int statusId, const QString &reply, bool active)
 {
-    setCustomStatusReply(statusId, QString(), reply, active);
+    return setCustomStatusReply(statusId, QString(), reply, active);
 }
 
-void SettingsManager::setCustomStatusReply(const ICustomStatus &status, const QString &reply, bool active)
+bool SettingsManager::setCustomStatusReply(const ICustomStatus &status, const QString &reply, bool active)
 {
     CustomStatus record(status);
     record.setReplyText(reply);
     record.setActive(active);
-    storeReply(record);
+    return storeReply(record, true);
 }
 
-void SettingsManager::setCustomStatusReply(int statusId, const QString &customText, const QString &reply, bool active)
+bool SettingsManager::setCustomStatusReply(int statusId, const QString &customText, const QString &reply, bool active)
 {
     CustomStatus record(statusId, customText);
     record.setReplyText(reply);
     record.setActive(active);
-    storeReply(record);
+    return storeReply(record, true);
 }
 
 const CustomStatus &SettingsManager::findCustomStatusReply(const ICustomStatus &status) const

@@ -25,9 +25,14 @@ class Element;
 // after the last delayed change, and once more by the destructor. The other
 // six files are rewritten by the operation that changes them. Every file is
 // replaced atomically; a failed write is logged and the values stay in memory.
-// A file that exists but cannot be read or parsed is renamed aside
-// (name + "." + time stamp + ".bad") before anything is written over it; an
-// empty file counts as missing.
+// A file that exists but cannot be read or parsed, is larger than
+// MaxFileBytes, or (autoscroll.ini, disabled_notifications.ini) has lines
+// that are no "peer=flag" record, is renamed aside (name + "." + time stamp +
+// ".bad") before anything is written over it; an empty file counts as
+// missing. Quick texts and replies that are not UTF-8 come from an 8-bit
+// build: they are decoded with the system's 8-bit codec, or as Windows-1252
+// where the system's codec is UTF-8, and written back as UTF-8; they are never
+// replaced by U+FFFD.
 //
 // GUI thread only.
 class SettingsManager : public QObject
@@ -82,6 +87,19 @@ public:
     static const char AutoscrollFile[];        // "autoscroll.ini"
     static const char NotificationsFile[];     // "disabled_notifications.ini"
     static const char PictureFolderFile[];     // "picpath.dat"
+
+    // What the files hold at most. The readers set aside a larger file (and
+    // parse element trees with the same size limit); the writers refuse to
+    // produce one, leaving the old file in place, so anything written is read
+    // back. 16 MiB: thousands of quick texts and replies take a few hundred
+    // kilobytes, and a file of garbage stays cheap to look at.
+    static constexpr qsizetype MaxFileBytes = 16 * 1024 * 1024;
+    // What the setters accept for one quick text, reply or custom status text
+    // (UTF-8): pages of prepared text, and over forty such texts fit in one
+    // file even when every character has to be escaped.
+    static constexpr int MaxTextBytes = 64 * 1024;
+    // See isValidPeerId().
+    static constexpr int MaxPeerIdBytes = 128;
 
     static constexpr int SaveDelayMs = 500;
     static constexpr int MagnifierMinSize = 10;
@@ -174,7 +192,17 @@ public:
     void setMagnifierSmoothZoom(bool on) { m_magnifierSmoothZoom = on; }
 
     // Per-peer flags, true for a peer without a record. Setting one rewrites
-    // its whole file at once; returns false when that write failed.
+    // its whole file at once; returns false when that write failed or when
+    // `peer` is no peer identifier (its flag is then kept in memory only).
+    //
+    // A peer identifier is 1 to MaxPeerIdBytes bytes of UTF-8 made of
+    // printable characters other than white space and "=". The host's
+    // identifiers are 64-bit decimal numbers and short tokens; 128 bytes
+    // leaves room for those and for session keys, while a line of binary or
+    // random text almost never passes. A file line whose key is not one is
+    // unreadable content: the file is set aside and the line never written
+    // back.
+    static bool isValidPeerId(const QString &peer);
     bool autoscroll(const QString &peer) const;
     bool setAutoscroll(const QString &peer, bool on);
     bool notificationsEnabled(const QString &peer) const;
@@ -202,23 +230,28 @@ public:
     void clearQuickTexts();
     // Ids below 0 are ignored.
     void appendBuiltInQuickText(int id);
-    // Empty texts are ignored.
-    void appendQuickText(const QString &text);
+    // Empty texts are ignored. A text of more than MaxTextBytes (UTF-8) is
+    // refused: nothing is appended and the result is false.
+    bool appendQuickText(const QString &text);
     // The record's text, or the translated built-in text of its id.
     static QString quickTextDisplayText(const QuickText &record);
     // Translated built-in text of id 0, 1 or 2; empty for any other id.
     static QString builtInQuickText(int id);
-    // Writes canned_msgs.ini and emits cannedMessagesChanged().
+    // Writes canned_msgs.ini and emits cannedMessagesChanged(). False, with
+    // the old file left in place, when the write failed or the list would
+    // make a file beyond the reader's limits.
     bool writeQuickTexts();
 
     // Automatic replies, in list order. Changes stay in memory until
     // writeAutoReplies().
     QList<CustomStatus> autoReplies() const { return m_autoReplies; }
     // Replace the record with the same status id and custom status text, or
-    // append one. A plain status has no custom text.
-    void setPlainStatusReply(int statusId, const QString &reply, bool active);
-    void setCustomStatusReply(const ICustomStatus &status, const QString &reply, bool active);
-    void setCustomStatusReply(int statusId, const QString &customText, const QString &reply, bool active);
+    // append one. A plain status has no custom text. A reply or custom text
+    // of more than MaxTextBytes (UTF-8) is refused: the list stays as it was
+    // and the result is false.
+    bool setPlainStatusReply(int statusId, const QString &reply, bool active);
+    bool setCustomStatusReply(const ICustomStatus &status, const QString &reply, bool active);
+    bool setCustomStatusReply(int statusId, const QString &customText, const QString &reply, bool active);
     // The first record whose status id and custom text equal the status's;
     // otherwise the empty record (status id -1). The reference stays valid
     // until the list changes.
@@ -228,7 +261,8 @@ public:
     // the empty record.
     const CustomStatus &findPlainStatusReply(int statusId) const;
     void clearAutoReplies();
-    // Writes auto_reply_msgs.ini and emits autoRepliesChanged().
+    // Writes auto_reply_msgs.ini and emits autoRepliesChanged(); false as
+    // for writeQuickTexts().
     bool writeAutoReplies();
 
 Q_SIGNALS:
@@ -269,6 +303,7 @@ private:
     ReadStatus readTree(const char *fileName, kelvan::Element &root);
     void setAside(const char *fileName, const QString &reason);
     bool writeFile(const char *fileName, const QByteArray &bytes);
+    bool writeTree(const char *fileName, const kelvan::Element &root);
     bool writeConfig();
     void readConfig();
     void readQuickTexts();
@@ -279,9 +314,10 @@ private:
     bool writeSpellLanguages();
     void readPeerFlags(const char *fileName, PeerFlags &flags);
     bool writePeerFlags(const char *fileName, const PeerFlags &flags);
+    bool setPeerFlag(const char *fileName, PeerFlags &flags, const QString &peer, bool on);
     void readPictureFolder();
     bool writePictureFolder();
-    void storeReply(const CustomStatus &record);
+    bool storeReply(const CustomStatus &record, bool checkLimits);
     QString filePath(const char *fileName) const;
 
     QTimer m_saveTimer{this};

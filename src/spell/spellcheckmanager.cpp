@@ -325,6 +325,8 @@ bool SpellCheckManager::check(const QString &language, const QString &word) cons
 int SpellCheckManager::suggest(const QString &language, QStringList &list, const QString &word) const
 {
     list.clear();
+    if (word.size() > MaxSuggestionWordLength)
+        return 0;
     const Dictionary *dictionary = dictionaryFor(language);
     if (!dictionary || !dictionary->encoder.encode(word, m_wordBuffer))
         return 0;

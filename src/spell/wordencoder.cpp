@@ -90,8 +90,12 @@ bool WordEncoder::encode(const QString &word, std::string &out) const
 
 QString WordEncoder::decode(const std::string &bytes) const
 {
-    if (m_utf8)
-        return QString::fromUtf8(bytes.data(), int(bytes.size()));
+    if (m_utf8) {
+        // QString::fromUtf8 drops a leading EF BB BF as a byte order mark, so
+        // a word that starts with U+FEFF would come back one letter short.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        return QTextCodec::codecForMib(106)->toUnicode(bytes.data(), int(bytes.size()), &state);
+    }
     if (m_codec)
         return m_codec->toUnicode(bytes.data(), int(bytes.size()));
     return QString();

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void downloadsAndPictureFetches();
     void uploadsReportProgressAndFinish();
     void stoppedUploadsStop();
+    void transferLookupByKeyOrAddress();
     void applicationFolderLayout();
     void usersRecordsAndAvatars();
     void roomCreationAnswersThroughTheListener();
@@ -294,6 +295,43 @@ void TestHostkitWorld::stoppedUploadsStop()
     Text out;
     QVERIFY(s->uploadErrorText("1002", &out));
     QVERIFY(out.m_value.contains("/nonexistent/file.bin"));
+}
+
+void TestHostkitWorld::transferLookupByKeyOrAddress()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *s = host.servicesFor("chat");
+    hostkit::Transfers &transfers = host.transfers();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("abc");
+    f.close();
+    const QByteArray utf8 = path.toUtf8();
+    const char *paths[] = {utf8.constData()};
+    QVERIFY(s->sendFilesDirect("1002", paths, 1));
+    const QByteArray key = transfers.all().first().key;
+
+    // A running upload has no address yet; an empty name must not find it.
+    QVERIFY(!transfers.find(QByteArray()));
+    QCOMPARE(s->transferKind(""), -1);
+
+    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    const QByteArray address = transfers.find(key)->address;
+    QVERIFY(!address.isEmpty());
+    QCOMPARE(transfers.find("upload:" + key)->key, key);
+    QCOMPARE(transfers.find(address)->key, key);
+    // The address it was published under stays the upload's: a download
+    // registered for it later is the same transfer.
+    s->registerTransfer(address.constData(), u"a.txt", 3, 0);
+    QCOMPARE(transfers.all().size(), 1);
+
+    for (int i = 0; i < 100; ++i)
+        s->registerTransfer(QByteArray("sim://files/x/" + QByteArray::number(i)).constData(), u"x", i, i % 3);
+    QCOMPARE(transfers.all().size(), 101);
+    QCOMPARE(s->transferKind("sim://files/x/41"), 2);
+    QCOMPARE(transfers.find("sim://files/x/99")->size, 99);
 }
 
 void TestHostkitWorld::applicationFolderLayout()

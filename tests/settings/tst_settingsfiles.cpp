@@ -139,6 +139,10 @@ private Q_SLOTS:
     void keyValueExactBytes();
     void keyValueReading_data();
     void keyValueReading();
+    void keyValueUnreadableKeptAside_data();
+    void keyValueUnreadableKeptAside();
+    void invalidPeerIdNeverWritten_data();
+    void invalidPeerIdNeverWritten();
 
     void quickTextsRebuiltWhenMissing();
     void quickTextsReading_data();
@@ -147,6 +151,9 @@ private Q_SLOTS:
 
     void autoRepliesRoundTrip();
     void autoRepliesReading();
+    void textNotUtf8DecodedNotReplaced_data();
+    void textNotUtf8DecodedNotReplaced();
+    void writersKeepWithinReadersLimits();
 
     void spellLanguagesRoundTrip();
     void pictureFolderBytes();
@@ -456,6 +463,74 @@ void TestSettingsFiles::keyValueReading()
     QCOMPARE(settings.notificationsEnabled(peer), expected);
 }
 
+void TestSettingsFiles::keyValueUnreadableKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("keptAside");
+    QTest::addColumn<QByteArray>("rewritten");
+
+    const QByteArray alone = "alice=no\r\ncarol=no\r\n";
+    QTest::newRow("clean file stays in place") << QByteArray("alice=no\r\nbob=yes\r\n") << false
+                                               << QByteArray("alice=no\r\nbob=yes\r\ncarol=no\r\n");
+    QTest::newRow("binary garbage line") << QByteArray("alice=no\r\n\x01\xfe\xff=yes\r\n") << true << alone;
+    QTest::newRow("line without equals sign") << QByteArray("alice=no\r\nhello world\r\n") << true << alone;
+    QTest::newRow("two equals signs") << QByteArray("alice=no\r\nbob=no=no\r\n") << true << alone;
+    QTest::newRow("peer id with a space") << QByteArray("alice=no\r\nbob smith=no\r\n") << true << alone;
+    QTest::newRow("peer id over 128 bytes") << QByteArray("alice=no\r\n" + QByteArray(129, 'p') + "=no\r\n") << true
+                                            << alone;
+    QTest::newRow("peer id not UTF-8") << QByteArray("alice=no\r\n\xe9mile=no\r\n") << true << alone;
+    QTest::newRow("value that is no flag still reads false")
+        << QByteArray("alice=no\r\nbob=maybe\r\n") << true << QByteArray("alice=no\r\nbob=no\r\ncarol=no\r\n");
+}
+
+void TestSettingsFiles::keyValueUnreadableKeptAside()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, keptAside);
+    QFETCH(QByteArray, rewritten);
+
+    const QStringList names{"autoscroll.ini", "disabled_notifications.ini"};
+    for (const QString &name : names)
+        QVERIFY(writeBytes(folder(), name, file));
+    SettingsManager settings;
+    settings.load(folder(), QStringLiteral("en"));
+    for (const QString &name : names) {
+        QCOMPARE(exists(folder(), name + QStringLiteral(".20260305-120000.bad")), keptAside);
+        if (keptAside)
+            QCOMPARE(readBytes(folder(), name + QStringLiteral(".20260305-120000.bad")), file);
+    }
+    QCOMPARE(settings.autoscroll(QStringLiteral("alice")), false);
+    QCOMPARE(settings.notificationsEnabled(QStringLiteral("alice")), false);
+
+    QVERIFY(settings.setAutoscroll(QStringLiteral("carol"), false));
+    QVERIFY(settings.setNotificationsEnabled(QStringLiteral("carol"), false));
+    for (const QString &name : names)
+        QCOMPARE(readBytes(folder(), name), rewritten);
+}
+
+void TestSettingsFiles::invalidPeerIdNeverWritten_data()
+{
+    QTest::addColumn<QString>("peer");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("equals sign") << "a=b";
+    QTest::newRow("line break") << "a\r\nb";
+    QTest::newRow("space") << "bob smith";
+    QTest::newRow("over 128 bytes") << QString(SettingsManager::MaxPeerIdBytes + 1, QLatin1Char('p'));
+}
+
+void TestSettingsFiles::invalidPeerIdNeverWritten()
+{
+    QFETCH(QString, peer);
+    SettingsManager settings;
+    settings.load(folder(), QStringLiteral("en"));
+    QVERIFY(!SettingsManager::isValidPeerId(peer));
+    QVERIFY(!settings.setAutoscroll(peer, false));
+    // Kept for this session.
+    QCOMPARE(settings.autoscroll(peer), false);
+    QVERIFY(settings.setAutoscroll(QStringLiteral("1001"), false));
+    QCOMPARE(readBytes(folder(), "autoscroll.ini"), QByteArray("1001=no\r\n"));
+}
+
 void TestSettingsFiles::quickTextsRebuiltWhenMissing()
 {
     SettingsManager settings;
@@ -611,6 +686,73 @@ void TestSettingsFiles::autoRepliesReading()
     QCOMPARE(settings.findPlainStatusReply(2).replyText(), QStringLiteral("second"));
     QCOMPARE(settings.findCustomStatusReply(2, QStringLiteral("Lunch")).replyText(), QStringLiteral("lunch"));
     QCOMPARE(settings.findPlainStatusReply(4).statusCode(), -1);
+}
+
+void TestSettingsFiles::textNotUtf8DecodedNotReplaced_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Latin-1 accents") << QByteArray("caf\xe9 M\xfcller") << QString::fromUtf8("café Müller");
+    QTest::newRow("Windows-1252 quotes and euro sign")
+        << QByteArray("\x93" "5 \x80\x94") << QString::fromUtf8("\u201c5 \u20ac\u201d");
+    QTest::newRow("leading U+FEFF is text") << QByteArray("\xef\xbb\xbfhi") << (QChar(0xFEFF) + QStringLiteral("hi"));
+}
+
+void TestSettingsFiles::textNotUtf8DecodedNotReplaced()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, expected);
+
+    QVERIFY(writeBytes(folder(), "canned_msgs.ini",
+                       "<xml><canned_messages><message><value>" + stored + "</value></message></canned_messages></xml>"));
+    QVERIFY(writeBytes(folder(), "auto_reply_msgs.ini",
+                       "<xml><auto_reply_messages><message><id>2</id><custom_status_str>" + stored
+                           + "</custom_status_str><auto_reply_msg>" + stored
+                           + "</auto_reply_msg></message></auto_reply_messages></xml>"));
+    for (int pass = 0; pass < 2; ++pass) {
+        SettingsManager settings;
+        settings.load(folder(), QStringLiteral("en"));
+        QCOMPARE(settings.quickTexts().size(), 1);
+        QCOMPARE(settings.quickTexts().at(0).text, expected);
+        QCOMPARE(settings.autoReplies().size(), 1);
+        QCOMPARE(settings.autoReplies().at(0).replyText(), expected);
+        QCOMPARE(settings.autoReplies().at(0).displayText(), expected);
+        // The second pass reads what the first wrote back.
+        QVERIFY(settings.writeQuickTexts());
+        QVERIFY(settings.writeAutoReplies());
+    }
+    QVERIFY(readBytes(folder(), "canned_msgs.ini").contains(expected.toUtf8()));
+}
+
+void TestSettingsFiles::writersKeepWithinReadersLimits()
+{
+    const QString longest(SettingsManager::MaxTextBytes, QLatin1Char('a'));
+    const QString tooLong = longest + QLatin1Char('a');
+    SettingsManager settings;
+    settings.load(folder(), QStringLiteral("en"));
+    const QByteArray quickTexts = readBytes(folder(), "canned_msgs.ini");
+
+    QVERIFY(!settings.appendQuickText(tooLong));
+    QVERIFY(!settings.setPlainStatusReply(2, tooLong, true));
+    QVERIFY(!settings.setCustomStatusReply(2, tooLong, QStringLiteral("reply"), true));
+    QCOMPARE(settings.quickTexts().size(), 3);
+    QVERIFY(settings.autoReplies().isEmpty());
+
+    // Each text fits, all of them together do not fit one file.
+    const int count = int(SettingsManager::MaxFileBytes / SettingsManager::MaxTextBytes) + 1;
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(settings.appendQuickText(longest));
+        QVERIFY(settings.setPlainStatusReply(i, longest, true));
+    }
+    QVERIFY(!settings.writeQuickTexts());
+    QVERIFY(!settings.writeAutoReplies());
+    QCOMPARE(readBytes(folder(), "canned_msgs.ini"), quickTexts);
+    QVERIFY(!exists(folder(), "auto_reply_msgs.ini"));
+
+    SettingsManager reread;
+    reread.load(folder(), QStringLiteral("en"));
+    QCOMPARE(reread.quickTexts().size(), 3);
+    QCOMPARE(QDir(folder()).entryList({"*.bad"}, QDir::Files), QStringList());
 }
 
 void TestSettingsFiles::spellLanguagesRoundTrip()

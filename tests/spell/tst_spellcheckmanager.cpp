@@ -74,6 +74,8 @@ private Q_SLOTS:
     void checkWords_data();
     void checkWords();
     void suggestions();
+    void suggestionsOnlyUpToTheLengthBound_data();
+    void suggestionsOnlyUpToTheLengthBound();
     void latin1Dictionary_data();
     void latin1Dictionary();
     void realEnglishDictionary();
@@ -379,6 +381,37 @@ void tst_SpellCheckManager::suggestions()
     QCOMPARE(count, list.size());
     manager->freeSuggestions(QStringLiteral("xx"), list, count);
     QVERIFY(list.isEmpty());
+}
+
+void tst_SpellCheckManager::suggestionsOnlyUpToTheLengthBound_data()
+{
+    QTest::addColumn<QString>("misspelt");
+    QTest::addColumn<QString>("suggestion"); // empty: none at all
+    // 32 and 33 letters, each with two letters swapped.
+    QTest::newRow("word at the bound") << "internationalizatoincounterparts" << "internationalizationcounterparts";
+    QTest::newRow("word one letter over the bound") << "internationalizatoincounterpoints" << "";
+}
+
+void tst_SpellCheckManager::suggestionsOnlyUpToTheLengthBound()
+{
+    QFETCH(QString, misspelt);
+    QFETCH(QString, suggestion);
+    // The rows are built around this bound.
+    QCOMPARE(SpellCheckManager::MaxSuggestionWordLength, 32);
+    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("ll"),
+                                       {QStringLiteral("internationalizationcounterparts"),
+                                        QStringLiteral("internationalizationcounterpoints")}));
+    auto manager = startedManager();
+    Requester requester(&m_log, QStringLiteral("requester"));
+    manager->requestLanguage(&requester, QStringLiteral("ll"), false);
+    QTRY_COMPARE(m_log, QStringList{"requester changed ll"});
+
+    QStringList list;
+    const int count = manager->suggest(QStringLiteral("ll"), list, misspelt);
+    if (suggestion.isEmpty())
+        QCOMPARE(count, 0);
+    else
+        QVERIFY2(list.contains(suggestion), qPrintable(list.join(QLatin1Char(','))));
 }
 
 void tst_SpellCheckManager::latin1Dictionary_data()
