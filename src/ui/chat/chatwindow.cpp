@@ -7,6 +7,7 @@
 #include "chat/chatsession.h"
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
+#include "pictures/pictureloader.h"
 #include "platform/prompt.h"
 #include "platform/windowalert.h"
 #include "plugin/records/imageimpl.h"
@@ -1024,7 +1025,7 @@ QVariant ChatWindow::resolveResource(int type, const QUrl &url)
     IHostServices *services = host();
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     const auto skinImage = [services](const char *file) {
-        return services ? QImage(fromUtf16(services->skinPath(file))) : QImage();
+        return services ? PictureLoader::load(fromUtf16(services->skinPath(file))).image : QImage();
     };
     if (name.startsWith(QLatin1String("avatar_")))
         return avatarImage(name.mid(7).toUtf8());
@@ -1053,14 +1054,11 @@ QVariant ChatWindow::resolveResource(int type, const QUrl &url)
     const QFileInfo file(name);
     if (file.isAbsolute()) {
         if (file.isFile()) {
-            QImage picture(name);
-            if (!picture.isNull()) {
-                // Blocks show pictures at 150 x 100; twice that keeps them sharp.
-                const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
-                if (picture.width() > box.width() || picture.height() > box.height())
-                    picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-                return picture;
-            }
+            // Blocks show pictures at 150 x 100; twice that keeps them sharp.
+            const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
+            const PictureLoader::Picture picture = PictureLoader::load(name, box);
+            if (picture.ok())
+                return picture.image;
             return FileIcon::pictureStateImage(services, true, FileIcon::PictureOverlay::None);
         }
         const bool running = services && services->isTransferRunning(name.toUtf8().constData());
