@@ -784,6 +784,7 @@ QString ChatWindow::renderMessages(const QVector<const IHostMessage *> &messages
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     if (!resources)
         return QString();
+    const AttachmentBlocks::PictureFetchPage pictureFetches; // one cap on the fetches a page starts
     const auto render = [this, resources](const IHostMessage *message) {
         bool nudgeSeen = false;
         return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
