@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMovie>
 #include <QtEndian>
@@ -71,8 +72,9 @@ QSize PictureLoader::shownSize(const QSize &declared, const QSize &maxShown)
 
 PictureLoader::Picture PictureLoader::load(const QString &path, const QSize &maxShown)
 {
+    // Devices and pipes have no size to judge and may never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         qCDebug(lcPictures) << "cannot open" << path << file.errorString();
         return Picture();
     }
@@ -126,7 +128,7 @@ PictureLoader::Animation PictureLoader::loadAnimation(const QString &path, const
 {
     Animation animation;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         qCDebug(lcPictures) << "cannot open" << path << file.errorString();
         return animation;
     }

@@ -22,7 +22,8 @@ class QMovie;
 // decoded whole and scaled down. Pictures are never scaled up.
 //
 // Formats are told by their contents, never by a file name a peer chose.
-// Stateless; safe on any thread.
+// Stateless; load() and fromData() are safe on any thread, an animation
+// belongs to the thread that loaded it.
 class PictureLoader
 {
 public:
