@@ -295,17 +295,17 @@ bool isDnsName(QStringView host)
     return true;
 }
 
-// The host as our parse and Qt's strict parse both read it; empty when
-// they disagree.
-QString agreedHost(const QString &address, const QString &scheme, const QString &ourHost)
+// Whether Qt's strict parser reads the scheme and host as we did: a fetcher
+// that parses differently must not end up somewhere else.
+bool qtReadsTheSame(const QString &address, const QString &scheme, const QString &host)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().toLower() != scheme || !url.userInfo().isEmpty())
-        return QString();
-    QString host = url.host(QUrl::FullyEncoded).toLower();
-    if (host.endsWith(QLatin1Char('.')))
-        host.chop(1);
-    return host == ourHost ? host : QString();
+        return false;
+    QString qtHost = url.host(QUrl::FullyEncoded).toLower();
+    if (qtHost.endsWith(QLatin1Char('.')))
+        qtHost.chop(1);
+    return qtHost == host;
 }
 
 bool isPublicWebAddress(const QString &address)
@@ -375,7 +375,7 @@ bool isPublicWebAddress(const QString &address)
     } else if (!name.contains(QLatin1Char('.')) || isLocalName(name)) {
         return false;
     }
-    return !agreedHost(address, scheme, name).isEmpty();
+    return qtReadsTheSame(address, scheme, name);
 }
 
 // The web's and the file system's schemes name the world, never the host's
