@@ -996,4 +996,13 @@ void HostServices::fetchFile(const char *address)
     m_host.transfers().fetchFile(bytes(address));
 }
 
+bool HostServices::ownTransferSchemes(IVariable *out)
+{
+    const int e = record(157, "ownTransferSchemes", {});
+    const QByteArray schemes(Transfers::kScheme);
+    setVariable(out, schemes);
+    result(e, QString::fromUtf8(schemes));
+    return true;
+}
+
 } // namespace hostkit

@@ -109,6 +109,7 @@ public:
     void runHistoryReset(int command) override;
     void forwardText(const char *markup) override;
     void fetchFile(const char *address) override;
+    bool ownTransferSchemes(IVariable *out) override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);

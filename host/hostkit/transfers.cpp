@@ -37,7 +37,7 @@ Transfers::Transfers(Host &host)
 
 QByteArray Transfers::publish(const QByteArray &content, const QString &name, bool picture)
 {
-    const QByteArray address = QByteArray(picture ? "sim://pictures/" : "sim://files/") + QByteArray::number(++m_counter)
+    const QByteArray address = QByteArray(Transfers::kScheme) + (picture ? "://pictures/" : "://files/") + QByteArray::number(++m_counter)
         + '/' + QUrl::toPercentEncoding(name);
     m_cloud.insert(address, content);
     m_cloudNames.insert(address, name);

@@ -61,6 +61,9 @@ public:
     explicit Transfers(Host &host);
     Q_DISABLE_COPY(Transfers)
 
+    // The scheme of every address the simulated cloud hands out.
+    static constexpr char kScheme[] = "sim";
+
     // Content a peer makes available; returns its "sim://" address.
     QByteArray publish(const QByteArray &content, const QString &name, bool picture);
     bool isPublished(const QByteArray &address) const { return m_cloud.contains(address); }

@@ -4,12 +4,8 @@
 
 namespace {
 
-std::unique_ptr<QMovie> startedAnimation(const QString &path)
+std::unique_ptr<QMovie> started(std::unique_ptr<QMovie> movie)
 {
-    // Empty format: QImageReader picks the format from the file's contents,
-    // so a PNG that was saved with an ".mng" name still shows.
-    auto movie = std::make_unique<QMovie>(path, QByteArray());
-    movie->setCacheMode(QMovie::CacheAll);
     movie->jumpToFrame(0);
     movie->start();
     return movie;
@@ -17,12 +13,13 @@ std::unique_ptr<QMovie> startedAnimation(const QString &path)
 
 } // namespace
 
-EmoticonEntry::EmoticonEntry(const QString &name, const QString &smallPath, const QString &bigPath)
+EmoticonEntry::EmoticonEntry(const QString &name, const QString &smallPath, std::unique_ptr<QMovie> smallAnimation,
+                             const QString &bigPath, std::unique_ptr<QMovie> bigAnimation)
     : m_name(name)
     , m_smallPath(smallPath)
     , m_bigPath(bigPath)
-    , m_smallAnimation(startedAnimation(smallPath))
-    , m_bigAnimation(startedAnimation(bigPath))
+    , m_smallAnimation(started(std::move(smallAnimation)))
+    , m_bigAnimation(started(std::move(bigAnimation)))
 {
 }
 

@@ -15,10 +15,11 @@ class QMovie;
 class EmoticonEntry
 {
 public:
-    // Creates both animations from the files (format detected from the
-    // contents), caching all frames, positioned on the first frame and
-    // started, so every view that shows the entry sees the same frame.
-    EmoticonEntry(const QString &name, const QString &smallPath, const QString &bigPath);
+    // Takes both animations (loaded from the two files, never null),
+    // positions them on the first frame and starts them, so every view that
+    // shows the entry sees the same frame.
+    EmoticonEntry(const QString &name, const QString &smallPath, std::unique_ptr<QMovie> smallAnimation,
+                  const QString &bigPath, std::unique_ptr<QMovie> bigAnimation);
     ~EmoticonEntry();
 
     QString name() const { return m_name; }

@@ -3,10 +3,12 @@
 #include "emoticons/emoticonconfigreader.h"
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emoticonslogging.h"
+#include "pictures/pictureloader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMovie>
 #include <QSet>
 #include <QStringView>
 
@@ -185,11 +187,20 @@ void EmotionBoxManager::loadEntries(const QString &folder)
             qCWarning(lcEmoticons) << "Emoticon" << name << "has no picture in" << bigFolder << "; left out";
             continue;
         }
-        m_pickerOrder.append(name);
         // A repeated name reads the same files again, so the entry already
         // made for it stands for both picker cells.
-        if (!m_entries.contains(name))
-            m_entries.insert(name, new EmoticonEntry(name, smallPath, bigPath));
+        if (!m_entries.contains(name)) {
+            PictureLoader::Animation small = PictureLoader::loadAnimation(smallPath, m_smallSize);
+            PictureLoader::Animation big = PictureLoader::loadAnimation(bigPath, m_bigSize);
+            if (!small.movie || !big.movie) {
+                qCWarning(lcEmoticons) << "Emoticon" << name << "has a picture that cannot be shown"
+                                       << (small.movie ? bigPath : smallPath) << "; left out";
+                continue;
+            }
+            m_entries.insert(name, new EmoticonEntry(name, smallPath, std::move(small.movie), bigPath,
+                                                     std::move(big.movie)));
+        }
+        m_pickerOrder.append(name);
     }
 }
 

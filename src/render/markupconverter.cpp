@@ -256,21 +256,6 @@ struct Attachments
     BlockList positions;
 };
 
-QString pictureLocalName(IHostServices *host, const QString &address)
-{
-    if (!host)
-        return address;
-    const QByteArray bytes = address.toUtf8();
-    VariableImpl name;
-    if (host->pictureLocalName(bytes.constData(), &name) && !name.bytes().isEmpty())
-        return name.toString();
-    VariableImpl created;
-    host->createPictureLocalName(bytes.constData(), &created);
-    if (!created.bytes().isEmpty())
-        host->fetchPicture(bytes.constData(), created.value());
-    return created.toString();
-}
-
 // The local time stamp for default attachment names, read at most once per
 // message.
 class TimeStamp
@@ -377,6 +362,7 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
     using AttachmentBlocks::TransferKind;
     QString text = markup;
     TimeStamp now;
+    int picturesFetched = 0;
     // Placeholders open no attachment tag, so what the scan saw stays true
     // until a tag is removed without one: the text around it joins and may
     // form a new opening, so the next pass looks again.
@@ -414,7 +400,7 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
             return false;
         }
         out += placeholder(PicturePlaceholder, lists.pictures.size());
-        const QString localName = pictureLocalName(context.host, address);
+        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
         lists.pictures.append({BlockMaker::Picture, localName, address, QString(), QString()});
         return true;
     };
@@ -442,7 +428,7 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
         const QString imgmap = tagAttribute(attributes, QStringLiteral("imgmap"));
         const QString address = imgmap.isEmpty() ? Links::GeoScheme + pos : imgmap;
         out += placeholder(PositionPlaceholder, lists.positions.size());
-        const QString localName = pictureLocalName(context.host, address);
+        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
         lists.positions.append({BlockMaker::Position, localName, pos, addr, imgmap});
         return true;
     });

@@ -104,6 +104,10 @@ private Q_SLOTS:
     void unknownPictureIsCreatedAndFetched();
     void pictureByAddress_data();
     void pictureByAddress();
+    void pictureFetchPolicy_data();
+    void pictureFetchPolicy();
+    void pictureFetchCaps_data();
+    void pictureFetchCaps();
     void positionWithoutMap();
     void locationLine();
     void tagsFormedByRemoval_data();
@@ -486,6 +490,119 @@ void tst_MarkupConverter::pictureByAddress()
     const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
     QCOMPARE(m_host->journal().calls("createPictureLocalName").first().arguments.at(0).toString(), address);
     QVERIFY(body.html.contains(QStringLiteral("alt=\"%1\"").arg(address)));
+}
+
+void tst_MarkupConverter::pictureFetchPolicy_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QStringList>("hostSchemes");
+    QTest::addColumn<bool>("automatic");
+    const QStringList sim{QStringLiteral("sim")};
+
+    QTest::newRow("host's own transfer address") << "sim://pictures/1/a.png" << sim << true;
+    QTest::newRow("host's scheme in capitals") << "SIM://pictures/1/a.png" << sim << true;
+    QTest::newRow("upload of a host address") << "upload:sim://pictures/2/b.png" << sim << true;
+    QTest::newRow("scheme the host does not report") << "sim://pictures/1/a.png" << QStringList() << false;
+    QTest::newRow("host reporting http opens no private address") << "http://10.0.0.1/a.png"
+                                                                   << QStringList{QStringLiteral("http")} << false;
+    QTest::newRow("map picture of a position") << "gp:52.5,13.4" << sim << true;
+    QTest::newRow("public web host") << "https://pics.example.org/a.png?size=2#top" << sim << true;
+    QTest::newRow("public host with a port") << "http://example.com:8080/a.png" << sim << true;
+    QTest::newRow("public IPv4") << "http://93.184.216.34/a.png" << sim << true;
+    QTest::newRow("public IPv6") << "http://[2606:4700::1111]:443/a.png" << sim << true;
+    QTest::newRow("international name") << "https://bücher.de/a.png" << sim << true;
+
+    QTest::newRow("local path") << "/etc/passwd" << sim << false;
+    QTest::newRow("file URL") << "file:///etc/passwd" << sim << false;
+    QTest::newRow("Windows share") << "smb://evil/x.png" << sim << false;
+    QTest::newRow("UNC path") << "\\\\evil\\share\\x.png" << sim << false;
+    QTest::newRow("ftp") << "ftp://example.org/x.png" << sim << false;
+    QTest::newRow("script") << "javascript:alert(1)" << sim << false;
+    QTest::newRow("data URL") << "data:image/png;base64,iVBORw0KGgo=" << sim << false;
+    QTest::newRow("upload of a private address") << "upload:http://192.168.1.1/x.png" << sim << false;
+    QTest::newRow("localhost") << "http://localhost/x.png" << sim << false;
+    QTest::newRow("localhost with a trailing dot") << "http://LOCALHOST./x.png" << sim << false;
+    QTest::newRow("name under localhost") << "http://a.localhost/x.png" << sim << false;
+    QTest::newRow("loopback IPv4") << "http://127.0.0.1/x.png" << sim << false;
+    QTest::newRow("private 10/8") << "http://10.1.2.3/x.png" << sim << false;
+    QTest::newRow("private 172.16/12") << "http://172.31.255.255/x.png" << sim << false;
+    QTest::newRow("private 192.168/16") << "https://192.168.0.1:8443/x.png" << sim << false;
+    QTest::newRow("link-local metadata service") << "http://169.254.169.254/latest/meta-data" << sim << false;
+    QTest::newRow("carrier NAT") << "http://100.64.0.1/x.png" << sim << false;
+    QTest::newRow("unspecified address") << "http://0.0.0.0/x.png" << sim << false;
+    QTest::newRow("decimal IPv4") << "http://2130706433/x.png" << sim << false;
+    QTest::newRow("octal IPv4") << "http://0177.0.0.1/x.png" << sim << false;
+    QTest::newRow("hex IPv4") << "http://0x7f.0.0.1/x.png" << sim << false;
+    QTest::newRow("short IPv4") << "http://127.1/x.png" << sim << false;
+    QTest::newRow("public IPv4 in octal") << "http://0135.0270.0330.042/x.png" << sim << false;
+    QTest::newRow("fullwidth loopback digits") << "http://１２７.０.０.１/x.png" << sim << false;
+    QTest::newRow("IPv6 loopback") << "http://[::1]/x.png" << sim << false;
+    QTest::newRow("IPv4-mapped loopback") << "http://[::ffff:127.0.0.1]/x.png" << sim << false;
+    QTest::newRow("IPv6 unique local") << "http://[fd12:3456::1]/x.png" << sim << false;
+    QTest::newRow("IPv6 link-local") << "http://[fe80::1]/x.png" << sim << false;
+    QTest::newRow("IPv6 zone") << "http://[fe80::1%25eth0]/x.png" << sim << false;
+    QTest::newRow("6to4 of a private address") << "http://[2002:c0a8:101::1]/x.png" << sim << false;
+    QTest::newRow(".local name") << "http://printer.local/x.png" << sim << false;
+    QTest::newRow(".internal name") << "http://metadata.google.internal/x" << sim << false;
+    QTest::newRow("home.arpa name") << "http://nas.home.arpa/x.png" << sim << false;
+    QTest::newRow("single-label name") << "http://intranet/x.png" << sim << false;
+    QTest::newRow("user information before a private host") << "http://example.org@10.0.0.1/x.png" << sim << false;
+    QTest::newRow("user information on a public host") << "https://user:pw@example.org/x.png" << sim << false;
+    QTest::newRow("percent-encoded host") << "http://%31%32%37.0.0.1/x.png" << sim << false;
+    QTest::newRow("back-slash in the authority") << "http://example.org\\@127.0.0.1/x.png" << sim << false;
+    QTest::newRow("white space") << "http://example.org /x.png" << sim << false;
+    QTest::newRow("no host") << "http:///x.png" << sim << false;
+    QTest::newRow("port out of range") << "http://example.org:65536/x.png" << sim << false;
+    QTest::newRow("longer than allowed")
+        << QStringLiteral("https://example.org/") + QString(AttachmentBlocks::MaxFetchAddressLength, QLatin1Char('a'))
+        << sim << false;
+}
+
+void tst_MarkupConverter::pictureFetchPolicy()
+{
+    QFETCH(QString, address);
+    QFETCH(QStringList, hostSchemes);
+    QFETCH(bool, automatic);
+    QCOMPARE(AttachmentBlocks::pictureFetchPolicy(address, hostSchemes) == AttachmentBlocks::PictureFetch::Automatic,
+             automatic);
+}
+
+void tst_MarkupConverter::pictureFetchCaps_data()
+{
+    QTest::addColumn<QString>("addressPattern");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<int>("picturesEach");
+    QTest::addColumn<bool>("onePage");
+    QTest::addColumn<int>("fetched");
+
+    QTest::newRow("a message of 25 pictures starts 20 fetches") << "sim://one/%1/%2.png" << 1 << 25 << false << 20;
+    QTest::newRow("a page of three such messages starts 50") << "sim://page/%1/%2.png" << 3 << 20 << true << 50;
+    QTest::newRow("without a page each message counts alone") << "sim://each/%1/%2.png" << 3 << 20 << false << 60;
+    QTest::newRow("pictures on the local network are links only") << "http://10.0.%1.%2/x.png" << 1 << 3 << false
+                                                                  << 0;
+}
+
+void tst_MarkupConverter::pictureFetchCaps()
+{
+    QFETCH(QString, addressPattern);
+    QFETCH(int, messages);
+    QFETCH(int, picturesEach);
+    QFETCH(bool, onePage);
+    QFETCH(int, fetched);
+
+    ResourceKeyTable keys;
+    std::unique_ptr<AttachmentBlocks::PictureFetchPage> page(onePage ? new AttachmentBlocks::PictureFetchPage
+                                                                     : nullptr);
+    for (int m = 0; m < messages; ++m) {
+        QString markup;
+        for (int p = 0; p < picturesEach; ++p)
+            markup += QStringLiteral("[pic src=\"%1\"]").arg(addressPattern.arg(m).arg(p + 1));
+        const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
+        // Every picture shows, fetched or not, as a link to its local name.
+        QCOMPARE(body.html.count(QLatin1String("<a href=\"pic:")), picturesEach);
+    }
+    QCOMPARE(m_host->journal().count("createPictureLocalName"), messages * picturesEach);
+    QCOMPARE(m_host->journal().count("fetchPicture"), fetched);
 }
 
 void tst_MarkupConverter::positionWithoutMap()

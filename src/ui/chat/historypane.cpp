@@ -2,6 +2,7 @@
 
 #include "chat/chatcoreinterface.h"
 #include "chat/chatsession.h"
+#include "render/attachmentblocks.h"
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/textbrowser.h"
@@ -113,6 +114,7 @@ QString HistoryPane::renderMessages(const QVector<const IHostMessage *> &message
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     if (!resources)
         return QString();
+    const AttachmentBlocks::PictureFetchPage pictureFetches; // one cap on the fetches a page starts
     const auto render = [this, resources](const IHostMessage *message) {
         bool nudgeSeen = false;
         return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);

@@ -1,6 +1,7 @@
 #include "ui/chat/historyresources.h"
 
 #include "emoticons/emotionboxmanager.h"
+#include "pictures/pictureloader.h"
 #include "plugin/records/imageimpl.h"
 #include "plugin/records/userobj.h"
 #include "render/attachmentblocks.h"
@@ -116,7 +117,7 @@ QVariant HistoryResources::resolve(int type, const QUrl &url) const
     IHostServices *services = m_host();
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     const auto skinImage = [services](const char *file) {
-        return services ? QImage(fromUtf16(services->skinPath(file))) : QImage();
+        return services ? PictureLoader::load(fromUtf16(services->skinPath(file))).image : QImage();
     };
     if (name.startsWith(QLatin1String("avatar_")))
         return avatar(name.mid(7).toUtf8());
@@ -143,14 +144,11 @@ QVariant HistoryResources::resolve(int type, const QUrl &url) const
     const QFileInfo file(name);
     if (file.isAbsolute()) {
         if (file.isFile()) {
-            QImage picture(name);
-            if (!picture.isNull()) {
-                // Blocks show pictures at 150 x 100; twice that keeps them sharp.
-                const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
-                if (picture.width() > box.width() || picture.height() > box.height())
-                    picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-                return picture;
-            }
+            // Blocks show pictures at 150 x 100; twice that keeps them sharp.
+            const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
+            const PictureLoader::Picture picture = PictureLoader::load(name, box);
+            if (picture.ok())
+                return picture.image;
             return FileIcon::pictureStateImage(services, true, FileIcon::PictureOverlay::None);
         }
         const bool running = services && services->isTransferRunning(name.toUtf8().constData());

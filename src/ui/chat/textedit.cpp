@@ -1,5 +1,6 @@
 #include "ui/chat/textedit.h"
 
+#include "pictures/pictureloader.h"
 #include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 #include "ui/chat/spellchecker.h"
@@ -99,7 +100,11 @@ void TextEdit::timerEvent(QTimerEvent *event)
 
 bool TextEdit::insertPicture(const QString &name, const QString &filePath)
 {
-    return insertPicture(name, QImage(filePath));
+    // Decoded no higher than the editor shows it (below); the file itself
+    // is what gets sent.
+    const int limit = int(height() * 0.8);
+    const QSize shown = limit > 0 ? QSize(QWIDGETSIZE_MAX, limit) : QSize();
+    return insertPicture(name, PictureLoader::load(filePath, shown).image);
 }
 
 bool TextEdit::insertPicture(const QString &name, const QImage &image)

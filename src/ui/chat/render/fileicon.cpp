@@ -1,5 +1,6 @@
 #include "ui/chat/render/fileicon.h"
 
+#include "pictures/pictureloader.h"
 #include "render/iconcomposer.h"
 #include "render/resourcekeytable.h"
 
@@ -21,7 +22,7 @@ QImage skinImage(IHostServices *host, const char *name)
     if (!host)
         return QImage();
     const char16_t *path = host->skinPath(name);
-    return path && *path ? QImage(QString::fromUtf16(path)) : QImage();
+    return path && *path ? PictureLoader::load(QString::fromUtf16(path)).image : QImage();
 }
 
 QString hostPath(IHostServices *host, bool (IHostServices::*query)(const char *, IVariable *), const QByteArray &address)

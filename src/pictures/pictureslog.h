@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The picture module's one logging category ("chat.pictures").
+Q_DECLARE_LOGGING_CATEGORY(lcPictures)
