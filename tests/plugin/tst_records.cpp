@@ -290,6 +290,9 @@ void tst_Records::imageSetDataRejectsNothingSilently()
     QVERIFY(image.image().isNull());
     image.setData(nullptr, -1, -1);
     QVERIFY(image.image().isNull());
+    image.setData(nullptr, 4, 4);
+    image.setData(nullptr, 20000, 20000); // 400 megapixels: never allocated
+    QVERIFY(image.image().isNull());
 }
 
 void tst_Records::variableSet()

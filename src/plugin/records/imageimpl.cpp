@@ -26,7 +26,7 @@ int ImageImpl::height() const
 
 void ImageImpl::setData(const unsigned char *pixels, int width, int height)
 {
-    if (width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0 || qint64(width) * height > MaxPixels) {
         m_image = QImage();
         return;
     }

@@ -9,6 +9,11 @@
 class ImageImpl : public IImage
 {
 public:
+    // A picture the host hands over (an avatar, possibly a peer's) is
+    // copied whole; beyond this many pixels setData keeps nothing, as the
+    // picture loader refuses such files.
+    static constexpr qint64 MaxPixels = 100 * 1000 * 1000;
+
     ImageImpl() = default;
     explicit ImageImpl(const QImage &image) : m_image(image) {}
 
