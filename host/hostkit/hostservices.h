@@ -109,6 +109,8 @@ public:
     void runHistoryReset(int command) override;
     void forwardText(const char *markup) override;
     void fetchFile(const char *address) override;
+    IHostClock *hostClock() override;
+    IHostScreens *hostScreens() override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);
