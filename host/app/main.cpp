@@ -2,6 +2,7 @@
 //   chat-host --plugin libchat.so                   contact list window
 //   chat-host --plugin libchat.so --script FILE     runs a scenario (see host/README.md)
 //   chat-host --plugin libchat.so --headless --shots DIR
+// --clock and --screen give the plug-in the host's time and screens.
 #include "contactlistwindow.h"
 #include "headlesstour.h"
 
@@ -99,8 +100,13 @@ int main(int argc, char **argv)
     const QCommandLineOption clockOption(QStringLiteral("clock"),
                                          QStringLiteral("Start time of the simulated clock for --script and --headless (ISO 8601, default: now)."),
                                          QStringLiteral("time"));
+    const QCommandLineOption screenOption(QStringLiteral("screen"),
+                                          QStringLiteral("A screen the plug-in lays windows out on, as WxH+X+Y[:WxH+X+Y] "
+                                                         "(the second part: what panels leave); repeat for more, primary first. "
+                                                         "Default: the machine's screens."),
+                                          QStringLiteral("geometry"));
     parser.addOptions({pluginOption, profileOption, scriptOption, headlessOption, shotsOption, pageOption, appOption,
-                       languageOption, journalOption, clockOption});
+                       languageOption, journalOption, clockOption, screenOption});
     parser.process(app);
 
     const bool scripted = parser.isSet(scriptOption);
@@ -156,6 +162,16 @@ int main(int argc, char **argv)
     }
     if (parser.isSet(languageOption))
         host.setInterfaceLanguage(parser.value(languageOption).toUtf8());
+    QVector<hostkit::HostScreens::Screen> screens;
+    for (const QString &text : parser.values(screenOption)) {
+        hostkit::HostScreens::Screen screen;
+        if (!hostkit::HostScreens::parse(text, &screen, &error)) {
+            fail(QStringLiteral("--screen: %1").arg(error));
+            return 2;
+        }
+        screens.append(screen);
+    }
+    host.screens().setScreens(screens);
     host.applicationFolder(); // lay it out before the plug-in looks
 
     if (pluginGiven) {

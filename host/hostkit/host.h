@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hostclock.h"
+#include "hostscreens.h"
 #include "journal.h"
 #include "profile.h"
 #include "result.h"
@@ -57,6 +59,9 @@ public:
     Network &network() { return *m_network; }
     Transfers &transfers() { return *m_transfers; }
     Scheduler &scheduler() { return m_scheduler; }
+    // What hostClock (slot 157) and hostScreens (slot 158) offer the plug-in.
+    HostClock &clock() { return m_clock; }
+    HostScreens &screens() { return m_screens; }
     // The per-thread storage manager handed to createPlugin. One per
     // process, never destroyed: the plug-in library keeps using the manager
     // it adopted for as long as it is loaded, which is until the process
@@ -141,9 +146,9 @@ public:
 
     // ---- time -----------------------------------------------------------
     // Moves a kelvan::ManualClock (when one is installed) forward by `ms`,
-    // stopping at every due action of the simulated world on the way, and
-    // processes Qt events after each. With the system clock it only runs
-    // what is due.
+    // stopping at every due action of the simulated world and every due
+    // timer of the plug-in on the way, and processes Qt events after each
+    // action. With the system clock it only runs what is due.
     void advance(qint64 ms);
     int processDue();
 
@@ -206,6 +211,8 @@ private:
     std::unique_ptr<MessageStore> m_store;
     Journal m_journal;
     Scheduler m_scheduler;
+    HostClock m_clock;
+    HostScreens m_screens;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<Transfers> m_transfers;
 

@@ -1005,4 +1005,22 @@ bool HostServices::ownTransferSchemes(IVariable *out)
     return true;
 }
 
+IHostClock *HostServices::hostClock()
+{
+    // The clock's own operations are not journaled: the plug-in's logging
+    // reads the time for every line it writes.
+    const int e = record(158, "hostClock", {});
+    IHostClock *clock = m_host.clock().isOffered() ? &m_host.clock() : nullptr;
+    result(e, object(clock));
+    return clock;
+}
+
+IHostScreens *HostServices::hostScreens()
+{
+    const int e = record(159, "hostScreens", {});
+    IHostScreens *screens = m_host.screens().isEmpty() ? nullptr : &m_host.screens();
+    result(e, object(screens));
+    return screens;
+}
+
 } // namespace hostkit

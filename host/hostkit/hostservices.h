@@ -110,6 +110,8 @@ public:
     void forwardText(const char *markup) override;
     void fetchFile(const char *address) override;
     bool ownTransferSchemes(IVariable *out) override;
+    IHostClock *hostClock() override;
+    IHostScreens *hostScreens() override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);

@@ -14,6 +14,9 @@ PluginLibrary::Loaded PluginLibrary::load(const QString &path)
 {
     static QMutex lock;
     static QHash<QString, CreatePluginFunction> loaded;
+    // Never destroyed, nor are the libraries it holds (see the class
+    // comment); kept reachable so that leak checks see them in use.
+    static auto *libraries = new QList<QLibrary *>;
 
     Loaded out;
     const QFileInfo info(path);
@@ -33,13 +36,13 @@ PluginLibrary::Loaded PluginLibrary::load(const QString &path)
         out.result = Result::success();
         return out;
     }
-    // Deliberately leaked: see the class comment.
     auto *library = new QLibrary(out.fileName);
     if (!library->load()) {
         out.result = Result::failure(QStringLiteral("Cannot load plug-in library %1: %2").arg(path, library->errorString()));
         delete library;
         return out;
     }
+    libraries->append(library);
     auto create = reinterpret_cast<CreatePluginFunction>(library->resolve("createPlugin"));
     if (!create) {
         out.result = Result::failure(QStringLiteral("Plug-in library %1 does not export createPlugin").arg(path));

@@ -6,6 +6,8 @@
 #include "transfers.h"
 #include "widgetpath.h"
 
+#include "lib_kelvan/clock.h"
+
 #include <sdk/iplugin.h>
 
 #include <QAbstractButton>
@@ -637,8 +639,21 @@ void ScenarioRunner::registerBuiltins()
         host.advance(ms);
         return QString();
     });
-    // The plug-in's own timers (the spelling check after typing) run on the
-    // real clock: let that much real time pass.
+    // A jump of the simulated wall time, as when the machine's time is set:
+    // the tick stays, so no interval passes and no timer falls due.
+    addStep(QStringLiteral("clock"), 1, 1, {}, [](const Step &s, bool *) {
+        auto *manual = dynamic_cast<kelvan::ManualClock *>(&kelvan::Clock::instance());
+        if (!manual)
+            return QStringLiteral("the host runs on the machine's clock");
+        const QDateTime at = QDateTime::fromString(s.args.at(0), Qt::ISODate);
+        if (!at.isValid())
+            return QStringLiteral("\"%1\" is not an ISO 8601 time").arg(s.args.at(0));
+        manual->setNow(at);
+        QApplication::processEvents();
+        return QString();
+    });
+    // The plug-in's timers that still run on the real clock (the spelling
+    // check after typing) need real time: let that much pass.
     addStep(QStringLiteral("pause"), 1, 1, {}, [=](const Step &s, bool *) {
         QString error;
         qint64 ms = 0;

@@ -1,15 +1,42 @@
 #include "clock.h"
 
+#include "clocktimer.h"
+
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <ctime>
 #include <limits>
+#include <mutex>
+#include <vector>
 
 namespace kelvan {
 
 namespace {
+
 std::atomic<Clock *> g_installed{nullptr};
+
+struct Listeners
+{
+    std::mutex lock;
+    std::vector<ClockListener *> list;
+};
+
+// Never destroyed: a listener may leave after static destruction began.
+Listeners &listeners()
+{
+    static auto *l = new Listeners;
+    return *l;
 }
+
+std::vector<ClockListener *> listenersNow()
+{
+    Listeners &l = listeners();
+    std::lock_guard<std::mutex> guard(l.lock);
+    return l.list;
+}
+
+} // namespace
 
 Clock &Clock::instance()
 {
@@ -18,9 +45,49 @@ Clock &Clock::instance()
     return installed ? *installed : system;
 }
 
+Clock *Clock::installed()
+{
+    return g_installed.load(std::memory_order_acquire);
+}
+
 void Clock::setInstance(Clock *clock)
 {
+    const qint64 oldTick = instance().tickMs();
     g_installed.store(clock, std::memory_order_release);
+    ClockTimer::rebase(oldTick, instance().tickMs());
+}
+
+void Clock::announceMoved()
+{
+    ClockTimer::fireDue();
+    for (ClockListener *listener : listenersNow())
+        listener->clockMoved();
+}
+
+qint64 Clock::nextDueTickMs(qint64 afterTickMs)
+{
+    qint64 next = ClockTimer::earliestDueAfter(afterTickMs);
+    for (ClockListener *listener : listenersNow()) {
+        const qint64 due = listener->nextDueTickMs(afterTickMs);
+        if (due > afterTickMs && (next < 0 || due < next))
+            next = due;
+    }
+    return next;
+}
+
+void Clock::addListener(ClockListener *listener)
+{
+    Listeners &l = listeners();
+    std::lock_guard<std::mutex> guard(l.lock);
+    if (listener && std::find(l.list.begin(), l.list.end(), listener) == l.list.end())
+        l.list.push_back(listener);
+}
+
+void Clock::removeListener(ClockListener *listener)
+{
+    Listeners &l = listeners();
+    std::lock_guard<std::mutex> guard(l.lock);
+    l.list.erase(std::remove(l.list.begin(), l.list.end(), listener), l.list.end());
 }
 
 Clock::Instant Clock::instant() const
@@ -87,12 +154,37 @@ void ManualClock::setNow(const QDateTime &now)
 {
     m_epochMs.store(now.toMSecsSinceEpoch());
     m_offsetSeconds.store(now.offsetFromUtc());
+    if (installed() == this)
+        announceMoved();
 }
 
 void ManualClock::advance(qint64 ms)
 {
-    m_epochMs.fetch_add(ms);
-    m_tick.fetch_add(ms);
+    const qint64 target = m_tick.load() + std::max<qint64>(0, ms);
+    if (installed() != this) {
+        moveTo(target);
+        return;
+    }
+    // Each step moves at least one millisecond, so a timer that keeps
+    // re-arming cannot hold the clock in place.
+    for (;;) {
+        const qint64 next = nextDueTickMs(m_tick.load());
+        if (next < 0 || next > target)
+            break;
+        moveTo(next);
+        announceMoved();
+    }
+    moveTo(target);
+    announceMoved();
+}
+
+void ManualClock::moveTo(qint64 tick)
+{
+    const qint64 step = tick - m_tick.load();
+    if (step <= 0)
+        return;
+    m_epochMs.fetch_add(step);
+    m_tick.fetch_add(step);
 }
 
 } // namespace kelvan

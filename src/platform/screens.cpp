@@ -52,8 +52,18 @@ QRect Screens::availableGeometryAt(const QPoint &point) const
 
 Screens &Screens::instance()
 {
+    return g_installed ? *g_installed : machine();
+}
+
+Screens *Screens::installed()
+{
+    return g_installed;
+}
+
+Screens &Screens::machine()
+{
     static ToolkitScreens toolkit;
-    return g_installed ? *g_installed : toolkit;
+    return toolkit;
 }
 
 void Screens::setInstance(Screens *screens)

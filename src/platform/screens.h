@@ -22,6 +22,10 @@ public:
     virtual QRect availableGeometryAt(const QPoint &point) const;
 
     static Screens &instance();
+    // The installed screens; null while the real ones are in use.
+    static Screens *installed();
+    // The real screens, whatever is installed.
+    static Screens &machine();
     // Installs screens (not owned); null restores the real ones.
     static void setInstance(Screens *screens);
 };

@@ -3,6 +3,8 @@
 #include "chat/chatmanager.h"
 #include "plugin/broadcastpluginimpl.h"
 #include "plugin/chat.h"
+#include "plugin/hostclockadapter.h"
+#include "plugin/hostscreensadapter.h"
 #include "plugin/pluginsupport.h"
 #include "plugin/records/userobj.h"
 #include "plugin/roomspluginimpl.h"
@@ -63,6 +65,9 @@ PluginImpl::~PluginImpl()
 
 void PluginImpl::initialize(IHostServices *host)
 {
+    // Before anything reads the time or sizes a window.
+    HostClockAdapter::install(host);
+    HostScreensAdapter::install(host);
     SharedResourceManager *resources = SharedResourceManager::instance();
     Chat *chat = Chat::create();
     if (host) {
@@ -107,6 +112,8 @@ void PluginImpl::shutdown()
         chat->manager().closeAll();
     SharedResourceManager::destroy();
     Chat::destroy();
+    HostScreensAdapter::uninstall();
+    HostClockAdapter::uninstall();
 }
 
 void PluginImpl::onOwnUserChanged()

@@ -197,7 +197,7 @@ SettingsManager::SettingsManager(QObject *parent)
 {
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelayMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, &SettingsManager::onSaveSettings);
+    connect(&m_saveTimer, &kelvan::ClockTimer::timeout, this, &SettingsManager::onSaveSettings);
 
     const platform::Screens &screens = platform::Screens::instance();
     const QRect available = screens.primaryAvailableGeometry();

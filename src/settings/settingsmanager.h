@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lib_kelvan/clocktimer.h"
 #include "plugin/records/customstatus.h"
 
 #include <QByteArray>
@@ -10,7 +11,6 @@
 #include <QSize>
 #include <QString>
 #include <QTextCharFormat>
-#include <QTimer>
 
 class ICustomStatus;
 namespace kelvan {
@@ -320,7 +320,7 @@ private:
     bool storeReply(const CustomStatus &record, bool checkLimits);
     QString filePath(const char *fileName) const;
 
-    QTimer m_saveTimer{this};
+    kelvan::ClockTimer m_saveTimer{this}; // on the library clock: tests and hosts move it
     QString m_settingsFolder;
     // Set only during loadFromMemory().
     const QHash<QString, QByteArray> *m_memoryFiles = nullptr;

@@ -10,7 +10,9 @@
 #include "lib_kelvan/elementtree.h"
 
 #include <sdk/icustomstatus.h>
+#include <sdk/ihostclock.h>
 #include <sdk/ihostmessage.h>
+#include <sdk/ihostscreens.h>
 #include <sdk/ihostservices.h>
 #include <sdk/ivariable.h>
 
@@ -42,6 +44,24 @@ QStringList deliveredEvents(const hostkit::Journal &journal)
     return out;
 }
 
+// A plug-in's side of the host clock: a timer due at `due`.
+class ClockListener final : public IHostClockListener
+{
+public:
+    explicit ClockListener(IHostClock *clock)
+        : m_clock(clock)
+    {
+    }
+    void onHostClockMoved() override { moves << m_clock->tickMs(); }
+    std::int64_t nextDueTickMs(std::int64_t afterTickMs) override { return due > afterTickMs ? due : -1; }
+
+    qint64 due = -1;
+    QList<qint64> moves;
+
+private:
+    IHostClock *m_clock;
+};
+
 } // namespace
 
 class TestHostkitWorld : public QObject
@@ -63,6 +83,9 @@ private Q_SLOTS:
     void usersRecordsAndAvatars();
     void roomCreationAnswersThroughTheListener();
     void broadcastsFromASendingThread();
+    void hostClockIsTheSimulatedOne();
+    void screens_data();
+    void screens();
 
 private:
     std::unique_ptr<kelvan::ManualClock> m_clock;
@@ -472,6 +495,77 @@ void TestHostkitWorld::broadcastsFromASendingThread()
     QVERIFY(!record->isReceived());
     broadcast->releaseMessageRecord(record);
     QCOMPARE(host.journal().count("sendBroadcast", "broadcast"), 3);
+}
+
+void TestHostkitWorld::hostClockIsTheSimulatedOne()
+{
+    hostkit::Host &host = *m_host;
+    IHostServices *services = host.servicesFor("chat");
+    IHostClock *clock = services->hostClock();
+    QVERIFY(clock);
+    m_clock->setNow(QDateTime(QDate(2030, 6, 7), QTime(8, 9, 10), Qt::OffsetFromUTC, 7200));
+    QCOMPARE(clock->epochMs(), m_clock->now().toMSecsSinceEpoch());
+    QCOMPARE(clock->utcOffsetSeconds(), 7200);
+
+    // A move through the host stops where the plug-in has a timer due.
+    ClockListener listener(clock);
+    const qint64 start = clock->tickMs();
+    listener.due = start + 300;
+    clock->registerListener(&listener);
+    clock->registerListener(&listener);
+    host.advance(1000);
+    QCOMPARE(listener.moves, (QList<qint64>{start + 300, start + 1000}));
+    clock->unregisterListener(&listener);
+    host.advance(10);
+    QCOMPARE(listener.moves.size(), 2);
+
+    // On the machine's time the plug-in keeps its own clock.
+    kelvan::Clock::setInstance(nullptr);
+    QVERIFY(!services->hostClock());
+    kelvan::Clock::setInstance(m_clock.get());
+}
+
+void TestHostkitWorld::screens_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("geometry"); // null: refused
+    QTest::addColumn<QRect>("available");
+
+    QTest::newRow("whole-screen-available") << "1920x1080+0+0" << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1080);
+    QTest::newRow("panel-at-the-top") << "1920x1080+0+0:1920x1040+0+40" << QRect(0, 0, 1920, 1080) << QRect(0, 40, 1920, 1040);
+    QTest::newRow("screen-left-of-the-primary") << "1280x1024-1280+0" << QRect(-1280, 0, 1280, 1024) << QRect(-1280, 0, 1280, 1024);
+    QTest::newRow("position-missing") << "1920x1080" << QRect() << QRect();
+    QTest::newRow("zero-width") << "0x1080+0+0" << QRect() << QRect();
+    QTest::newRow("available-outside-the-screen") << "800x600+0+0:800x600+0+10" << QRect() << QRect();
+    QTest::newRow("three-parts") << "10x10+0+0:10x10+0+0:10x10+0+0" << QRect() << QRect();
+}
+
+void TestHostkitWorld::screens()
+{
+    QFETCH(QString, text);
+    QFETCH(QRect, geometry);
+    QFETCH(QRect, available);
+    IHostServices *services = m_host->servicesFor("chat");
+    QVERIFY(!services->hostScreens());
+
+    hostkit::HostScreens::Screen screen;
+    QString error;
+    QCOMPARE(hostkit::HostScreens::parse(text, &screen, &error), !geometry.isNull());
+    if (geometry.isNull()) {
+        QVERIFY(error.contains(text));
+        return;
+    }
+    m_host->screens().setScreens({screen});
+    IHostScreens *screens = services->hostScreens();
+    QVERIFY(screens);
+    QCOMPARE(screens->screenCount(), 1);
+    HostRect g;
+    HostRect a;
+    QVERIFY(screens->geometry(0, &g));
+    QVERIFY(screens->availableGeometry(0, &a));
+    QCOMPARE(QRect(g.x, g.y, g.width, g.height), geometry);
+    QCOMPARE(QRect(a.x, a.y, a.width, a.height), available);
+    QVERIFY(!screens->geometry(1, &g));
 }
 
 QTEST_MAIN(TestHostkitWorld)

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void slotPositions_data();
     void slotPositions();
     void interfacesWithoutDestructor();
+    void rectangleLayout();
 };
 
 void tst_Slots::slotPositions_data()
@@ -277,6 +279,18 @@ void tst_Slots::slotPositions_data()
     SLOT_ROW(IHostServices, forwardText, 155);
     SLOT_ROW(IHostServices, fetchFile, 156);
     SLOT_ROW(IHostServices, ownTransferSchemes, 157);
+    SLOT_ROW(IHostServices, hostClock, 158);
+    SLOT_ROW(IHostServices, hostScreens, 159);
+    SLOT_ROW(IHostClock, epochMs, 0);
+    SLOT_ROW(IHostClock, utcOffsetSeconds, 1);
+    SLOT_ROW(IHostClock, tickMs, 2);
+    SLOT_ROW(IHostClock, registerListener, 3);
+    SLOT_ROW(IHostClock, unregisterListener, 4);
+    SLOT_ROW(IHostClockListener, onHostClockMoved, 0);
+    SLOT_ROW(IHostClockListener, nextDueTickMs, 1);
+    SLOT_ROW(IHostScreens, screenCount, 0);
+    SLOT_ROW(IHostScreens, geometry, 1);
+    SLOT_ROW(IHostScreens, availableGeometry, 2);
     SLOT_ROW(IHostMessage, isReceived, 0);
     SLOT_ROW(IHostMessage, reserved1, 1);
     SLOT_ROW(IHostMessage, secondFlag, 2);
@@ -408,9 +422,22 @@ void tst_Slots::interfacesWithoutDestructor()
     QVERIFY(!std::has_virtual_destructor<IVariable>::value);
     QVERIFY(!std::has_virtual_destructor<IImage>::value);
     QVERIFY(!std::has_virtual_destructor<ICustomStatus>::value);
+    QVERIFY(!std::has_virtual_destructor<IHostClock>::value);
+    QVERIFY(!std::has_virtual_destructor<IHostClockListener>::value);
+    QVERIFY(!std::has_virtual_destructor<IHostScreens>::value);
     QVERIFY(std::has_virtual_destructor<IPlugin>::value);
     QVERIFY(std::has_virtual_destructor<IUser>::value);
     QVERIFY(std::has_virtual_destructor<IRoomsListener>::value);
+}
+
+void tst_Slots::rectangleLayout()
+{
+    // Screen geometry crosses as four 32-bit fields in this order.
+    QCOMPARE(sizeof(HostRect), size_t(16));
+    QCOMPARE(offsetof(HostRect, x), size_t(0));
+    QCOMPARE(offsetof(HostRect, y), size_t(4));
+    QCOMPARE(offsetof(HostRect, width), size_t(8));
+    QCOMPARE(offsetof(HostRect, height), size_t(12));
 }
 
 QTEST_APPLESS_MAIN(tst_Slots)

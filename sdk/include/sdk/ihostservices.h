@@ -3,8 +3,10 @@
 #include "types.h"
 
 class ICustomStatus;
+class IHostClock;
 class IHostEvent;
 class IHostMessage;
+class IHostScreens;
 class IImage;
 class IMessageList;
 class IMessageObject;
@@ -14,7 +16,7 @@ class IUser;
 class IVariable;
 
 // The host service object each plug-in object receives in initialize.
-// 158 slots. The host owns it, so there is no destructor among the slots and
+// 160 slots. The host owns it, so there is no destructor among the slots and
 // slot s sits at vtable index s. Texts returned as const char16_t* are
 // host-owned and must be copied at once; results that need no lifetime go
 // into IVariable objects the caller owns. Reserved slots belong to the host.
@@ -179,6 +181,8 @@ public:
     virtual void forwardText(const char *markup) = 0;                                                         // 155 lets the user pick recipients and sends the markup
     virtual void fetchFile(const char *address) = 0;                                                          // 156 downloads an attachment
     virtual bool ownTransferSchemes(IVariable *out) = 0;                                                      // 157 schemes of the host's own transfer addresses, comma-separated ("sim"); false when none
+    virtual IHostClock *hostClock() = 0;                                                                      // 158 the host's simulated clock for the plug-in's time and timers; null: the machine's
+    virtual IHostScreens *hostScreens() = 0;                                                                  // 159 the screens windows are laid out on; null: the machine's
 
 protected:
     ~IHostServices() = default;

@@ -2,7 +2,9 @@
 
 // The whole host contract in one include.
 #include "icustomstatus.h"
+#include "ihostclock.h"
 #include "ihostmessage.h"
+#include "ihostscreens.h"
 #include "ihostservices.h"
 #include "iimage.h"
 #include "iplugin.h"
