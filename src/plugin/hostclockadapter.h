@@ -8,7 +8,7 @@
 
 class IHostServices;
 
-// The library's clock while the host offers its own (hostClock, slot 157):
+// The library's clock while the host offers its own (hostClock, slot 158):
 // session keys, message times, throttles and ClockTimers then follow the
 // host's simulated time, and the host's moves fire the library's timers.
 class HostClockAdapter final : public kelvan::Clock, public IHostClockListener

@@ -6,7 +6,7 @@ class IHostScreens;
 class IHostServices;
 
 // The screens windows are laid out on while the host names its own
-// (hostScreens, slot 158), so that first-start window sizes follow the
+// (hostScreens, slot 159), so that first-start window sizes follow the
 // host's configuration rather than the machine's.
 class HostScreensAdapter final : public platform::Screens
 {
