@@ -123,19 +123,7 @@ bool prepare(const RenderContext &context, const IHostMessage *message, UserName
     out.name = senderName(context, out.senderId, names);
     out.pluginName = QStringLiteral("chat");
     const QByteArray pluginId = message->pluginId() ? QByteArray(message->pluginId()) : QByteArray();
-    if (message->kind() == IHostMessage::KindChat) {
-        out.text = QString::fromUtf8(message->body());
-    } else if (message->kind() == IHostMessage::KindPlugin) {
-        IPlugin *plugin = context.host ? context.host->findPlugin(pluginId.constData()) : nullptr;
-        if (plugin) {
-            if (const char16_t *display = plugin->displayName())
-                out.pluginName = QString::fromUtf16(display);
-            VariableImpl text;
-            // The plug-in contract takes the message as mutable; it only reads it.
-            plugin->describeMessage(const_cast<IHostMessage *>(message), &text);
-            out.text = text.toString();
-        }
-    }
+    out.text = messageMarkup(context, message, &out.pluginName);
     out.block = section;
     if (out.block.isEmpty())
         return false;
@@ -173,10 +161,36 @@ void putCommon(const RenderContext &context, const IHostMessage *message, const 
     const QDateTime time = messageTimeToDateTime(message->time());
     values.put(Time, Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat)));
     values.put(ClassName, MessageTextClass);
-    values.put(Message, body.html);
+    QString html = body.html;
+    if (body.cut) {
+        html += QLatin1String("<br/><a href=\"") + Links::escapeAttribute(Links::fullTextTarget(message->eventId()))
+                + QLatin1String("\">")
+                + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "Show the whole message"))
+                + QLatin1String("</a>");
+    }
+    values.put(Message, html);
 }
 
 } // namespace
+
+QString messageMarkup(const RenderContext &context, const IHostMessage *message, QString *pluginName)
+{
+    if (message->kind() == IHostMessage::KindChat)
+        return QString::fromUtf8(message->body());
+    if (message->kind() != IHostMessage::KindPlugin || !context.host)
+        return QString();
+    IPlugin *plugin = context.host->findPlugin(message->pluginId() ? message->pluginId() : "");
+    if (!plugin)
+        return QString();
+    if (pluginName) {
+        if (const char16_t *display = plugin->displayName())
+            *pluginName = QString::fromUtf16(display);
+    }
+    VariableImpl text;
+    // The plug-in contract takes the message as mutable; it only reads it.
+    plugin->describeMessage(const_cast<IHostMessage *>(message), &text);
+    return text.toString();
+}
 
 QString messageTextSelector()
 {
