@@ -52,4 +52,11 @@ constexpr int MaxLineBreaks = 200;
 // did; a run without breaks costs Qt the square of its length to wrap.
 constexpr int MaxRunLength = 200;
 
+// Characters per paragraph of the plain-text viewer that shows a cut
+// message whole. Qt lays a paragraph out whole, so a megabyte on one line
+// takes minutes and a million one-line paragraphs take seconds; the viewer
+// splits longer lines and gathers short ones into paragraphs of about this
+// size (lines within a paragraph still show and copy as lines).
+constexpr int MaxViewerParagraphChars = 1000;
+
 } // namespace RenderBounds

@@ -21,6 +21,7 @@
 #include "ui/chat/alertpolicy.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/fulltextviewer.h"
 #include "ui/chat/nudgeshaker.h"
 #include "ui/chat/render/fileicon.h"
 #include "ui/chat/safetext.h"
@@ -1250,6 +1251,8 @@ void ChatWindow::onSpellerNotLoaded()
 
 void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
 {
+    if (FullTextViewer::handleLink(url, host(), conversationId(), this))
+        return;
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp")
         || scheme == QLatin1String("mailto")) {
