@@ -79,7 +79,6 @@ QString where(const QString &html, int i)
 class OpenElements
 {
 public:
-    // Applies one tag; returns the name of the element it opened, if any.
     void apply(const QString &name, bool closing, bool selfClosing)
     {
         if (name == QLatin1String("br") || name == QLatin1String("img") || selfClosing)
