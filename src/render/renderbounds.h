@@ -41,8 +41,8 @@ constexpr int MaxAttachments = 20;
 constexpr int MaxAnchors = 100;
 
 // Line breaks per message; the message is cut at the next one. Two hundred
-// lines are several screens; each break is a line of its own paragraph,
-// and Qt lays a paragraph out whole whenever it changes.
+// lines are several screens. The lines of a message share one paragraph,
+// which Qt lays out whole whenever it changes.
 constexpr int MaxLineBreaks = 200;
 
 // Characters shown without a break opportunity. Longer runs get a zero-width
