@@ -262,6 +262,128 @@ void BM_AppendMessage(benchmark::State &state)
 }
 BENCHMARK(BM_AppendMessage)->Arg(SmallHistory)->Arg(LargeHistory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
 
+// --- Worst single messages -------------------------------------------------------------------------
+//
+// One received message of each hostile kind, about a megabyte of peer text
+// (ten of ordinary words), against a typical message of 200 bytes: the time
+// from onMessage until the message is laid out in an open window, and the
+// time to open a conversation whose newest page holds such messages. The
+// render bounds keep both to a small multiple of the typical case.
+
+const QByteArray TypicalMessage =
+    "Did you see [b]ticket 4711[/b]? It is on https://example.org/t/4711 and the plan says we ship it on "
+    "Friday after the review (smile) so please check all the numbers before lunch, thanks a lot, Bea!";
+
+struct HostileFamily
+{
+    const char *name;
+    QByteArray body;
+};
+
+std::vector<HostileFamily> hostileFamilies()
+{
+    const int mega = 1 << 20;
+    return {
+        {"bold nested", QByteArray("[b]").repeated(mega / 7) + "x" + QByteArray("[/b]").repeated(mega / 7)},
+        {"emoticons", QByteArray("(smile)").repeated(mega / 7)},
+        {"one word", QByteArray("x").repeated(mega)},
+        {"break tags", QByteArray("[br]").repeated(mega / 4)},
+        {"links", QByteArray("www.a.de ").repeated(mega / 9)},
+        {"mentions", QByteArray("[@1001]").repeated(mega / 7)},
+        {"ten megabytes of words", QByteArray("word ").repeated(10 * mega / 5)},
+    };
+}
+
+// A contact of its own for every conversation, so that no measurement sees
+// another's messages.
+QByteArray freshPeer()
+{
+    static int next = 7000; // clear of the default profile's people and rooms
+    hostkit::Contact contact;
+    contact.id = QByteArray::number(++next);
+    contact.displayName = QStringLiteral("Peer %1").arg(next);
+    contact.status = hostkit::Contact::Online;
+    world().host->profile().addContact(contact);
+    world().host->network().setBehaviour(contact.id, hostkit::PeerBehaviour{QString(), 0, 0, false, false});
+    return contact.id;
+}
+
+// A received message with this body, stored but not yet delivered.
+qint64 storeReceived(const QByteArray &peer, const QByteArray &body)
+{
+    hostkit::StoredMessage m;
+    m.conversation = peer;
+    m.received = true;
+    m.senderId = peer.toLongLong();
+    m.time = hostkit::storeTimeFromDateTime(world().clock.now().toUTC());
+    m.body = body;
+    return world().host->store().append(m);
+}
+
+// Opens a conversation of a few typical messages, then delivers the stored
+// message `body` the way the host's onMessage does, until it is laid out.
+double deliverMs(const QByteArray &body)
+{
+    const QByteArray peer = freshPeer();
+    world().fill(peer, 20);
+    ChatWindow *window = world().open(peer);
+    laidOut(window->historyView());
+    const qint64 id = storeReceived(peer, body);
+    const auto stored = world().host->store().byEvent(id);
+    hostkit::HostMessage message(*stored);
+    const double ms = msOf([&] {
+        Chat::instance()->onMessage(&message);
+        laidOut(window->historyView());
+    });
+    world().closeAll();
+    return ms;
+}
+
+// Opens a conversation whose newest page ends with these messages.
+double openWithMs(const std::vector<QByteArray> &bodies)
+{
+    const QByteArray peer = freshPeer();
+    world().fill(peer, PageSize - int(bodies.size()));
+    for (const QByteArray &body : bodies)
+        storeReceived(peer, body);
+    return openMs(peer);
+}
+
+void compareWorstMessages()
+{
+    // Sides alternate, as in the comparisons below: the machine is shared.
+    const std::vector<HostileFamily> families = hostileFamilies();
+    std::vector<double> typical;
+    double worst = 0;
+    for (const HostileFamily &family : families) {
+        std::vector<double> runs;
+        std::vector<double> typicalRuns;
+        for (int i = 0; i < 3; ++i) {
+            runs.push_back(deliverMs(family.body));
+            typicalRuns.push_back(deliverMs(TypicalMessage));
+        }
+        typical.insert(typical.end(), typicalRuns.begin(), typicalRuns.end());
+        const double ms = median(runs);
+        std::fprintf(stderr, "worst message: %-24s %8.1f ms to show (typical %.1f ms)\n", family.name, ms,
+                     median(typicalRuns));
+        worst = std::max(worst, ms);
+    }
+    chat::bench::reportComparison(QStringLiteral("worst_message_append_vs_typical"), worst, median(typical),
+                                  QStringLiteral("ms"));
+
+    std::vector<QByteArray> hostile;
+    for (const HostileFamily &family : families)
+        hostile.push_back(family.body);
+    std::vector<double> withHostile;
+    std::vector<double> withTypical;
+    for (int i = 0; i < 3; ++i) {
+        withHostile.push_back(openWithMs(hostile));
+        withTypical.push_back(openWithMs(std::vector<QByteArray>(hostile.size(), TypicalMessage)));
+    }
+    chat::bench::reportComparison(QStringLiteral("worst_message_open_vs_typical"), median(withHostile),
+                                  median(withTypical), QStringLiteral("ms"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -270,6 +392,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     world();
     benchmark::RunSpecifiedBenchmarks();
+    compareWorstMessages();
 
     // The machine is shared: sides alternate, and the figures are medians
     // (the best of three for the long paging runs).

@@ -71,6 +71,7 @@ QString geoTarget(const QString &position) { return GeoScheme + position; }
 QString likeTarget(qint64 eventId) { return LikeScheme + QString::number(eventId); }
 QString menuTarget(qint64 eventId) { return MenuScheme + QString::number(eventId); }
 QString cloudTarget(const QString &resourceKey) { return CloudScheme + resourceKey; }
+QString fullTextTarget(qint64 eventId) { return FullTextScheme + QString::number(eventId); }
 
 ParsedLink parseLinkTarget(const QString &target)
 {
@@ -83,7 +84,7 @@ ParsedLink parseLinkTarget(const QString &target)
         {LocalFileMarker, LinkTarget::LocalPath}, {ChatScheme, LinkTarget::Chat},
         {PictureScheme, LinkTarget::Picture},     {GeoScheme, LinkTarget::GeoPosition},
         {LikeScheme, LinkTarget::Like},           {MenuScheme, LinkTarget::Menu},
-        {CloudScheme, LinkTarget::Cloud},
+        {CloudScheme, LinkTarget::Cloud},         {FullTextScheme, LinkTarget::FullText},
     };
     for (const Prefix &prefix : prefixes) {
         if (target.startsWith(prefix.text))
@@ -191,8 +192,14 @@ QString htmlToPlainText(const QString &html)
             continue;
         }
         if (c == QLatin1Char('&')) {
-            const int semi = html.indexOf(QLatin1Char(';'), i + 1);
-            if (semi > i + 1 && semi - i <= 10) {
+            // References are short: looking further would make a text of
+            // many "&" and no ";" quadratic.
+            int semi = -1;
+            for (int j = i + 1; j < n && j - i <= 10 && semi < 0; ++j) {
+                if (html.at(j) == QLatin1Char(';'))
+                    semi = j;
+            }
+            if (semi > i + 1) {
                 const QStringRef name = html.midRef(i + 1, semi - i - 1);
                 QChar decoded;
                 if (name == QLatin1String("amp"))
@@ -312,6 +319,11 @@ QString linkifyEmails(const QString &segment)
 
 QString linkify(const QString &text)
 {
+    return linkify(text, QVector<int>());
+}
+
+QString linkify(const QString &text, const QVector<int> &stops)
+{
     int length = 0;
     int start = findLinkCandidate(text, 0, &length);
     if (start < 0)
@@ -320,12 +332,19 @@ QString linkify(const QString &text)
     QString out;
     out.reserve(text.size() + 64);
     int plainFrom = 0; // end of the previous link
+    int stop = 0;      // first of `stops` that may still cut a link
     while (start >= 0) {
+        const bool fileLink = text.midRef(start, 5) == QLatin1String("file:");
+        if (fileLink)
+            length = text.size() - start;
+        while (stop < stops.size() && stops.at(stop) <= start)
+            ++stop;
+        if (stop < stops.size() && stops.at(stop) < start + length)
+            length = stops.at(stop) - start;
         QString linkText;
         bool isLink = false;
-        if (text.midRef(start, 5) == QLatin1String("file:")) {
-            length = text.size() - start;
-            linkText = LocalFileMarker + text.mid(start + 5);
+        if (fileLink) {
+            linkText = LocalFileMarker + text.mid(start + 5, length - 5);
             isLink = true;
         } else {
             isLink = start == 0 || isLinkDelimiter(text.at(start - 1));

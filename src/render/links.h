@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QVector>
 
 // Link detection, HTML escaping and the vocabulary of link targets that the
 // renderer writes into anchors and the chat window's anchor handler reads
@@ -17,6 +18,7 @@ inline const QString GeoScheme = QStringLiteral("gp:");          // + shared pos
 inline const QString LikeScheme = QStringLiteral("like:");       // + event id
 inline const QString MenuScheme = QStringLiteral("menu:");       // + event id
 inline const QString CloudScheme = QStringLiteral("cloud:");     // + resource key of a file block
+inline const QString FullTextScheme = QStringLiteral("fulltext:"); // + event id of a message shown cut short
 inline const QString MailScheme = QStringLiteral("mailto:");     // + addresses
 inline const QString LocalFileMarker = QStringLiteral("[f]");    // + path of a "file:" link
 inline const QString LocationScheme = QStringLiteral("location"); // location line: "location://" + map host + query
@@ -34,6 +36,7 @@ enum class LinkTarget {
     Like,       // "like:" + event id
     Menu,       // "menu:" + event id
     Cloud,      // "cloud:" + resource key
+    FullText,   // "fulltext:" + event id: the message's whole text as plain text
 };
 
 struct ParsedLink
@@ -51,6 +54,7 @@ QString geoTarget(const QString &position);
 QString likeTarget(qint64 eventId);
 QString menuTarget(qint64 eventId);
 QString cloudTarget(const QString &resourceKey);
+QString fullTextTarget(qint64 eventId);
 
 // "[f]" + path → a local "file:" URL of the path with native separators.
 QUrl localPathUrl(const QString &pathAfterMarker);
@@ -83,6 +87,10 @@ int findLinkCandidate(const QString &text, int from, int *length);
 // The first text pass of every message: web addresses, local paths and
 // e-mail addresses become anchors; all other text is escaped.
 QString linkify(const QString &text);
+// The same, with positions (ascending) that no link runs across: a link
+// that would reach past one ends there. The message renderer keeps its
+// attachment placeholders out of link labels this way.
+QString linkify(const QString &text, const QVector<int> &stops);
 // E-mail anchors ("mailto:" targets); everything else escaped.
 QString linkifyEmails(const QString &segment);
 

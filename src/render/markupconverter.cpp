@@ -1,7 +1,9 @@
 #include "render/markupconverter.h"
 
 #include "render/attachmentblocks.h"
+#include "render/bodybounds.h"
 #include "render/links.h"
+#include "render/renderbounds.h"
 #include "render/renderlog.h"
 #include "render/resourcekeytable.h"
 #include "shared/sharedresourcemanager.h"
@@ -22,6 +24,8 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <memory>
 
@@ -30,6 +34,53 @@ namespace MarkupConverter {
 namespace {
 
 const QString ChatImagePrefix = QStringLiteral("chat_image:");
+
+const char FilePlaceholder[] = "link_place_file_";
+const char VoicePlaceholder[] = "link_place_voice_";
+const char VideoPlaceholder[] = "link_place_video_";
+const char PicturePlaceholder[] = "link_place_pic_";
+const char PositionPlaceholder[] = "link_geo_pos_pic_";
+// In the order their blocks are put back.
+const char *const PlaceholderKinds[] = {FilePlaceholder, VoicePlaceholder, VideoPlaceholder, PicturePlaceholder,
+                                        PositionPlaceholder};
+constexpr int PlaceholderKindCount = 5;
+
+// The placeholder at i ("[link_place_file_3]"): returns where it ends, or -1;
+// its kind (index into PlaceholderKinds) and number go to *kind and *index.
+int placeholderAt(const QString &text, int i, int *kind, int *index)
+{
+    if (text.midRef(i, 6) != QLatin1String("[link_"))
+        return -1;
+    const int n = text.size();
+    for (int k = 0; k < PlaceholderKindCount; ++k) {
+        const QLatin1String name(PlaceholderKinds[k]);
+        if (text.midRef(i + 1, name.size()) != name)
+            continue;
+        int j = i + 1 + name.size();
+        const int digits = j;
+        while (j < n && j - digits < 9 && text.at(j).isDigit() && text.at(j).unicode() < 128)
+            ++j;
+        if (j == digits || j >= n || text.at(j) != QLatin1Char(']'))
+            return -1;
+        *kind = k;
+        *index = text.midRef(digits, j - digits).toInt();
+        return j + 1;
+    }
+    return -1;
+}
+
+// The first placeholder at or after `from`, or -1.
+int nextPlaceholder(const QString &text, int from)
+{
+    int kind = 0;
+    int index = 0;
+    for (int i = text.indexOf(QLatin1String("[link_"), from); i >= 0;
+         i = text.indexOf(QLatin1String("[link_"), i + 1)) {
+        if (placeholderAt(text, i, &kind, &index) > 0)
+            return i;
+    }
+    return -1;
+}
 
 // Plain-text replace-all that stays linear however many matches there are
 // (QString::replace with a length change moves the tail once per batch).
@@ -123,17 +174,28 @@ QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
     return out;
 }
 
-// The "[furl" pass over escaped text.
-QString replaceFileLinks(const QString &text)
+// The "[furl" pass over escaped text. An anchor that linkify wrote and that
+// overlaps a file link loses its tags (its text stays): the file link is
+// what the sender marked up, and an anchor inside an anchor is no link a
+// reader can follow. With `keepPlaceholders` a label that would hold an
+// attachment placeholder ends the pass, so no block stands inside a link.
+QString replaceFileLinks(const QString &text, bool keepPlaceholders)
 {
     const QLatin1String open("[furl");
     const QLatin1String close("[/furl]");
     int s = text.indexOf(open);
     if (s < 0)
         return text;
-    QString out;
-    out.reserve(text.size() + 32);
-    int pos = 0;
+    struct FileLink
+    {
+        int start;
+        int labelStart;
+        int labelEnd;
+        int end;
+        QString href;
+    };
+    QVector<FileLink> links;
+    int placeholder = -2; // the first placeholder not before the current label; -1 when none
     while (s >= 0) {
         int cursor = s + open.size();
         QString href;
@@ -154,40 +216,78 @@ QString replaceFileLinks(const QString &text)
         const int labelEnd = text.indexOf(close, labelStart);
         if (labelEnd < 0)
             break;
-        const QStringRef label = text.midRef(labelStart, labelEnd - labelStart);
+        if (keepPlaceholders) {
+            if (placeholder != -1 && placeholder < labelStart)
+                placeholder = nextPlaceholder(text, labelStart);
+            if (placeholder >= 0 && placeholder < labelEnd)
+                break;
+        }
         if (!hasHref)
-            href = Links::htmlToPlainText(label.toString());
-        out += text.midRef(pos, s - pos);
-        out += QLatin1String("<a href=\"");
-        out += Links::escapeAttribute(href);
-        out += QLatin1String("\">");
-        out += label;
-        out += QLatin1String("</a>");
-        pos = labelEnd + close.size();
-        s = text.indexOf(open, pos);
+            href = Links::htmlToPlainText(text.mid(labelStart, labelEnd - labelStart));
+        links.append({s, labelStart, labelEnd, labelEnd + close.size(), href});
+        s = text.indexOf(open, labelEnd + close.size());
     }
-    out += text.midRef(pos);
+    if (links.isEmpty())
+        return text;
+
+    // The tags of every anchor that overlaps a file link. Anchors do not
+    // nest here and no tag holds a bracket, so a tag never straddles the
+    // edges of a file link.
+    struct Range
+    {
+        int start;
+        int end;
+    };
+    QVector<Range> dropped;
+    int link = 0;
+    for (int a = text.indexOf(QLatin1String("<a ")); a >= 0 && link < links.size();) {
+        const int openEnd = text.indexOf(QLatin1Char('>'), a) + 1;
+        const int closeStart = openEnd > 0 ? text.indexOf(QLatin1String("</a>"), openEnd) : -1;
+        if (closeStart < 0)
+            break;
+        const int closeEnd = closeStart + 4;
+        while (link < links.size() && links.at(link).end <= a)
+            ++link;
+        if (link < links.size() && links.at(link).start < closeEnd) {
+            dropped.append({a, openEnd});
+            dropped.append({closeStart, closeEnd});
+        }
+        a = text.indexOf(QLatin1String("<a "), closeEnd);
+    }
+
+    QString out;
+    out.reserve(text.size() + 32 * links.size());
+    int next = 0; // first dropped range that may still lie ahead
+    const auto copy = [&](int from, int to) {
+        while (next < dropped.size() && dropped.at(next).end <= from)
+            ++next;
+        for (; next < dropped.size() && dropped.at(next).start < to; ++next) {
+            out += text.midRef(from, dropped.at(next).start - from);
+            from = dropped.at(next).end;
+        }
+        out += text.midRef(from, to - from);
+    };
+    int pos = 0;
+    for (const FileLink &fileLink : qAsConst(links)) {
+        copy(pos, fileLink.start);
+        out += QLatin1String("<a href=\"");
+        out += Links::escapeAttribute(fileLink.href);
+        out += QLatin1String("\">");
+        copy(fileLink.labelStart, fileLink.labelEnd);
+        out += QLatin1String("</a>");
+        pos = fileLink.end;
+    }
+    copy(pos, text.size());
     return out;
 }
 
-// Next occurrence of `what` at or after `from` that is not inside a tag of
-// the HTML the earlier passes wrote.
-int indexOutsideTags(const QString &text, QLatin1String what, int from)
+// Line breaks, formatting tags and file links (applyFormattingTags).
+QString formattingPass(const QString &text, bool keepPlaceholders)
 {
-    const int n = text.size();
-    for (int i = from; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('<')) {
-            const int close = text.indexOf(QLatin1Char('>'), i + 1);
-            if (close < 0)
-                return -1;
-            i = close;
-            continue;
-        }
-        if (c == what.at(0) && text.midRef(i, what.size()) == what)
-            return i;
-    }
-    return -1;
+    const bool lineBreaks = text.contains(QLatin1Char('\n'));
+    const bool tags = text.contains(QLatin1Char('['));
+    QString out = (lineBreaks || tags) ? replaceSimpleTags(text, lineBreaks, tags) : text;
+    return tags ? replaceFileLinks(out, keepPlaceholders) : out;
 }
 
 QString hostText(IHostServices *host, void (IHostServices::*query)(std::int64_t, IVariable *), qint64 value)
@@ -197,11 +297,17 @@ QString hostText(IHostServices *host, void (IHostServices::*query)(std::int64_t,
     return out.toString();
 }
 
+// What an attachment pass does after a tag.
+enum class Step {
+    Next,       // the tag was replaced; go on with the next one
+    End,        // the tag is removed; the pass ends
+    EndKeeping, // the tag stays as written; the pass ends
+};
+
 // Attachment tags replaced one by one, from the start, by `make`'s result.
 // The placeholders `make` writes start with "[link" and end with "]", so no
 // earlier occurrence of `open` can appear after a replacement and the scan
-// goes on where the tag ended. `make` returns false to end the pass (the tag
-// it was given is removed all the same).
+// goes on where the tag ended.
 template<typename Make>
 QString extractEach(const QString &text, QLatin1String open, QLatin1String close, Make make)
 {
@@ -217,8 +323,12 @@ QString extractEach(const QString &text, QLatin1String open, QLatin1String close
             break;
         const QString attributes = text.mid(s + open.size(), c - s - open.size()).trimmed();
         out += text.midRef(pos, s - pos);
+        pos = s;
+        const Step step = make(attributes, out);
+        if (step == Step::EndKeeping)
+            break;
         pos = c + close.size();
-        if (!make(attributes, out))
+        if (step == Step::End)
             break;
         s = text.indexOf(open, pos);
     }
@@ -324,11 +434,15 @@ QString placeholder(const char *kind, int index)
     return QStringLiteral("[%1%2]").arg(QLatin1String(kind)).arg(index);
 }
 
-const char FilePlaceholder[] = "link_place_file_";
-const char VoicePlaceholder[] = "link_place_voice_";
-const char VideoPlaceholder[] = "link_place_video_";
-const char PicturePlaceholder[] = "link_place_pic_";
-const char PositionPlaceholder[] = "link_geo_pos_pic_";
+// Length of the longest emoticon name: no longer text between "(" and ")"
+// can be a code.
+int longestEmoticonName(const EmotionBoxManager *emoticons)
+{
+    int longest = 0;
+    for (const EmoticonEntry *entry : emoticons->entries())
+        longest = qMax(longest, entry->name().size());
+    return longest;
+}
 
 // Which attachment tags a text opens at all, found in one scan, so that the
 // passes for absent kinds do not search the text again.
@@ -355,7 +469,8 @@ struct OpenTags
     }
 };
 
-// Attachment tags become placeholders; their blocks go into `lists`.
+// Attachment tags become placeholders; their blocks go into `lists`. Past
+// MaxAttachments blocks the tags stay text.
 QString extractAttachments(const QString &markup, Attachments &lists, ResourceKeyTable &keys,
                            const RenderContext &context)
 {
@@ -373,15 +488,22 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
             opens = OpenTags(text);
         joined = false;
     };
+    const auto full = [&] {
+        return lists.files.size() + lists.voices.size() + lists.videos.size() + lists.pictures.size()
+                   + lists.positions.size()
+               >= RenderBounds::MaxAttachments;
+    };
     const auto mediaPass = [&](QLatin1String open, TransferKind kind, BlockList &list, const char *name) {
         text = extractEach(text, open, QLatin1String("]"), [&](const QString &attributes, QString &out) {
+            if (full())
+                return Step::EndKeeping;
             if (attributes.isEmpty()) {
                 joined = true;
-                return false;
+                return Step::End;
             }
             out += placeholder(name, list.size());
             list.append(mediaBlock(attributes, kind, keys, context, now));
-            return true;
+            return Step::Next;
         });
     };
     if (opens.file)
@@ -395,14 +517,16 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
     rescanIfJoined();
 
     const auto addPicture = [&](const QString &address, QString &out) {
+        if (full())
+            return Step::EndKeeping;
         if (address.isEmpty()) {
             joined = true;
-            return false;
+            return Step::End;
         }
         out += placeholder(PicturePlaceholder, lists.pictures.size());
         const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
         lists.pictures.append({BlockMaker::Picture, localName, address, QString(), QString()});
-        return true;
+        return Step::Next;
     };
     if (opens.pic) {
         text = extractEach(text, QLatin1String("[pic"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
@@ -421,8 +545,10 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
     if (!opens.gp)
         return text;
     text = extractEach(text, QLatin1String("[gp"), QLatin1String("]"), [&](const QString &attributes, QString &out) {
+        if (full())
+            return Step::EndKeeping;
         if (attributes.isEmpty())
-            return false;
+            return Step::End;
         const QString pos = tagAttribute(attributes, QStringLiteral("pos"));
         const QString addr = tagAttribute(attributes, QStringLiteral("addr"));
         const QString imgmap = tagAttribute(attributes, QStringLiteral("imgmap"));
@@ -430,7 +556,7 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
         out += placeholder(PositionPlaceholder, lists.positions.size());
         const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
         lists.positions.append({BlockMaker::Position, localName, pos, addr, imgmap});
-        return true;
+        return Step::Next;
     });
     return text;
 }
@@ -439,19 +565,10 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
 // contains is taken for a placeholder.
 QString restoreAttachments(const QString &text, const Attachments &lists)
 {
-    if (lists.files.isEmpty() && lists.voices.isEmpty() && lists.videos.isEmpty() && lists.pictures.isEmpty()
-        && lists.positions.isEmpty())
+    const BlockList *kinds[PlaceholderKindCount] = {&lists.files, &lists.voices, &lists.videos, &lists.pictures,
+                                                    &lists.positions};
+    if (std::all_of(std::begin(kinds), std::end(kinds), [](const BlockList *blocks) { return blocks->isEmpty(); }))
         return text;
-    struct Kind
-    {
-        QLatin1String name;
-        const BlockList &blocks;
-    };
-    const Kind kinds[] = {
-        {QLatin1String(FilePlaceholder), lists.files},       {QLatin1String(VoicePlaceholder), lists.voices},
-        {QLatin1String(VideoPlaceholder), lists.videos},     {QLatin1String(PicturePlaceholder), lists.pictures},
-        {QLatin1String(PositionPlaceholder), lists.positions},
-    };
     // First find the placeholders, then size the result once: blocks are
     // far longer than their placeholders, and a result that grows block by
     // block is copied again and again. Blocks of one kind differ only in
@@ -464,37 +581,26 @@ QString restoreAttachments(const QString &text, const Attachments &lists)
         int index;
     };
     QVector<Use> uses;
-    const int n = text.size();
     int i = text.indexOf(QLatin1String("[link_"));
     while (i >= 0) {
         int next = i + 1;
-        for (int k = 0; k < 5; ++k) {
-            const Kind &kind = kinds[k];
-            if (kind.blocks.isEmpty() || text.midRef(i + 1, kind.name.size()) != kind.name)
-                continue;
-            int j = i + 1 + kind.name.size();
-            const int digits = j;
-            while (j < n && j - digits < 9 && text.at(j).isDigit() && text.at(j).unicode() < 128)
-                ++j;
-            if (j == digits || j >= n || text.at(j) != QLatin1Char(']'))
-                break;
-            const int index = text.midRef(digits, j - digits).toInt();
-            if (index >= kind.blocks.size())
-                break;
-            uses.append({i, j + 1, k, index});
-            next = j + 1;
-            break;
+        int kind = 0;
+        int index = 0;
+        const int end = placeholderAt(text, i, &kind, &index);
+        if (end > 0 && index < kinds[kind]->size()) {
+            uses.append({i, end, kind, index});
+            next = end;
         }
         i = text.indexOf(QLatin1String("[link_"), next);
     }
     if (uses.isEmpty())
         return text;
 
-    qsizetype sampleSize[5] = {-1, -1, -1, -1, -1};
+    qsizetype sampleSize[PlaceholderKindCount] = {-1, -1, -1, -1, -1};
     qsizetype size = text.size();
     for (const Use &use : uses) {
         if (sampleSize[use.kind] < 0)
-            sampleSize[use.kind] = kinds[use.kind].blocks.at(use.index)().size();
+            sampleSize[use.kind] = kinds[use.kind]->at(use.index)().size();
         size += sampleSize[use.kind] + 16;
     }
     QString out;
@@ -502,25 +608,89 @@ QString restoreAttachments(const QString &text, const Attachments &lists)
     int pos = 0;
     for (const Use &use : uses) {
         out += text.midRef(pos, use.start - pos);
-        out += kinds[use.kind].blocks.at(use.index)();
+        out += kinds[use.kind]->at(use.index)();
         pos = use.end;
     }
     out += text.midRef(pos);
     return out;
 }
 
+// Emoticon codes as pictures, at most MaxEmoticons of them: the codes
+// after the last one pictured stay text. Codes are found the way
+// replaceCodes finds them: at each "(", the text up to the next ")".
+QString replaceEmoticonCodes(const QString &html, const RenderContext &context)
+{
+    const EmotionBoxManager *emoticons = context.emoticons;
+    if (!html.contains(QLatin1Char('(')))
+        return html;
+    int split = -1;
+    const int longest = longestEmoticonName(emoticons);
+    int count = 0;
+    int close = -1;
+    for (int open = html.indexOf(QLatin1Char('(')); open >= 0;) {
+        if (close <= open) {
+            close = html.indexOf(QLatin1Char(')'), open + 1);
+            if (close < 0)
+                break;
+        }
+        int next = open + 1;
+        const int length = close - open - 1;
+        if (length <= longest && emoticons->findEntry(html.mid(open + 1, length))) {
+            if (++count > RenderBounds::MaxEmoticons) {
+                split = open;
+                break;
+            }
+            next = close + 1;
+        }
+        open = html.indexOf(QLatin1Char('('), next);
+    }
+    if (split < 0)
+        return emoticons->replaceCodes(html, context.language, context.bigSingleEmoticons);
+    return emoticons->replaceCodes(html.left(split), context.language, context.bigSingleEmoticons)
+           + html.midRef(split);
+}
+
 // Steps 9 to 13: links and escaping, formatting tags, emoticon codes,
-// mentions, spaces and line breaks.
+// mentions, spaces and line breaks. Attachment placeholders stay whole and
+// outside links: no link runs across one, no file link holds one.
 QString textPasses(const QString &text, const RenderContext &context)
 {
-    QString html = Links::linkify(text);
-    html = applyFormattingTags(html);
+    QVector<int> placeholders;
+    for (int i = nextPlaceholder(text, 0); i >= 0; i = nextPlaceholder(text, i + 1))
+        placeholders.append(i);
+    QString html = Links::linkify(text, placeholders);
+    html = formattingPass(html, true);
     if (context.emoticons)
-        html = context.emoticons->replaceCodes(html, context.language, context.bigSingleEmoticons);
+        html = replaceEmoticonCodes(html, context);
     html = replaceMentions(html, context.host);
     html = replaceAll(html, QLatin1String("  "), QLatin1String(" &nbsp;"));
     html = replaceAll(html, QLatin1String("\r\n"), QLatin1String("<br/>"));
     return html;
+}
+
+// Markup past MaxMarkupChars is left out; the cut falls after a space near
+// the bound when there is one, and never inside a surrogate pair.
+QString cutMarkup(const QString &markup)
+{
+    int end = RenderBounds::MaxMarkupChars;
+    const int space = markup.lastIndexOf(QLatin1Char(' '), end - 1);
+    if (space >= end - RenderBounds::MaxRunLength)
+        end = space + 1;
+    else if (markup.at(end - 1).isHighSurrogate())
+        --end;
+    return markup.left(end);
+}
+
+// The last step of both renderings: the bounds, and a mark where the text
+// was cut short.
+QString boundedBody(const QString &html, bool *cut)
+{
+    BodyBounds::Bounded bounded = BodyBounds::apply(html);
+    *cut = *cut || bounded.cut;
+    // The zero-width space keeps the mark from lengthening a run.
+    if (*cut)
+        bounded.html += QStringLiteral("\u200B\u2026");
+    return bounded.html;
 }
 
 } // namespace
@@ -598,6 +768,10 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
 {
     RenderedBody result;
     QString text = markup;
+    if (text.size() > RenderBounds::MaxMarkupChars) {
+        text = cutMarkup(text);
+        result.cut = true;
+    }
     Attachments lists;
     // Every tag of the attachment passes opens with "[".
     if (text.contains(QLatin1Char('['))) {
@@ -611,9 +785,9 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
     }
     if (context.emoticons)
         text = context.emoticons->replaceAliases(text);
-    if (text.isEmpty())
+    if (text.isEmpty() && !result.cut)
         return result;
-    result.html = restoreAttachments(textPasses(text, context), lists);
+    result.html = boundedBody(restoreAttachments(textPasses(text, context), lists), &result.cut);
     return result;
 }
 
@@ -621,30 +795,52 @@ QString renderPlainMarkup(const QString &markup, const RenderContext &context)
 {
     if (markup.isEmpty())
         return QString();
-    return textPasses(markup, context);
+    bool cut = markup.size() > RenderBounds::MaxMarkupChars;
+    return boundedBody(textPasses(cut ? cutMarkup(markup) : markup, context), &cut);
 }
 
 QString applyFormattingTags(const QString &text)
 {
-    const bool lineBreaks = text.contains(QLatin1Char('\n'));
-    const bool tags = text.contains(QLatin1Char('['));
-    QString out = (lineBreaks || tags) ? replaceSimpleTags(text, lineBreaks, tags) : text;
-    return tags ? replaceFileLinks(out) : out;
+    return formattingPass(text, false);
 }
 
 QString replaceMentions(const QString &text, IHostServices *host)
 {
-    const QLatin1String open("[@");
-    int s = indexOutsideTags(text, open, 0);
-    if (s < 0)
+    // One scan that steps over the tags earlier passes wrote. A mention
+    // inside an anchor, or one whose brackets an anchor tag stands between,
+    // stays text: an anchor never holds another.
+    if (!text.contains(QLatin1String("[@")))
         return text;
     QString out;
     int pos = 0;
-    while (s >= 0) {
-        const int e = indexOutsideTags(text, QLatin1String("]"), s + open.size());
-        if (e < 0)
-            break;
-        const QString id = Links::htmlToPlainText(text.mid(s + open.size(), e - s - open.size())).trimmed();
+    int start = -1; // the open "[@", -1 while none
+    bool inAnchor = false;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('<')) {
+            const int close = text.indexOf(QLatin1Char('>'), i + 1);
+            if (close < 0)
+                break;
+            if (text.midRef(i, 3) == QLatin1String("<a ") || text.midRef(i, 3) == QLatin1String("<a>")) {
+                inAnchor = true;
+                start = -1;
+            } else if (text.midRef(i, 4) == QLatin1String("</a>")) {
+                inAnchor = false;
+                start = -1;
+            }
+            i = close;
+            continue;
+        }
+        if (start < 0) {
+            if (c == QLatin1Char('[') && !inAnchor && i + 1 < n && text.at(i + 1) == QLatin1Char('@'))
+                start = i++;
+            continue;
+        }
+        if (c != QLatin1Char(']'))
+            continue;
+        const int idStart = start + 2;
+        const QString id = Links::htmlToPlainText(text.mid(idStart, i - idStart)).trimmed();
         QString name;
         UserObj user;
         const QByteArray idBytes = id.toUtf8();
@@ -652,15 +848,17 @@ QString replaceMentions(const QString &text, IHostServices *host)
             name = user.displayNameString();
         else
             name = QCoreApplication::translate("MarkupConverter", "Unknown");
-        out += text.midRef(pos, s - pos);
+        out += text.midRef(pos, start - pos);
         out += QLatin1String("<b><a href=\"");
         out += Links::escapeAttribute(Links::chatTarget(id));
         out += QLatin1String("\">");
         out += Links::escapeHtml(name);
         out += QLatin1String("</a></b>");
-        pos = e + 1;
-        s = indexOutsideTags(text, open, pos);
+        pos = i + 1;
+        start = -1;
     }
+    if (pos == 0)
+        return text;
     out += text.midRef(pos);
     return out;
 }
@@ -754,6 +952,9 @@ QString markupToEditorHtml(const QString &markup, const RenderContext &context)
     out.reserve(text.size() + 32);
     const int n = text.size();
     int nextClose = -2;
+    // Text longer than any emoticon name is no code; not copying it keeps
+    // a text of many "(" and one late ")" linear.
+    const int longest = context.emoticons ? longestEmoticonName(context.emoticons) : 0;
     for (int i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('<')) {
@@ -765,7 +966,7 @@ QString markupToEditorHtml(const QString &markup, const RenderContext &context)
         if (c == QLatin1Char('(') && context.emoticons) {
             if (nextClose != -1 && nextClose < i)
                 nextClose = text.indexOf(QLatin1Char(')'), i);
-            if (nextClose > i) {
+            if (nextClose > i && nextClose - i - 1 <= longest) {
                 const QString name = text.mid(i + 1, nextClose - i - 1);
                 if (!name.contains(QLatin1Char('<')) && !name.contains(QLatin1Char('&'))
                     && context.emoticons->findEntry(name)) {
@@ -790,11 +991,13 @@ QString markupToPlainText(const QString &markup, IHostServices *host)
     extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &ignored);
     const auto named = [](const QString &attributes, QString &out) {
         if (attributes.isEmpty())
-            return false;
+            return Step::End;
         out += tagAttribute(attributes, QStringLiteral("name"));
-        return true;
+        return Step::Next;
     };
-    const auto dropped = [](const QString &attributes, QString &) { return !attributes.isEmpty(); };
+    const auto dropped = [](const QString &attributes, QString &) {
+        return attributes.isEmpty() ? Step::End : Step::Next;
+    };
     text = extractEach(text, QLatin1String("[file"), QLatin1String("]"), named);
     text = extractEach(text, QLatin1String("[voice"), QLatin1String("]"), named);
     text = extractEach(text, QLatin1String("[video"), QLatin1String("]"), named);
@@ -802,9 +1005,9 @@ QString markupToPlainText(const QString &markup, IHostServices *host)
     text = extractEach(text, QLatin1String("[img]"), QLatin1String("[/img]"), dropped);
     text = extractEach(text, QLatin1String("[gp"), QLatin1String("]"), [](const QString &attributes, QString &out) {
         if (attributes.isEmpty())
-            return false;
+            return Step::End;
         out += tagAttribute(attributes, QStringLiteral("addr"));
-        return true;
+        return Step::Next;
     });
     text = replaceAll(text, QLatin1String("[nudge]"), QLatin1String(""));
     // The HTML route handles every tag the way a message shows it; the

@@ -22,6 +22,7 @@ struct RenderedBody
 {
     QString html;          // the message HTML for the template's [message]
     QString locationHtml;  // the location line for [location], or empty
+    bool cut = false;      // a bound of RenderBounds cut the message short
 };
 
 // The editor's document as markup for sending. `baseFont` is the font of the
@@ -31,12 +32,13 @@ QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QSt
 
 // A received or stored message body as HTML: attachment tags become blocks
 // (keys from `resourceKeys`, the window's table), the rest goes through the
-// text passes. `senderName` labels the location link.
+// text passes. `senderName` labels the location link. The HTML keeps to
+// RenderBounds whatever the markup holds; a body cut short ends in "…".
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
                                ResourceKeyTable &resourceKeys, const RenderContext &context);
 
 // Markup without attachments (quick texts, automatic replies, broadcast
-// texts) as HTML; empty in, empty out.
+// texts) as HTML; empty in, empty out. Bounded like message bodies.
 QString renderPlainMarkup(const QString &markup, const RenderContext &context);
 
 // "[b]" → "<b>" and friends (any case), "[br]", "[code][[/code]", "[furl" links.

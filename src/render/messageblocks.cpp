@@ -3,6 +3,7 @@
 #include "render/chattemplate.h"
 #include "render/links.h"
 #include "render/markupconverter.h"
+#include "render/renderbounds.h"
 #include "render/resourcekeytable.h"
 
 #include "emoticons/emotionboxmanager.h"
@@ -153,6 +154,9 @@ QString systemLine(const RenderContext &context, const IHostMessage *message)
     }
     if (text.isEmpty())
         text = QString::fromUtf8(message->body());
+    // A notice is one of our sentences around a peer's name; a line is plenty.
+    if (text.size() > RenderBounds::MaxSystemLineChars)
+        text = text.left(RenderBounds::MaxSystemLineChars) + QChar(0x2026);
     const QDateTime time = messageTimeToDateTime(message->time());
     QString html = QLatin1String("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr>"
                                  "<td align=\"center\" style=\"color:#606080; font-size:8pt;\">");
@@ -172,21 +176,11 @@ bool prepare(const RenderContext &context, const IHostMessage *message, UserName
     out.name = senderNameFor(context, out.senderId, names);
     out.pluginName = QStringLiteral("chat");
     const QByteArray pluginId = message->pluginId() ? QByteArray(message->pluginId()) : QByteArray();
+    out.text = messageMarkup(context, message, &out.pluginName);
     if (message->kind() == IHostMessage::KindChat) {
-        out.text = QString::fromUtf8(message->body());
         out.nudge = isNudgeText(out.text);
         if (out.nudge && nudgeSeen)
             *nudgeSeen = true;
-    } else if (message->kind() == IHostMessage::KindPlugin) {
-        IPlugin *plugin = context.host ? context.host->findPlugin(pluginId.constData()) : nullptr;
-        if (plugin) {
-            if (const char16_t *display = plugin->displayName())
-                out.pluginName = QString::fromUtf16(display);
-            VariableImpl text;
-            // The plug-in contract takes the message as mutable; it only reads it.
-            plugin->describeMessage(const_cast<IHostMessage *>(message), &text);
-            out.text = text.toString();
-        }
     }
     out.block = section;
     if (out.block.isEmpty())
@@ -225,10 +219,36 @@ void putCommon(const RenderContext &context, const IHostMessage *message, const 
     const QDateTime time = messageTimeToDateTime(message->time());
     values.put(Time, Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat)));
     values.put(ClassName, MessageTextClass);
-    values.put(Message, prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : body.html);
+    QString html = prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : body.html;
+    if (body.cut && !prepared.nudge) {
+        html += QLatin1String("<br/><a href=\"") + Links::escapeAttribute(Links::fullTextTarget(message->eventId()))
+                + QLatin1String("\">")
+                + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "Show the whole message"))
+                + QLatin1String("</a>");
+    }
+    values.put(Message, html);
 }
 
 } // namespace
+
+QString messageMarkup(const RenderContext &context, const IHostMessage *message, QString *pluginName)
+{
+    if (message->kind() == IHostMessage::KindChat)
+        return QString::fromUtf8(message->body());
+    if (message->kind() != IHostMessage::KindPlugin || !context.host)
+        return QString();
+    IPlugin *plugin = context.host->findPlugin(message->pluginId() ? message->pluginId() : "");
+    if (!plugin)
+        return QString();
+    if (pluginName) {
+        if (const char16_t *display = plugin->displayName())
+            *pluginName = QString::fromUtf16(display);
+    }
+    VariableImpl text;
+    // The plug-in contract takes the message as mutable; it only reads it.
+    plugin->describeMessage(const_cast<IHostMessage *>(message), &text);
+    return text.toString();
+}
 
 QString messageTextSelector()
 {

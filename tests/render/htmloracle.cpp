@@ -1,6 +1,9 @@
 #include "htmloracle.h"
 
+#include "render/renderbounds.h"
+
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
@@ -70,10 +73,36 @@ QString where(const QString &html, int i)
 
 } // namespace
 
+// Open elements as Qt's importer keeps them: a closing tag closes the
+// innermost open element of its name and all opened inside it, and is
+// ignored when none is open; br and img hold nothing.
+class OpenElements
+{
+public:
+    void apply(const QString &name, bool closing, bool selfClosing)
+    {
+        if (name == QLatin1String("br") || name == QLatin1String("img") || selfClosing)
+            return;
+        if (!closing) {
+            m_stack.append(name);
+            return;
+        }
+        const int at = m_stack.lastIndexOf(name);
+        if (at >= 0)
+            m_stack.erase(m_stack.begin() + at, m_stack.end());
+    }
+    bool contains(const QString &name) const { return m_stack.contains(name); }
+    int count(const QString &name) const { return m_stack.count(name); }
+
+private:
+    QStringList m_stack;
+};
+
 QString checkRenderedHtml(const QString &html)
 {
     const int n = html.size();
     int i = 0;
+    OpenElements open;
     while (i < n) {
         const QChar c = html.at(i);
         if (c == QLatin1Char('&')) {
@@ -92,7 +121,8 @@ QString checkRenderedHtml(const QString &html)
         // A tag.
         const int tagStart = i;
         ++i;
-        if (i < n && html.at(i) == QLatin1Char('/'))
+        const bool closing = i < n && html.at(i) == QLatin1Char('/');
+        if (closing)
             ++i;
         const int nameStart = i;
         while (i < n && isAsciiLetter(html.at(i)))
@@ -100,6 +130,13 @@ QString checkRenderedHtml(const QString &html)
         const QString name = html.mid(nameStart, i - nameStart).toLower();
         if (!allowedElements().contains(name))
             return QStringLiteral("element '%1' the renderer never writes").arg(name) + where(html, tagStart);
+        if (!closing && open.contains(QStringLiteral("a"))) {
+            if (name == QLatin1String("a"))
+                return QStringLiteral("anchor inside an anchor") + where(html, tagStart);
+            if (name == QLatin1String("table") || name == QLatin1String("tr") || name == QLatin1String("td"))
+                return QStringLiteral("block inside an anchor") + where(html, tagStart);
+        }
+        bool selfClosing = false;
         for (;;) {
             while (i < n && html.at(i).isSpace())
                 ++i;
@@ -111,6 +148,7 @@ QString checkRenderedHtml(const QString &html)
             }
             if (html.at(i) == QLatin1Char('/') && i + 1 < n && html.at(i + 1) == QLatin1Char('>')) {
                 i += 2;
+                selfClosing = true;
                 break;
             }
             const int attributeStart = i;
@@ -159,6 +197,69 @@ QString checkRenderedHtml(const QString &html)
             if (attribute == QLatin1String("style") && !allowedStyles().contains(value))
                 return QStringLiteral("style the renderer never writes: %1").arg(value) + where(html, attributeStart);
         }
+        open.apply(name, closing, selfClosing);
+    }
+    return QString();
+}
+
+QString checkRenderBounds(const QString &html)
+{
+    using namespace RenderBounds;
+    // A cut body closes what is open and ends in "…".
+    const int slack = 16 * (MaxFormattingDepth + 8);
+    if (html.size() > MaxHtmlChars + slack)
+        return QStringLiteral("%1 characters of HTML").arg(html.size());
+    OpenElements open;
+    int images = 0;
+    int anchors = 0;
+    int breaks = 0;
+    int run = 0;
+    const int n = html.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<')) {
+            const int close = html.indexOf(QLatin1Char('>'), i);
+            if (close < 0)
+                return QStringLiteral("unterminated tag") + where(html, i);
+            const bool closing = html.at(i + 1) == QLatin1Char('/');
+            int j = closing ? i + 2 : i + 1;
+            const int nameStart = j;
+            while (j < close && isAsciiLetter(html.at(j)))
+                ++j;
+            const QString name = html.mid(nameStart, j - nameStart).toLower();
+            const bool selfClosing = html.at(close - 1) == QLatin1Char('/');
+            open.apply(name, closing, selfClosing);
+            const int depth = open.count(QStringLiteral("b")) + open.count(QStringLiteral("i"))
+                              + open.count(QStringLiteral("u"));
+            if (depth > MaxFormattingDepth)
+                return QStringLiteral("formatting %1 deep").arg(depth) + where(html, i);
+            if (!closing && name == QLatin1String("img")) {
+                if (++images > MaxEmoticons + MaxAttachments)
+                    return QStringLiteral("more than %1 pictures").arg(images - 1) + where(html, i);
+                ++run;
+            }
+            if (!closing && name == QLatin1String("a") && ++anchors > MaxAnchors)
+                return QStringLiteral("more than %1 anchors").arg(MaxAnchors) + where(html, i);
+            if (!closing && name == QLatin1String("br") && ++breaks > MaxLineBreaks)
+                return QStringLiteral("more than %1 line breaks").arg(MaxLineBreaks) + where(html, i);
+            if (name == QLatin1String("br") || name == QLatin1String("table") || name == QLatin1String("tr")
+                || name == QLatin1String("td"))
+                run = 0;
+            i = close;
+        } else if (c == QLatin1Char('&')) {
+            const int length = entityLength(html, i);
+            ++run;
+            i += qMax(1, length) - 1;
+        } else if (c.isLowSurrogate()) {
+            continue;
+        } else if (c.unicode() == 0x200B || (c.isSpace() && c.unicode() != 0xA0 && c.unicode() != 0x2007
+                                            && c.unicode() != 0x202F)) {
+            run = 0;
+        } else {
+            ++run;
+        }
+        if (run > MaxRunLength)
+            return QStringLiteral("%1 characters without a break opportunity").arg(run) + where(html, i);
     }
     return QString();
 }

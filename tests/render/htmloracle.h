@@ -7,6 +7,12 @@
 // plain number) with no "<", ">" or stray "&" inside (its own quote would
 // end it, and what follows must then parse as allowed attributes), and element
 // content in which "<" only ever opens one of those elements and ">", '"'
-// and "&" appear only escaped. Returns an empty string when the HTML passes,
-// else what is wrong and where.
+// and "&" appear only escaped; no anchor inside an anchor and no table
+// inside an anchor, with elements closed the way Qt's importer closes them.
+// Returns an empty string when the HTML passes, else what is wrong and where.
 QString checkRenderedHtml(const QString &html);
+
+// Checks a rendered message body against RenderBounds, counting as Qt's
+// importer would: formatting depth, pictures, anchors, line breaks, runs of
+// text without a break opportunity, size. Empty when it keeps to them.
+QString checkRenderBounds(const QString &html);

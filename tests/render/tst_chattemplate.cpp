@@ -107,6 +107,8 @@ private Q_SLOTS:
     void noticesAreLinesOfText();
     void reply_data();
     void reply();
+    void cutBodyLinksToItsWholeText_data();
+    void cutBodyLinksToItsWholeText();
     void resourceKeysStableAcrossRerenders();
     void differentDays_data();
     void differentDays();
@@ -470,6 +472,31 @@ void tst_ChatTemplate::reply()
     QVERIFY2(block.contains(QStringLiteral("|answer|42|%1|").arg(quoted)), qPrintable(block));
     QCOMPARE(m_host->journal().count("createMessageRecord"), 1);
     QCOMPARE(m_host->journal().count("releaseMessageRecord"), 1);
+}
+
+void tst_ChatTemplate::cutBodyLinksToItsWholeText_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("quoted"); // body of the message replied to, none when empty
+    QTest::addColumn<bool>("ownLink");      // the link asks for the message itself, else for the quoted one
+    const QByteArray longText = QByteArray("many words ").repeated(5000);
+    QTest::newRow("long message") << longText << QByteArray() << true;
+    QTest::newRow("short answer to a long message") << QByteArray("answer") << longText << false;
+    QTest::newRow("ordinary message") << QByteArray("answer") << QByteArray() << false;
+}
+
+void tst_ChatTemplate::cutBodyLinksToItsWholeText()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, quoted);
+    QFETCH(bool, ownLink);
+    hostkit::StoredMessage m = chatMessage(body);
+    if (!quoted.isEmpty())
+        m.replyTarget = m_host->receiveMessage("1002", quoted);
+    const QString block = renderLive(m);
+    const QString link = QStringLiteral("<a href=\"fulltext:%1\">Show the whole message</a>");
+    QCOMPARE(block.contains(link.arg(42)), ownLink);
+    QCOMPARE(block.contains(link.arg(m.replyTarget)), m.replyTarget != 0);
 }
 
 void tst_ChatTemplate::resourceKeysStableAcrossRerenders()

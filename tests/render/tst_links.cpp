@@ -15,6 +15,8 @@ class tst_Links : public QObject
 private Q_SLOTS:
     void escapeHtml_data();
     void escapeHtml();
+    void escapeAttribute_data();
+    void escapeAttribute();
     void findLinkCandidate_data();
     void findLinkCandidate();
     void linkify_data();
@@ -49,6 +51,21 @@ void tst_Links::escapeHtml()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(Links::escapeHtml(text), expected);
+}
+
+void tst_Links::escapeAttribute_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("single quote, which would end a single-quoted value such as the plug-in icon's")
+        << "pi_a'b" << "pi_a&#39;b";
+}
+
+void tst_Links::escapeAttribute()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(Links::escapeAttribute(text), expected);
 }
 
 void tst_Links::findLinkCandidate_data()
@@ -231,6 +248,8 @@ void tst_Links::oracleRejects_data()
     QTest::newRow("single quote ends a single-quoted value early") << "<img src='a'b' />";
     QTest::newRow("style the renderer never writes") << "<td style='color:red'>x</td>";
     QTest::newRow("unterminated tag") << "<b";
+    QTest::newRow("anchor inside an anchor") << "<a href=\"x\">y<a href=\"z\">w</a></a>";
+    QTest::newRow("table inside an anchor") << "<a href=\"x\"><table><tr><td>y</td></tr></table></a>";
 }
 
 void tst_Links::oracleRejects()

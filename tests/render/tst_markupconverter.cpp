@@ -3,6 +3,7 @@
 #include "render/attachmentblocks.h"
 #include "render/links.h"
 #include "render/markupconverter.h"
+#include "render/renderbounds.h"
 #include "render/resourcekeytable.h"
 
 #include "emoticons/emotionboxmanager.h"
@@ -115,6 +116,8 @@ private Q_SLOTS:
     void matchesSequentialPasses();
     void peerTextCannotInject_data();
     void peerTextCannotInject();
+    void hostileBodiesKeepToTheBounds_data();
+    void hostileBodiesKeepToTheBounds();
     void displayNamesAreEscaped();
     void bidiControlsLeaveFileNames();
     void emoticonsInBody();
@@ -124,6 +127,7 @@ private Q_SLOTS:
     void editorPicturesGoToTheNameList();
     void markupToEditorHtmlRoundTrip_data();
     void markupToEditorHtmlRoundTrip();
+    void editorHtmlOfManyParentheses();
     void markupToPlainText_data();
     void markupToPlainText();
     void commands();
@@ -219,6 +223,10 @@ void tst_MarkupConverter::renderPlainMarkup_data()
     QTest::newRow("bold link") << "[b]www.a.de [/b]" << "<b><a href=\"http://www.a.de\">www.a.de</a> </b>";
     QTest::newRow("tag glued to a link is part of it") << "[b]http://a.de[/b]" << "<b><a href=\"http://a.de&#91;/b&#93;\">http://a.de</b></a>";
     QTest::newRow("attachment tags stay text") << "[file url=\"x\"]" << "[file url=&quot;x&quot;]";
+    QTest::newRow("file link around a link keeps its own target")
+        << "[furl]http://a.com[/furl]rest" << "<a href=\"http://a.com\">http://a.com</a>rest";
+    QTest::newRow("mention inside a link stays text")
+        << "http://x/[@1001]" << "<a href=\"http://x/&#91;@1001&#93;\">http://x/[@1001]</a>";
 }
 
 void tst_MarkupConverter::renderPlainMarkup()
@@ -575,7 +583,8 @@ void tst_MarkupConverter::pictureFetchCaps_data()
     QTest::addColumn<bool>("onePage");
     QTest::addColumn<int>("fetched");
 
-    QTest::newRow("a message of 25 pictures starts 20 fetches") << "sim://one/%1/%2.png" << 1 << 25 << false << 20;
+    QTest::newRow("a message of 25 pictures shows 20 blocks, fetches 20") << "sim://one/%1/%2.png" << 1 << 25 << false
+                                                                          << 20;
     QTest::newRow("a page of three such messages starts 50") << "sim://page/%1/%2.png" << 3 << 20 << true << 50;
     QTest::newRow("without a page each message counts alone") << "sim://each/%1/%2.png" << 3 << 20 << false << 60;
     QTest::newRow("pictures on the local network are links only") << "http://10.0.%1.%2/x.png" << 1 << 3 << false
@@ -598,10 +607,11 @@ void tst_MarkupConverter::pictureFetchCaps()
         for (int p = 0; p < picturesEach; ++p)
             markup += QStringLiteral("[pic src=\"%1\"]").arg(addressPattern.arg(m).arg(p + 1));
         const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
-        // Every picture shows, fetched or not, as a link to its local name.
-        QCOMPARE(body.html.count(QLatin1String("<a href=\"pic:")), picturesEach);
+        // Every picture up to the block bound shows, fetched or not, as a
+        // link to its local name.
+        QCOMPARE(body.html.count(QLatin1String("<a href=\"pic:")), qMin(picturesEach, RenderBounds::MaxAttachments));
     }
-    QCOMPARE(m_host->journal().count("createPictureLocalName"), messages * picturesEach);
+    QCOMPARE(m_host->journal().count("createPictureLocalName"), messages * qMin(picturesEach, RenderBounds::MaxAttachments));
     QCOMPARE(m_host->journal().count("fetchPicture"), fetched);
 }
 
@@ -796,6 +806,12 @@ void tst_MarkupConverter::peerTextCannotInject_data()
     QTest::newRow("typed placeholder") << "[link_place_file_0][file url=\"a\" name=\"[link_place_pic_0]\" size=\"1\"][pic src=\"p\"]";
     QTest::newRow("location with quotes") << "[loc pos=\"1\\\"<b>\"]";
     QTest::newRow("mail with markup around") << "<a@b.cc>,\"c@d.ee\"";
+    QTest::newRow("file link around a link") << "[furl]http://a.com[/furl]rest";
+    QTest::newRow("file link around a link and a mention") << "[furl]see www.a.de [@1001] now[/furl]";
+    QTest::newRow("link starting in a file link's target") << "[furl=http://a/b]label[/furl] c";
+    QTest::newRow("mention inside a link") << "http://x/[@1001]";
+    QTest::newRow("file link holding a file") << "[furl]a[file url=\"u\" size=\"1\"]b[/furl]";
+    QTest::newRow("local file link before a picture") << "file:x[pic src=\"p\"]y";
 }
 
 void tst_MarkupConverter::peerTextCannotInject()
@@ -807,6 +823,51 @@ void tst_MarkupConverter::peerTextCannotInject()
     const RenderedBody body = renderMessageBody(markup, QStringLiteral("<Bea \"B\">"), keys, c);
     QCOMPARE(checkRenderedHtml(body.html), QString());
     QCOMPARE(checkRenderedHtml(body.locationHtml), QString());
+}
+
+void tst_MarkupConverter::hostileBodiesKeepToTheBounds_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<QString>("shown"); // what a reader still finds in the body
+    const auto times = [](const QString &piece, int count) { return piece.repeated(count); };
+    QTest::newRow("bold nested 100,000 deep") << times("[b]", 100000) + "x" + times("[/b]", 100000) << true << "";
+    QTest::newRow("formatting deeper than the bound")
+        << times("[b][i][u]", 10) + "deep" + times("[/u][/i][/b]", 10) << false << "deep";
+    QTest::newRow("italic opened after each stray close") << times("[i][/b]", 2000) + "x" << false << "x";
+    QTest::newRow("bold closed by the end of a file link")
+        << times("[furl][b][/furl][i][i][/b]", 500) << false << "";
+    QTest::newRow("emoticon 20,000 times") << times("(smile)", 20000) << true << "(smile)";
+    QTest::newRow("one word of a million characters") << times("x", 1000000) << true << times("x", 200);
+    QTest::newRow("ten megabytes of words") << times("word ", 2000000) << true << "word word";
+    QTest::newRow("break tag a million times") << times("a[br]", 1000000) << true << "a\na";
+    QTest::newRow("line ends") << times("line\r\n", 2000) << true << "line\nline";
+    QTest::newRow("links") << times("www.a.de ", 1500) << false << "www.a.de www.a.de";
+    QTest::newRow("mentions") << times("[@1001]", 1000) << false << "Bea Hansen";
+    QTest::newRow("file tags") << times("[file url=\"sim://f\" name=\"f.txt\" size=\"1\"]", 40) << false
+                               << "[file url=\"sim://f\"";
+    QTest::newRow("picture tags") << times("[pic src=\"sim://p.png\"]", 40) << false << "[pic src=\"sim://p.png\"]";
+    QTest::newRow("link of quotes, escaped twice over") << "a://" + times("\"", 15000) << true << "a://\"\"";
+    QTest::newRow("file name without spaces")
+        << "[file url=\"sim://g\" name=\"" + times("n", 10000) + "\" size=\"1\"]" << false << times("n", 200);
+}
+
+void tst_MarkupConverter::hostileBodiesKeepToTheBounds()
+{
+    QFETCH(QString, markup);
+    QFETCH(bool, cut);
+    QFETCH(QString, shown);
+    RenderContext c = context();
+    c.emoticons = m_emoticons.get();
+    ResourceKeyTable keys;
+    const RenderedBody body = renderMessageBody(markup, QString(), keys, c);
+    QCOMPARE(checkRenderedHtml(body.html), QString());
+    QCOMPARE(checkRenderBounds(body.html), QString());
+    QCOMPARE(body.cut, cut);
+    QTextDocument document;
+    document.setHtml(body.html);
+    const QString plain = document.toPlainText().remove(QChar(0x200B)).replace(QChar(0x2028), QLatin1Char('\n'));
+    QVERIFY2(plain.contains(shown), qPrintable(plain.left(300)));
 }
 
 void tst_MarkupConverter::displayNamesAreEscaped()
@@ -908,6 +969,16 @@ void tst_MarkupConverter::markupToEditorHtmlRoundTrip()
     QString round = MarkupConverter::editorToMarkup(&document, QFont(QStringLiteral("Arial"), 10));
     round.replace(QChar(0x00a0), QLatin1Char(' '));
     QCOMPARE(round, markup);
+}
+
+void tst_MarkupConverter::editorHtmlOfManyParentheses()
+{
+    // Every "(" is a possible emoticon code up to the one ")" at the end:
+    // read whole each time, this text outlasts the test's time-out.
+    RenderContext c = context();
+    c.emoticons = m_emoticons.get();
+    const QString markup = QStringLiteral("(a").repeated(1000000) + QLatin1Char(')');
+    QCOMPARE(MarkupConverter::markupToEditorHtml(markup, c), markup);
 }
 
 void tst_MarkupConverter::markupToPlainText_data()

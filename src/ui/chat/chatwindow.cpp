@@ -17,6 +17,7 @@
 #include "ui/chat/chatalerts.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/fulltextviewer.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/nudgeshaker.h"
 #include "ui/chat/safetext.h"
@@ -818,6 +819,8 @@ void ChatWindow::onSpellerNotLoaded()
 
 void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
 {
+    if (FullTextViewer::handleLink(url, host(), conversationId(), this))
+        return;
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp")
         || scheme == QLatin1String("mailto")) {

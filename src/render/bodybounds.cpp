@@ -1,0 +1,226 @@
+#include "render/bodybounds.h"
+
+#include "render/renderbounds.h"
+
+#include <QVector>
+
+namespace BodyBounds {
+
+namespace {
+
+using namespace RenderBounds;
+
+// The elements the renderer writes. Anything else passes untouched.
+enum Element { A, B, I, U, Table, Tr, Td, Br, Img, Other, ElementCount };
+
+const QLatin1String ElementNames[ElementCount] = {
+    QLatin1String("a"),  QLatin1String("b"),  QLatin1String("i"),   QLatin1String("u"),   QLatin1String("table"),
+    QLatin1String("tr"), QLatin1String("td"), QLatin1String("br"),  QLatin1String("img"), QLatin1String(""),
+};
+
+const QChar ZeroWidthSpace(0x200B);
+
+Element elementOf(const QStringRef &name)
+{
+    for (int e = 0; e < Other; ++e) {
+        if (name.compare(ElementNames[e], Qt::CaseInsensitive) == 0)
+            return Element(e);
+    }
+    return Other;
+}
+
+bool isFormatting(Element e)
+{
+    return e == B || e == I || e == U;
+}
+
+bool isTableElement(Element e)
+{
+    return e == Table || e == Tr || e == Td;
+}
+
+// Where Qt may wrap a line. No-break spaces (U+00A0, U+2007, U+202F) are
+// spaces that forbid exactly that.
+bool allowsBreak(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u == 0x00A0 || u == 0x2007 || u == 0x202F)
+        return false;
+    return u == ZeroWidthSpace.unicode() || c.isSpace();
+}
+
+// Length of a character reference starting at i ("&amp;", "&#160;"), or 0.
+int referenceLength(const QString &html, int i)
+{
+    const int limit = qMin(html.size(), i + 10);
+    for (int j = i + 1; j < limit; ++j) {
+        const QChar c = html.at(j);
+        if (c == QLatin1Char(';'))
+            return j > i + 1 ? j + 1 - i : 0;
+        if (!c.isLetterOrNumber() && c != QLatin1Char('#'))
+            return 0;
+    }
+    return 0;
+}
+
+class Walker
+{
+public:
+    explicit Walker(const QString &html)
+        : m_in(html)
+    {
+        m_out.reserve(qMin(html.size(), MaxHtmlChars) + 64);
+    }
+
+    Bounded run()
+    {
+        const int n = m_in.size();
+        int i = 0;
+        while (i < n && !m_cut) {
+            if (m_in.at(i) == QLatin1Char('<')) {
+                const int close = m_in.indexOf(QLatin1Char('>'), i + 1);
+                if (close > i) {
+                    tag(i, close + 1);
+                    i = close + 1;
+                    continue;
+                }
+            }
+            i = text(i);
+        }
+        if (m_cut) {
+            while (!m_stack.isEmpty())
+                emitClose(pop());
+        }
+        return {m_out, m_cut};
+    }
+
+private:
+    // Cuts the body when `length` more characters would not fit.
+    bool fits(int length)
+    {
+        if (m_out.size() + length <= MaxHtmlChars)
+            return true;
+        m_cut = true;
+        return false;
+    }
+
+    int formattingDepth() const { return m_open[B] + m_open[I] + m_open[U]; }
+
+    Element pop()
+    {
+        const Element e = m_stack.takeLast();
+        --m_open[e];
+        return e;
+    }
+
+    void emitClose(Element e)
+    {
+        m_out += QLatin1String("</");
+        m_out += ElementNames[e];
+        m_out += QLatin1Char('>');
+    }
+
+    // One character (a surrogate pair, a character reference) of text.
+    int text(int i)
+    {
+        const QChar c = m_in.at(i);
+        int length = 1;
+        if (c == QLatin1Char('&'))
+            length = qMax(1, referenceLength(m_in, i));
+        else if (c.isHighSurrogate() && i + 1 < m_in.size() && m_in.at(i + 1).isLowSurrogate())
+            length = 2;
+        if (!fits(length + 1))
+            return i;
+        if (length == 1 && allowsBreak(c))
+            m_run = 0;
+        else
+            countRunCharacter();
+        m_out += m_in.midRef(i, length);
+        return i + length;
+    }
+
+    void countRunCharacter()
+    {
+        if (m_run >= MaxRunLength) {
+            m_out += ZeroWidthSpace;
+            m_run = 0;
+        }
+        ++m_run;
+    }
+
+    void tag(int start, int end)
+    {
+        int j = start + 1;
+        const bool closing = m_in.at(j) == QLatin1Char('/');
+        if (closing)
+            ++j;
+        const int nameStart = j;
+        while (j < end && m_in.at(j).isLetter())
+            ++j;
+        const Element e = elementOf(m_in.midRef(nameStart, j - nameStart));
+        const bool selfClosing = m_in.at(end - 2) == QLatin1Char('/');
+        const QStringRef text = m_in.midRef(start, end - start);
+
+        if (e == Other || selfClosing || e == Img || e == Br) {
+            if (e == Br && !closing && ++m_breaks > MaxLineBreaks) {
+                m_cut = true;
+                return;
+            }
+            if (!fits(text.size()))
+                return;
+            if (e == Br)
+                m_run = 0;
+            else if (e == Img)
+                countRunCharacter();
+            m_out += text;
+            return;
+        }
+        if (!closing) {
+            const bool drop = (isFormatting(e) && formattingDepth() >= MaxFormattingDepth)
+                              || (e == A && ++m_anchors > MaxAnchors);
+            if (drop) {
+                ++m_dropped[e];
+                return;
+            }
+            if (!fits(text.size()))
+                return;
+            m_stack.append(e);
+            ++m_open[e];
+        } else {
+            // The closing tag of a dropped element goes with it. One that
+            // closes nothing stays as written: Qt ignores it.
+            if (m_dropped[e] > 0) {
+                --m_dropped[e];
+                return;
+            }
+            if (!fits(text.size()))
+                return;
+            if (m_open[e] > 0) {
+                while (pop() != e) {
+                }
+            }
+        }
+        if (isTableElement(e))
+            m_run = 0;
+        m_out += text;
+    }
+
+    const QString &m_in;
+    QString m_out;
+    QVector<Element> m_stack;
+    int m_open[ElementCount] = {};
+    int m_dropped[ElementCount] = {};
+    int m_anchors = 0;
+    int m_breaks = 0;
+    int m_run = 0;
+    bool m_cut = false;
+};
+
+} // namespace
+
+Bounded apply(const QString &html)
+{
+    return Walker(html).run();
+}
+
+} // namespace BodyBounds
