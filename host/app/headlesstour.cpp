@@ -55,6 +55,40 @@ const char *const ConversationShots[] = {
     "08-conversation-reply.png", "09-conversation-close-question.png",
 };
 
+// What a peer cannot do to the conversation: nudges in both directions and
+// a refused one show as lines of the history, a flood of nudges shakes once,
+// a message of megabytes shows cut with its whole text one click away, and
+// a user reading older messages stays where they are while a marker says
+// that new ones arrived.
+const char RobustnessTour[] = R"(
+nudge Bea
+wait 100
+pause 1200
+peer Bea refuse-nudges=yes
+key Ctrl+N
+wait 1500
+expect-history @Bea "Bea Hansen sent you a nudge."
+expect-history @Bea "You sent a nudge to Bea Hansen."
+expect-history @Bea "Bea Hansen has disabled nudges. Your nudge was not received."
+shot @Bea 10-nudges-and-refusal.png
+receive Bea "[b]" repeat=20000
+receive Bea "so many words " repeat=80000
+wait 100
+expect-history @Bea "Show the whole message"
+shot @Bea 11-hostile-messages-cut.png
+scroll @Bea middle
+receive Bea "Are you still there?"
+wait 100
+expect-visible @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
+shot @Bea 12-new-messages-marker.png
+click @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
+expect-hidden @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
+)";
+
+const char *const RobustnessShots[] = {
+    "10-nudges-and-refusal.png", "11-hostile-messages-cut.png", "12-new-messages-marker.png",
+};
+
 } // namespace
 
 bool HeadlessTour::conversation(const QString &folder, QString *error)
@@ -66,6 +100,14 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
         return false;
     }
     for (const char *shot : ConversationShots)
+        m_files << QDir(folder).filePath(QString::fromLatin1(shot));
+    hostkit::ScenarioRunner robustness(m_host);
+    robustness.setBaseFolder(folder);
+    if (!robustness.load(QString::fromUtf8(RobustnessTour)) || robustness.exec() != 0) {
+        *error = QStringLiteral("the robustness tour stopped: %1").arg(robustness.lastMessage());
+        return false;
+    }
+    for (const char *shot : RobustnessShots)
         m_files << QDir(folder).filePath(QString::fromLatin1(shot));
     return true;
 }

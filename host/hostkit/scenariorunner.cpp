@@ -23,6 +23,7 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -445,7 +446,8 @@ void ScenarioRunner::registerBuiltins()
         return text == QLatin1String("yes") || text == QLatin1String("true") || text == QLatin1String("1");
     };
 
-    addStep(QStringLiteral("receive"), 2, 2, {QStringLiteral("session"), QStringLiteral("room")}, [=, &host](const Step &s, bool *) {
+    addStep(QStringLiteral("receive"), 2, 2, {QStringLiteral("session"), QStringLiteral("room"), QStringLiteral("repeat")},
+            [=, &host](const Step &s, bool *) {
         QString error;
         const QByteArray from = contactId(s.args.at(0), &error);
         if (from.isEmpty())
@@ -453,7 +455,12 @@ void ScenarioRunner::registerBuiltins()
         QByteArray room;
         if (s.options.contains(QStringLiteral("room")) && (room = contactId(s.options.value(QStringLiteral("room")), &error)).isEmpty())
             return error;
-        if (!host.receiveMessage(from, s.args.at(1).toUtf8(), s.options.value(QStringLiteral("session")).toUtf8(), room))
+        qint64 repeat = 1;
+        if (s.options.contains(QStringLiteral("repeat"))
+            && (!number(s.options.value(QStringLiteral("repeat")), &repeat, &error) || repeat < 1 || repeat > 10000000))
+            return error.isEmpty() ? QStringLiteral("repeat must be 1 to 10000000") : error;
+        const QByteArray body = s.args.at(1).toUtf8().repeated(int(repeat));
+        if (!host.receiveMessage(from, body, s.options.value(QStringLiteral("session")).toUtf8(), room))
             return QStringLiteral("the host stored nothing (a command naming no message of this conversation?)");
         return QString();
     });
@@ -789,6 +796,40 @@ void ScenarioRunner::registerBuiltins()
         *failed = true;
         return QStringLiteral("the history of %1 does not contain \"%2\"").arg(s.args.at(0), s.args.at(1));
     });
+    addStep(QStringLiteral("scroll"), 2, 2, {}, [=](const Step &s, bool *) {
+        QString error;
+        QTextBrowser *view = historyView(s.args.at(0), &error);
+        if (!view)
+            return error;
+        QScrollBar *bar = view->verticalScrollBar();
+        const QString where = s.args.at(1);
+        if (where == QLatin1String("top"))
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        else if (where == QLatin1String("bottom"))
+            bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        else if (where == QLatin1String("middle"))
+            bar->setValue((bar->minimum() + bar->maximum()) / 2);
+        else
+            return QStringLiteral("scroll to top, middle or bottom, not %1").arg(where);
+        QApplication::processEvents();
+        return QString();
+    });
+    for (const bool visible : {true, false}) {
+        addStep(visible ? QStringLiteral("expect-visible") : QStringLiteral("expect-hidden"), 1, 1, {},
+                [visible](const Step &s, bool *failed) {
+                    QString error;
+                    QWidget *w = WidgetPath::find(s.args.at(0), &error);
+                    if (!w && visible) {
+                        *failed = true;
+                        return error;
+                    }
+                    if ((w && w->isVisible()) == visible)
+                        return QString();
+                    *failed = true;
+                    return QStringLiteral("%1 is %2").arg(s.args.at(0), visible ? QStringLiteral("hidden")
+                                                                                : QStringLiteral("visible"));
+                });
+    }
     addStep(QStringLiteral("expect-popup"), 1, 1, {}, [&host](const Step &s, bool *failed) {
         for (const Host::Popup &p : host.popups()) {
             if (p.text.contains(s.args.at(0)) || p.title.contains(s.args.at(0)))

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int PopupMarkupChars = 2000;
+
 // A window counts as in the user's view when it is the active window.
 AlertPolicy::Placement placementOf(const QWidget *window)
 {
@@ -72,7 +74,8 @@ void ChatAlerts::alertIncoming(qint64 messageId, const QByteArray &senderId, con
     if (decision.unread)
         m_unread = true;
     if (decision.popup) {
-        const QString plain = MarkupConverter::markupToPlainText(text, services).trimmed();
+        // A popup shows a line or two; a peer's message may be megabytes.
+        const QString plain = MarkupConverter::markupToPlainText(text.left(PopupMarkupChars), services).trimmed();
         services->showPopup("chat", reinterpret_cast<const char16_t *>(title.utf16()),
                             reinterpret_cast<const char16_t *>(plain.utf16()), senderId.constData());
     }
