@@ -102,7 +102,6 @@ void QuickTextMenu::onEditCannedMessages()
         if (!settings())
             return;
         m_dialog = new CannedMessagesDialog(dialogContext(m_host), m_window);
-        m_dialog->setWindowFlag(Qt::Window);
     } else {
         m_dialog->load();
     }
