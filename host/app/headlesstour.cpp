@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QWidget>
 
+#include <iterator>
+
 namespace {
 
 void settle(hostkit::Host &host)
@@ -55,6 +57,40 @@ const char *const ConversationShots[] = {
     "08-conversation-reply.png", "09-conversation-close-question.png",
 };
 
+// The composing aids and the preferences, from the same window: the
+// emoticon picker, the quick-text menu and dialog, and every tab of the
+// settings dialog (with an automatic reply added to show one).
+const char ComposingTour[] = R"(
+action @Bea Emoticons
+shot Emoticons 10-emoticon-picker.png over=@Bea
+click Emoticons/wink
+action @Bea "Quick text"
+shot QuickText 11-quick-text-menu.png over=@Bea
+menu Edit
+shot CannedMessages 12-quick-text-dialog.png
+click CannedMessages/btnCancel
+action @Bea Tools
+shot ChatSettings 13-settings-general.png
+select ChatSettings/tabSettings Font
+shot ChatSettings 14-settings-font.png
+select ChatSettings/tabSettings "Auto reply"
+click ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabAutoReply/autoReplyFrame/AutoReplyDialog/btnAdd
+shot ChatSettings 15-settings-auto-reply.png
+select ChatSettings/tabSettings "Spell Check"
+shot ChatSettings 16-settings-spell-check.png
+select ChatSettings/tabSettings History
+shot ChatSettings 17-settings-history.png
+select ChatSettings/tabSettings Gallery
+shot ChatSettings 18-settings-gallery.png
+click ChatSettings/btnCancel
+)";
+
+const char *const ComposingShots[] = {
+    "10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png", "13-settings-general.png",
+    "14-settings-font.png", "15-settings-auto-reply.png", "16-settings-spell-check.png", "17-settings-history.png",
+    "18-settings-gallery.png",
+};
+
 // What a peer cannot do to the conversation: nudges in both directions and
 // a refused one show as lines of the history, a flood of nudges shakes once,
 // a message of megabytes shows cut with its whole text one click away, and
@@ -65,51 +101,51 @@ nudge Bea
 wait 100
 pause 1200
 peer Bea refuse-nudges=yes
-key Ctrl+N
+action @Bea Nudge
 wait 1500
 expect-history @Bea "Bea Hansen sent you a nudge."
 expect-history @Bea "You sent a nudge to Bea Hansen."
 expect-history @Bea "Bea Hansen has disabled nudges. Your nudge was not received."
-shot @Bea 10-nudges-and-refusal.png
+shot @Bea 19-nudges-and-refusal.png
 receive Bea "[b]" repeat=20000
 receive Bea "so many words " repeat=80000
 wait 100
 expect-history @Bea "Show the whole message"
-shot @Bea 11-hostile-messages-cut.png
+shot @Bea 20-hostile-messages-cut.png
 scroll @Bea middle
 receive Bea "Are you still there?"
 wait 100
 expect-visible @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
-shot @Bea 12-new-messages-marker.png
+shot @Bea 21-new-messages-marker.png
 click @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
 expect-hidden @Bea/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
 )";
 
 const char *const RobustnessShots[] = {
-    "10-nudges-and-refusal.png", "11-hostile-messages-cut.png", "12-new-messages-marker.png",
+    "19-nudges-and-refusal.png", "20-hostile-messages-cut.png", "21-new-messages-marker.png",
 };
 
 } // namespace
 
-bool HeadlessTour::conversation(const QString &folder, QString *error)
+bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
+                               QString *error)
 {
     hostkit::ScenarioRunner runner(m_host);
     runner.setBaseFolder(folder);
-    if (!runner.load(QString::fromUtf8(ConversationTour)) || runner.exec() != 0) {
-        *error = QStringLiteral("the conversation tour stopped: %1").arg(runner.lastMessage());
+    if (!runner.load(QString::fromUtf8(text)) || runner.exec() != 0) {
+        *error = QStringLiteral("the tour stopped: %1").arg(runner.lastMessage());
         return false;
     }
-    for (const char *shot : ConversationShots)
-        m_files << QDir(folder).filePath(QString::fromLatin1(shot));
-    hostkit::ScenarioRunner robustness(m_host);
-    robustness.setBaseFolder(folder);
-    if (!robustness.load(QString::fromUtf8(RobustnessTour)) || robustness.exec() != 0) {
-        *error = QStringLiteral("the robustness tour stopped: %1").arg(robustness.lastMessage());
-        return false;
-    }
-    for (const char *shot : RobustnessShots)
-        m_files << QDir(folder).filePath(QString::fromLatin1(shot));
+    for (int i = 0; i < count; ++i)
+        m_files << QDir(folder).filePath(QString::fromLatin1(shots[i]));
     return true;
+}
+
+bool HeadlessTour::conversation(const QString &folder, QString *error)
+{
+    return runScenario(ConversationTour, ConversationShots, int(std::size(ConversationShots)), folder, error)
+           && runScenario(ComposingTour, ComposingShots, int(std::size(ComposingShots)), folder, error)
+           && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error);
 }
 
 bool HeadlessTour::save(const QImage &image, const QString &folder, const QString &name, QString *error)

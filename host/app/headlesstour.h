@@ -12,7 +12,9 @@ class Host;
 
 // The scripted tour `chat-host --headless --shots DIR` takes: it visits the
 // contact list, a selected contact, the plug-in menu and, when the chat
-// plug-in is loaded, a conversation window, and leaves a PNG of each state.
+// plug-in is loaded, a conversation window, the emoticon picker, the quick
+// text menu and dialog and the settings dialog, and leaves a PNG of each
+// state.
 class HeadlessTour
 {
 public:
@@ -25,8 +27,10 @@ public:
 
 private:
     bool save(const QImage &image, const QString &folder, const QString &name, QString *error);
-    // A conversation through the chat window, as a scenario with shots.
+    // A conversation through the chat window, then its composing aids and
+    // the settings dialog, as scenarios with shots.
     bool conversation(const QString &folder, QString *error);
+    bool runScenario(const char *text, const char *const *shots, int count, const QString &folder, QString *error);
 
     hostkit::Host &m_host;
     ContactListWindow &m_window;

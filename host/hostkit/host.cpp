@@ -3,6 +3,7 @@
 #include "appfolder.h"
 #include "hostmessage.h"
 #include "conversationrecord.h"
+#include "historysync.h"
 #include "hostevent.h"
 #include "hostservices.h"
 #include "hostuser.h"
@@ -42,6 +43,7 @@ Host::Host(Profile profile, QObject *parent)
     , m_profile(std::move(profile))
     , m_network(std::make_unique<Network>(*this))
     , m_transfers(std::make_unique<Transfers>(*this))
+    , m_historySync(std::make_unique<HistorySync>(*this))
 {
     if (!m_profile.isValid()) {
         m_error = QStringLiteral("The profile is not usable.");

@@ -23,6 +23,7 @@ class IRoomsListener;
 namespace hostkit {
 
 class HostEvent;
+class HistorySync;
 class HostServices;
 class MessageStore;
 class Network;
@@ -59,9 +60,11 @@ public:
     Network &network() { return *m_network; }
     Transfers &transfers() { return *m_transfers; }
     Scheduler &scheduler() { return m_scheduler; }
-    // What hostClock (slot 157) and hostScreens (slot 158) offer the plug-in.
+    // What hostClock (slot 158) and hostScreens (slot 159) offer the plug-in.
     HostClock &clock() { return m_clock; }
     HostScreens &screens() { return m_screens; }
+    // The history reset runHistoryReset (slot 154) starts.
+    HistorySync &historySync() { return *m_historySync; }
     // The per-thread storage manager handed to createPlugin. One per
     // process, never destroyed: the plug-in library keeps using the manager
     // it adopted for as long as it is loaded, which is until the process
@@ -215,6 +218,7 @@ private:
     HostScreens m_screens;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<Transfers> m_transfers;
+    std::unique_ptr<HistorySync> m_historySync;
 
     // Service objects live as long as the host: a plug-in may still hold
     // one of an object that has been shut down.

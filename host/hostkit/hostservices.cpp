@@ -6,6 +6,7 @@
 #include "messageobject.h"
 #include "hostcustomstatus.h"
 #include "hostevent.h"
+#include "historysync.h"
 #include "hostuser.h"
 #include "messagestore.h"
 #include "network.h"
@@ -979,9 +980,8 @@ void HostServices::releaseEvent(IHostEvent *event)
 
 void HostServices::runHistoryReset(int command)
 {
-    // The simulated server keeps no history beyond the local store, so
-    // there is nothing to synchronise from; the local history stays.
     record(154, "runHistoryReset", {command});
+    m_host.historySync().start();
 }
 
 void HostServices::forwardText(const char *markup)

@@ -315,6 +315,22 @@ QVector<StoredMessage> MessageStore::before(const QByteArray &conversation, qint
     return page;
 }
 
+QVector<StoredMessage> MessageStore::all() const
+{
+    return select(QStringLiteral("1"), {}, QStringLiteral("event_id ASC"), -1);
+}
+
+bool MessageStore::clear()
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    return transaction([&] {
+        if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages")))
+            return true;
+        m_lastError = q.lastError().text();
+        return false;
+    });
+}
+
 int MessageStore::count(const QByteArray &conversation) const
 {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));

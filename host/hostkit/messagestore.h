@@ -49,6 +49,11 @@ public:
     // The `limit` messages right before the event id, oldest first.
     QVector<StoredMessage> before(const QByteArray &conversation, qint64 eventId, int limit) const;
 
+    // Every message of every conversation, in event id order.
+    QVector<StoredMessage> all() const;
+    // Removes every message and like; event ids already handed out stay used.
+    bool clear();
+
     int count(const QByteArray &conversation = QByteArray()) const;
     qint64 lastEventId() const;
 

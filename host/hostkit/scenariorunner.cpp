@@ -11,7 +11,12 @@
 #include <sdk/iplugin.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -20,11 +25,14 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
@@ -131,6 +139,30 @@ QString buttonText(const QAbstractButton *b)
     QString t = b->text();
     t.remove(QLatin1Char('&'));
     return t.trimmed();
+}
+
+// A popup drawn where it stands over the window below it, on a canvas
+// large enough for both.
+QImage composeOver(QWidget *popup, QWidget *below)
+{
+    const QRect popupRect(popup->mapToGlobal(QPoint(0, 0)), popup->size());
+    const QRect belowRect(below->mapToGlobal(QPoint(0, 0)), below->size());
+    const QRect canvas = popupRect.united(belowRect);
+    QImage image(canvas.size(), QImage::Format_ARGB32);
+    image.fill(QColor(0x80, 0x80, 0x80));
+    QPainter painter(&image);
+    painter.drawPixmap(belowRect.topLeft() - canvas.topLeft(), below->grab());
+    painter.drawPixmap(popupRect.topLeft() - canvas.topLeft(), popup->grab());
+    return image;
+}
+
+QString withoutMnemonics(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("&&"), QString(QChar(0xE000)));
+    out.remove(QLatin1Char('&'));
+    out.replace(QChar(0xE000), QLatin1Char('&'));
+    return out;
 }
 
 int statusFromText(const QString &text, bool *ok)
@@ -568,6 +600,12 @@ void ScenarioRunner::registerBuiltins()
             return error;
         if (!w->isEnabled())
             return QStringLiteral("%1 is disabled").arg(s.args.at(0));
+        // A check box or radio button in a layout is wider than what takes
+        // a click (its box and text): clicked as on its text.
+        if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+            static_cast<QAbstractButton *>(w)->click();
+            return QString();
+        }
         const QPointF centre(w->width() / 2.0, w->height() / 2.0);
         QMouseEvent press(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre.toPoint()), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w, &press);
@@ -689,14 +727,21 @@ void ScenarioRunner::registerBuiltins()
         writeText(resolve(s.args.at(0)), host.journal().toJsonLines(), &error);
         return error;
     });
-    addStep(QStringLiteral("shot"), 2, 2, {}, [=](const Step &s, bool *) {
+    addStep(QStringLiteral("shot"), 2, 2, {QStringLiteral("over")}, [=](const Step &s, bool *) {
         QString error;
         QWidget *w = window(s.args.at(0), &error);
         if (!w)
             return error;
         const QString file = resolve(s.args.at(1));
         QDir().mkpath(QFileInfo(file).absolutePath());
-        return w->grab().save(file, "PNG") ? QString() : QStringLiteral("cannot write %1").arg(file);
+        QImage image = w->grab().toImage();
+        if (s.options.contains(QStringLiteral("over"))) {
+            QWidget *below = window(s.options.value(QStringLiteral("over")), &error);
+            if (!below)
+                return error;
+            image = composeOver(w, below);
+        }
+        return image.save(file, "PNG") ? QString() : QStringLiteral("cannot write %1").arg(file);
     });
     addStep(QStringLiteral("windows"), 0, 1, {}, [=](const Step &s, bool *) {
         const QString tree = WidgetPath::describeAll();
@@ -837,6 +882,95 @@ void ScenarioRunner::registerBuiltins()
         }
         *failed = true;
         return QStringLiteral("no popup shows \"%1\"").arg(s.args.at(0));
+    });
+    // Tool bar actions, popup menus, current items and enabled states: what
+    // the settings, quick-text and emoticon steps of a scenario need.
+    addStep(QStringLiteral("action"), 2, 2, {}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = window(s.args.at(0), &error);
+        if (!w)
+            return error;
+        const QString wanted = s.args.at(1);
+        for (QAction *action : w->findChildren<QAction *>()) {
+            if (withoutMnemonics(action->text()) != wanted && action->objectName() != wanted)
+                continue;
+            if (!action->isEnabled())
+                return QStringLiteral("the action \"%1\" is disabled").arg(wanted);
+            // Popups open at the mouse cursor: it stands on the action's
+            // button, as after a real click.
+            for (QWidget *button : action->associatedWidgets()) {
+                if (button != w && button->isVisible() && !qobject_cast<QMenu *>(button)) {
+                    QCursor::setPos(button->mapToGlobal(button->rect().center()));
+                    break;
+                }
+            }
+            action->trigger();
+            return QString();
+        }
+        return QStringLiteral("%1 has no action \"%2\"").arg(s.args.at(0), wanted);
+    });
+    addStep(QStringLiteral("menu"), 1, 1, {}, [](const Step &s, bool *) {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return QStringLiteral("no menu is open");
+        QStringList entries;
+        for (QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QString text = withoutMnemonics(action->text());
+            // A label shortened with an ellipsis matches the whole text.
+            const bool elided = text.endsWith(QChar(0x2026)) && s.args.at(0).startsWith(text.chopped(1));
+            if (text == s.args.at(0) || elided) {
+                menu->hide();
+                action->trigger();
+                return QString();
+            }
+            entries << text;
+        }
+        return QStringLiteral("the menu has no entry \"%1\" (it has %2)").arg(s.args.at(0), entries.join(QStringLiteral(", ")));
+    });
+    addStep(QStringLiteral("select"), 2, 2, {}, [](const Step &s, bool *) {
+        QString error;
+        QWidget *w = WidgetPath::find(s.args.at(0), &error);
+        if (!w)
+            return error;
+        const QString wanted = s.args.at(1);
+        if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (withoutMnemonics(tabs->tabText(i)) == wanted) {
+                    tabs->setCurrentIndex(i);
+                    return QString();
+                }
+            }
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            const int i = combo->findText(wanted);
+            if (i >= 0) {
+                combo->setCurrentIndex(i);
+                return QString();
+            }
+        } else if (auto *view = qobject_cast<QAbstractItemView *>(w)) {
+            const QModelIndexList found = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, wanted, 1,
+                                                               Qt::MatchExactly);
+            if (!found.isEmpty()) {
+                view->setCurrentIndex(found.first());
+                return QString();
+            }
+        } else {
+            return QStringLiteral("%1 is no tab widget, combo box or list").arg(s.args.at(0));
+        }
+        return QStringLiteral("%1 has no entry \"%2\"").arg(s.args.at(0), wanted);
+    });
+    addStep(QStringLiteral("expect-enabled"), 2, 2, {}, [=](const Step &s, bool *failed) {
+        QString error;
+        QWidget *w = WidgetPath::find(s.args.at(0), &error);
+        if (!w) {
+            *failed = true;
+            return error;
+        }
+        if (w->isEnabled() == yes(s.args.at(1)))
+            return QString();
+        *failed = true;
+        return QStringLiteral("%1 is %2").arg(s.args.at(0), w->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
     });
     addStep(QStringLiteral("expect-sound"), 1, 1, {}, [&host](const Step &s, bool *failed) {
         for (const Host::Sound &sound : host.sounds()) {

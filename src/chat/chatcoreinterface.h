@@ -44,4 +44,6 @@ public:
     // Whether the message was listed as one that must alert even when the
     // peer's notifications are off; the listing is used up.
     virtual bool takeMustAlert(qint64 eventId) = 0;
+    // Opens the settings dialog, or raises the open one.
+    virtual void showSettings() {}
 };

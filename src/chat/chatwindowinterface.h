@@ -106,6 +106,9 @@ public:
     virtual void onOptionsChanged(int first, int second) = 0;
     // `isZero`: the host's number is zero, which silences alerts.
     virtual void onHostNumberChanged(bool isZero) = 0;
+    // The settings dialog stored new preferences: text format, big
+    // emoticons, spell checking and language take effect now.
+    virtual void applySettings() {}
     // Redraw everything (resources reloaded, the host asked for it).
     virtual void refresh() = 0;
     // Rebuild the buttons other plug-ins place in the window.

@@ -3,6 +3,7 @@
 #include "chat/chatmanager.h"
 #include "chat/chatsession.h"
 #include "chat/chatwindowfactory.h"
+#include "chat/chatwindowinterface.h"
 #include "chat/controlrecord.h"
 #include "chat/outgoingmessage.h"
 #include "emoticons/emotionboxmanager.h"
@@ -12,6 +13,8 @@
 #include "plugin/records/userobj.h"
 #include "plugin/records/variableimpl.h"
 #include "shared/sharedresourcemanager.h"
+#include "settings/settingsdialogfactory.h"
+#include "settings/settingsdialoginterface.h"
 #include "settings/settingsmanager.h"
 
 #include <sdk/ihostmessage.h>
@@ -347,7 +350,25 @@ void Chat::dispatch(const HostEvent &event)
         // Answered by the room directory.
         qCDebug(lcPlugin) << "room request event" << event.code << "not handled";
         return;
+    case Route::HistorySyncStarted:
+    case Route::HistorySyncFinished:
+        onHistorySync(event.route == Route::HistorySyncStarted);
+        return;
     }
+}
+
+void Chat::onHistorySync(bool running)
+{
+    m_historySyncRunning = running;
+    if (SettingsDialogInterface *dialog = openSettingsDialog())
+        dialog->setSynchronizing(running);
+    // The history came back under new event ids: what the windows show
+    // refers to the old ones.
+    if (!running)
+        m_manager->forEach([](ChatSession *session) {
+            if (ChatWindowInterface *window = session->window())
+                window->loadHistory();
+        });
 }
 
 void Chat::onNudgeEvent(const HostEvent &event)
@@ -498,6 +519,10 @@ void Chat::onOwnProfile(int which)
 
 void Chat::onOptionsChanged(int first, int second)
 {
+    m_hiddenSettingsParts = first;
+    m_disabledSettingsParts = second;
+    if (SettingsDialogInterface *dialog = openSettingsDialog())
+        dialog->setHostParts(first, second);
     m_manager->forEach([&](ChatSession *session) { session->onOptionsChanged(first, second); });
 }
 
@@ -507,6 +532,8 @@ void Chat::onHostNumberChanged()
         return;
     m_hostNumberIsZero = m_host->hostNumber() == 0;
     const bool isZero = m_hostNumberIsZero;
+    if (SettingsDialogInterface *dialog = openSettingsDialog())
+        dialog->setSynchronizationAvailable(!isZero);
     m_manager->forEach([isZero](ChatSession *session) { session->onHostNumberChanged(isZero); });
 }
 
@@ -601,6 +628,36 @@ void Chat::setSettingsDialog(QObject *dialog)
     m_settingsDialog = dialog;
     if (dialog)
         connect(dialog, &QObject::destroyed, this, &Chat::onSettingsDlgDestroyed);
+}
+
+SettingsDialogInterface *Chat::openSettingsDialog() const
+{
+    return dynamic_cast<SettingsDialogInterface *>(m_settingsDialog.data());
+}
+
+void Chat::showSettings()
+{
+    if (SettingsDialogInterface *open = openSettingsDialog()) {
+        open->showDialog();
+        return;
+    }
+    SettingsDialogFactory *factory = SettingsDialogFactory::instance();
+    SettingsDialogInterface *dialog = factory ? factory->createSettingsDialog(m_host, [this] { applySettings(); }) : nullptr;
+    if (!dialog)
+        return;
+    setSettingsDialog(dialog->dialogObject());
+    dialog->setHostParts(m_hiddenSettingsParts, m_disabledSettingsParts);
+    dialog->setSynchronizationAvailable(!m_hostNumberIsZero);
+    dialog->setSynchronizing(m_historySyncRunning);
+    dialog->showDialog();
+}
+
+void Chat::applySettings()
+{
+    m_manager->forEach([](ChatSession *session) {
+        if (ChatWindowInterface *window = session->window())
+            window->applySettings();
+    });
 }
 
 void Chat::onSettingsDlgDestroyed(QObject *object)

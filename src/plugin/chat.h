@@ -19,6 +19,7 @@ class IHostMessage;
 class IHostServices;
 class IUser;
 class IVariable;
+class SettingsDialogInterface;
 struct HostEvent;
 
 // The chat core object: one per library, created by the first initialize of
@@ -141,6 +142,13 @@ public:
     // The settings dialog while one is open (not owned; it deletes itself).
     QObject *settingsDialog() const { return m_settingsDialog; }
     void setSettingsDialog(QObject *dialog);
+    // Opens the settings dialog (SettingsDialogFactory), or shows the open
+    // one normal, raised and activated.
+    void showSettings() override;
+    // The dialog stored new settings: every open window follows them.
+    void applySettings();
+    // Between the host's history synchronisation events (40, 41).
+    bool isHistorySyncRunning() const { return m_historySyncRunning; }
 
     // Whether the clipboard still holds the text slotSetClipboard put there.
     bool clipboardHoldsOwnText() const { return m_clipboardOwnText; }
@@ -160,6 +168,8 @@ private:
     void forEachWithTransfer(TransferKind kind, const QByteArray &transferKey,
                              void (*operation)(ChatSession *, const QByteArray &, int), int code);
     void onNudgeEvent(const HostEvent &event);
+    void onHistorySync(bool running);
+    SettingsDialogInterface *openSettingsDialog() const;
 
     static Chat *s_instance;
 
@@ -170,6 +180,10 @@ private:
     QHash<QByteArray, QList<QByteArray>> m_pictureTransfers;
     QHash<QByteArray, QList<QByteArray>> m_fileTransfers;
     bool m_hostNumberIsZero = false;
+    bool m_historySyncRunning = false;
+    // Settings dialog parts the host hides and disables (slot 58).
+    int m_hiddenSettingsParts = 0;
+    int m_disabledSettingsParts = 0;
     QSet<qint64> m_mustAlert;
     QHash<QByteArray, QStringList> m_userLists;
     QString m_clipboardText;

@@ -2,6 +2,8 @@
 
 #include "lib_kelvan/elementtree.h"
 
+#include <sdk/iplugin.h>
+
 #include <limits>
 
 namespace {
@@ -144,6 +146,12 @@ HostEvent HostEvent::parse(int code, const QByteArray &data)
     }
     case 777: case 779:
         event.route = Route::RoomRequest;
+        return event;
+    case HostEventCode::HistorySyncStarted:
+        event.route = Route::HistorySyncStarted;
+        return event;
+    case HostEventCode::HistorySyncFinished:
+        event.route = Route::HistorySyncFinished;
         return event;
     default:
         return event;

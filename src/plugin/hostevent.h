@@ -26,6 +26,8 @@ struct HostEvent
         ConversationNumbers,    // 33: numbers
         ConversationEvent,      // 34 to 37: numbers, the first a conversation id
         RoomRequest,            // 777, 779: the data for the room directory
+        HistorySyncStarted,     // 40: no data
+        HistorySyncFinished,    // 41: no data
     };
 
     int code = 0;

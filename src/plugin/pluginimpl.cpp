@@ -308,6 +308,12 @@ void PluginImpl::sendAttachment(IUser *const *users, int count, const char *text
         chat->sendAttachment(users, count, bytes(text));
 }
 
+void PluginImpl::showSettings()
+{
+    if (Chat *chat = Chat::instance())
+        chat->showSettings();
+}
+
 void PluginImpl::reloadResources()
 {
     if (Chat *chat = Chat::instance())

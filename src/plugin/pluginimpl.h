@@ -43,6 +43,7 @@ public:
     void notifyUserWindow(IUser *user) override;                            // 41
     void onUserDeleted(IUser *user) override;                               // 42
     void sendAttachment(IUser *const *users, int count, const char *text, int value) override; // 43
+    void showSettings() override;                                           // 45
     void reloadResources() override;                                        // 46
     void refreshButtons() override;                                         // 47
     bool flag48() const override;                                           // 48

@@ -1,4 +1,5 @@
 #include "hostkit/appfolder.h"
+#include "hostkit/historysync.h"
 #include "hostkit/host.h"
 #include "hostkit/hostimage.h"
 #include "hostkit/hostuser.h"
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void hostClockIsTheSimulatedOne();
     void screens_data();
     void screens();
+    void historyResetEmptiesTheStoreAndSynchronisesItBack();
 
 private:
     std::unique_ptr<kelvan::ManualClock> m_clock;
@@ -566,6 +568,43 @@ void TestHostkitWorld::screens()
     QCOMPARE(QRect(g.x, g.y, g.width, g.height), geometry);
     QCOMPARE(QRect(a.x, a.y, a.width, a.height), available);
     QVERIFY(!screens->geometry(1, &g));
+}
+
+void TestHostkitWorld::historyResetEmptiesTheStoreAndSynchronisesItBack()
+{
+    hostkit::Host &host = *m_host;
+    const int total = hostkit::HistorySync::BatchMessages + 10;
+    for (int i = 0; i < total; ++i)
+        host.receiveMessage("1001", "message " + QByteArray::number(i));
+    hostkit::StoredMessage question = host.store().newest("1001", 1).first();
+    hostkit::StoredMessage answer;
+    answer.conversation = "1001";
+    answer.body = "answer";
+    answer.replyTarget = question.eventId;
+    host.store().append(answer);
+    host.journal().clear();
+
+    host.servicesFor("chat")->runHistoryReset(0);
+    QCOMPARE(host.store().count(), 0);
+    QCOMPARE(deliveredEvents(host.journal()), QStringList{"40:"});
+    // A second request while one runs starts nothing.
+    QVERIFY(!host.historySync().start());
+
+    host.advance(hostkit::HistorySync::BatchIntervalMs);
+    QCOMPARE(host.store().count(), hostkit::HistorySync::BatchMessages);
+    QVERIFY(host.historySync().isRunning());
+    host.advance(hostkit::HistorySync::BatchIntervalMs);
+    QCOMPARE(host.store().count(), total + 1);
+    QCOMPARE(deliveredEvents(host.journal()), (QStringList{"40:", "41:"}));
+    QVERIFY(!host.historySync().isRunning());
+
+    // Back under new ids, in order, and the reply still answers its message.
+    const QVector<hostkit::StoredMessage> back = host.store().newest("1001", total + 1);
+    QCOMPARE(back.first().body, QByteArray("message 0"));
+    QVERIFY(back.first().eventId > answer.eventId);
+    QCOMPARE(back.last().body, QByteArray("answer"));
+    QCOMPARE(back.last().replyTarget, back.at(total - 1).eventId);
+    QCOMPARE(back.at(total - 1).messageId, question.messageId);
 }
 
 QTEST_MAIN(TestHostkitWorld)

@@ -49,6 +49,8 @@ void tst_HostEvent::routes_data()
     QTest::newRow("34-conversation-event") << 34 << QByteArray("1001,1,2") << Route::ConversationEvent << QByteArray() << "1001,1,2";
     QTest::newRow("37-only-the-id") << 37 << QByteArray("1001") << Route::ConversationEvent << QByteArray() << "1001";
     QTest::newRow("777-room-request") << 777 << QByteArray("5001:20260101") << Route::RoomRequest << QByteArray() << "";
+    QTest::newRow("40-history-sync-started") << 40 << QByteArray() << Route::HistorySyncStarted << QByteArray() << "";
+    QTest::newRow("41-history-sync-finished") << 41 << QByteArray() << Route::HistorySyncFinished << QByteArray() << "";
     QTest::newRow("779-room-request") << 779 << QByteArray() << Route::RoomRequest << QByteArray() << "";
 
     QTest::newRow("unknown-code") << 31 << QByteArray("1,2") << Route::Ignored << QByteArray() << "";

@@ -63,12 +63,21 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     QVERIFY2(host.exitCode() == 0, qPrintable(output));
     for (const char *name : {"04-window-Main.png", "05-conversation-history.png", "06-conversation-composing.png",
                              "07-conversation-typing.png", "08-conversation-reply.png",
-                             "09-conversation-close-question.png"}) {
+                             "09-conversation-close-question.png", "19-nudges-and-refusal.png",
+                             "20-hostile-messages-cut.png", "21-new-messages-marker.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
         // The default chat window size.
         QCOMPARE(shot.size(), QSize(593, 489));
     }
+    for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png"})
+        QVERIFY2(!QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).isNull(), name);
+    // Every tab of the settings dialog, none of them resizing it.
+    const QSize settings = QImage(QDir(shots.path()).filePath(QStringLiteral("13-settings-general.png"))).size();
+    QVERIFY(!settings.isEmpty());
+    for (const char *name : {"14-settings-font.png", "15-settings-auto-reply.png", "16-settings-spell-check.png",
+                             "17-settings-history.png", "18-settings-gallery.png"})
+        QCOMPARE(QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).size(), settings);
 }
 
 QTEST_GUILESS_MAIN(tst_ConversationScenario)

@@ -9,6 +9,19 @@ class IImage;
 class IUser;
 class IVariable;
 
+// Host event codes (IPlugin::onEvent, slot 55) around the history reset
+// (IHostServices::runHistoryReset, slot 154), which the host performs and the
+// plug-in only starts. Both carry no data.
+//   40  synchronisation started: the local history has been cleaned and is
+//       being filled again; the plug-in offers no second reset meanwhile.
+//   41  synchronisation finished: the local history is complete again, under
+//       new event ids; open conversations load it anew.
+struct HostEventCode
+{
+    static constexpr int HistorySyncStarted = 40;
+    static constexpr int HistorySyncFinished = 41;
+};
+
 // The plug-in contract: 63 slots, driven by the host on its GUI thread.
 // Operations with a body here are the host's defaults; the others must be
 // implemented. Action codes are the host's; the library interprets only 2
@@ -73,8 +86,8 @@ public:
     virtual void reserved54(void *, void *) {}                                            // 54
     virtual void onEvent(int code, const char *data, int length) {}                       // 55 numbered host events
     virtual void onMessage(IHostMessage *message) {}                                      // 56
-    virtual void onHostNumberChanged() {}                                                 // 57
-    virtual void onOptionsChanged(int first, int second) {}                               // 58
+    virtual void onHostNumberChanged() {}                                                 // 57 a zero number: no alerts, no history reset
+    virtual void onOptionsChanged(int first, int second) {}                               // 58 settings dialog tabs the host hides (first) and disables (second), bit i = tab i
     virtual void refreshWindows() {}                                                      // 59
     virtual void describeMessage(IHostMessage *message, IVariable *out);                  // 60 default: the body
     virtual void onUserList(const char *id, const char *const *items, int count) {}       // 61

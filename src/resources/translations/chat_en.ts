@@ -10,15 +10,68 @@
     </message>
 </context>
 <context>
+    <name>AutoReplyDialog</name>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="28"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="33"/>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="43"/>
+        <source>Add automatic reply</source>
+        <translation>Add automatic reply</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="50"/>
+        <source>Delete automatic reply</source>
+        <translation>Delete automatic reply</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="57"/>
+        <source>Move automatic reply up</source>
+        <translation>Move automatic reply up</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.ui" line="64"/>
+        <source>Move automatic reply down</source>
+        <translation>Move automatic reply down</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.cpp" line="63"/>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.cpp" line="64"/>
+        <source>Away</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.cpp" line="65"/>
+        <source>Busy</source>
+        <translation>Busy</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/autoreplydialog.cpp" line="127"/>
+        <source>Type &quot;auto reply&quot; text here</source>
+        <translation>Type &quot;auto reply&quot; text here</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
-        <location filename="../../plugin/broadcastpluginimpl.cpp" line="35"/>
-        <location filename="../../plugin/broadcastpluginimpl.cpp" line="45"/>
+        <location filename="../../plugin/broadcastpluginimpl.cpp" line="15"/>
+        <location filename="../../plugin/broadcastpluginimpl.cpp" line="16"/>
         <source>Broadcast Message</source>
         <translation>Broadcast Message</translation>
     </message>
     <message>
-        <location filename="../../plugin/broadcastpluginimpl.cpp" line="66"/>
+        <location filename="../../plugin/broadcastpluginimpl.cpp" line="17"/>
         <source>Broadcast Message Plugin</source>
         <translation>Broadcast Message Plugin</translation>
     </message>
@@ -26,25 +79,106 @@
 <context>
     <name>CannedMessages</name>
     <message>
-        <location filename="../../settings/settingsmanager.cpp" line="31"/>
+        <location filename="../../settings/settingsmanager.cpp" line="32"/>
         <source>I will be right back.</source>
         <translation>I will be right back.</translation>
     </message>
     <message>
-        <location filename="../../settings/settingsmanager.cpp" line="32"/>
+        <location filename="../../settings/settingsmanager.cpp" line="33"/>
         <source>Will you please send me the report?</source>
         <translation>Will you please send me the report?</translation>
     </message>
     <message>
-        <location filename="../../settings/settingsmanager.cpp" line="33"/>
+        <location filename="../../settings/settingsmanager.cpp" line="34"/>
         <source>You have a call on line #</source>
         <translation>You have a call on line #</translation>
     </message>
 </context>
 <context>
+    <name>CannedMessagesDialog</name>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="9"/>
+        <source>Quick Text Dialog</source>
+        <translation>Quick Text Dialog</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="24"/>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="34"/>
+        <source>Add quick text</source>
+        <translation>Add quick text</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="41"/>
+        <source>Delete quick text</source>
+        <translation>Delete quick text</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="48"/>
+        <source>Move quick text up</source>
+        <translation>Move quick text up</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="55"/>
+        <source>Move quick text down</source>
+        <translation>Move quick text down</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="87"/>
+        <source>Behaviour</source>
+        <translation>Behaviour</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="93"/>
+        <source>Place the quick text into the field for sending</source>
+        <translation>Place the quick text into the field for sending</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="100"/>
+        <source>Send the quick text instantly</source>
+        <translation>Send the quick text instantly</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="119"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.ui" line="129"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.cpp" line="62"/>
+        <source>Type the message here</source>
+        <translation>Type the message here</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.cpp" line="73"/>
+        <source>This quick text is too long to be stored: a quick text holds at most %1 KB. Shorten it and press OK again.</source>
+        <translation>This quick text is too long to be stored: a quick text holds at most %1 KB. Shorten it and press OK again.</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/cannedmessagesdialog.cpp" line="77"/>
+        <source>The quick texts could not be saved. Your changes are still in this dialog.</source>
+        <translation>The quick texts could not be saved. Your changes are still in this dialog.</translation>
+    </message>
+</context>
+<context>
+    <name>ChatAlerts</name>
+    <message>
+        <location filename="../../ui/chat/chatalerts.cpp" line="55"/>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
     <name>ChatSession</name>
     <message>
-        <location filename="../../chat/chatsession.cpp" line="276"/>
+        <location filename="../../chat/chatsession.cpp" line="303"/>
         <source>%1 has disabled nudges. Your nudge was not received.</source>
         <translation>%1 has disabled nudges. Your nudge was not received.</translation>
     </message>
@@ -52,108 +186,107 @@
 <context>
     <name>ChatWindow</name>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="352"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="275"/>
         <source>&amp;Bold</source>
         <translation>&amp;Bold</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="353"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="276"/>
         <source>&amp;Italic</source>
         <translation>&amp;Italic</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="354"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="277"/>
         <source>&amp;Underline</source>
         <translation>&amp;Underline</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="355"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="278"/>
         <source>Nudge</source>
         <translation>Nudge</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="356"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="279"/>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="280"/>
+        <source>Quick text</source>
+        <translation>Quick text</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="281"/>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="282"/>
         <source>This chat is encrypted</source>
         <translation>This chat is encrypted</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="360"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="662"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="674"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="1279"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="288"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="555"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="567"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="882"/>
         <source>Preparing chat room...</source>
         <translation>Preparing chat room...</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="383"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="311"/>
         <source>Notifications from %1 are enabled</source>
         <translation>Notifications from %1 are enabled</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="384"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="312"/>
         <source>Notifications from %1 are disabled</source>
         <translation>Notifications from %1 are disabled</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="386"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="314"/>
         <source>Automatic scroll is On for %1</source>
         <translation>Automatic scroll is On for %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="386"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="314"/>
         <source>Automatic scroll is Off for %1</source>
         <translation>Automatic scroll is Off for %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="396"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="478"/>
-        <source>No spell check</source>
-        <translation>No spell check</translation>
-    </message>
-    <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="403"/>
-        <source>Spell check in %1</source>
-        <translation>Spell check in %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="641"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="650"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="652"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="534"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="543"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="545"/>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="647"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="540"/>
         <source>%1 - Chat Room</source>
         <translation>%1 - Chat Room</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="648"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="541"/>
         <source>%1 (%2) - Chat Room</source>
         <translation>%1 (%2) - Chat Room</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="716"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="609"/>
         <source>%1 is typing...</source>
         <translation>%1 is typing...</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="1095"/>
-        <source>%1 in %2</source>
-        <translation>%1 in %2</translation>
-    </message>
-    <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="1166"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="786"/>
         <source>sends you a nudge</source>
         <translation>sends you a nudge</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="1196"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="819"/>
         <source>Auto reply: %1</source>
         <translation>Auto reply: %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="1384"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="980"/>
         <source>You have an unsent message.
 Do you want to close the window?</source>
         <translation>You have an unsent message.
@@ -174,6 +307,100 @@ Do you want to close the window?</translation>
     </message>
 </context>
 <context>
+    <name>DefaultFontDialog</name>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="61"/>
+        <source>&amp;Bold</source>
+        <translation>&amp;Bold</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="62"/>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italic</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="63"/>
+        <source>&amp;Underline</source>
+        <translation>&amp;Underline</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="64"/>
+        <source>&amp;Color...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="65"/>
+        <source>&amp;Font</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="71"/>
+        <source>The quick brown fox jumped over the lazy dog.</source>
+        <translation>The quick brown fox jumped over the lazy dog.</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="142"/>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/defaultfontdialog.cpp" line="150"/>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPane</name>
+    <message>
+        <location filename="../../ui/chat/historypane.cpp" line="52"/>
+        <source>New messages</source>
+        <translation>New messages</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historypane.cpp" line="53"/>
+        <source>Go to the newest message</source>
+        <translation>Go to the newest message</translation>
+    </message>
+</context>
+<context>
+    <name>ListTextEditor</name>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="99"/>
+        <source>&amp;Bold</source>
+        <translation>&amp;Bold</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="99"/>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="100"/>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italic</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="100"/>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="101"/>
+        <source>&amp;Underline</source>
+        <translation>&amp;Underline</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="101"/>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/listtexteditor.cpp" line="102"/>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+</context>
+<context>
     <name>MarkupConverter</name>
     <message>
         <location filename="../../render/markupconverter.cpp" line="331"/>
@@ -186,32 +413,45 @@ Do you want to close the window?</translation>
         <translation>Video message</translation>
     </message>
     <message>
-        <location filename="../../render/markupconverter.cpp" line="690"/>
-        <location filename="../../render/messageblocks.cpp" line="105"/>
+        <location filename="../../render/markupconverter.cpp" line="668"/>
+        <location filename="../../render/messageblocks.cpp" line="107"/>
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
 </context>
 <context>
-    <name>PluginImpl</name>
+    <name>MessageBlocks</name>
     <message>
-        <location filename="../../plugin/chat.cpp" line="382"/>
+        <location filename="../../render/messageblocks.cpp" line="133"/>
         <source>%1 sent you a nudge.</source>
         <translation>%1 sent you a nudge.</translation>
     </message>
     <message>
-        <location filename="../../plugin/chat.cpp" line="383"/>
+        <location filename="../../render/messageblocks.cpp" line="135"/>
+        <source>You sent a nudge to %1.</source>
+        <translation>You sent a nudge to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PluginImpl</name>
+    <message>
+        <location filename="../../plugin/chat.cpp" line="403"/>
+        <source>%1 sent you a nudge.</source>
+        <translation>%1 sent you a nudge.</translation>
+    </message>
+    <message>
+        <location filename="../../plugin/chat.cpp" line="404"/>
         <source>You sent a nudge to %1.</source>
         <translation>You sent a nudge to %1.</translation>
     </message>
     <message>
-        <location filename="../../plugin/pluginimpl.cpp" line="105"/>
-        <location filename="../../plugin/pluginimpl.cpp" line="115"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="25"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="26"/>
         <source>Text Chat</source>
         <translation>Text Chat</translation>
     </message>
     <message>
-        <location filename="../../plugin/pluginimpl.cpp" line="135"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="27"/>
         <source>Text Chat Plugin</source>
         <translation>Text Chat Plugin</translation>
     </message>
@@ -222,21 +462,247 @@ Do you want to close the window?</translation>
     </message>
 </context>
 <context>
+    <name>QuickTextMenu</name>
+    <message>
+        <location filename="../../ui/chat/quicktextmenu.cpp" line="89"/>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+</context>
+<context>
     <name>RoomsPluginImpl</name>
     <message>
-        <location filename="../../plugin/roomspluginimpl.cpp" line="55"/>
+        <location filename="../../plugin/roomspluginimpl.cpp" line="16"/>
         <source>Chat Rooms</source>
         <translation>Chat Rooms</translation>
     </message>
     <message>
-        <location filename="../../plugin/roomspluginimpl.cpp" line="65"/>
+        <location filename="../../plugin/roomspluginimpl.cpp" line="17"/>
         <source>Create Chat Room</source>
         <translation>Create Chat Room</translation>
     </message>
     <message>
-        <location filename="../../plugin/roomspluginimpl.cpp" line="86"/>
+        <location filename="../../plugin/roomspluginimpl.cpp" line="18"/>
         <source>Create a persistent chat room</source>
         <translation>Create a persistent chat room</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="9"/>
+        <source>Chat settings</source>
+        <translation>Chat settings</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="19"/>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="25"/>
+        <source>Open new chat sessions in tabbed window</source>
+        <translation>Open new chat sessions in tabbed window</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="31"/>
+        <source>Allow receiving a nudge</source>
+        <translation>Allow receiving a nudge</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="37"/>
+        <source>Show single emoticons larger</source>
+        <translation>Show single emoticons larger</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="43"/>
+        <source>Popup notifications</source>
+        <translation>Popup notifications</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="49"/>
+        <source>Do not show popup on a new message</source>
+        <translation>Do not show popup on a new message</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="55"/>
+        <source>Show popup on a first new message</source>
+        <translation>Show popup on a first new message</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="61"/>
+        <source>Show popup on a new message if the chat window is not active</source>
+        <translation>Show popup on a new message if the chat window is not active</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="70"/>
+        <source>Sound notifications</source>
+        <translation>Sound notifications</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="76"/>
+        <source>Do not play a sound on a new message</source>
+        <translation>Do not play a sound on a new message</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="82"/>
+        <source>Play sound on a new message if the chat window is not active</source>
+        <translation>Play sound on a new message if the chat window is not active</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="88"/>
+        <source>Always play sound on new message</source>
+        <translation>Always play sound on new message</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="105"/>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="122"/>
+        <source>Auto reply</source>
+        <translation>Auto reply</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="139"/>
+        <source>Spell Check</source>
+        <translation>Spell Check</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="145"/>
+        <source>Check spelling when typing</source>
+        <translation>Check spelling when typing</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="151"/>
+        <source>Supported languages dictionaries</source>
+        <translation>Supported languages dictionaries</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="161"/>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="167"/>
+        <source>If for any reason your local history is damaged, you can reset and synchronize it by pressing the button below.
+
+Warning: This process may take a while and there is no progress indication.
+You should do this synchronization only in case you were instructed by the support team.</source>
+        <translation>If for any reason your local history is damaged, you can reset and synchronize it by pressing the button below.
+
+Warning: This process may take a while and there is no progress indication.
+You should do this synchronization only in case you were instructed by the support team.</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="181"/>
+        <source>Synchronize</source>
+        <translation>Synchronize</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="188"/>
+        <source>Synchronization is in progress...</source>
+        <translation>Synchronization is in progress...</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="211"/>
+        <source>Gallery</source>
+        <translation>Gallery</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="217"/>
+        <source>Magnifier</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="222"/>
+        <source>Zoom level</source>
+        <translation>Zoom level</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="228"/>
+        <source>Smooth zoom</source>
+        <translation>Smooth zoom</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="233"/>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="237"/>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="238"/>
+        <source>Circle</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="242"/>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="248"/>
+        <source>Draw border</source>
+        <translation>Draw border</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="283"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.ui" line="293"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.cpp" line="115"/>
+        <source>This automatic reply is too long to be stored: a reply holds at most %1 KB. Shorten it and press OK again.</source>
+        <translation>This automatic reply is too long to be stored: a reply holds at most %1 KB. Shorten it and press OK again.</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.cpp" line="119"/>
+        <source>The automatic replies could not be saved. Your changes are still in this dialog.</source>
+        <translation>The automatic replies could not be saved. Your changes are still in this dialog.</translation>
+    </message>
+    <message>
+        <location filename="../../settings/ui/settingsdialog.cpp" line="160"/>
+        <source>You are about to clean the local history and initiate synchronization.
+
+Do you want to proceed?</source>
+        <translation>You are about to clean the local history and initiate synchronization.
+
+Do you want to proceed?</translation>
+    </message>
+</context>
+<context>
+    <name>SpellLanguageControl</name>
+    <message>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="75"/>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="111"/>
+        <source>No spell check</source>
+        <translation>No spell check</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="78"/>
+        <source>No dictionary for %1</source>
+        <translation>No dictionary for %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="79"/>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="175"/>
+        <source>The dictionary for %1 is missing; spelling is not checked.</source>
+        <translation>The dictionary for %1 is missing; spelling is not checked.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/spelllanguagecontrol.cpp" line="81"/>
+        <source>Spell check in %1</source>
+        <translation>Spell check in %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "chat/chatsession.h"
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
+#include "emoticons/ui/emoticonpicker.h"
 #include "platform/prompt.h"
 #include "plugin/records/userobj.h"
 #include "render/markupconverter.h"
@@ -17,9 +18,11 @@
 #include "ui/chat/chatalerts.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/dialogcontext.h"
 #include "ui/chat/fulltextviewer.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/nudgeshaker.h"
+#include "ui/chat/quicktextmenu.h"
 #include "ui/chat/safetext.h"
 #include "ui/chat/spelllanguagecontrol.h"
 #include "ui/chat/textbrowser.h"
@@ -107,6 +110,9 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     buildSettingsBar();
     m_spell = new SpellLanguageControl(this, m_ui->editSend, m_actions.value(ActionSpellLanguage), m_ui->statusBar, this);
     m_spell->setContactId(QString::fromUtf8(conversationId()));
+    m_quickText = new QuickTextMenu(m_ui->editSend, this, host(), this);
+    connect(m_quickText, &QuickTextMenu::aboutToInsert, this, [this] { reapplySavedFormat(false); });
+    connect(m_quickText, &QuickTextMenu::sendRequested, this, &ChatWindow::sendText);
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -241,9 +247,12 @@ void ChatWindow::buildSettingsBar()
     addBarAction(ActionBold, "chat/textbold.png", QKeySequence(Qt::CTRL | Qt::Key_B), true);
     addBarAction(ActionItalic, "chat/textitalic.png", QKeySequence(Qt::CTRL | Qt::Key_I), true);
     addBarAction(ActionUnderline, "chat/textunder.png", QKeySequence(Qt::CTRL | Qt::Key_U), true);
+    addBarAction(ActionTools, "chat/tools.png", QKeySequence(Qt::CTRL | Qt::Key_T), false);
     bar->addSeparator();
     addBarAction(ActionNudge, "chat/nudge.png", QKeySequence(Qt::CTRL | Qt::Key_N), false);
     bar->addSeparator();
+    addBarAction(ActionQuickText, "chat/canned.png", QKeySequence(), false);
+    addBarAction(ActionEmoticons, "chat/emotion.png", QKeySequence(), false);
     auto *spacer = new QWidget(bar);
     spacer->setObjectName(QStringLiteral("Spacer"));
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -268,6 +277,9 @@ void ChatWindow::retranslate()
     setTexts(ActionItalic, tr("&Italic"));
     setTexts(ActionUnderline, tr("&Underline"));
     setTexts(ActionNudge, tr("Nudge"));
+    setTexts(ActionTools, tr("Tools"));
+    setTexts(ActionQuickText, tr("Quick text"));
+    setTexts(ActionEmoticons, tr("Emoticons"));
     m_securityLabel->setToolTip(tr("This chat is encrypted"));
     refreshToggleActions();
     if (m_spell)
@@ -325,6 +337,17 @@ void ChatWindow::onSettingsActionTriggered(int id)
     case ActionNudge:
         startNudge();
         return;
+    case ActionTools:
+        if (ChatCoreInterface *core = m_session ? m_session->core() : nullptr)
+            core->showSettings();
+        return;
+    case ActionQuickText:
+        m_quickText->popup();
+        return;
+    case ActionEmoticons:
+        if (EmoticonPicker *picker = sharedEmoticonPicker())
+            picker->popupAboveCursor(this, [this](int index) { onEmotionsActionTriggered(index); });
+        return;
     case ActionNotifications:
     case ActionAutoscroll: {
         SettingsManager *manager = settings();
@@ -347,6 +370,12 @@ void ChatWindow::onSettingsActionTriggered(int id)
         qCDebug(lcChatWindow) << "settings action" << id << "is not on this bar";
         return;
     }
+}
+
+void ChatWindow::onEmotionsActionTriggered(int index)
+{
+    if (EmoticonPicker *picker = sharedEmoticonPicker())
+        picker->insertEmoticon(m_ui->editSend, index);
 }
 
 // --- Formatting -----------------------------------------------------------------------------
@@ -1051,6 +1080,15 @@ void ChatWindow::onOptionsChanged(int first, int second)
 {
     Q_UNUSED(first)
     Q_UNUSED(second)
+}
+
+void ChatWindow::applySettings()
+{
+    // The text format follows SettingsManager::textFormatChanged already.
+    m_spell->start();
+    m_ui->editSend->checkSpelling(m_ui->editSend->spellLanguage());
+    if (m_history->isLoaded())
+        m_history->rerender();
 }
 
 void ChatWindow::refresh()

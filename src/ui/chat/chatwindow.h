@@ -15,6 +15,7 @@ class ConferenceUsersWidget;
 class HistoryPane;
 class IHostServices;
 class NudgeShaker;
+class QuickTextMenu;
 class QAction;
 class QLabel;
 class QMenu;
@@ -67,7 +68,10 @@ public:
         ActionBold = 0,
         ActionItalic = 1,
         ActionUnderline = 2,
+        ActionTools = 6,
         ActionNudge = 7,
+        ActionQuickText = 8,
+        ActionEmoticons = 9,
         ActionNotifications = 11,
         ActionAutoscroll = 12,
         ActionSpellLanguage = 13,
@@ -116,6 +120,7 @@ public:
     void onConnectionLost() override;
     void onOptionsChanged(int first, int second) override;
     void onHostNumberChanged(bool isZero) override;
+    void applySettings() override;
     void refresh() override;
     void refreshPluginButtons() override;
     void notifyUserWindow() override;
@@ -167,6 +172,7 @@ public:
     ChatAlerts *alerts() const { return m_alerts; }
     bool hasUnreadMark() const;
     SpellLanguageControl *spellControl() const { return m_spell; }
+    QuickTextMenu *quickText() const { return m_quickText; }
     QString spellLanguage() const;
 
 Q_SIGNALS:
@@ -186,6 +192,7 @@ public Q_SLOTS:
     void onEditReceiveAnchorClicked(const QUrl &url);
     void onBtnSend();
     void onSettingsActionTriggered(int id);
+    void onEmotionsActionTriggered(int index);
     void onItemDoubleClicked(QTreeWidgetItem *item, int column);
     void flashWindowPriv();
     void checkSendAutoReplyMessage();
@@ -224,6 +231,7 @@ private:
     ChatAlerts *m_alerts = nullptr;            // owned (child)
     SpellLanguageControl *m_spell = nullptr;   // owned (child)
     NudgeShaker *m_shaker = nullptr;           // owned (child)
+    QuickTextMenu *m_quickText = nullptr;      // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;
