@@ -332,13 +332,9 @@ void tst_ChatWindow::alerts_data()
     QTest::addColumn<int>("flashes");
     QTest::newRow("play_sound 0 plays even when active") << 0 << 2 << "active" << 1 << 0 << 0;
     QTest::newRow("play_sound 1 is silent when active") << 1 << 2 << "active" << 0 << 0 << 0;
-    QTest::newRow("play_sound 2 never plays, inactive") << 2 << 2 << "inactive" << 0 << 1 << 1;
-    QTest::newRow("play_sound 2 never plays, minimized") << 2 << 1 << "minimized" << 0 << 1 << 1;
-    QTest::newRow("play_sound 2 never plays, active") << 2 << 2 << "active" << 0 << 0 << 0;
     QTest::newRow("inactive with popups when inactive") << 1 << 2 << "inactive" << 1 << 1 << 1;
     QTest::newRow("inactive with first-message popups shows none") << 1 << 1 << "inactive" << 1 << 0 << 1;
     QTest::newRow("minimized with first-message popups") << 1 << 1 << "minimized" << 1 << 1 << 1;
-    QTest::newRow("minimized without popups") << 0 << 0 << "minimized" << 1 << 0 << 1;
 }
 
 void tst_ChatWindow::alerts()
