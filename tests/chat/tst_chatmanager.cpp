@@ -45,27 +45,20 @@ private Q_SLOTS:
     void init();
     void cleanupTestCase();
 
-    void keysOpenedInTheSameSecondDifferByCounter();
-    void keyUsesLocalTime();
-    void roomKeyIsTheRoomId();
-    void findByPeerNeverReturnsARoom();
-    void emptyKeyFallsBackToPeerOrRoom();
-    void openChatFindsTheOpenConversation();
+    void sessionKeys();
+    void lookupsKeepRoomsAndPeersApart();
     void openByIdOfUnknownUserAsksTheHost();
     void startMultiChatSkipsOfflineUsers();
     void removeDuringFanOutWaitsForTheScan();
     void fanOutReachesEveryConversationInOrder();
-    void roomRemovedForUnknownRoomChangesNothing();
-    void roomUpdatedReachesTheConversations();
+    void roomRemovedUpdatedAndAllClosed();
 
     void typingNoticeBytes_data();
     void typingNoticeBytes();
-    void writingForMissingConversationOpensNothing();
-    void writingReachesTheWindow();
+    void writingReachesOnlyAnOpenConversation();
     void nudgeIsAChatMessageNotARecord();
     void receivedNudge_data();
     void receivedNudge();
-    void nudgeForUnknownRoomChangesNothing();
     void nudgeReplacesSessionKey();
     void nudgeFloodAlertsOncePerFiveSeconds();
     void nudgeRefusalPostsNotice_data();
@@ -140,83 +133,57 @@ void tst_ChatManager::command(const QByteArray &from, const QByteArray &text)
 
 // --- Keys and lookups --------------------------------------------------------
 
-void tst_ChatManager::keysOpenedInTheSameSecondDifferByCounter()
-{
-    const hostkit::HostUser bea = user("1001");
-    const hostkit::HostUser chris = user("1002");
-    ChatSession *first = manager().openChat(&bea);
-    ChatSession *second = manager().openChat(&chris);
-    QVERIFY(first && second);
-    const QRegularExpression shape(QStringLiteral("^1000_20260305120000_(\\d+)$"));
-    const auto a = shape.match(QString::fromUtf8(first->sessionKey()));
-    const auto b = shape.match(QString::fromUtf8(second->sessionKey()));
-    QVERIFY2(a.hasMatch(), first->sessionKey().constData());
-    QVERIFY2(b.hasMatch(), second->sessionKey().constData());
-    QCOMPARE(b.captured(1).toInt(), a.captured(1).toInt() + 1);
-}
-
-void tst_ChatManager::keyUsesLocalTime()
+void tst_ChatManager::sessionKeys()
 {
     // 23:30 at UTC+1 is 22:30 UTC; the key carries the local wall time.
     m_clock.setNow(QDateTime(QDate(2026, 12, 31), QTime(23, 30, 5), Qt::OffsetFromUTC, 3600));
     const hostkit::HostUser bea = user("1001");
-    QVERIFY(manager().newSessionKey(&bea).startsWith("1000_20261231233005_"));
-}
-
-void tst_ChatManager::roomKeyIsTheRoomId()
-{
+    const hostkit::HostUser chris = user("1002");
     const hostkit::HostUser room = user("5001");
-    ChatSession *session = manager().openChat(&room);
-    QVERIFY(session);
-    QCOMPARE(session->sessionKey(), QByteArray("5001"));
-    QVERIFY(session->isRoom());
+    const QString first = QString::fromUtf8(manager().openChat(&bea)->sessionKey());
+    const QString second = QString::fromUtf8(manager().openChat(&chris)->sessionKey());
+    const QRegularExpression shape(QStringLiteral("^1000_20261231233005_(\\d+)$"));
+    const auto a = shape.match(first);
+    const auto b = shape.match(second);
+    QVERIFY2(a.hasMatch() && b.hasMatch(), qPrintable(first + ' ' + second));
+    // Opened in the same second: the counter tells them apart.
+    QCOMPARE(b.captured(1).toInt(), a.captured(1).toInt() + 1);
+    ChatSession *roomSession = manager().openChat(&room);
+    QCOMPARE(roomSession->sessionKey(), QByteArray("5001"));
     QVERIFY(m_windows.windowOf("5001")->calls().contains(QStringLiteral("prepareRoom")));
 }
 
-void tst_ChatManager::findByPeerNeverReturnsARoom()
+void tst_ChatManager::lookupsKeepRoomsAndPeersApart()
 {
     const hostkit::HostUser room = user("5001");
     const hostkit::HostUser bea = user("1001");
     ChatSession *roomSession = manager().openChat(&room);
     roomSession->addParticipant(&bea);
-    QVERIFY(roomSession->hasParticipant("1001"));
     QCOMPARE(manager().findByPeer("1001"), nullptr);
-    QCOMPARE(manager().findRoom("5001"), roomSession);
     QCOMPARE(manager().findRoom("1001"), nullptr);
+    QCOMPARE(manager().findRoom("5001"), roomSession);
 
     ChatSession *direct = manager().openChat(&bea);
     QVERIFY(direct != roomSession);
+    QCOMPARE(manager().openChat(&bea), direct);
+    QCOMPARE(manager().count(), 2);
+    QCOMPARE(m_windows.windowOf("1001")->calls().count(QStringLiteral("showWindow")), 2);
     QCOMPARE(manager().findByPeer("1001"), direct);
     QCOMPARE(manager().findByFirstParticipant("5001"), roomSession);
     QCOMPARE(manager().findByFirstParticipant("1001"), direct);
-}
 
-void tst_ChatManager::emptyKeyFallsBackToPeerOrRoom()
-{
-    const hostkit::HostUser room = user("5001");
-    const hostkit::HostUser bea = user("1001");
-    ChatSession *roomSession = manager().openChat(&room);
-    ChatSession *direct = manager().openChat(&bea);
+    // Without a key the sender decides; a key that is known wins.
     QCOMPARE(manager().findBySessionKey(QByteArray()), nullptr);
     QCOMPARE(manager().findConversation(&bea, QByteArray()), direct);
     QCOMPARE(manager().findConversation(&room, QByteArray()), roomSession);
     QCOMPARE(manager().findConversation(&bea, "no-such-key"), direct);
-    QCOMPARE(manager().findConversation(&room, direct->sessionKey()), direct); // the key wins
+    QCOMPARE(manager().findConversation(&room, direct->sessionKey()), direct);
     QCOMPARE(manager().findConversation(nullptr, QByteArray()), nullptr);
-}
 
-void tst_ChatManager::openChatFindsTheOpenConversation()
-{
-    const hostkit::HostUser bea = user("1001");
-    ChatSession *first = manager().openChat(&bea);
-    ChatSession *again = manager().openChat(&bea);
-    QCOMPARE(again, first);
-    QCOMPARE(manager().count(), 1);
-    QCOMPARE(m_windows.windowOf("1001")->calls().count(QStringLiteral("showWindow")), 2);
-    QCOMPARE(manager().openChat(nullptr), nullptr);
     hostkit::HostUser nobody; // empty id
+    QCOMPARE(manager().openChat(nullptr), nullptr);
     QCOMPARE(manager().openChat(&nobody), nullptr);
-    QCOMPARE(manager().count(), 1);
+    QCOMPARE(manager().count(), 2);
 }
 
 void tst_ChatManager::openByIdOfUnknownUserAsksTheHost()
@@ -299,26 +266,12 @@ void tst_ChatManager::fanOutReachesEveryConversationInOrder()
     QVERIFY(m_windows.windowOf("1002")->calls().contains(QStringLiteral("onUserPresence 1002 2 7")));
 }
 
-void tst_ChatManager::roomRemovedForUnknownRoomChangesNothing()
+void tst_ChatManager::roomRemovedUpdatedAndAllClosed()
 {
     const hostkit::HostUser room = user("5001");
     const hostkit::HostUser bea = user("1001");
     manager().openChat(&room);
     manager().openChat(&bea);
-    manager().onRoomRemoved("7777");
-    manager().onRoomRemoved("1001"); // a contact, not a room
-    manager().onRoomRemoved(nullptr);
-    QCOMPARE(manager().count(), 2);
-    QVERIFY(m_windows.released.isEmpty());
-    manager().onRoomRemoved("5001");
-    QCOMPARE(manager().count(), 1);
-    QCOMPARE(m_windows.released, QStringList{"5001"});
-}
-
-void tst_ChatManager::roomUpdatedReachesTheConversations()
-{
-    const hostkit::HostUser room = user("5001");
-    manager().openChat(&room);
     hostkit::Contact renamed = *m_host->profile().find("5001");
     renamed.displayName = QStringLiteral("Lighthouse II");
     hostkit::HostUser update(renamed);
@@ -328,6 +281,18 @@ void tst_ChatManager::roomUpdatedReachesTheConversations()
     QCOMPARE(record->displayNameString(), QStringLiteral("Lighthouse II"));
     QVERIFY(record->isRoom());
     QVERIFY(m_windows.windowOf("5001")->calls().contains(QStringLiteral("onUserUpdated 5001")));
+
+    manager().onRoomRemoved("7777");
+    manager().onRoomRemoved("1001"); // a contact, not a room
+    manager().onRoomRemoved(nullptr);
+    QCOMPARE(manager().count(), 2);
+    manager().onRoomRemoved("5001");
+    QCOMPARE(manager().count(), 1);
+    QCOMPARE(m_windows.released, QStringList{"5001"});
+    // Closing everything lets the tabbed window go as well.
+    manager().closeAll();
+    QCOMPARE(m_windows.released, (QStringList{"5001", "1001"}));
+    QCOMPARE(m_windows.tabbedCloses, 1);
 }
 
 // --- Control records ---------------------------------------------------------------
@@ -368,16 +333,12 @@ void tst_ChatManager::typingNoticeBytes()
         QCOMPARE(sends.at(i).arguments, args({QString::fromUtf8(recipients.at(i)), text}));
 }
 
-void tst_ChatManager::writingForMissingConversationOpensNothing()
+void tst_ChatManager::writingReachesOnlyAnOpenConversation()
 {
     command("1001", record("WRITING", "unknown-key"));
     command("1001", record("WRITING"));
     QCOMPARE(manager().count(), 0);
     QVERIFY(m_windows.windows.isEmpty());
-}
-
-void tst_ChatManager::writingReachesTheWindow()
-{
     const hostkit::HostUser bea = user("1001");
     ChatSession *session = manager().openChat(&bea);
     command("1001", record("WRITING", session->sessionKey()));
@@ -475,13 +436,6 @@ void tst_ChatManager::receivedNudge()
     QCOMPARE(journal().count("sendInstantMessage"), 0);
 }
 
-void tst_ChatManager::nudgeForUnknownRoomChangesNothing()
-{
-    command("1001", record("NUDGE", QByteArray(), "7777"));
-    QCOMPARE(manager().count(), 0);
-    QCOMPARE(journal().count("playSound"), 0);
-}
-
 void tst_ChatManager::nudgeReplacesSessionKey()
 {
     const hostkit::HostUser bea = user("1001");
@@ -568,6 +522,8 @@ void tst_ChatManager::nudgeRefusalFromNonParticipantPostsNothing()
 {
     const hostkit::HostUser bea = user("1001");
     ChatSession *session = manager().openChat(&bea);
+    session->sendNudge();
+    journal().clear();
     // Chris answers with Bea's conversation key but is not in it.
     command("1002", record("NUDGE_DISABLED", session->sessionKey()));
     QCOMPARE(journal().count("postMessage"), 0);
@@ -587,6 +543,7 @@ void tst_ChatManager::badCommands_data()
     QTest::newRow("absurdly-long-session-key") << QByteArray("1001") << record("NUDGE", QByteArray(5000, 'k'));
     QTest::newRow("absurdly-long-room-id") << QByteArray("1001") << record("NUDGE", "k", QByteArray(5000, '5'));
     QTest::newRow("sender-the-host-does-not-know") << QByteArray() << record("NUDGE");
+    QTest::newRow("nudge-from-an-unknown-room") << QByteArray("1001") << record("NUDGE", QByteArray(), "7777");
 }
 
 void tst_ChatManager::badCommands()

@@ -93,7 +93,6 @@ private Q_SLOTS:
     void reader();
     void lookupsIgnoreAsciiCase();
     void missedLookupAddsEmptyChild();
-    void setAttributeReplacesInPlace();
     void malformed_data();
     void malformed();
     void errorNamesTheOffset();
@@ -159,7 +158,6 @@ void TstElementTree::roundTrip_data()
     QTest::newRow("UTF-8 multibyte text")
         << leaf("value", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xF0\x9F\x98\x80 \xE4\xB8\xAD");
     QTest::newRow("whitespace-only leaf text") << leaf("value", " \t \r\n ");
-    QTest::newRow("CR LF inside text") << leaf("value", "line one\r\nline two\n");
     Element mixed("message");
     mixed.setText("\n  edge & space \t");
     mixed.appendTextChild("id", "0");
@@ -222,7 +220,7 @@ void TstElementTree::reader_data()
     QTest::newRow("unknown entity and lone ampersand kept")
         << QByteArray("<v>&nbsp; a & b &;&#;&#x;&#xD800;&#0;</v>") << leaf("v", "&nbsp; a & b &;&#;&#x;&#xD800;&#0;");
     QTest::newRow("numeric references decoded to UTF-8")
-        << QByteArray("<v>&#65;&#x42;&#x263a;&#128512;</v>") << leaf("v", "AB\xE2\x98\xBA\xF0\x9F\x98\x80");
+        << QByteArray("<v>&#65;&#x42;&#xE9;&#x263a;&#128512;</v>") << leaf("v", "AB\xC3\xA9\xE2\x98\xBA\xF0\x9F\x98\x80");
     QTest::newRow("CDATA kept literally") << QByteArray("<v><![CDATA[<b>&amp;</b>]]></v>") << leaf("v", "<b>&amp;</b>");
     QTest::newRow("leaf text keeps surrounding whitespace") << QByteArray("<v>  x \r\n</v>") << leaf("v", "  x \r\n");
     QTest::newRow("empty open-close pair reads as empty element") << QByteArray("<v></v>") << Element("v");
@@ -237,7 +235,6 @@ void TstElementTree::reader()
     Element read;
     const kelvan::ReadResult result = kelvan::readElement(input, read);
     QVERIFY2(result.ok, qPrintable(result.error));
-    QVERIFY(result.error.isEmpty());
     if (read != expected)
         QCOMPARE(kelvan::writeElement(read), kelvan::writeElement(expected));
     QVERIFY(read == expected);
@@ -261,6 +258,11 @@ void TstElementTree::lookupsIgnoreAsciiCase()
     Element e("x");
     e.setAttribute("\xC3\x84", "upper");
     QVERIFY(!e.hasAttribute("\xC3\xA4"));
+
+    // Setting a name that is there in another case replaces the value in place.
+    e = controlRecord("WRITING", "K", "");
+    e.setAttribute("session_ID", "L");
+    QCOMPARE(kelvan::writeElement(e), QByteArray("<data COMMAND=\"WRITING\" session_id=\"L\" room_id=\"\"/>\r\n"));
 }
 
 void TstElementTree::missedLookupAddsEmptyChild()
@@ -279,13 +281,6 @@ void TstElementTree::missedLookupAddsEmptyChild()
     QCOMPARE(read.childCount(), before + 1);
     QVERIFY(read.child("custom").child("missing").child("deeper").text().isEmpty());
     QCOMPARE(read.attribute("missing"), QByteArray());
-}
-
-void TstElementTree::setAttributeReplacesInPlace()
-{
-    Element e = controlRecord("WRITING", "K", "");
-    e.setAttribute("session_ID", "L");
-    QCOMPARE(kelvan::writeElement(e), QByteArray("<data COMMAND=\"WRITING\" session_id=\"L\" room_id=\"\"/>\r\n"));
 }
 
 void TstElementTree::malformed_data()
@@ -311,15 +306,11 @@ void TstElementTree::malformed_data()
     QTest::newRow("binary garbage") << QByteArray("\x00\xFF\x10<\x01>", 6) << defaults;
     QTest::newRow("name starting with a digit") << QByteArray("<1a/>") << defaults;
     QTest::newRow("empty input") << QByteArray() << defaults;
-    QTest::newRow("only whitespace") << QByteArray(" \r\n\t") << defaults;
     QTest::newRow("only a comment") << QByteArray("<!-- nothing here -->\r\n") << defaults;
     QTest::newRow("unterminated comment") << QByteArray("<!-- <a/>") << defaults;
-    QTest::newRow("unterminated comment inside") << QByteArray("<a><!-- </a>") << defaults;
     QTest::newRow("unterminated CDATA") << QByteArray("<a><![CDATA[x</a>") << defaults;
     QTest::newRow("unterminated declaration") << QByteArray("<?xml version=\"1.0\"") << defaults;
     QTest::newRow("depth 10000") << nestedText(10000) << defaults;
-    QTest::newRow("depth 10000 self-closing innermost")
-        << (QByteArray("<n>").repeated(9999) + "<n/>" + QByteArray("</n>").repeated(9999)) << defaults;
     ReadLimits small;
     small.maxInputBytes = 64;
     QTest::newRow("over-size input") << (QByteArray("<a>") + QByteArray(100, 'x') + "</a>") << small;
@@ -336,10 +327,8 @@ void TstElementTree::malformed()
     QFETCH(ReadLimits, limits);
     Element out = configTree(); // a failed read must not leave an earlier tree behind
     const kelvan::ReadResult result = kelvan::readElement(input, out, limits);
-    QVERIFY(!result.ok);
     QVERIFY(!result);
     QVERIFY(out.isEmpty());
-    QCOMPARE(out.childCount(), 0);
     QVERIFY2(result.error.contains(QLatin1String("at byte ")), qPrintable(result.error));
 }
 

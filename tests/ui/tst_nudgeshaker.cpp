@@ -74,8 +74,6 @@ void tst_NudgeShaker::runsOnItsTimer()
 {
     QWidget window;
     NudgeShaker shaker(&window);
-    QCOMPARE(shaker.timer()->interval(), 20);
-    QCOMPARE(shaker.timer()->timerType(), Qt::PreciseTimer);
     shaker.start(4);
     QVERIFY(shaker.isRunning());
     QTRY_VERIFY(!shaker.isRunning());

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -82,8 +81,7 @@ private Q_SLOTS:
     void checkingOffRemovesUnderlines();
     void suggestionMenu();
     void noSuggestionsForWordsWithDigits();
-    void hugeTextStaysResponsive();
-    void animationTimerRunsOnlyWhenStarted();
+    void hugeTextChecksABoundedNumberOfWords();
 
 private:
     std::unique_ptr<TextEdit> m_editor;
@@ -142,7 +140,9 @@ void tst_TextEdit::ctrlIIsLeftToTheWindow()
     QKeyEvent ctrlI(QEvent::KeyPress, Qt::Key_I, Qt::ControlModifier, QStringLiteral("\t"));
     QApplication::sendEvent(m_editor.get(), &ctrlI);
     QVERIFY(!ctrlI.isAccepted());
-    QVERIFY(m_editor->toPlainText().isEmpty());
+    // A plain I is still typed.
+    QTest::keyClicks(m_editor.get(), QStringLiteral("i"));
+    QCOMPARE(m_editor->toPlainText(), QStringLiteral("i"));
 }
 
 void tst_TextEdit::pasteRules_data()
@@ -305,7 +305,7 @@ void tst_TextEdit::noSuggestionsForWordsWithDigits()
     QCOMPARE(menu->actions().size(), standard->actions().size());
 }
 
-void tst_TextEdit::hugeTextStaysResponsive()
+void tst_TextEdit::hugeTextChecksABoundedNumberOfWords()
 {
     QString text;
     for (int i = 0; i < 60000; ++i)
@@ -314,16 +314,6 @@ void tst_TextEdit::hugeTextStaysResponsive()
     // The check stops at its bound instead of walking the whole text.
     m_editor->checkSpelling(QStringLiteral("en_US"));
     QCOMPARE(underlinedWords(*m_editor).size(), TextEdit::MaxCheckedWords);
-}
-
-void tst_TextEdit::animationTimerRunsOnlyWhenStarted()
-{
-    QVERIFY(!m_editor->isAnimating());
-    m_editor->startAnimateImages();
-    QVERIFY(m_editor->isAnimating());
-    m_editor->startAnimateImages();
-    m_editor->stopAnimateImages();
-    QVERIFY(!m_editor->isAnimating());
 }
 
 QTEST_MAIN(tst_TextEdit)
