@@ -40,7 +40,7 @@ key Ctrl+B
 type Bea
 key Ctrl+B
 type ", the meetting is at noon"
-pause 500
+wait 500
 shot @Bea 06-conversation-composing.png
 key Return
 wait 800

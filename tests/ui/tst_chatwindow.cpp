@@ -316,6 +316,12 @@ void tst_ChatWindow::incomingTypingNoticesStayCheap()
         m_f->chat().onCommand(&bea, record);
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Bea Hansen is typing..."));
     QCOMPARE(window->renderedHistory().size(), before);
+    // The notice goes by itself after five seconds.
+    m_f->clock.advance(ChatWindow::TypingNoticeMs - 1);
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Bea Hansen is typing..."));
+    m_f->clock.advance(1);
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+    m_f->chat().onCommand(&bea, record);
     m_f->receive("1001", "done typing");
     QVERIFY(window->statusBar()->currentMessage().isEmpty());
     // A notice from someone outside the conversation says nothing.

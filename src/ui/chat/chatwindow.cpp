@@ -7,6 +7,7 @@
 #include "chat/chatsession.h"
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
+#include "lib_kelvan/clocktimer.h"
 #include "emoticons/ui/emoticonpicker.h"
 #include "platform/prompt.h"
 #include "plugin/records/userobj.h"
@@ -107,6 +108,13 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     m_alerts = new ChatAlerts(this);
     m_alerts->setConversation(m_session);
     m_shaker = new NudgeShaker(this, this);
+    m_typingNoticeTimer = new kelvan::ClockTimer(this);
+    m_typingNoticeTimer->setSingleShot(true);
+    connect(m_typingNoticeTimer, &kelvan::ClockTimer::timeout, this, [this] {
+        // Only the notice goes; a text shown since stays.
+        if (m_ui->statusBar->currentMessage() == m_typingNotice)
+            m_ui->statusBar->clearMessage();
+    });
     buildSettingsBar();
     m_spell = new SpellLanguageControl(this, m_ui->editSend, m_actions.value(ActionSpellLanguage), m_ui->statusBar, this);
     m_spell->setContactId(QString::fromUtf8(conversationId()));
@@ -607,7 +615,9 @@ void ChatWindow::showTypingNotice(const QByteArray &userId)
     const UserObj *member = m_session->findParticipant(userId);
     if (!member)
         return;
-    m_ui->statusBar->showMessage(tr("%1 is typing...").arg(member->displayNameString()), TypingNoticeMs);
+    m_typingNotice = tr("%1 is typing...").arg(member->displayNameString());
+    m_ui->statusBar->showMessage(m_typingNotice);
+    m_typingNoticeTimer->start(TypingNoticeMs);
 }
 
 // --- Sending ---------------------------------------------------------------------------------------

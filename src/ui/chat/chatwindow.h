@@ -9,6 +9,9 @@
 #include <QScopedPointer>
 #include <QTextCharFormat>
 
+namespace kelvan {
+class ClockTimer;
+}
 class ChatAlerts;
 class ChatSession;
 class ConferenceUsersWidget;
@@ -231,6 +234,8 @@ private:
     ChatAlerts *m_alerts = nullptr;            // owned (child)
     SpellLanguageControl *m_spell = nullptr;   // owned (child)
     NudgeShaker *m_shaker = nullptr;           // owned (child)
+    kelvan::ClockTimer *m_typingNoticeTimer = nullptr; // owned (child): ends "%1 is typing..."
+    QString m_typingNotice;
     QuickTextMenu *m_quickText = nullptr;      // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window

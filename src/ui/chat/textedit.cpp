@@ -54,7 +54,7 @@ TextEdit::TextEdit(QWidget *parent)
 {
     m_spellingTimer.setSingleShot(true);
     m_spellingTimer.setInterval(SpellingDelayMs);
-    connect(&m_spellingTimer, &QTimer::timeout, this, &TextEdit::onCheckSpelling);
+    connect(&m_spellingTimer, &kelvan::ClockTimer::timeout, this, &TextEdit::onCheckSpelling);
     connect(document(), &QTextDocument::contentsChange, this, &TextEdit::onContentsChange);
 }
 

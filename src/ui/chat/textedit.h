@@ -1,10 +1,10 @@
 #pragma once
 
+#include "lib_kelvan/clocktimer.h"
 #include "ui/chat/documentemoticons.h"
 
 #include <QPoint>
 #include <QTextEdit>
-#include <QTimer>
 
 class EmoticonEntry;
 class QImage;
@@ -73,7 +73,7 @@ public:
     QMenu *createSpellingMenu(const QPoint &pos);
 
     bool isAnimating() const { return m_animationTimerId != -1; }
-    const QTimer *spellingTimer() const { return &m_spellingTimer; }
+    const kelvan::ClockTimer *spellingTimer() const { return &m_spellingTimer; }
 
 Q_SIGNALS:
     // The user asked to send (Return).
@@ -107,7 +107,7 @@ private:
     bool m_newLineMode = false;
     bool m_changed = false;
     bool m_spellCheckEnabled = true;
-    QTimer m_spellingTimer;
+    kelvan::ClockTimer m_spellingTimer;
     QPoint m_menuPos;
     // The word the last suggestion menu was built for.
     int m_menuWordStart = -1;
