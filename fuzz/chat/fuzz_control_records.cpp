@@ -27,6 +27,9 @@ public:
     void playNudgeSound() override {}
     SettingsManager *settings() const override { return nullptr; }
     QByteArray ownUserId() const override { return "1000"; }
+    QString appName() const override { return QString(); }
+    bool hostNumberIsZero() const override { return false; }
+    bool takeMustAlert(qint64) override { return false; }
 };
 
 } // namespace
