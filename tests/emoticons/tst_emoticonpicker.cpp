@@ -10,6 +10,9 @@
 #include <QTextImageFormat>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 // Picker index -> top left corner of its cell.
 using Cells = QList<QPair<int, QPoint>>;
 
@@ -30,14 +33,14 @@ private:
     // A catalogue whose order.cfg lists `order`; names in `withoutPictures`
     // get none.
     std::unique_ptr<EmotionBoxManager> catalogue(const QStringList &order, const QStringList &withoutPictures = {});
-    QList<QTemporaryDir *> m_folders;
+    std::vector<std::unique_ptr<QTemporaryDir>> m_folders;
 };
 
 std::unique_ptr<EmotionBoxManager> tst_EmoticonPicker::catalogue(const QStringList &order,
                                                                  const QStringList &withoutPictures)
 {
-    auto *folder = new QTemporaryDir;
-    m_folders << folder;
+    m_folders.push_back(std::make_unique<QTemporaryDir>());
+    QTemporaryDir *folder = m_folders.back().get();
     const QDir root(folder->path() + QStringLiteral("/plugins/chat/emoticons"));
     for (const char *sub : {"32x32", "128x128", "config"})
         root.mkpath(QLatin1String(sub));

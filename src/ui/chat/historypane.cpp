@@ -32,7 +32,8 @@ HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
     m_marker->setCursor(Qt::PointingHandCursor);
     m_marker->hide();
     connect(m_marker, &QToolButton::clicked, this, &HistoryPane::goToLast);
-    m_view->viewport()->installEventFilter(this);
+    m_viewport = m_view->viewport();
+    m_viewport->installEventFilter(this);
 
     QScrollBar *bar = m_view->verticalScrollBar();
     connect(bar, &QScrollBar::valueChanged, this, &HistoryPane::updateMarker);
@@ -305,7 +306,9 @@ void HistoryPane::placeMarker()
 
 bool HistoryPane::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+    // The viewport's events still come while the view is being destroyed;
+    // compare the pointer only, never ask the half-destroyed view.
+    if (watched == m_viewport && event->type() == QEvent::Resize)
         placeMarker();
     return QObject::eventFilter(watched, event);
 }

@@ -52,6 +52,9 @@ QuickTextMenu::QuickTextMenu(QTextEdit *editor, QWidget *window, IHostServices *
 
 QuickTextMenu::~QuickTextMenu()
 {
+    // A menu being destroyed still sends events; this filter must not see them.
+    if (m_menu)
+        m_menu->removeEventFilter(this);
     delete m_menu;
     delete m_dialog;
 }
