@@ -116,6 +116,7 @@ private Q_SLOTS:
     void stopQuestion();
     void failuresCountedThenListCloses();
     void uploadsComeBackWhenTheWindowShows();
+    void openedFileRedrawsItsIcon();
     void dropOverlayLabels_data();
     void dropOverlayLabels();
     void dropTargets_data();
@@ -314,16 +315,26 @@ void tst_PicturesAndFiles::rawPictureIsWrittenAsPng()
 void tst_PicturesAndFiles::unloadablePicturesAreSkipped_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("declares 400 Mpx in 100 bytes") << pngDeclaring(QSize(20000, 20000));
-    QTest::newRow("not the picture its name claims") << QByteArray("%PDF-1.4 not a picture");
+    QTest::addColumn<bool>("raw");
+    QTest::newRow("a file declaring 400 Mpx in 100 bytes") << pngDeclaring(QSize(20000, 20000)) << false;
+    QTest::newRow("a file that is not the picture its name claims") << QByteArray("%PDF-1.4 not a picture") << false;
+    // Judged on the encoded bytes before the clipboard is asked for pixels.
+    QTest::newRow("picture data declaring 400 Mpx") << pngDeclaring(QSize(20000, 20000)) << true;
 }
 
 void tst_PicturesAndFiles::unloadablePicturesAreSkipped()
 {
     QFETCH(QByteArray, content);
+    QFETCH(bool, raw);
     const QString path = writeFile(m_files.filePath(QStringLiteral("bad.png")), content);
     ChatWindow *window = openBea();
-    std::unique_ptr<QMimeData> data(filesData({path}));
+    std::unique_ptr<QMimeData> data(raw ? new QMimeData : filesData({path}));
+    if (raw) {
+        data->setData(QStringLiteral("image/png"), content);
+        QImage decoded(10, 10, QImage::Format_RGB32);
+        decoded.fill(Qt::black);
+        data->setImageData(decoded);
+    }
     paste(window, data.get());
     QVERIFY(window->outgoingFiles()->pending().isEmpty());
     QVERIFY(sentFiles().isEmpty());
@@ -337,22 +348,30 @@ void tst_PicturesAndFiles::receivedPictureRedrawn_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("broken");
+    // A broken picture whose fetch failed offers to fetch it again.
+    QTest::addColumn<int>("overlay");
+    using Overlay = FileIcon::PictureOverlay;
     QImage red(40, 30, QImage::Format_RGB32);
     red.fill(Qt::red);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     red.save(&buffer, "PNG");
-    QTest::newRow("the picture replaces the placeholder") << png << false;
-    QTest::newRow("a picture too large to decode shows broken") << pngDeclaring(QSize(20000, 20000)) << true;
+    QTest::newRow("the picture replaces the placeholder") << png << false << int(Overlay::None);
+    QTest::newRow("a picture too large to decode shows broken") << pngDeclaring(QSize(20000, 20000)) << true
+                                                                 << int(Overlay::None);
+    QTest::newRow("a fetch that fails shows broken") << QByteArray() << true << int(Overlay::Download);
 }
 
 void tst_PicturesAndFiles::receivedPictureRedrawn()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, broken);
+    QFETCH(int, overlay);
     ChatWindow *window = openBea();
-    const QByteArray address = m_f->host->transfers().publish(content, QStringLiteral("view.png"), true);
+    // Nothing published: the cloud has nothing at that address.
+    const QByteArray address = content.isEmpty() ? QByteArray("sim://pictures/404/gone.png")
+                                                 : m_f->host->transfers().publish(content, QStringLiteral("view.png"), true);
     m_f->receive("1001", "[pic src=\"" + address + "\"]");
     const QString name = window->history()->resourceKeys().pictureName(QString::fromUtf8(address));
     QVERIFY(!name.isEmpty());
@@ -364,7 +383,7 @@ void tst_PicturesAndFiles::receivedPictureRedrawn()
     advance(600);
     const QImage shown = documentImage(window, name);
     if (broken)
-        QCOMPARE(shown, FileIcon::pictureStateImage(m_f->services, true, FileIcon::PictureOverlay::None));
+        QCOMPARE(shown, FileIcon::pictureStateImage(m_f->services, true, FileIcon::PictureOverlay(overlay)));
     else
         QCOMPARE(shown.pixel(0, 0), QColor(Qt::red).rgb());
     // The fetch has ended: its events no longer need routing.
@@ -431,6 +450,7 @@ void tst_PicturesAndFiles::failuresCountedThenListCloses()
     m_f->clock.advance(1);
     QVERIFY(!list->isVisible());
     QCOMPARE(list->count(), 0);
+    QCOMPARE(list->failedCount(), 0);
 }
 
 void tst_PicturesAndFiles::uploadsComeBackWhenTheWindowShows()
@@ -445,6 +465,26 @@ void tst_PicturesAndFiles::uploadsComeBackWhenTheWindowShows()
     QCOMPARE(window->uploadsList()->findChild<QLabel *>(QStringLiteral("FileName"))->text(), QStringLiteral("late.txt"));
     advance(1500);
     QVERIFY(m_f->chat().pendingUploads("1003").isEmpty());
+}
+
+void tst_PicturesAndFiles::openedFileRedrawsItsIcon()
+{
+    ChatWindow *window = openBea();
+    const QByteArray address = m_f->host->transfers().publish("minutes", QStringLiteral("minutes.txt"), false);
+    m_f->receive("1001", "[file url=\"" + address + "\" name=\"minutes.txt\" size=\"7\"]");
+    ResourceKeyTable &keys = window->history()->resourceKeys();
+    const QString key = keys.keyOf(QString::fromUtf8(address));
+    QVERIFY(!key.isEmpty());
+    documentImage(window, key);
+    QVERIFY(keys.hasIconState(key, ResourceKeyTable::IconState::DownloadOffered));
+
+    window->onEditReceiveAnchorClicked(QUrl(QStringLiteral("cloud:") + key));
+    QCOMPARE(m_f->calls("fetchFile", QString::fromUtf8(address)), 1);
+    QVERIFY(keys.hasIconState(key, ResourceKeyTable::IconState::Transferring));
+    advance(1500);
+    // Downloaded: the plain icon, no state left.
+    QVERIFY(!keys.hasIconState(key, ResourceKeyTable::IconState::Transferring));
+    QVERIFY(!keys.hasIconState(key, ResourceKeyTable::IconState::DownloadOffered));
 }
 
 // --- Dropping -----------------------------------------------------------------------------------
