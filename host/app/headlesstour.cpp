@@ -7,11 +7,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <iterator>
@@ -125,6 +129,81 @@ const char *const RobustnessShots[] = {
     "19-nudges-and-refusal.png", "20-hostile-messages-cut.png", "21-new-messages-marker.png",
 };
 
+// Pictures and files both ways: a document pasted goes out at once, a
+// picture pasted waits in the editor until Send, both show their progress in
+// the uploads list; files dragged over the window bring up the drop overlay
+// (direct transfer and cloud delivery); a picture and a file Bea sends show
+// in the history, the picture once fetched. %1 is a picture, %2 a document.
+const char PicturesTour[] = R"(
+peer Bea reply=""
+direct-transfer enabled
+key Ctrl+A Backspace target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+paste "%1" target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+shot @Bea 30-picture-pasted.png
+paste "%2" target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+wait 250
+key Return target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+wait 250
+expect-visible @Bea/splitterVertical/splitterReceivedHorizontal/Receive/UploadsOverlay
+shot @Bea 31-uploads-in-progress.png
+wait 3000
+drag @Bea "%2"
+expect-visible @Bea/splitterVertical/splitterReceivedHorizontal/Receive/DragOverlay/Background/Direct
+shot @Bea 32-drop-overlay.png
+drop @Bea leave
+offer-picture Bea "%1"
+offer-file Bea "%2"
+wait 1500
+shot @Bea 33-received-picture-and-file.png
+)";
+
+const char *const PicturesShots[] = {
+    "30-picture-pasted.png", "31-uploads-in-progress.png", "32-drop-overlay.png", "33-received-picture-and-file.png",
+};
+
+// A harbour at sunset, the picture the tour pastes and Bea sends.
+QImage harbourPicture()
+{
+    const int w = 480;
+    const int h = 300;
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, h);
+    sky.setColorAt(0, QColor(0x4a, 0x90, 0xd9));
+    sky.setColorAt(0.6, QColor(0xf6, 0xc3, 0x8a));
+    p.fillRect(image.rect(), sky);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xe0, 0x70));
+    p.drawEllipse(QPointF(w * 0.72, h * 0.42), h * 0.12, h * 0.12);
+    QLinearGradient sea(0, h * 0.6, 0, h);
+    sea.setColorAt(0, QColor(0x1f, 0x5f, 0x8b));
+    sea.setColorAt(1, QColor(0x0b, 0x2d, 0x4a));
+    p.fillRect(QRectF(0, h * 0.6, w, h * 0.4), sea);
+    QPainterPath hill;
+    hill.moveTo(0, h * 0.6);
+    hill.cubicTo(w * 0.2, h * 0.4, w * 0.35, h * 0.45, w * 0.5, h * 0.6);
+    hill.closeSubpath();
+    p.setBrush(QColor(0x2e, 0x4d, 0x2e));
+    p.drawPath(hill);
+    QPainterPath hull;
+    hull.moveTo(w * 0.3, h * 0.72);
+    hull.lineTo(w * 0.45, h * 0.72);
+    hull.lineTo(w * 0.42, h * 0.78);
+    hull.lineTo(w * 0.33, h * 0.78);
+    hull.closeSubpath();
+    p.setBrush(QColor(0xc0, 0x30, 0x30));
+    p.drawPath(hull);
+    QPainterPath sail;
+    sail.moveTo(w * 0.38, h * 0.55);
+    sail.lineTo(w * 0.38, h * 0.71);
+    sail.lineTo(w * 0.44, h * 0.71);
+    sail.closeSubpath();
+    p.setBrush(Qt::white);
+    p.drawPath(sail);
+    return image;
+}
+
 } // namespace
 
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
@@ -145,7 +224,24 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
 {
     return runScenario(ConversationTour, ConversationShots, int(std::size(ConversationShots)), folder, error)
            && runScenario(ComposingTour, ComposingShots, int(std::size(ComposingShots)), folder, error)
-           && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error);
+           && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error)
+           && pictures(folder, error);
+}
+
+bool HeadlessTour::pictures(const QString &folder, QString *error)
+{
+    QTemporaryDir files;
+    const QString picture = files.filePath(QStringLiteral("harbour.png"));
+    const QString document = files.filePath(QStringLiteral("agenda.txt"));
+    QFile text(document);
+    if (!files.isValid() || !harbourPicture().save(picture, "PNG") || !text.open(QIODevice::WriteOnly)
+        || text.write("Thursday: harbour walk at ten, lunch at the pier.\n") < 0) {
+        *error = QStringLiteral("cannot write the files the tour sends");
+        return false;
+    }
+    text.close();
+    const QByteArray script = QString::fromUtf8(PicturesTour).arg(picture, document).toUtf8();
+    return runScenario(script.constData(), PicturesShots, int(std::size(PicturesShots)), folder, error);
 }
 
 bool HeadlessTour::save(const QImage &image, const QString &folder, const QString &name, QString *error)

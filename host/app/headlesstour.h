@@ -13,8 +13,8 @@ class Host;
 // The scripted tour `chat-host --headless --shots DIR` takes: it visits the
 // contact list, a selected contact, the plug-in menu and, when the chat
 // plug-in is loaded, a conversation window, the emoticon picker, the quick
-// text menu and dialog and the settings dialog, and leaves a PNG of each
-// state.
+// text menu and dialog, the settings dialog and pictures and files going
+// both ways, and leaves a PNG of each state.
 class HeadlessTour
 {
 public:
@@ -31,6 +31,8 @@ private:
     // the settings dialog, as scenarios with shots.
     bool conversation(const QString &folder, QString *error);
     bool runScenario(const char *text, const char *const *shots, int count, const QString &folder, QString *error);
+    // Pictures and files sent, pasted, dropped and received.
+    bool pictures(const QString &folder, QString *error);
 
     hostkit::Host &m_host;
     ContactListWindow &m_window;

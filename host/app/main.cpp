@@ -132,6 +132,13 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir temporaryProfile;
+    // Scripted runs keep what the plug-in writes to the system's temporary
+    // folder (pasted pictures) in their own, so that every run starts alike.
+    if ((scripted || headless) && temporaryProfile.isValid()) {
+        const QString temp = temporaryProfile.filePath(QStringLiteral("tmp"));
+        QDir().mkpath(temp);
+        qputenv("TMPDIR", QFile::encodeName(temp));
+    }
     QString profileFolder = parser.value(profileOption);
     if (profileFolder.isEmpty()) {
         profileFolder = (scripted || headless) ? temporaryProfile.filePath(QStringLiteral("profile"))

@@ -219,7 +219,15 @@ IPlugin *Host::findPlugin(const QByteArray &pluginId) const
         if (pluginId == e.plugin->pluginId())
             return e.plugin;
     }
+    if (pluginId == DirectTransferPlugin::kId && m_directTransferState != DirectTransfer::Absent)
+        return const_cast<DirectTransferPlugin *>(&m_directTransfer);
     return nullptr;
+}
+
+void Host::setDirectTransfer(DirectTransfer state)
+{
+    m_directTransferState = state;
+    m_directTransfer.setDisabled(state == DirectTransfer::Disabled);
 }
 
 QList<IPlugin *> Host::buttonPlugins() const
@@ -439,6 +447,8 @@ void Host::deliverEvent(int code, const QByteArray &data, const QByteArray &plug
         // before the plug-in object is there.
         const int e = m_journal.record(Journal::Direction::Deliver, pluginId, 0, 55, "onEvent", {code, text(data)});
         m_journal.setResult(e, QStringLiteral("no such plug-in"));
+        if (m_eventSink)
+            m_eventSink(code, data);
         return;
     }
     recordDelivery(plugin, 55, "onEvent", {code, text(data)});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directtransferplugin.h"
 #include "hostclock.h"
 #include "hostscreens.h"
 #include "journal.h"
@@ -13,6 +14,7 @@
 #include <QObject>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -121,6 +123,14 @@ public:
     // every plug-in object but "chat".
     void setButtonPlugins(const QByteArrayList &ids) { m_buttonPlugins = ids; m_buttonPluginsSet = true; }
     QList<IPlugin *> buttonPlugins() const;
+    // The direct file transfer plug-in "file_transfer" findPlugin (slot 80)
+    // answers with (DirectTransferPlugin); default Absent.
+    enum class DirectTransfer { Absent, Enabled, Disabled };
+    void setDirectTransfer(DirectTransfer state);
+    DirectTransfer directTransfer() const { return m_directTransferState; }
+    // What isCloudDeliveryAvailable (slot 140) answers; default true.
+    void setCloudDelivery(bool available) { m_cloudDelivery = available; }
+    bool cloudDelivery() const { return m_cloudDelivery; }
 
     // ---- the world ------------------------------------------------------
     // A message from a peer (in a room when `room` is given): stored and
@@ -135,6 +145,10 @@ public:
     void deliverControl(const QByteArray &from, const QByteArray &text, const QByteArray &pluginId = QByteArray());
     // A numbered host event (onEvent) to the plug-in object of that id.
     void deliverEvent(int code, const QByteArray &data, const QByteArray &pluginId = "chat");
+    // Tests that drive the chat core without the library receive the events
+    // no loaded plug-in object takes here (null: they are only journaled).
+    using EventSink = std::function<void(int code, const QByteArray &data)>;
+    void setEventSink(EventSink sink) { m_eventSink = std::move(sink); }
     void setPresence(const QByteArray &contactId, int status, const QString &statusMessage);
     // The user opens a conversation (openChat of the "chat" object).
     bool openChat(const QByteArray &contactId);
@@ -239,6 +253,10 @@ private:
     QByteArrayList m_picked;
     QByteArrayList m_buttonPlugins;
     bool m_buttonPluginsSet = false;
+    DirectTransferPlugin m_directTransfer;
+    DirectTransfer m_directTransferState = DirectTransfer::Absent;
+    bool m_cloudDelivery = true;
+    EventSink m_eventSink;
     QHash<QByteArray, int> m_missed;
     QVector<Sound> m_sounds;
     QVector<Popup> m_popups;

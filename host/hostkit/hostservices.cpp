@@ -827,8 +827,9 @@ bool HostServices::sendFilesDirect(const char *peerId, const char *const *paths,
 bool HostServices::isCloudDeliveryAvailable()
 {
     const int e = record(140, "isCloudDeliveryAvailable", {});
-    result(e, true);
-    return true;
+    const bool available = m_host.cloudDelivery();
+    result(e, available);
+    return available;
 }
 
 void HostServices::stopUploads(const char *peerId)

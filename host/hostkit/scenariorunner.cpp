@@ -15,8 +15,10 @@
 #include <QCheckBox>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
+#include <QDragEnterEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -26,6 +28,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMimeData>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QRadioButton>
@@ -35,6 +38,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <cstdio>
@@ -188,6 +192,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     m_modalWatch->setInterval(5);
     connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
     registerBuiltins();
+    registerTransferSteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
@@ -979,6 +984,160 @@ void ScenarioRunner::registerBuiltins()
         }
         *failed = true;
         return QStringLiteral("no sound \"%1\" was played").arg(s.args.at(0));
+    });
+}
+
+// ---- pictures and files: the clipboard, drags, the host's transfer options ----
+
+namespace {
+
+// The widget a drag at `pos` of `widget` is offered to, as the window
+// system's drag handling picks it: the nearest that accepts drops.
+QWidget *dropSite(QWidget *widget, QPoint *pos)
+{
+    while (widget && !widget->acceptDrops() && !widget->isWindow()) {
+        *pos = widget->mapToParent(*pos);
+        widget = widget->parentWidget();
+    }
+    return widget && widget->acceptDrops() ? widget : nullptr;
+}
+
+} // namespace
+
+void ScenarioRunner::registerTransferSteps()
+{
+    Host &host = m_host;
+    auto files = [this](const QStringList &names, QList<QUrl> *urls) {
+        for (const QString &name : names) {
+            const QString path = resolve(name);
+            if (!QFileInfo::exists(path))
+                return QStringLiteral("there is no file or folder %1").arg(path);
+            *urls << QUrl::fromLocalFile(path);
+        }
+        return QString();
+    };
+    auto historyViewport = [](const QString &path, QString *error) -> QWidget * {
+        QWidget *w = WidgetPath::find(path, error);
+        if (!w)
+            return nullptr;
+        for (QTextBrowser *view : w->findChildren<QTextBrowser *>()) {
+            if (view->isVisible() && view->objectName() != QLatin1String("FullText"))
+                return view->viewport();
+        }
+        *error = QStringLiteral("%1 has no history view").arg(path);
+        return nullptr;
+    };
+
+    addStep(QStringLiteral("paste"), 1, -1, {QStringLiteral("image"), QStringLiteral("target")}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = s.options.contains(QStringLiteral("target"))
+                         ? WidgetPath::find(s.options.value(QStringLiteral("target")), &error)
+                         : focusTarget();
+        if (!w)
+            return error.isEmpty() ? QStringLiteral("no widget has the keyboard focus; name one with target=PATH") : error;
+        auto data = std::make_unique<QMimeData>();
+        const QString image = s.options.value(QStringLiteral("image"));
+        if (image == QLatin1String("yes")) {
+            if (s.args.size() != 1)
+                return QStringLiteral("image=yes pastes one picture");
+            const QImage picture(resolve(s.args.at(0)));
+            if (picture.isNull())
+                return QStringLiteral("%1 is no picture").arg(resolve(s.args.at(0)));
+            data->setImageData(picture);
+        } else {
+            QList<QUrl> urls;
+            error = files(s.args, &urls);
+            if (!error.isEmpty())
+                return error;
+            data->setUrls(urls);
+        }
+        QApplication::clipboard()->setMimeData(data.release());
+        sendKey(w, Qt::Key_V, Qt::ControlModifier, QString());
+        QApplication::processEvents();
+        return QString();
+    });
+    addStep(QStringLiteral("drag"), 2, -1, {}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *viewport = historyViewport(s.args.at(0), &error);
+        if (!viewport)
+            return error;
+        QList<QUrl> urls;
+        error = files(s.args.mid(1), &urls);
+        if (!error.isEmpty())
+            return error;
+        m_drag = std::make_unique<QMimeData>();
+        m_drag->setUrls(urls);
+        QDragEnterEvent enter(viewport->rect().center(), Qt::CopyAction, m_drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QApplication::processEvents();
+        if (!enter.isAccepted()) {
+            m_drag.reset();
+            return QStringLiteral("%1 does not take the drag").arg(s.args.at(0));
+        }
+        return QString();
+    });
+    addStep(QStringLiteral("drop"), 2, 2, {}, [=](const Step &s, bool *) {
+        if (!m_drag)
+            return QStringLiteral("no drag is in progress (start one with drag)");
+        QString error;
+        QWidget *w = WidgetPath::find(s.args.at(0), &error);
+        if (!w)
+            return error;
+        const QString where = s.args.at(1);
+        QWidget *on = nullptr;
+        QPoint pos;
+        if (where == QLatin1String("leave")) {
+            QWidget *viewport = historyViewport(s.args.at(0), &error);
+            if (!viewport)
+                return error;
+            // Whatever covers the history takes the drag while it is there.
+            QWidget *top = w->window()->childAt(viewport->mapTo(w->window(), viewport->rect().center()));
+            pos = top ? top->mapFrom(w->window(), viewport->mapTo(w->window(), viewport->rect().center())) : QPoint();
+            on = top ? dropSite(top, &pos) : viewport;
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(on ? on : viewport, &leave);
+        } else {
+            for (QWidget *candidate : w->findChildren<QWidget *>(where)) {
+                if (candidate->isVisible()) {
+                    on = candidate;
+                    break;
+                }
+            }
+            if (!on)
+                return QStringLiteral("%1 shows no drop target \"%2\"").arg(s.args.at(0), where);
+            pos = on->rect().center();
+            on = dropSite(on, &pos);
+            if (!on)
+                return QStringLiteral("nothing under \"%1\" takes drops").arg(where);
+            QDragEnterEvent enter(pos, Qt::CopyAction, m_drag.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(on, &enter);
+            QDragMoveEvent move(pos, Qt::CopyAction, m_drag.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(on, &move);
+            QDropEvent drop(pos, Qt::CopyAction, m_drag.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(on, &drop);
+        }
+        m_drag.reset();
+        QApplication::processEvents();
+        return QString();
+    });
+    addStep(QStringLiteral("direct-transfer"), 1, 1, {}, [&host](const Step &s, bool *) {
+        const QString state = s.args.at(0);
+        if (state == QLatin1String("absent"))
+            host.setDirectTransfer(Host::DirectTransfer::Absent);
+        else if (state == QLatin1String("enabled"))
+            host.setDirectTransfer(Host::DirectTransfer::Enabled);
+        else if (state == QLatin1String("disabled"))
+            host.setDirectTransfer(Host::DirectTransfer::Disabled);
+        else
+            return QStringLiteral("direct-transfer is absent, enabled or disabled, not %1").arg(state);
+        return QString();
+    });
+    addStep(QStringLiteral("cloud-delivery"), 1, 1, {}, [&host](const Step &s, bool *) {
+        const QString answer = s.args.at(0);
+        if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+            return QStringLiteral("cloud-delivery is yes or no, not %1").arg(answer);
+        host.setCloudDelivery(answer == QLatin1String("yes"));
+        return QString();
     });
 }
 

@@ -7,7 +7,9 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
+class QMimeData;
 class QTimer;
 
 namespace hostkit {
@@ -83,6 +85,8 @@ private:
     };
 
     void registerBuiltins();
+    // paste, drag, drop, direct-transfer, cloud-delivery.
+    void registerTransferSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();
@@ -98,6 +102,7 @@ private:
     QStringList m_answers;  // buttons to click in the next modal boxes
     QStringList m_answerShots; // per answer: a PNG of the box before it is answered, or empty
     QTimer *m_modalWatch = nullptr;
+    std::unique_ptr<QMimeData> m_drag; // the drag in progress (drag ... drop)
 };
 
 } // namespace hostkit

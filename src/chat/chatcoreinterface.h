@@ -46,4 +46,19 @@ public:
     virtual bool takeMustAlert(qint64 eventId) = 0;
     // Opens the settings dialog, or raises the open one.
     virtual void showSettings() {}
+
+    // The window of `peerId` asked the host to fetch `transferKey` (a
+    // picture or a file address): the host's state events for it reach
+    // that window until the transfer has ended.
+    virtual void watchTransfer(bool picture, const QByteArray &peerId, const QByteArray &transferKey)
+    {
+        Q_UNUSED(picture) Q_UNUSED(peerId) Q_UNUSED(transferKey)
+    }
+    // Uploads to `peerId` that have not ended, in the order they started:
+    // a window that opens later shows them in its uploads list.
+    virtual QList<QByteArray> pendingUploads(const QByteArray &peerId) const
+    {
+        Q_UNUSED(peerId)
+        return {};
+    }
 };

@@ -195,7 +195,7 @@ void Chat::sendFileMessage(const QByteArray &transferKey)
     const QString mime = QMimeDatabase().mimeTypeForFile(path).name();
     if (ChatSession *session = m_manager->findByFirstParticipant(peer))
         session->uploadFinished(transferKey);
-    removeTransfer(TransferKind::File, transferKey);
+    forgetUpload(transferKey);
     sendInstantMessage(QByteArray(), {peer},
                        OutgoingMessage::fileMessageText(QString::fromUtf8(url), file.fileName(), file.size(), mime));
 }
@@ -212,6 +212,7 @@ void Chat::sendPictureMessage(const QByteArray &transferKey)
     }
     if (ChatSession *session = m_manager->findByFirstParticipant(peer))
         session->uploadFinished(transferKey);
+    forgetUpload(transferKey);
     sendInstantMessage(QByteArray(), {peer}, OutgoingMessage::pictureMessageText(QString::fromUtf8(source)));
 }
 
@@ -286,6 +287,9 @@ void Chat::dispatch(const HostEvent &event)
     case Route::FileTransferChanged:
         forEachWithTransfer(TransferKind::File, event.key,
                             [](ChatSession *s, const QByteArray &k, int c) { s->onFileTransferChanged(k, c); }, event.code);
+        // 5 and 6: the download finished or failed; a new one is watched anew.
+        if (event.code != 4)
+            removeTransfer(TransferKind::File, event.key);
         return;
     case Route::PictureTransferChanged:
         forEachWithTransfer(TransferKind::Picture, event.key,
@@ -294,6 +298,8 @@ void Chat::dispatch(const HostEvent &event)
     case Route::PictureRedraw:
         forEachWithTransfer(TransferKind::Picture, event.key,
                             [](ChatSession *s, const QByteArray &k, int c) { s->redrawPicture(k, c); }, event.code);
+        // The fetch has ended either way.
+        removeTransfer(TransferKind::Picture, event.key);
         return;
     case Route::UploadDetails: {
         if (!m_host)
@@ -301,8 +307,12 @@ void Chat::dispatch(const HostEvent &event)
         const QByteArray details = askHost([&](IVariable *out) { return m_host->transferDetails(event.key.constData(), out); });
         const TransferKind kind = event.code == 16 ? TransferKind::Picture : TransferKind::File;
         const QByteArray peer = transferPeer(event.key);
-        if (!peer.isEmpty())
+        if (!peer.isEmpty()) {
             addTransfer(kind, peer, event.key);
+            QList<QByteArray> &pending = m_pendingUploads[peer];
+            if (!pending.contains(event.key))
+                pending.append(event.key);
+        }
         if (ChatSession *session = transferOwner(event.key, kind))
             session->uploadDetails(event.key, details, event.code);
         return;
@@ -310,12 +320,14 @@ void Chat::dispatch(const HostEvent &event)
     case Route::UploadRemoved:
         if (ChatSession *session = transferOwner(event.key, TransferKind::File))
             session->uploadRemoved(event.key);
-        removeTransfer(TransferKind::File, event.key);
-        removeTransfer(TransferKind::Picture, event.key);
+        forgetUpload(event.key);
         return;
     case Route::UploadResult:
         if (ChatSession *session = transferOwner(event.key, TransferKind::File))
             session->uploadResult(event.key, event.code, event.fields);
+        // 11 failed, 18 stopped; a finished one (10) sends its message next.
+        if (event.code != 10)
+            forgetUpload(event.key);
         return;
     case Route::FileMessage:
         sendFileMessage(event.key);
@@ -596,6 +608,26 @@ void Chat::removeTransfer(TransferKind kind, const QByteArray &transferKey)
 QList<QByteArray> Chat::transferKeys(TransferKind kind, const QByteArray &peerId) const
 {
     return (kind == TransferKind::Picture ? m_pictureTransfers : m_fileTransfers).value(peerId);
+}
+
+void Chat::watchTransfer(bool picture, const QByteArray &peerId, const QByteArray &transferKey)
+{
+    addTransfer(picture ? TransferKind::Picture : TransferKind::File, peerId, transferKey);
+}
+
+QList<QByteArray> Chat::pendingUploads(const QByteArray &peerId) const
+{
+    return m_pendingUploads.value(peerId);
+}
+
+void Chat::forgetUpload(const QByteArray &transferKey)
+{
+    removeTransfer(TransferKind::File, transferKey);
+    removeTransfer(TransferKind::Picture, transferKey);
+    for (auto it = m_pendingUploads.begin(); it != m_pendingUploads.end();) {
+        it.value().removeAll(transferKey);
+        it = it.value().isEmpty() ? m_pendingUploads.erase(it) : std::next(it);
+    }
 }
 
 QList<QByteArray> Chat::peersWithTransfer(TransferKind kind, const QByteArray &transferKey) const

@@ -131,6 +131,8 @@ public:
     QList<QByteArray> transferKeys(TransferKind kind, const QByteArray &peerId) const;
     // The peers that have the key in the table.
     QList<QByteArray> peersWithTransfer(TransferKind kind, const QByteArray &transferKey) const;
+    void watchTransfer(bool picture, const QByteArray &peerId, const QByteArray &transferKey) override;
+    QList<QByteArray> pendingUploads(const QByteArray &peerId) const override;
 
     // Messages that must alert even when the peer's notifications are off
     // (host event 33). takeMustAlert removes the id and tells whether it
@@ -168,6 +170,8 @@ private:
     void forEachWithTransfer(TransferKind kind, const QByteArray &transferKey,
                              void (*operation)(ChatSession *, const QByteArray &, int), int code);
     void onNudgeEvent(const HostEvent &event);
+    // The upload ended (sent, failed, stopped or removed): out of the tables.
+    void forgetUpload(const QByteArray &transferKey);
     void onHistorySync(bool running);
     SettingsDialogInterface *openSettingsDialog() const;
 
@@ -179,6 +183,8 @@ private:
     QPointer<QObject> m_settingsDialog;
     QHash<QByteArray, QList<QByteArray>> m_pictureTransfers;
     QHash<QByteArray, QList<QByteArray>> m_fileTransfers;
+    // Uploads that have not ended, per peer, in the order they started.
+    QHash<QByteArray, QList<QByteArray>> m_pendingUploads;
     bool m_hostNumberIsZero = false;
     bool m_historySyncRunning = false;
     // Settings dialog parts the host hides and disables (slot 58).

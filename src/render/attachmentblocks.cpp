@@ -413,8 +413,10 @@ PictureFetch pictureFetchPolicy(const QString &address, const QStringList &hostS
     return isPublicWebAddress(target) ? PictureFetch::Automatic : PictureFetch::OnClick;
 }
 
-QString pictureLocalName(IHostServices *host, const QString &address, int *fetchedInMessage)
+QString pictureLocalName(IHostServices *host, const QString &address, int *fetchedInMessage, bool *fetchStarted)
 {
+    if (fetchStarted)
+        *fetchStarted = false;
     if (!host)
         return address;
     const QByteArray bytes = address.toUtf8();
@@ -442,6 +444,8 @@ QString pictureLocalName(IHostServices *host, const QString &address, int *fetch
     if (fetchedInMessage)
         ++*fetchedInMessage;
     host->fetchPicture(bytes.constData(), created.value());
+    if (fetchStarted)
+        *fetchStarted = true;
     return created.toString();
 }
 

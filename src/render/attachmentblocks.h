@@ -91,8 +91,10 @@ constexpr int MaxFetchesPerPage = 50;
 // The local name of a picture address, the host creating one when it has
 // none yet; a new local name starts the fetch at once when the policy
 // allows it and neither cap is spent. `fetchedInMessage` counts the
-// message's automatic fetches. With no host the address stands for itself.
-QString pictureLocalName(IHostServices *host, const QString &address, int *fetchedInMessage);
+// message's automatic fetches; `fetchStarted` (may be null) tells whether
+// this call started one. With no host the address stands for itself.
+QString pictureLocalName(IHostServices *host, const QString &address, int *fetchedInMessage,
+                         bool *fetchStarted = nullptr);
 
 // Open while a page of history renders, so that the page's messages
 // together start at most MaxFetchesPerPage fetches. Pages render on one

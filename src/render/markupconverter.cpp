@@ -406,7 +406,7 @@ BlockMaker mediaBlock(const QString &attributes, AttachmentBlocks::TransferKind 
                                    int(kind));
     }
     const QString key = keys.resourceKeyFor(AttachmentBlocks::stripUploadPrefix(url));
-    keys.noteAttachment(key, name, int(kind));
+    keys.noteAttachment(key, name, int(kind), url.startsWith(AttachmentBlocks::UploadPrefix));
 
     const QString sizeText = host ? hostText(host, &IHostServices::formatSize, size)
                                   : QLocale::system().formattedDataSize(size);
@@ -524,7 +524,9 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
             return Step::End;
         }
         out += placeholder(PicturePlaceholder, lists.pictures.size());
-        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
+        bool fetchStarted = false;
+        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched, &fetchStarted);
+        keys.notePicture(localName, address, fetchStarted);
         lists.pictures.append({BlockMaker::Picture, localName, address, QString(), QString()});
         return Step::Next;
     };
@@ -554,7 +556,9 @@ QString extractAttachments(const QString &markup, Attachments &lists, ResourceKe
         const QString imgmap = tagAttribute(attributes, QStringLiteral("imgmap"));
         const QString address = imgmap.isEmpty() ? Links::GeoScheme + pos : imgmap;
         out += placeholder(PositionPlaceholder, lists.positions.size());
-        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched);
+        bool fetchStarted = false;
+        const QString localName = AttachmentBlocks::pictureLocalName(context.host, address, &picturesFetched, &fetchStarted);
+        keys.notePicture(localName, address, fetchStarted);
         lists.positions.append({BlockMaker::Position, localName, pos, addr, imgmap});
         return Step::Next;
     });

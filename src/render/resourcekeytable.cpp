@@ -47,9 +47,43 @@ bool ResourceKeyTable::containsKey(const QString &key) const
     return m_addressByKey.contains(key);
 }
 
-void ResourceKeyTable::noteAttachment(const QString &key, const QString &name, int transferKind)
+void ResourceKeyTable::noteAttachment(const QString &key, const QString &name, int transferKind, bool upload)
 {
-    m_attachments.insert(key, Attachment{name, transferKind});
+    m_attachments.insert(key, Attachment{name, transferKind, upload});
+}
+
+QString ResourceKeyTable::attachmentAddress(const QString &key) const
+{
+    const QString address = addressForKey(key);
+    const auto found = m_attachments.constFind(key);
+    return found != m_attachments.constEnd() && found->upload ? QStringLiteral("upload:") + address : address;
+}
+
+void ResourceKeyTable::notePicture(const QString &localName, const QString &address, bool fetchStarted)
+{
+    if (localName.isEmpty() || address.isEmpty())
+        return;
+    m_pictureNames.insert(address, localName);
+    m_pictureAddresses.insert(localName, address);
+    if (fetchStarted)
+        m_startedFetches.append(address);
+}
+
+QString ResourceKeyTable::pictureName(const QString &address) const
+{
+    return m_pictureNames.value(address);
+}
+
+QString ResourceKeyTable::pictureAddress(const QString &localName) const
+{
+    return m_pictureAddresses.value(localName);
+}
+
+QStringList ResourceKeyTable::takeStartedFetches()
+{
+    QStringList started;
+    started.swap(m_startedFetches);
+    return started;
 }
 
 QString ResourceKeyTable::attachmentName(const QString &key) const

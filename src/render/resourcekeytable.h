@@ -39,11 +39,26 @@ public:
     QStringList keysInState(IconState state) const;
 
     // What a file, voice or video block showed under a key, for the icon
-    // the chat window draws for it (fileIcon needs the name).
-    void noteAttachment(const QString &key, const QString &name, int transferKind);
+    // the chat window draws for it (fileIcon needs the name). `upload`: the
+    // tag's address carried the "upload:" mark, which the key's address has
+    // lost; the latest rendering of the block decides.
+    void noteAttachment(const QString &key, const QString &name, int transferKind, bool upload = false);
     QString attachmentName(const QString &key) const;
     // 0 file, 1 voice, 2 video; -1 for keys without a block.
     int attachmentKind(const QString &key) const;
+    // The address as the block's tag wrote it, "upload:" mark included.
+    QString attachmentAddress(const QString &key) const;
+
+    // Pictures the history shows, by the host's local name: the redraws of
+    // a picture transfer find the document resource of an address here.
+    // `fetchStarted`: rendering it started the host's fetch, which the
+    // window then watches (takeStartedFetches).
+    void notePicture(const QString &localName, const QString &address, bool fetchStarted);
+    // The local name shown for an address and back; empty when none.
+    QString pictureName(const QString &address) const;
+    QString pictureAddress(const QString &localName) const;
+    // Addresses whose fetch rendering started since the last call.
+    QStringList takeStartedFetches();
 
     // A new key: "R%1_%2", %1 the local time as yyyyMMddhhmmss, %2 a
     // process-wide 16-bit counter with at least four digits.
@@ -56,7 +71,11 @@ private:
     {
         QString name;
         int kind = -1;
+        bool upload = false;
     };
     QHash<QString, Attachment> m_attachments;
+    QHash<QString, QString> m_pictureNames;     // address -> local name
+    QHash<QString, QString> m_pictureAddresses; // local name -> address
+    QStringList m_startedFetches;
     QSet<QString> m_states[4];
 };

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void overlayDarkensAndCentres();
     void brokenIconCutsTheMask();
 
+    void uploadShowsHourglass_data();
     void uploadShowsHourglass();
     void offeredFileShowsDownloadOverlay();
     void runningDownloadShowsHourglass();
@@ -146,12 +147,36 @@ void tst_FileIcon::brokenIconCutsTheMask()
     QCOMPARE(broken.pixel(1, 1), qRgba(grey, grey, grey, 255));
 }
 
+void tst_FileIcon::uploadShowsHourglass_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("hourglass");
+    QTest::newRow("an upload the host does not know yet") << "unknown" << true;
+    QTest::newRow("a running upload") << "running" << true;
+    QTest::newRow("a stopped upload no longer looks busy") << "stopped" << false;
+}
+
 void tst_FileIcon::uploadShowsHourglass()
 {
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K1"), QStringLiteral("upload:sim://x"),
-                                            QStringLiteral("x.txt"));
-    QCOMPARE(image, skin("chat/overlay_hourglass.png"));
-    QVERIFY(m_keys.hasIconState(QStringLiteral("K1"), State::Transferring));
+    QFETCH(QString, state);
+    QFETCH(bool, hourglass);
+    QByteArray key = "sim://x";
+    if (state != QLatin1String("unknown")) {
+        const QString file = QDir(m_host->profile().folder()).filePath(QStringLiteral("up.txt"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write("12345") == 5);
+        out.close();
+        QVERIFY(m_host->transfers().sendFiles({file}, {"1001"}));
+        key = m_host->transfers().all().last().key;
+        if (state == QLatin1String("stopped"))
+            m_services->stopUploads("1001");
+    }
+    m_keys.clearIconState(QStringLiteral("K1"));
+    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K1"),
+                                            QStringLiteral("upload:") + QString::fromUtf8(key), QStringLiteral("x.txt"));
+    QCOMPARE(image == skin("chat/overlay_hourglass.png"), hourglass);
+    QCOMPARE(m_keys.hasIconState(QStringLiteral("K1"), State::Transferring), hourglass);
+    m_keys.clearIconState(QStringLiteral("K1"));
 }
 
 void tst_FileIcon::offeredFileShowsDownloadOverlay()

@@ -429,6 +429,8 @@ void tst_MarkupConverter::uploadAddressLinksToKeyWithoutPrefix()
     QVERIFY(!key.isEmpty());
     QVERIFY(keys.keyOf(QStringLiteral("upload:sim://up/1")).isEmpty());
     QVERIFY(body.html.contains(QStringLiteral("<a href='cloud:%1'>").arg(key)));
+    // The icon still learns it is an own upload.
+    QCOMPARE(keys.attachmentAddress(key), QStringLiteral("upload:sim://up/1"));
 }
 
 void tst_MarkupConverter::sameAddressSharesKeyAcrossRenders()

@@ -64,7 +64,9 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     for (const char *name : {"04-window-Main.png", "05-conversation-history.png", "06-conversation-composing.png",
                              "07-conversation-typing.png", "08-conversation-reply.png",
                              "09-conversation-close-question.png", "19-nudges-and-refusal.png",
-                             "20-hostile-messages-cut.png", "21-new-messages-marker.png"}) {
+                             "20-hostile-messages-cut.png", "21-new-messages-marker.png", "30-picture-pasted.png",
+                             "31-uploads-in-progress.png", "32-drop-overlay.png",
+                             "33-received-picture-and-file.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
         // The default chat window size.

@@ -17,17 +17,22 @@
 #include "settings/ui/splitterstate.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/chatalerts.h"
+#include "ui/chat/chatdragdroplistener.h"
+#include "ui/chat/chatfiledragoverlay.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
 #include "ui/chat/dialogcontext.h"
 #include "ui/chat/fulltextviewer.h"
 #include "ui/chat/historypane.h"
+#include "ui/chat/historytransfers.h"
 #include "ui/chat/nudgeshaker.h"
+#include "ui/chat/outgoingfiles.h"
 #include "ui/chat/quicktextmenu.h"
 #include "ui/chat/safetext.h"
 #include "ui/chat/spelllanguagecontrol.h"
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
+#include "ui/chat/uploadslistframe.h"
 #include "ui/chat/userinfoframe.h"
 
 #include <sdk/ihostmessage.h>
@@ -39,6 +44,7 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalMapper>
 #include <QStatusBar>
@@ -121,6 +127,15 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     m_quickText = new QuickTextMenu(m_ui->editSend, this, host(), this);
     connect(m_quickText, &QuickTextMenu::aboutToInsert, this, [this] { reapplySavedFormat(false); });
     connect(m_quickText, &QuickTextMenu::sendRequested, this, &ChatWindow::sendText);
+    // Pictures and files on their way out, the uploads list and the drop
+    // overlay over the history, and the transfers the history shows.
+    const auto session = [this] { return m_session; };
+    m_outgoing = new OutgoingFiles(m_ui->editSend, this, session, this);
+    m_uploads = new UploadsListFrame(m_ui->editReceive, session);
+    m_dragOverlay = new ChatFileDragOverlay(m_ui->editReceive, session);
+    m_dragListener = new ChatDragDropListener(this, m_dragOverlay, session, [this](const QStringList &paths) { sendFiles(paths); });
+    m_transfers = new HistoryTransfers(m_history, session, this);
+    connect(m_ui->editSend, &TextEdit::onPaste, this, &ChatWindow::onPaste);
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -259,6 +274,7 @@ void ChatWindow::buildSettingsBar()
     bar->addSeparator();
     addBarAction(ActionNudge, "chat/nudge.png", QKeySequence(Qt::CTRL | Qt::Key_N), false);
     bar->addSeparator();
+    addBarAction(ActionSendPicture, "chat/picture.png", QKeySequence(), false);
     addBarAction(ActionQuickText, "chat/canned.png", QKeySequence(), false);
     addBarAction(ActionEmoticons, "chat/emotion.png", QKeySequence(), false);
     auto *spacer = new QWidget(bar);
@@ -286,6 +302,7 @@ void ChatWindow::retranslate()
     setTexts(ActionUnderline, tr("&Underline"));
     setTexts(ActionNudge, tr("Nudge"));
     setTexts(ActionTools, tr("Tools"));
+    setTexts(ActionSendPicture, tr("Send picture"));
     setTexts(ActionQuickText, tr("Quick text"));
     setTexts(ActionEmoticons, tr("Emoticons"));
     m_securityLabel->setToolTip(tr("This chat is encrypted"));
@@ -348,6 +365,9 @@ void ChatWindow::onSettingsActionTriggered(int id)
     case ActionTools:
         if (ChatCoreInterface *core = m_session ? m_session->core() : nullptr)
             core->showSettings();
+        return;
+    case ActionSendPicture:
+        selectPicturesToSend();
         return;
     case ActionQuickText:
         m_quickText->popup();
@@ -629,6 +649,7 @@ void ChatWindow::onBtnSend()
     TextEdit *editor = m_ui->editSend;
     QStringList pictures;
     const QString markup = MarkupConverter::editorToMarkup(editor->document(), SharedResourceManager::instance()->baseFont(), &pictures);
+    m_outgoing->sendPending(pictures);
     sendText(markup);
     for (const QString &picture : qAsConst(pictures))
         editor->document()->addResource(QTextDocument::ImageResource, QUrl(picture), QVariant());
@@ -866,8 +887,12 @@ void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
         QDesktopServices::openUrl(url);
         return;
     }
-    // The message menu, pictures, files, mentions and locations have their
-    // own handling, which arrives with the message menu.
+    if (scheme == QLatin1String("cloud")) {
+        m_transfers->openFile(url.path());
+        return;
+    }
+    // The message menu, pictures, mentions and locations have their own
+    // handling, which arrives with the message menu.
     qCDebug(lcChatWindow) << "link not handled yet:" << url.scheme();
 }
 
@@ -877,8 +902,12 @@ void ChatWindow::showWindow(bool background)
 {
     if (!m_session)
         return;
-    if (!m_history->isLoaded())
+    if (!m_history->isLoaded()) {
+        // Uploads that went on while no window showed this conversation.
+        if (ChatCoreInterface *core = m_session->core())
+            m_uploads->restore(core->pendingUploads(m_session->peerId()));
         slotLoadHistory();
+    }
     if (background) {
         if (isHidden())
             showMinimized();
@@ -972,6 +1001,10 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
         // The edit overlay, the uploads list and the image viewer take
         // Escape first once they exist.
         event->accept();
+        if (m_uploads->isVisible()) {
+            m_uploads->closeButton()->click();
+            return;
+        }
         close();
         return;
     }
@@ -1041,6 +1074,8 @@ void ChatWindow::onUserPresence(const QByteArray &userId, int status, int value)
     Q_UNUSED(status)
     Q_UNUSED(value)
     memberChanged(userId);
+    if (m_dragOverlay->isVisible())
+        m_dragOverlay->refresh();
 }
 
 void ChatWindow::onUserStatusText(const QByteArray &userId, const QString &statusText)
@@ -1117,12 +1152,60 @@ void ChatWindow::refresh()
 
 void ChatWindow::onRoomNotice(const QByteArray &argument) { Q_UNUSED(argument) }
 void ChatWindow::refreshPluginButtons() {}
-void ChatWindow::onFileTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
-void ChatWindow::onPictureTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
-void ChatWindow::redrawPicture(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
 void ChatWindow::onConversationEvent(int code, const QList<qint64> &values) { Q_UNUSED(code) Q_UNUSED(values) }
-void ChatWindow::uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code) { Q_UNUSED(transferKey) Q_UNUSED(details) Q_UNUSED(code) }
-void ChatWindow::uploadRemoved(const QByteArray &transferKey) { Q_UNUSED(transferKey) }
-void ChatWindow::uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values) { Q_UNUSED(transferKey) Q_UNUSED(code) Q_UNUSED(values) }
-void ChatWindow::uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total) { Q_UNUSED(transferKey) Q_UNUSED(uploaded) Q_UNUSED(total) }
-void ChatWindow::uploadFinished(const QByteArray &transferKey) { Q_UNUSED(transferKey) }
+
+// --- Pictures, files and their transfers ------------------------------------------------------------
+
+void ChatWindow::selectPicturesToSend() { m_outgoing->selectPicturesToSend(); }
+void ChatWindow::sendFiles(const QStringList &paths) { m_outgoing->sendFiles(paths); }
+
+void ChatWindow::onPaste(const QMimeData *mimeData)
+{
+    m_outgoing->paste(mimeData);
+    onTextChanged();
+}
+
+void ChatWindow::onFileTransferChanged(const QByteArray &transferKey, int code)
+{
+    Q_UNUSED(code)
+    m_transfers->fileTransferChanged(transferKey);
+}
+
+void ChatWindow::onPictureTransferChanged(const QByteArray &transferKey, int code)
+{
+    m_transfers->pictureTransferChanged(transferKey, code);
+}
+
+void ChatWindow::redrawPicture(const QByteArray &transferKey, int code)
+{
+    m_transfers->pictureTransferChanged(transferKey, code);
+}
+
+void ChatWindow::uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code)
+{
+    Q_UNUSED(code)
+    m_uploads->addUpload(transferKey, details);
+}
+
+void ChatWindow::uploadRemoved(const QByteArray &transferKey) { m_uploads->removeUpload(transferKey); }
+
+void ChatWindow::uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values)
+{
+    m_uploads->setResult(transferKey, code, values);
+    m_transfers->uploadEnded();
+}
+
+void ChatWindow::uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total)
+{
+    m_uploads->setProgress(transferKey, uploaded, total);
+}
+
+void ChatWindow::uploadFinished(const QByteArray &transferKey)
+{
+    m_uploads->setFinished(transferKey);
+    // The upload's message goes out right after this; show it then.
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_session && m_history->isLoaded())
+            appendNewMessages();
+    }, Qt::QueuedConnection);
+}

@@ -13,15 +13,20 @@ namespace kelvan {
 class ClockTimer;
 }
 class ChatAlerts;
+class ChatDragDropListener;
+class ChatFileDragOverlay;
 class ChatSession;
 class ConferenceUsersWidget;
 class HistoryPane;
+class HistoryTransfers;
 class IHostServices;
 class NudgeShaker;
+class OutgoingFiles;
 class QuickTextMenu;
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QSignalMapper;
 class QStatusBar;
@@ -32,6 +37,7 @@ class SettingsManager;
 class SpellLanguageControl;
 class TextBrowser;
 class TextEdit;
+class UploadsListFrame;
 class UserInfoFrame;
 
 namespace Ui {
@@ -78,6 +84,7 @@ public:
         ActionNotifications = 11,
         ActionAutoscroll = 12,
         ActionSpellLanguage = 13,
+        ActionSendPicture = 14,
     };
 
     // "%1 is typing..." stays this long.
@@ -156,6 +163,10 @@ public:
     void setActive(bool active);
     // Brings older messages in above the oldest shown one (HistoryPane::loadOlder).
     bool loadOlderMessages();
+    // Pictures and files (OutgoingFiles): the "Send picture" dialog, and
+    // local files handed to the host for the conversation's members.
+    void selectPicturesToSend();
+    void sendFiles(const QStringList &paths);
 
     // --- What the window shows (for its companions and tests) -------------------
 
@@ -177,6 +188,9 @@ public:
     SpellLanguageControl *spellControl() const { return m_spell; }
     QuickTextMenu *quickText() const { return m_quickText; }
     QString spellLanguage() const;
+    UploadsListFrame *uploadsList() const { return m_uploads; }
+    ChatFileDragOverlay *dragOverlay() const { return m_dragOverlay; }
+    OutgoingFiles *outgoingFiles() const { return m_outgoing; }
 
 Q_SIGNALS:
     void sigLoadHistory();
@@ -202,6 +216,8 @@ public Q_SLOTS:
     void onChangeSpellCheckLang(const QString &language);
     void onNoSpellChecking();
     void onSplitterMoved(int pos, int index);
+    // Pasted or dropped pictures and local files (the editor's onPaste).
+    void onPaste(const QMimeData *mimeData);
 
 protected:
     bool event(QEvent *event) override;
@@ -237,6 +253,11 @@ private:
     kelvan::ClockTimer *m_typingNoticeTimer = nullptr; // owned (child): ends "%1 is typing..."
     QString m_typingNotice;
     QuickTextMenu *m_quickText = nullptr;      // owned (child)
+    UploadsListFrame *m_uploads = nullptr;            // owned (child of the history view)
+    ChatFileDragOverlay *m_dragOverlay = nullptr;     // owned (child of the history view)
+    ChatDragDropListener *m_dragListener = nullptr;   // owned (child)
+    OutgoingFiles *m_outgoing = nullptr;              // owned (child)
+    HistoryTransfers *m_transfers = nullptr;          // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;

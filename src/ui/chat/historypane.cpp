@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
@@ -121,8 +123,12 @@ QString HistoryPane::renderMessages(const QVector<const IHostMessage *> &message
         return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
     };
     const QString separator = resources->dateSeparator();
-    return older ? m_history.renderOlder(messages, separator, render, added)
-                 : m_history.renderNewer(messages, separator, render, added);
+    const QString html = older ? m_history.renderOlder(messages, separator, render, added)
+                               : m_history.renderNewer(messages, separator, render, added);
+    const QStringList fetching = m_resourceKeys.takeStartedFetches();
+    if (!fetching.isEmpty())
+        Q_EMIT picturesFetching(fetching);
+    return html;
 }
 
 void HistoryPane::setContent(const QString &html)
@@ -278,6 +284,44 @@ void HistoryPane::goToLast()
     m_view->scrollToBottom();
     m_unseenBelow = false;
     updateMarker();
+}
+
+// --- Resources ---------------------------------------------------------------------------------------
+
+void HistoryPane::refreshResource(const QString &name)
+{
+    QTextDocument *document = m_view->document();
+    const QUrl url(name);
+    document->addResource(QTextDocument::ImageResource, url, m_resources.resolve(QTextDocument::ImageResource, url));
+    // What stands at the top of the view stays there, however the pictures
+    // above it change their height.
+    const bool atBottom = m_view->isAtBottom();
+    const QTextCursor top = m_view->cursorForPosition(QPoint(0, 0));
+    const int topPosition = top.position();
+    const int topOffset = m_view->cursorRect(top).top();
+    bool found = false;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat() && format.toImageFormat().name() == name) {
+                document->markContentsDirty(fragment.position(), fragment.length());
+                found = true;
+            }
+        }
+    }
+    if (!found)
+        return;
+    QScrollBar *bar = m_view->verticalScrollBar();
+    if (atBottom && m_view->followsBottom()) {
+        m_view->scrollToBottom();
+    } else {
+        QTextCursor anchor(document);
+        anchor.setPosition(qMin(topPosition, document->characterCount() - 1));
+        bar->setValue(bar->value() + m_view->cursorRect(anchor).top() - topOffset);
+        m_view->rememberScrollPosition();
+    }
+    m_view->viewport()->update();
 }
 
 // --- The marker ------------------------------------------------------------------------------------

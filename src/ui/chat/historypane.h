@@ -70,7 +70,16 @@ public:
     // The "new messages" marker (owned by the view).
     QToolButton *newMessagesMarker() const { return m_marker; }
 
+    // Resolves the document resource `name` (a file icon's key, a picture's
+    // local name) anew and lays out what shows it again, keeping what the
+    // user reads where it is.
+    void refreshResource(const QString &name);
+
     void retranslate();
+
+Q_SIGNALS:
+    // Rendering started the host's fetch of these picture addresses.
+    void picturesFetching(const QStringList &addresses);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -135,7 +135,7 @@ QVariant HistoryResources::resolve(int type, const QUrl &url) const
     if (name == QLatin1String("location_img"))
         return drawnLocationPin(16);
     if (m_keys.containsKey(name))
-        return FileIcon::fileIcon(services, m_keys, name, m_keys.addressForKey(name), m_keys.attachmentName(name));
+        return FileIcon::fileIcon(services, m_keys, name, m_keys.attachmentAddress(name), m_keys.attachmentName(name));
     if (EmotionBoxManager *emoticons = resources ? resources->emoticons() : nullptr) {
         if (QMovie *movie = emoticons->animationForResource(name))
             return movie->currentImage();
@@ -147,12 +147,20 @@ QVariant HistoryResources::resolve(int type, const QUrl &url) const
             // Blocks show pictures at 150 x 100; twice that keeps them sharp.
             const QSize box(2 * AttachmentBlocks::PictureWidth, 2 * AttachmentBlocks::PictureHeight);
             const PictureLoader::Picture picture = PictureLoader::load(name, box);
-            if (picture.ok())
+            if (picture.ok()) {
+                m_keys.clearIconState(name);
                 return picture.image;
+            }
+            m_keys.setIconState(name, ResourceKeyTable::IconState::Broken);
             return FileIcon::pictureStateImage(services, true, FileIcon::PictureOverlay::None);
         }
-        const bool running = services && services->isTransferRunning(name.toUtf8().constData());
-        return FileIcon::pictureStateImage(services, false,
+        // The window marks a picture whose fetch failed; a new fetch clears it.
+        const bool failed = m_keys.hasIconState(name, ResourceKeyTable::IconState::Broken);
+        if (!failed)
+            m_keys.setIconState(name, ResourceKeyTable::IconState::Placeholder);
+        const QString address = m_keys.pictureAddress(name);
+        const bool running = services && services->isTransferRunning((address.isEmpty() ? name : address).toUtf8().constData());
+        return FileIcon::pictureStateImage(services, failed,
                                            running ? FileIcon::PictureOverlay::Running : FileIcon::PictureOverlay::Download);
     }
     return QVariant();

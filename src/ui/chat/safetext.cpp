@@ -29,4 +29,23 @@ QString withoutMnemonics(const QString &text)
     return out;
 }
 
+QString fileName(const QString &text, int maxLength)
+{
+    QString out;
+    out.reserve(qMin(text.size(), maxLength + 1));
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool direction = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E
+                               || u == 0x200F || u == 0x061C;
+        if (direction)
+            continue;
+        out += c.category() == QChar::Other_Control ? QChar(QChar::ReplacementCharacter) : c;
+    }
+    if (out.size() > maxLength) {
+        const int keep = qMax(1, maxLength - 1);
+        out = out.left(keep - keep / 2) + QChar(0x2026) + out.right(keep / 2);
+    }
+    return out;
+}
+
 } // namespace SafeText

@@ -14,5 +14,9 @@ QString actionLabel(const QString &text);
 // An action text with its shortcut marks taken out, for tips: "&Bold"
 // becomes "Bold", "R&&D" becomes "R&D".
 QString withoutMnemonics(const QString &text);
+// A file name for a plain-text label: direction controls (which make
+// "gnp.exe" read as "exe.png") dropped, other control characters shown as
+// U+FFFD, and at most `maxLength` characters, cut in the middle with "…".
+QString fileName(const QString &text, int maxLength = 120);
 
 } // namespace SafeText

@@ -98,13 +98,20 @@ void TextEdit::timerEvent(QTimerEvent *event)
 
 // --- Pictures ------------------------------------------------------------------------
 
+QSize TextEdit::pictureBox() const
+{
+    const int height = int(this->height() * 0.8);
+    const int width = viewport()->width() - 2 * int(document()->documentMargin());
+    if (height <= 0)
+        return QSize();
+    return QSize(width > 0 ? width : QWIDGETSIZE_MAX, height);
+}
+
 bool TextEdit::insertPicture(const QString &name, const QString &filePath)
 {
-    // Decoded no higher than the editor shows it (below); the file itself
-    // is what gets sent.
-    const int limit = int(height() * 0.8);
-    const QSize shown = limit > 0 ? QSize(QWIDGETSIZE_MAX, limit) : QSize();
-    return insertPicture(name, PictureLoader::load(filePath, shown).image);
+    // Decoded no larger than the editor shows it; the file itself is what
+    // gets sent.
+    return insertPicture(name, PictureLoader::load(filePath, pictureBox()).image);
 }
 
 bool TextEdit::insertPicture(const QString &name, const QImage &image)
@@ -112,9 +119,10 @@ bool TextEdit::insertPicture(const QString &name, const QImage &image)
     if (image.isNull() || name.isEmpty())
         return false;
     QImage picture = image;
-    const int limit = int(height() * 0.8);
-    if (limit > 0 && picture.height() > limit)
-        picture = picture.scaledToHeight(limit, Qt::SmoothTransformation);
+    const QSize box = pictureBox();
+    if (box.isValid() && (picture.height() > box.height() || picture.width() > box.width()))
+        picture = picture.scaled(PictureLoader::shownSize(picture.size(), box), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     document()->addResource(QTextDocument::ImageResource, QUrl(name), picture);
     insertHtml(QStringLiteral("<img src=\"%1\"></img>").arg(name.toHtmlEscaped()));
     return true;

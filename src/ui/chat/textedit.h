@@ -42,10 +42,13 @@ public:
 
     // Registers the picture as the document's image resource `name` and
     // inserts it at the cursor, scaled down to 80 % of the editor's height
-    // when it is taller. False (nothing inserted) for a picture that cannot
-    // be read.
+    // when it is taller, and to the width of the view when it is wider.
+    // False (nothing inserted) for a picture that cannot be read.
     bool insertPicture(const QString &name, const QString &filePath);
     bool insertPicture(const QString &name, const QImage &image);
+    // The largest a picture is shown in the editor (an empty size while the
+    // editor has none to give): files are read no larger than this.
+    QSize pictureBox() const;
 
     // Underlines the words of the document that the dictionary of
     // `language` rejects; remembers the language for later passes.

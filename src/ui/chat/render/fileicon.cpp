@@ -1,6 +1,7 @@
 #include "ui/chat/render/fileicon.h"
 
 #include "pictures/pictureloader.h"
+#include "render/attachmentblocks.h"
 #include "render/iconcomposer.h"
 #include "render/resourcekeytable.h"
 
@@ -59,13 +60,18 @@ QImage fileIcon(IHostServices *host, ResourceKeyTable &keys, const QString &key,
                 const QString &name)
 {
     if (address.startsWith(QLatin1String("upload:"))) {
-        keys.setIconState(key, ResourceKeyTable::IconState::Transferring);
-        return skinImage(host, "chat/overlay_hourglass.png");
+        // An own upload shows the hourglass until the host knows it as
+        // ended: a failed or stopped upload must not look busy for ever.
+        const QByteArray upload = address.toUtf8();
+        if (!host || host->isTransferRunning(upload.constData()) || host->transferKind(upload.constData()) < 0) {
+            keys.setIconState(key, ResourceKeyTable::IconState::Transferring);
+            return skinImage(host, "chat/overlay_hourglass.png");
+        }
     }
     if (!host)
         return platformFileIcon(name);
 
-    const QByteArray bytes = address.toUtf8();
+    const QByteArray bytes = AttachmentBlocks::stripUploadPrefix(address).toUtf8();
     const int kind = host->transferKind(bytes.constData());
     QString saved = hostPath(host, &IHostServices::savedPathForAddress, bytes);
     saved.replace(QLatin1String("\\\\"), QLatin1String("\\"));

@@ -15,7 +15,8 @@ namespace FileIcon {
 constexpr int MaxIconSize = 48;
 
 // The picture at a file, voice or video block's "_res_file_icon_": an
-// hourglass for uploads and running transfers, the download overlay for an
+// hourglass for uploads ("upload:" addresses, until the host reports the
+// upload ended) and running transfers, the download overlay for an
 // offered file, the broken-file look when the downloaded copy is gone.
 // Records the matching icon state of `key` in `keys`.
 QImage fileIcon(IHostServices *host, ResourceKeyTable &keys, const QString &key, const QString &address,
