@@ -20,8 +20,11 @@
 #include "ui/chat/conferenceuserswidget.h"
 #include "ui/chat/dialogcontext.h"
 #include "ui/chat/fulltextviewer.h"
+#include "ui/chat/historylinks.h"
 #include "ui/chat/historypane.h"
+#include "ui/chat/messageactions.h"
 #include "ui/chat/nudgeshaker.h"
+#include "ui/chat/pluginsbuttonsmanager.h"
 #include "ui/chat/quicktextmenu.h"
 #include "ui/chat/safetext.h"
 #include "ui/chat/spelllanguagecontrol.h"
@@ -31,6 +34,7 @@
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
+#include <sdk/iplugin.h>
 #include <sdk/iuser.h>
 
 #include <QAction>
@@ -113,6 +117,15 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     m_quickText = new QuickTextMenu(m_ui->editSend, this, host(), this);
     connect(m_quickText, &QuickTextMenu::aboutToInsert, this, [this] { reapplySavedFormat(false); });
     connect(m_quickText, &QuickTextMenu::sendRequested, this, &ChatWindow::sendText);
+    const auto session = [this] { return m_session; };
+    // The overlay stands between the settings bar and the editor.
+    m_messageActions = new MessageActions(
+        session, m_history, m_ui->editSend, m_ui->verticalLayout_2, 1,
+        [this](const QString &command) { if (m_session) m_session->sendText(command); },
+        [this] { sendText(QString()); }, this);
+    m_links = new HistoryLinks(session, this, m_history, m_messageActions, this);
+    connect(m_links, &HistoryLinks::statusMessage, this, [this](const QString &text) { m_ui->statusBar->showMessage(text, 10000); });
+    connect(m_history, &HistoryPane::messageMenuRequested, m_messageActions, &MessageActions::showMessageMenu);
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -158,6 +171,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
 
     m_spell->start();
     retranslate();
+    refreshPluginButtons();
 }
 
 ChatWindow::~ChatWindow()
@@ -619,7 +633,7 @@ void ChatWindow::onBtnSend()
     TextEdit *editor = m_ui->editSend;
     QStringList pictures;
     const QString markup = MarkupConverter::editorToMarkup(editor->document(), SharedResourceManager::instance()->baseFont(), &pictures);
-    sendText(markup);
+    sendText(m_messageActions->outgoing(markup));
     for (const QString &picture : qAsConst(pictures))
         editor->document()->addResource(QTextDocument::ImageResource, QUrl(picture), QVariant());
 }
@@ -848,17 +862,40 @@ void ChatWindow::onSpellerNotLoaded()
 
 void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
 {
-    if (FullTextViewer::handleLink(url, host(), conversationId(), this))
-        return;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp")
-        || scheme == QLatin1String("mailto")) {
-        QDesktopServices::openUrl(url);
+    m_ui->editSend->setFocus();
+    if (!FullTextViewer::handleLink(url, host(), conversationId(), this))
+        m_links->open(m_ui->editReceive->clickedTarget(url));
+}
+
+void ChatWindow::onPluginsActionTriggered(const QString &pluginId)
+{
+    if (IHostServices *services = host())
+        services->triggerPluginButton(pluginId.toUtf8().constData(), conversationId().constData());
+}
+
+void ChatWindow::refreshPluginButtons()
+{
+    PluginsButtonsManager::instance().fill(m_ui->pluginsBar, host(), [this](const QByteArray &id) {
+        onPluginsActionTriggered(QString::fromUtf8(id));
+    });
+}
+
+void ChatWindow::onConversationEvent(int code, const QList<qint64> &values)
+{
+    if (code == HostEventCode::HistoryCleared) {
+        m_messageActions->closeOverlay();
+        if (m_history->isLoaded())
+            m_history->load();
         return;
     }
-    // The message menu, pictures, files, mentions and locations have their
-    // own handling, which arrives with the message menu.
-    qCDebug(lcChatWindow) << "link not handled yet:" << url.scheme();
+    for (const qint64 id : values) {
+        if (code != HostEventCode::MessagesChanged)
+            m_messageActions->messageWithdrawn(id);
+        if (code == HostEventCode::MessagesRemoved)
+            m_history->removeMessage(id);
+        else if (code == HostEventCode::MessagesChanged || code == HostEventCode::MessagesDeleted)
+            m_history->replaceMessage(id);
+    }
 }
 
 // --- Showing, activation, closing ---------------------------------------------------------------------
@@ -962,7 +999,8 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
         // The edit overlay, the uploads list and the image viewer take
         // Escape first once they exist.
         event->accept();
-        close();
+        if (!m_messageActions->closeOverlay())
+            close();
         return;
     }
     QFrame::keyPressEvent(event);
@@ -1106,11 +1144,9 @@ void ChatWindow::refresh()
 // these; their handling arrives with those parts.
 
 void ChatWindow::onRoomNotice(const QByteArray &argument) { Q_UNUSED(argument) }
-void ChatWindow::refreshPluginButtons() {}
 void ChatWindow::onFileTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
 void ChatWindow::onPictureTransferChanged(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
 void ChatWindow::redrawPicture(const QByteArray &transferKey, int code) { Q_UNUSED(transferKey) Q_UNUSED(code) }
-void ChatWindow::onConversationEvent(int code, const QList<qint64> &values) { Q_UNUSED(code) Q_UNUSED(values) }
 void ChatWindow::uploadDetails(const QByteArray &transferKey, const QByteArray &details, int code) { Q_UNUSED(transferKey) Q_UNUSED(details) Q_UNUSED(code) }
 void ChatWindow::uploadRemoved(const QByteArray &transferKey) { Q_UNUSED(transferKey) }
 void ChatWindow::uploadResult(const QByteArray &transferKey, int code, const QList<QByteArray> &values) { Q_UNUSED(transferKey) Q_UNUSED(code) Q_UNUSED(values) }

@@ -12,8 +12,10 @@
 class ChatAlerts;
 class ChatSession;
 class ConferenceUsersWidget;
+class HistoryLinks;
 class HistoryPane;
 class IHostServices;
+class MessageActions;
 class NudgeShaker;
 class QuickTextMenu;
 class QAction;
@@ -166,6 +168,8 @@ public:
     // Null for an id the bar does not carry.
     QAction *settingsAction(int id) const { return m_actions.value(id); }
     HistoryPane *history() const { return m_history; }
+    MessageActions *messageActions() const { return m_messageActions; }
+    HistoryLinks *historyLinks() const { return m_links; }
     bool isHistoryLoaded() const;
     const RenderedHistory &renderedHistory() const;
     NudgeShaker *shaker() const { return m_shaker; }
@@ -191,6 +195,7 @@ public Q_SLOTS:
     void onCursorPositionChanged();
     void onEditReceiveAnchorClicked(const QUrl &url);
     void onBtnSend();
+    void onPluginsActionTriggered(const QString &pluginId);
     void onSettingsActionTriggered(int id);
     void onEmotionsActionTriggered(int index);
     void onItemDoubleClicked(QTreeWidgetItem *item, int column);
@@ -232,6 +237,8 @@ private:
     SpellLanguageControl *m_spell = nullptr;   // owned (child)
     NudgeShaker *m_shaker = nullptr;           // owned (child)
     QuickTextMenu *m_quickText = nullptr;      // owned (child)
+    MessageActions *m_messageActions = nullptr; // owned (child)
+    HistoryLinks *m_links = nullptr;           // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;
