@@ -12,6 +12,7 @@ class QTimer;
 
 namespace hostkit {
 
+class DesktopRecorder;
 class Host;
 
 // Runs a scenario: one step per line, the user's and the peers' actions and
@@ -98,6 +99,7 @@ private:
     QStringList m_answers;  // buttons to click in the next modal boxes
     QStringList m_answerShots; // per answer: a PNG of the box before it is answered, or empty
     QTimer *m_modalWatch = nullptr;
+    DesktopRecorder *m_desktop = nullptr; // owned (child)
 };
 
 } // namespace hostkit

@@ -168,6 +168,9 @@ Decision decide(const QString &target)
         d.shown = shown;
         return d;
     }
+    // "\\server\share" and "//server/share": a network path without a scheme.
+    if (isNetworkPath(target))
+        return refuse(Reason::RemoteFile, shown);
     const bool hidden = shown.size() != target.size();
     // As received: a valid escape stays an escape, nothing is decoded twice.
     const QUrl url(target, QUrl::TolerantMode);

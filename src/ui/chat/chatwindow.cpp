@@ -710,6 +710,12 @@ void ChatWindow::onNewMessage(IHostMessage *message)
         return;
     const qint64 eventId = message->eventId();
     const bool alreadyShown = m_history->rendered().contains(eventId);
+    // A peer's edit, like, label or deletion comes back under the old id.
+    if (alreadyShown) {
+        if (message->isDeleted())
+            m_messageActions->messageWithdrawn(eventId);
+        m_history->replaceMessage(eventId);
+    }
     // (A minimized window moves into the tabbed window here once there is one.)
     if (!m_history->isLoaded()) {
         slotLoadHistory();
