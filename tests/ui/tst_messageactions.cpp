@@ -237,7 +237,11 @@ void tst_MessageActions::peerChangesReplaceTheBlockWithoutMovingTheView()
     QVector<qint64> ids;
     for (int i = 0; i < 40; ++i)
         ids << m_f->store("1002", QByteArray("line ") + QByteArray::number(i), start.addSecs(60 * i));
+    // The changed message comes in with an older page, put in front.
+    m_f->host->setPageSize(20);
     ChatWindow *window = m_f->open("1002");
+    m_f->host->setPageSize(100);
+    QVERIFY(window->loadOlderMessages());
     window->resize(500, 400);
     TextBrowser *view = window->historyView();
     view->document()->documentLayout()->documentSize();

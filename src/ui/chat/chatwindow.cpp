@@ -39,7 +39,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -124,6 +123,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
         [this](const QString &command) { if (m_session) m_session->sendText(command); },
         [this] { sendText(QString()); }, this);
     m_links = new HistoryLinks(session, this, m_history, m_messageActions, this);
+    // Ten seconds: a sentence to read, not a state to show.
     connect(m_links, &HistoryLinks::statusMessage, this, [this](const QString &text) { m_ui->statusBar->showMessage(text, 10000); });
     connect(m_history, &HistoryPane::messageMenuRequested, m_messageActions, &MessageActions::showMessageMenu);
 

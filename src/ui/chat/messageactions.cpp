@@ -152,13 +152,13 @@ QMenu *MessageActions::showMessageMenu(qint64 eventId, const QPoint &globalPos)
     const bool liked = record->isLikedBy(own.constData());
     menu->addAction(skinIcon(services, liked ? QStringLiteral("chat/like_on.png") : QStringLiteral("chat/like_off.png")),
                     tr("Like"), this, [this, eventId] { toggleLike(eventId); });
-    const bool own_message = !record->isReceived();
-    if (own_message && MarkupConverter::canEditMessage(record.get()))
+    const bool ownMessage = !record->isReceived();
+    if (ownMessage && MarkupConverter::canEditMessage(record.get()))
         menu->addAction(skinIcon(services, QStringLiteral("chat/edit.png")), tr("Edit"), this,
                         [this, eventId] { edit(eventId); });
     menu->addAction(skinIcon(services, QStringLiteral("chat/reply.png")), tr("Reply"), this,
                     [this, eventId] { reply(eventId); });
-    if (own_message) {
+    if (ownMessage) {
         menu->addSeparator();
         menu->addAction(skinIcon(services, QStringLiteral("chat/delete.png")), tr("Delete"), this,
                         [this, eventId] { deleteMessage(eventId); });
