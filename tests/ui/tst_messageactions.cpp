@@ -20,6 +20,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void idsNotShownDoNothing();
     void peerChangesReplaceTheBlockWithoutMovingTheView_data();
     void peerChangesReplaceTheBlockWithoutMovingTheView();
+    void anyTemplateChangesInPlace_data();
+    void anyTemplateChangesInPlace();
     void hostEventsChangeTheHistory_data();
     void hostEventsChangeTheHistory();
     void linkKinds_data();
@@ -263,6 +267,41 @@ void tst_MessageActions::peerChangesReplaceTheBlockWithoutMovingTheView()
     const QTextCursor after = view->cursorForPosition(QPoint(5, 5));
     QCOMPARE(after.block().text(), reading);
     QCOMPARE(view->cursorRect(after).top(), y);
+}
+
+void tst_MessageActions::anyTemplateChangesInPlace_data()
+{
+    QTest::addColumn<QString>("section"); // the sent and received sections
+    QTest::newRow("paragraphs, no table") << "<p>[user]: [message] [labels]</p>";
+    QTest::newRow("two tables per message")
+        << "<table><tr><td>[user]</td></tr></table><table><tr><td>[message] [labels]</td></tr></table>";
+    QTest::newRow("a template that breaks out of its frame") << "</td></tr></table>[user]: [message] [labels]<br/>";
+}
+
+void tst_MessageActions::anyTemplateChangesInPlace()
+{
+    QFETCH(QString, section);
+    const QString file = QDir(m_f->host->dataFolder()).filePath(QStringLiteral("chat_template.tmpl"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QStringLiteral("[sent]%1[/sent][received]%1[/received]").arg(section).toUtf8());
+    out.close();
+    SharedResourceManager::instance()->reloadTemplate(m_f->host->dataFolder());
+    const qint64 first = m_f->store("1005", "first words", m_f->clock.now(), true);
+    const qint64 second = m_f->store("1005", "second words", m_f->clock.now(), false);
+    m_f->store("1005", "third words", m_f->clock.now(), true);
+    ChatWindow *window = m_f->open("1005");
+    m_f->deliver(m_f->host->receiveMessage("1005", "[label " + QByteArray::number(second) + " danger]"));
+    m_f->deliver(m_f->host->receiveMessage("1005", "[edit " + QByteArray::number(first) + "]first, changed"));
+    QFile::remove(file);
+    SharedResourceManager::instance()->reloadTemplate(m_f->host->dataFolder());
+
+    const QString text = window->historyView()->toPlainText();
+    QCOMPARE(text.count(QStringLiteral("first, changed")), 1);
+    QCOMPARE(text.count(QStringLiteral("first words")), 0);
+    QCOMPARE(text.count(QStringLiteral("second words")), 1);
+    QCOMPARE(text.count(QStringLiteral("third words")), 1);
+    QCOMPARE(window->historyView()->toHtml().count(QStringLiteral("label_danger.png")), 1);
 }
 
 void tst_MessageActions::hostEventsChangeTheHistory_data()

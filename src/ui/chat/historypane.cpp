@@ -20,17 +20,42 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextTable>
 #include <QToolButton>
 
 #include <algorithm>
 
 namespace {
 
-// The frame of one block or separator: a table the rich-text engine lays
-// out exactly as the block alone (no border, spacing or padding).
+// Whether the rich-text engine reads the HTML as one table at its top level
+// (the built-in template's blocks and the default date separator).
+bool isOneTable(const QString &html)
+{
+    const QString text = html.trimmed();
+    if (!text.startsWith(QLatin1String("<table"), Qt::CaseInsensitive))
+        return false;
+    int depth = 0;
+    for (int i = 0; i >= 0 && i < text.size(); i = text.indexOf(QLatin1Char('<'), i + 1)) {
+        const QStringRef tag = text.midRef(i, 7);
+        const QChar after = i + 6 < text.size() ? text.at(i + 6) : QChar();
+        if (tag.startsWith(QLatin1String("<table"), Qt::CaseInsensitive)
+            && (after.isSpace() || after == QLatin1Char('>') || after == QLatin1Char('/'))) {
+            ++depth;
+        } else if (tag.startsWith(QLatin1String("</table"), Qt::CaseInsensitive) && --depth == 0) {
+            return text.indexOf(QLatin1Char('>'), i) == text.size() - 1;
+        }
+    }
+    return false;
+}
+
+// Every block and separator stands in a top-level frame of its own. One
+// table is that frame already; anything else gets a table around it that
+// the rich-text engine lays out as the block alone (no border, spacing or
+// padding). Nesting tables costs layout time in long histories, hence not
+// always.
 QString framed(const QString &html)
 {
+    if (isOneTable(html))
+        return html;
     return QLatin1String("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>") + html
            + QLatin1String("</td></tr></table>");
 }
@@ -415,13 +440,17 @@ bool HistoryPane::replaceMessage(qint64 eventId, const RecordUpdate &update)
         rerender();
         return true;
     }
-    auto *table = qobject_cast<QTextTable *>(m_blockFrames.value(eventId).data());
-    if (!table) {
+    QTextFrame *frame = m_blockFrames.take(eventId);
+    if (!frame) {
         rerender();
         return true;
     }
-    const QTextTableCell cell = table->cellAt(0, 0);
-    m_view->replaceRange(cell.firstPosition(), cell.lastPosition(), html.isEmpty() ? html : stylePrefix() + html);
+    const int from = frame->firstPosition() - 1;
+    const int to = frame->lastPosition() + 1;
+    const int before = m_view->document()->characterCount();
+    m_view->replaceRange(from, to, html.isEmpty() ? html : stylePrefix() + framed(html));
+    if (!html.isEmpty())
+        track(from, to + m_view->document()->characterCount() - before, {{eventId, false}});
     return true;
 }
 

@@ -30,12 +30,12 @@ class TextBrowser;
 // below and a "new messages" marker at the bottom of the view says so (a
 // click on it goes down). Focus changes never scroll.
 //
-// Every message block and date separator stands in a one-cell table of its
-// own, a frame the pane remembers by event id: a changed message (a like, a
-// label, an edit, a deletion) is rendered again in its frame whatever the
-// template writes, and the reading position stays. Should a template break
-// out of that frame (an unbalanced "</table>"), the pane notices and renders
-// the whole history again instead.
+// Every message block and date separator stands in a top-level frame of
+// its own (a table), which the pane remembers by event id: a changed message
+// (a like, a label, an edit, a deletion) is rendered again in its place
+// whatever the template writes, and the reading position stays. Should a
+// template break out of its frame (an unbalanced "</table>"), the pane
+// notices and renders the whole history again instead.
 class HistoryPane : public QObject
 {
     Q_OBJECT
