@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QtTest>
@@ -67,6 +68,8 @@ private Q_SLOTS:
     void menuEntries();
     void editAndReplyProduceTheirTexts();
     void idsNotShownDoNothing();
+    void rightClickOpensTheMessageMenu();
+    void removalsKeepTheDaySeparatorsRight();
     void peerChangesReplaceTheBlockWithoutMovingTheView_data();
     void peerChangesReplaceTheBlockWithoutMovingTheView();
     void anyTemplateChangesInPlace_data();
@@ -221,6 +224,59 @@ void tst_MessageActions::idsNotShownDoNothing()
     window->historyLinks()->open(QStringLiteral("menu:%1").arg(hidden));
     QVERIFY(!actions->menu());
     QVERIFY(sentTexts(*m_f->host).isEmpty());
+}
+
+void tst_MessageActions::rightClickOpensTheMessageMenu()
+{
+    m_f->store("1001", "an older one", m_f->clock.now(), true);
+    m_f->store("1001", "right here", m_f->clock.now(), true);
+    ChatWindow *window = m_f->open("1001");
+    TextBrowser *view = window->historyView();
+    const auto rightClick = [view] {
+        const QTextCursor found = view->document()->find(QStringLiteral("right here"));
+        const QPoint point = view->cursorRect(found).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, view->viewport()->mapToGlobal(point));
+        // The view's own menu runs a loop of its own: close it from there.
+        QTimer::singleShot(0, [] {
+            if (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+        QApplication::sendEvent(view->viewport(), &event);
+    };
+    rightClick();
+    QVERIFY(window->messageActions()->menu());
+    QCOMPARE(window->messageActions()->menu()->objectName(), QStringLiteral("Message"));
+    window->messageActions()->menu()->hide();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A selection keeps the view's menu, for copying it.
+    view->selectAll();
+    rightClick();
+    QVERIFY(!window->messageActions()->menu());
+}
+
+void tst_MessageActions::removalsKeepTheDaySeparatorsRight()
+{
+    const QDateTime today = m_f->clock.now();
+    const qint64 yesterday = m_f->store("1003", "yesterday", today.addDays(-1));
+    const qint64 first = m_f->store("1003", "today first", today);
+    const qint64 second = m_f->store("1003", "today second", today);
+    ChatWindow *window = m_f->open("1003");
+    const auto rules = [window] {
+        int n = 0;
+        for (QTextBlock b = window->historyView()->document()->begin(); b.isValid(); b = b.next())
+            n += b.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth) ? 1 : 0;
+        return n;
+    };
+    QCOMPARE(rules(), 1);
+    // The separator passes from the first message of the day to the second,
+    // and goes with the last one; the first message then needs none.
+    for (const qint64 id : {first, second}) {
+        m_f->host->removeMessage(id);
+        m_f->chat().onEvent(HostEventCode::MessagesRemoved, "1003," + QByteArray::number(id));
+    }
+    QCOMPARE(rules(), 0);
+    QVERIFY(window->renderedHistory().contains(yesterday));
+    QCOMPARE(window->renderedHistory().size(), 1);
 }
 
 void tst_MessageActions::peerChangesReplaceTheBlockWithoutMovingTheView_data()
