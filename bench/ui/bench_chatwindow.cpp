@@ -17,6 +17,7 @@
 #include "platform/prompt.h"
 #include "platform/windowalert.h"
 #include "plugin/chat.h"
+#include "render/resourcekeytable.h"
 #include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
 #include "ui/chat/chatwindow.h"

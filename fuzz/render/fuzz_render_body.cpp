@@ -9,11 +9,15 @@
 #include "fuzzinput.h"
 #include "htmloracle.h"
 
+#include "plugin/records/userobj.h"
+#include "render/linkpolicy.h"
 #include "render/markupconverter.h"
 #include "render/resourcekeytable.h"
 
 #include "emoticons/emotionboxmanager.h"
 #include "hostkit/host.h"
+
+#include <sdk/ihostservices.h>
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +83,56 @@ void check(const QString &html, const QString &input, const char *what, bool bou
     abort();
 }
 
+// Empty when every anchor of the renderer's vocabulary is one of its blocks.
+QString checkInternalAnchors(const QString &html, const ResourceKeyTable &keys, bool attachments)
+{
+    for (const OracleAnchor &anchor : anchorsOf(html)) {
+        const LinkPolicy::Decision decision = LinkPolicy::decide(anchor.href);
+        if (decision.action != LinkPolicy::Action::Internal)
+            continue;
+        const QString &value = decision.internal.value;
+        bool own = false;
+        switch (decision.internal.kind) {
+        case Links::LinkTarget::Chat: {
+            // A bound may cut the name short or break it up; mentions side
+            // by side read as one anchor.
+            UserObj user;
+            const QByteArray id = value.toUtf8();
+            const QString name = host->servicesFor("chat")->getUser(&user, id.constData()) ? user.displayNameString()
+                                                                                             : QStringLiteral("Unknown");
+            const QString text = QString(anchor.text).remove(QChar(0x200B)).trimmed();
+            own = !text.isEmpty() && name.startsWith(QString(text).remove(name).trimmed());
+            break;
+        }
+        case Links::LinkTarget::Picture:
+            own = attachments && anchor.images.contains(value);
+            break;
+        case Links::LinkTarget::GeoPosition:
+            own = attachments && !anchor.images.isEmpty();
+            break;
+        case Links::LinkTarget::Cloud:
+            own = attachments && keys.containsKey(value);
+            break;
+        default:
+            break;
+        }
+        if (!own)
+            return QStringLiteral("an anchor a peer wrote uses the renderer's vocabulary: %1 (%2)")
+                .arg(anchor.href, anchor.text);
+    }
+    return QString();
+}
+
+void checkVocabulary(const QString &html, const QString &input, const ResourceKeyTable &keys, bool attachments,
+                     const char *what)
+{
+    const QString problem = checkInternalAnchors(html, keys, attachments);
+    if (problem.isEmpty())
+        return;
+    fprintf(stderr, "%s: %s\ninput: %s\nhtml: %s\n", what, qPrintable(problem), qPrintable(input), qPrintable(html));
+    abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -110,6 +164,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         MarkupConverter::renderMessageBody(markup, QStringLiteral("<Bea \"B\" & 'b'>"), keys, context);
     check(body.html, markup, "message html");
     check(body.locationHtml, markup, "location html", false);
-    check(MarkupConverter::renderPlainMarkup(markup, context), markup, "plain markup html");
+    const QString plain = MarkupConverter::renderPlainMarkup(markup, context);
+    check(plain, markup, "plain markup html");
+    checkVocabulary(body.html, markup, keys, true, "message html");
+    checkVocabulary(plain, markup, keys, false, "plain markup html");
     return 0;
 }

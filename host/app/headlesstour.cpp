@@ -129,6 +129,52 @@ const char *const RobustnessShots[] = {
     "19-nudges-and-refusal.png", "20-hostile-messages-cut.png", "21-new-messages-marker.png",
 };
 
+// What the user does to single messages: the message menu of a peer's
+// message, a label and a like shown at once, one of the user's own messages
+// corrected through the edit overlay and shown edited in place, and an
+// answer to the peer through the reply overlay.
+const char MessageActionsTour[] = R"(
+peer Bea reply=""
+key Ctrl+A Backspace target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+scroll @Bea bottom
+receive Bea "Could you read the release notes before Friday?"
+wait 100
+click-text @Bea "release notes" button=right
+shot Message 22-message-menu.png over=@Bea
+menu Labels
+menu Warning
+click-text @Bea "release notes" button=right
+menu Like
+wait 100
+expect-call sendInstantMessage contains="[like "
+shot @Bea 23-liked-and-labelled.png
+type "I will read them tomorow"
+key Return
+wait 100
+click-text @Bea "tomorow" button=right
+menu Edit
+key Ctrl+A
+type "I will read them tomorrow morning"
+shot @Bea 24-edit-overlay.png
+key Return
+wait 100
+expect-history @Bea "tomorrow morning"
+shot @Bea 25-edited-in-place.png
+click-text @Bea "release notes" button=right
+menu Reply
+type "Done: two typos, otherwise fine"
+shot @Bea 26-reply-overlay.png
+key Return
+wait 100
+expect-stored Bea "two typos"
+shot @Bea 27-reply-sent.png
+)";
+
+const char *const MessageActionsShots[] = {
+    "22-message-menu.png", "23-liked-and-labelled.png", "24-edit-overlay.png", "25-edited-in-place.png",
+    "26-reply-overlay.png", "27-reply-sent.png",
+};
+
 // Pictures and files both ways: a document pasted goes out at once, a
 // picture pasted waits in the editor until Send, both show their progress in
 // the uploads list; files dragged over the window bring up the drop overlay
@@ -225,6 +271,7 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
     return runScenario(ConversationTour, ConversationShots, int(std::size(ConversationShots)), folder, error)
            && runScenario(ComposingTour, ComposingShots, int(std::size(ComposingShots)), folder, error)
            && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error)
+           && runScenario(MessageActionsTour, MessageActionsShots, int(std::size(MessageActionsShots)), folder, error)
            && pictures(folder, error);
 }
 

@@ -403,7 +403,30 @@ qint64 Host::storeOutgoing(const QByteArray &pluginId, const QByteArray &recipie
     const qint64 eventId = applyCommandOrAppend(m, m_profile.own().id, &changed);
     if (eventId != 0)
         Q_EMIT messageStored(eventId, m.conversation);
+    if (changed) {
+        const bool deleted = MessageCommand::parse(body).kind == MessageCommand::Kind::Delete;
+        deliverEvent(deleted ? HostEventCode::MessagesDeleted : HostEventCode::MessagesChanged,
+                     m.conversation + ',' + QByteArray::number(eventId));
+    }
     return eventId;
+}
+
+bool Host::removeMessage(qint64 eventId)
+{
+    const auto stored = isReady() ? m_store->byEvent(eventId) : std::nullopt;
+    if (!stored || !m_store->remove(eventId))
+        return false;
+    deliverEvent(HostEventCode::MessagesRemoved, stored->conversation + ',' + QByteArray::number(eventId));
+    return true;
+}
+
+bool Host::clearConversation(const QByteArray &conversation)
+{
+    if (!isReady() || conversation.isEmpty() || !m_store->clear(conversation))
+        return false;
+    m_missed.remove(conversation);
+    deliverEvent(HostEventCode::HistoryCleared, conversation);
+    return true;
 }
 
 void Host::deliverMessage(const StoredMessage &message)

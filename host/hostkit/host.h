@@ -156,8 +156,16 @@ public:
     bool execute(const QByteArray &pluginId, const QByteArray &contactId, int action = 2);
     bool openConversation(const QByteArray &userId, const QByteArray &sessionKey);
 
+    // The store loses messages other than through a message-level command
+    // (a purge, a history cleared on another device); the "chat" plug-in
+    // hears of it through events 36 and 37. False when nothing changed.
+    bool removeMessage(qint64 eventId);
+    bool clearConversation(const QByteArray &conversation);
+
     // Messages the plug-in sent (sendInstantMessage) or posted are stored
-    // through here too; `sender` is the own id for sent messages.
+    // through here too; `sender` is the own id for sent messages. A
+    // message-level command changes an earlier message instead, and the
+    // "chat" plug-in hears of that through event 34 (35 for a deletion).
     qint64 storeOutgoing(const QByteArray &pluginId, const QByteArray &recipient, const QByteArray &sessionKey,
                          const QByteArray &body, int kind = 0);
 

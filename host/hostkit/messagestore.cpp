@@ -320,12 +320,46 @@ QVector<StoredMessage> MessageStore::all() const
     return select(QStringLiteral("1"), {}, QStringLiteral("event_id ASC"), -1);
 }
 
-bool MessageStore::clear()
+bool MessageStore::clear(const QByteArray &conversation)
 {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (conversation.isEmpty()) {
+        return transaction([&] {
+            if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages")))
+                return true;
+            m_lastError = q.lastError().text();
+            return false;
+        });
+    }
+    const QString id = QString::fromUtf8(conversation);
     return transaction([&] {
-        if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages")))
-            return true;
+        q.prepare(QStringLiteral("DELETE FROM likes WHERE event_id IN (SELECT event_id FROM messages WHERE conversation = ?)"));
+        q.addBindValue(id);
+        if (q.exec()) {
+            q.prepare(QStringLiteral("DELETE FROM messages WHERE conversation = ?"));
+            q.addBindValue(id);
+            if (q.exec())
+                return true;
+        }
+        m_lastError = q.lastError().text();
+        return false;
+    });
+}
+
+bool MessageStore::remove(qint64 eventId)
+{
+    if (!byEvent(eventId))
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    return transaction([&] {
+        q.prepare(QStringLiteral("DELETE FROM likes WHERE event_id = ?"));
+        q.addBindValue(eventId);
+        if (q.exec()) {
+            q.prepare(QStringLiteral("DELETE FROM messages WHERE event_id = ?"));
+            q.addBindValue(eventId);
+            if (q.exec())
+                return true;
+        }
         m_lastError = q.lastError().text();
         return false;
     });

@@ -51,8 +51,11 @@ public:
 
     // Every message of every conversation, in event id order.
     QVector<StoredMessage> all() const;
-    // Removes every message and like; event ids already handed out stay used.
-    bool clear();
+    // Removes every message and like (of one conversation when given);
+    // event ids already handed out stay used.
+    bool clear(const QByteArray &conversation = QByteArray());
+    // Removes one message and its likes; false when there is no such message.
+    bool remove(qint64 eventId);
 
     int count(const QByteArray &conversation = QByteArray()) const;
     qint64 lastEventId() const;

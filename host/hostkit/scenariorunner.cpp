@@ -1,5 +1,6 @@
 #include "scenariorunner.h"
 
+#include "desktoprecorder.h"
 #include "host.h"
 #include "messagestore.h"
 #include "network.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDir>
@@ -37,6 +39,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -189,6 +192,8 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     , m_modalWatch(new QTimer(this))
 {
     m_base = QDir::currentPath();
+    // What the plug-in would open on the desktop lands in the journal.
+    m_desktop = new DesktopRecorder(host.journal(), this);
     m_modalWatch->setInterval(5);
     connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
     registerBuiltins();
@@ -864,6 +869,41 @@ void ScenarioRunner::registerBuiltins()
         QApplication::processEvents();
         return QString();
     });
+    // A click on the history where TEXT shows (its last occurrence): on a
+    // link it follows the link, with the right button it asks for the
+    // menu there (the message menu of the message under it).
+    addStep(QStringLiteral("click-text"), 2, 2, {QStringLiteral("button")}, [=](const Step &s, bool *) {
+        QString error;
+        QTextBrowser *view = historyView(s.args.at(0), &error);
+        if (!view)
+            return error;
+        const QString button = s.options.value(QStringLiteral("button"), QStringLiteral("left"));
+        if (button != QLatin1String("left") && button != QLatin1String("right"))
+            return QStringLiteral("button=left or button=right, not %1").arg(button);
+        const QTextCursor found = view->document()->find(s.args.at(1), view->document()->characterCount(),
+                                                         QTextDocument::FindBackward);
+        if (found.isNull())
+            return QStringLiteral("the history of %1 does not show \"%2\"").arg(s.args.at(0), s.args.at(1));
+        QTextCursor at(view->document());
+        at.setPosition(found.selectionStart() + 1);
+        view->setTextCursor(at);
+        view->ensureCursorVisible();
+        QApplication::processEvents();
+        const QPoint point = view->cursorRect(at).center() - QPoint(2, 0);
+        QWidget *viewport = view->viewport();
+        const QPoint global = viewport->mapToGlobal(point);
+        if (button == QLatin1String("right")) {
+            QCursor::setPos(global);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, point, global);
+            QApplication::sendEvent(viewport, &menu);
+            return QString();
+        }
+        QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &release);
+        return QString();
+    });
     for (const bool visible : {true, false}) {
         addStep(visible ? QStringLiteral("expect-visible") : QStringLiteral("expect-hidden"), 1, 1, {},
                 [visible](const Step &s, bool *failed) {
@@ -926,8 +966,25 @@ void ScenarioRunner::registerBuiltins()
             // A label shortened with an ellipsis matches the whole text.
             const bool elided = text.endsWith(QChar(0x2026)) && s.args.at(0).startsWith(text.chopped(1));
             if (text == s.args.at(0) || elided) {
+                // A submenu opens beside its entry, as when pointed at.
+                if (QMenu *sub = action->menu()) {
+                    menu->setActiveAction(action);
+                    sub->popup(menu->mapToGlobal(menu->actionGeometry(action).topRight()));
+                    return QString();
+                }
+                // A chosen entry closes the whole chain of menus, and the
+                // window below is active again.
+                QWidget *owner = menu->parentWidget() ? menu->parentWidget()->window() : nullptr;
                 menu->hide();
+                while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                    if (!owner && open->parentWidget())
+                        owner = open->parentWidget()->window();
+                    open->hide();
+                }
                 action->trigger();
+                QApplication::processEvents();
+                if (owner && owner->isVisible() && !QApplication::activeWindow())
+                    QApplication::setActiveWindow(owner);
                 return QString();
             }
             entries << text;

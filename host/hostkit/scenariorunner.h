@@ -14,6 +14,7 @@ class QTimer;
 
 namespace hostkit {
 
+class DesktopRecorder;
 class Host;
 
 // Runs a scenario: one step per line, the user's and the peers' actions and
@@ -103,6 +104,7 @@ private:
     QStringList m_answerShots; // per answer: a PNG of the box before it is answered, or empty
     QTimer *m_modalWatch = nullptr;
     std::unique_ptr<QMimeData> m_drag; // the drag in progress (drag ... drop)
+    DesktopRecorder *m_desktop = nullptr; // owned (child)
 };
 
 } // namespace hostkit

@@ -24,6 +24,7 @@ const std::pair<Prompt::Button, QMessageBox::StandardButton> kButtons[] = {
     {Prompt::Yes, QMessageBox::Yes},
     {Prompt::No, QMessageBox::No},
     {Prompt::Cancel, QMessageBox::Cancel},
+    {Prompt::Open, QMessageBox::Open},
 };
 
 class MessageBoxPrompt final : public Prompt

@@ -16,7 +16,7 @@ class Prompt
 {
 public:
     enum class Icon { None, Information, Question, Warning, Critical };
-    enum Button { NoButton = 0, Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+    enum Button { NoButton = 0, Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8, Open = 0x10 };
     Q_DECLARE_FLAGS(Buttons, Button)
 
     struct Box

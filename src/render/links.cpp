@@ -95,6 +95,21 @@ ParsedLink parseLinkTarget(const QString &target)
     return {LinkTarget::External, target};
 }
 
+bool isInternalTarget(const QString &target)
+{
+    int i = 0;
+    while (i < target.size()
+           && (target.at(i).isSpace() || target.at(i).unicode() < 0x20 || target.at(i).category() == QChar::Other_Format))
+        ++i;
+    const QStringRef rest = target.midRef(i);
+    for (const QString *prefix : {&ChatScheme, &PictureScheme, &GeoScheme, &LikeScheme, &MenuScheme, &CloudScheme,
+                                  &FullTextScheme}) {
+        if (rest.startsWith(*prefix, Qt::CaseInsensitive))
+            return true;
+    }
+    return rest.startsWith(LocationScheme + QLatin1Char(':'), Qt::CaseInsensitive);
+}
+
 QUrl localPathUrl(const QString &pathAfterMarker)
 {
     return QUrl::fromLocalFile(QDir::toNativeSeparators(pathAfterMarker));
@@ -347,8 +362,8 @@ QString linkify(const QString &text, const QVector<int> &stops)
             linkText = LocalFileMarker + text.mid(start + 5, length - 5);
             isLink = true;
         } else {
-            isLink = start == 0 || isLinkDelimiter(text.at(start - 1));
             linkText = text.mid(start, length);
+            isLink = (start == 0 || isLinkDelimiter(text.at(start - 1))) && !isInternalTarget(linkText);
         }
         const int next = start + length;
         if (isLink) {

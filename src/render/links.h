@@ -48,6 +48,13 @@ struct ParsedLink
 // Splits an anchor target into its kind and payload.
 ParsedLink parseLinkTarget(const QString &target);
 
+// Whether a target, however written (any case, after leading blanks,
+// control or invisible characters), would use the renderer's own
+// vocabulary above. Links a peer wrote never do: linkify and the "[furl"
+// pass leave such a target as text, so the window acts only on anchors the
+// renderer wrote for its own blocks.
+bool isInternalTarget(const QString &target);
+
 QString chatTarget(const QString &contactId);
 QString pictureTarget(const QString &localName);
 QString geoTarget(const QString &position);

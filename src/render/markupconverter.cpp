@@ -224,6 +224,10 @@ QString replaceFileLinks(const QString &text, bool keepPlaceholders)
         }
         if (!hasHref)
             href = Links::htmlToPlainText(text.mid(labelStart, labelEnd - labelStart));
+        // A target of the renderer's own vocabulary is no link a peer may
+        // write: its label stays, as text.
+        if (Links::isInternalTarget(href))
+            href.clear();
         links.append({s, labelStart, labelEnd, labelEnd + close.size(), href});
         s = text.indexOf(open, labelEnd + close.size());
     }
@@ -270,11 +274,15 @@ QString replaceFileLinks(const QString &text, bool keepPlaceholders)
     int pos = 0;
     for (const FileLink &fileLink : qAsConst(links)) {
         copy(pos, fileLink.start);
-        out += QLatin1String("<a href=\"");
-        out += Links::escapeAttribute(fileLink.href);
-        out += QLatin1String("\">");
-        copy(fileLink.labelStart, fileLink.labelEnd);
-        out += QLatin1String("</a>");
+        if (fileLink.href.isEmpty()) {
+            copy(fileLink.labelStart, fileLink.labelEnd);
+        } else {
+            out += QLatin1String("<a href=\"");
+            out += Links::escapeAttribute(fileLink.href);
+            out += QLatin1String("\">");
+            copy(fileLink.labelStart, fileLink.labelEnd);
+            out += QLatin1String("</a>");
+        }
         pos = fileLink.end;
     }
     copy(pos, text.size());

@@ -220,7 +220,15 @@ void putCommon(const RenderContext &context, const IHostMessage *message, const 
     values.put(Time, Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat)));
     values.put(ClassName, MessageTextClass);
     QString html = prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : body.html;
-    if (body.cut && !prepared.nudge) {
+    if (message->isDeleted()) {
+        html = QLatin1String("<i>")
+               + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "This message was deleted."))
+               + QLatin1String("</i>");
+    } else if (message->isEdited()) {
+        html += QLatin1String(" <i>(")
+                + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "edited")) + QLatin1String(")</i>");
+    }
+    if (body.cut && !prepared.nudge && !message->isDeleted()) {
         html += QLatin1String("<br/><a href=\"") + Links::escapeAttribute(Links::fullTextTarget(message->eventId()))
                 + QLatin1String("\">")
                 + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "Show the whole message"))

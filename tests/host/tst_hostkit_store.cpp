@@ -61,6 +61,7 @@ private Q_SLOTS:
     void commandsBecomeAttributes_data();
     void commandsBecomeAttributes();
     void commandsFromOthersCannotEditOrDelete();
+    void changesOutsideDeliveriesBecomeEvents();
     void refusesWithoutTouching_data();
     void refusesWithoutTouching();
     void persistsAcrossOpens();
@@ -287,6 +288,42 @@ void TestHostkitStore::commandsFromOthersCannotEditOrDelete()
     QCOMPARE(host.store().byEvent(mine)->body, QByteArray("my words"));
     QVERIFY(!host.store().byEvent(mine)->deleted);
     QCOMPARE(host.store().byEvent(elsewhere)->likeCount(), 0);
+}
+
+// The plug-in hears of a change to a message it shows: a peer's command
+// delivers the changed message; the user's own commands, removals and a
+// cleared history come as events 34 to 37 with the conversation first.
+void TestHostkitStore::changesOutsideDeliveriesBecomeEvents()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    const auto events = [&host] {
+        QStringList out;
+        for (const auto &e : host.journal().entries()) {
+            if (e.operation == "onEvent")
+                out << QStringLiteral("%1 %2").arg(e.arguments.at(0).toInt()).arg(e.arguments.at(1).toString());
+        }
+        host.journal().clear();
+        return out;
+    };
+    const qint64 mine = host.storeOutgoing("chat", "1001", "k", "my words");
+    const QString id = QString::number(mine);
+    host.storeOutgoing("chat", "1001", "k", "[edit " + id.toUtf8() + "]better words");
+    host.storeOutgoing("chat", "1001", "k", "[like " + id.toUtf8() + " T]");
+    host.receiveMessage("1001", "[label " + id.toUtf8() + " danger]");
+    host.storeOutgoing("chat", "1001", "k", "[delete " + id.toUtf8() + "]");
+    QCOMPARE(events(), QStringList({QStringLiteral("34 1001,") + id, QStringLiteral("34 1001,") + id,
+                                    QStringLiteral("35 1001,") + id}));
+
+    const qint64 other = host.storeOutgoing("chat", "1002", "k", "to Chris");
+    const qint64 kept = host.storeOutgoing("chat", "1003", "k", "to Dana");
+    host.journal().clear();
+    QVERIFY(host.removeMessage(mine));
+    QVERIFY(!host.removeMessage(mine));
+    QVERIFY(host.clearConversation("1002"));
+    QCOMPARE(events(), QStringList({QStringLiteral("36 1001,") + id, QStringLiteral("37 1002")}));
+    QVERIFY(!host.store().byEvent(mine));
+    QVERIFY(!host.store().byEvent(other));
+    QVERIFY(host.store().byEvent(kept));
 }
 
 void TestHostkitStore::refusesWithoutTouching_data()

@@ -4,6 +4,9 @@
 
 #include <QSet>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
 
 namespace {
 
@@ -262,4 +265,32 @@ QString checkRenderBounds(const QString &html)
             return QStringLiteral("%1 characters without a break opportunity").arg(run) + where(html, i);
     }
     return QString();
+}
+
+QVector<OracleAnchor> anchorsOf(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    QVector<OracleAnchor> anchors;
+    QString open; // the href of the anchor being read
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            const QString href = format.isAnchor() ? format.anchorHref() : QString();
+            if (href.isEmpty()) {
+                open.clear();
+                continue;
+            }
+            if (href != open || anchors.isEmpty())
+                anchors.append({href, QString(), {}});
+            open = href;
+            if (format.isImageFormat())
+                anchors.last().images.append(format.toImageFormat().name());
+            else
+                anchors.last().text += fragment.text();
+        }
+        open.clear();
+    }
+    return anchors;
 }

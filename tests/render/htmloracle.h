@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 // Checks HTML the renderer produced from peer text: only the elements and
 // attributes the renderer writes itself, every attribute value quoted (or a
@@ -16,3 +18,14 @@ QString checkRenderedHtml(const QString &html);
 // importer would: formatting depth, pictures, anchors, line breaks, runs of
 // text without a break opportunity, size. Empty when it keeps to them.
 QString checkRenderBounds(const QString &html);
+
+// An anchor as the rich-text engine reads the HTML: its target exactly as
+// the history view hands it to the click handler, its text and the names of
+// the pictures inside it.
+struct OracleAnchor
+{
+    QString href;
+    QString text;
+    QStringList images;
+};
+QVector<OracleAnchor> anchorsOf(const QString &html);

@@ -1,6 +1,8 @@
 #include "htmloracle.h"
 
+#include "render/linkpolicy.h"
 #include "render/links.h"
+#include "render/markupconverter.h"
 
 #include <QDir>
 #include <QTextBlock>
@@ -32,6 +34,10 @@ private Q_SLOTS:
     void targetUrls();
     void oracleRejects_data();
     void oracleRejects();
+    void peerLinksStayOutOfTheVocabulary_data();
+    void peerLinksStayOutOfTheVocabulary();
+    void linkPolicy_data();
+    void linkPolicy();
 };
 
 void tst_Links::escapeHtml_data()
@@ -256,6 +262,97 @@ void tst_Links::oracleRejects()
 {
     QFETCH(QString, html);
     QVERIFY(!checkRenderedHtml(html).isEmpty());
+}
+
+void tst_Links::peerLinksStayOutOfTheVocabulary_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("typed scheme address") << "see chat://1001 now";
+    QTest::newRow("location address would open the location menu") << "location://evil.example/maps/?q=a@1,2";
+    QTest::newRow("file link to a like") << "[furl]like:5[/furl]";
+    QTest::newRow("file link to the menu, upper case") << "[furl]MENU:5[/furl]";
+    QTest::newRow("file link to a picture after a blank") << "[furl] pic:/etc/passwd[/furl]";
+    QTest::newRow("file link to a cloud key after an invisible character") << "[furl]\u200Bcloud:R1_0001[/furl]";
+    QTest::newRow("file link to a mention target") << "[furl]chat:1001[/furl]";
+    QTest::newRow("file link to a position") << "[furl]gp:1,2[/furl]";
+    QTest::newRow("file link to the whole text") << "[furl]fulltext:3[/furl]";
+}
+
+void tst_Links::peerLinksStayOutOfTheVocabulary()
+{
+    QFETCH(QString, markup);
+    const QString html = MarkupConverter::renderPlainMarkup(markup, RenderContext());
+    for (const OracleAnchor &anchor : anchorsOf(html))
+        QVERIFY2(LinkPolicy::decide(anchor.href).action != LinkPolicy::Action::Internal, qPrintable(anchor.href));
+    // The text itself stays.
+    QVERIFY(!html.isEmpty());
+}
+
+void tst_Links::linkPolicy_data()
+{
+    using LinkPolicy::Action;
+    using LinkPolicy::Reason;
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("opened"); // the URL handed to the desktop
+    QTest::addColumn<QString>("detail"); // the ASCII host, or the file's name and folder
+    QTest::newRow("web address opens at once") << "https://example.org/a?b=1" << int(Action::Open) << int(Reason::None)
+                                               << "https://example.org/a?b=1" << "example.org";
+    QTest::newRow("ftp opens at once") << "ftp://files.example.org/x" << int(Action::Open) << int(Reason::None)
+                                       << "ftp://files.example.org/x" << "files.example.org";
+    QTest::newRow("user part before the host asks, naming the real host")
+        << "https://example.org@evil.example/login" << int(Action::Ask) << int(Reason::UserInAddress)
+        << "https://example.org@evil.example/login" << "evil.example";
+    QTest::newRow("right-to-left override asks and is not shown")
+        << QString::fromUtf16(u"https://example.org/\u202Efdp.exe") << int(Action::Ask)
+        << int(Reason::HiddenCharacters) << "https://example.org/%E2%80%AEfdp.exe" << "example.org";
+    QTest::newRow("host mixing Cyrillic and Latin asks, naming it in ASCII")
+        << QString::fromUtf16(u"http://\u0430pple.com/") << int(Action::Ask) << int(Reason::MixedScripts)
+        << "http://xn--pple-43d.com/" << "xn--pple-43d.com";
+    QTest::newRow("mail keeps subject and body, drops attachments")
+        << "mailto:a@b.example?subject=hi&attach=/etc/passwd&body=x" << int(Action::Open) << int(Reason::None)
+        << "mailto:a@b.example?subject=hi&body=x" << "";
+    QTest::newRow("local path asks with name and folder") << "[f]/tmp/a b.txt" << int(Action::Ask)
+                                                          << int(Reason::LocalFile) << "file:///tmp/a%20b.txt"
+                                                          << "a b.txt|/tmp";
+    QTest::newRow("escapes in a path are not decoded") << "[f]/tmp/pass%20wd" << int(Action::Ask)
+                                                       << int(Reason::LocalFile) << "file:///tmp/pass%2520wd"
+                                                       << "pass%20wd|/tmp";
+    QTest::newRow("file address of this machine asks") << "[f]///etc/hosts" << int(Action::Ask)
+                                                       << int(Reason::LocalFile) << "file:///etc/hosts" << "hosts|/etc";
+    QTest::newRow("UNC path is never opened") << "[f]\\\\server\\share\\x.doc" << int(Action::Refuse)
+                                              << int(Reason::RemoteFile) << "" << "";
+    QTest::newRow("file address naming a host is never opened") << "file://server/share/x.doc" << int(Action::Refuse)
+                                                                << int(Reason::RemoteFile) << "" << "";
+    QTest::newRow("marked file address naming a host is never opened")
+        << "[f]//server/share/x.doc" << int(Action::Refuse) << int(Reason::RemoteFile) << "" << "";
+    QTest::newRow("network path without a scheme is never opened")
+        << "\\\\server\\share" << int(Action::Refuse) << int(Reason::RemoteFile) << "" << "";
+    QTest::newRow("other scheme asks") << "javascript:alert(1)" << int(Action::Ask) << int(Reason::UnknownScheme)
+                                       << "javascript:alert(1)" << "";
+    QTest::newRow("no scheme opens nothing") << "www.example.org" << int(Action::Refuse) << int(Reason::Invalid)
+                                             << "" << "";
+    QTest::newRow("renderer's own target") << "like:5" << int(Action::Internal) << int(Reason::None) << "" << "";
+}
+
+void tst_Links::linkPolicy()
+{
+    QFETCH(QString, target);
+    QFETCH(int, action);
+    QFETCH(int, reason);
+    QFETCH(QString, opened);
+    QFETCH(QString, detail);
+    const LinkPolicy::Decision decision = LinkPolicy::decide(target);
+    QCOMPARE(int(decision.action), action);
+    QCOMPARE(int(decision.reason), reason);
+    QCOMPARE(decision.url.toString(QUrl::FullyEncoded), opened);
+    if (decision.reason == LinkPolicy::Reason::LocalFile)
+        QCOMPARE(decision.fileName + QLatin1Char('|') + decision.folder, detail);
+    else
+        QCOMPARE(decision.asciiHost, detail);
+    for (const QChar c : decision.shown)
+        QVERIFY2(!LinkPolicy::isHiddenCharacter(c), "the question would show a hidden character");
 }
 
 QTEST_MAIN(tst_Links)

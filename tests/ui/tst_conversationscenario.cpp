@@ -64,15 +64,17 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     for (const char *name : {"04-window-Main.png", "05-conversation-history.png", "06-conversation-composing.png",
                              "07-conversation-typing.png", "08-conversation-reply.png",
                              "09-conversation-close-question.png", "19-nudges-and-refusal.png",
-                             "20-hostile-messages-cut.png", "21-new-messages-marker.png", "30-picture-pasted.png",
-                             "31-uploads-in-progress.png", "32-drop-overlay.png",
-                             "33-received-picture-and-file.png"}) {
+                             "20-hostile-messages-cut.png", "21-new-messages-marker.png", "23-liked-and-labelled.png",
+                             "24-edit-overlay.png", "25-edited-in-place.png", "26-reply-overlay.png",
+                             "27-reply-sent.png", "30-picture-pasted.png", "31-uploads-in-progress.png",
+                             "32-drop-overlay.png", "33-received-picture-and-file.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
         // The default chat window size.
         QCOMPARE(shot.size(), QSize(593, 489));
     }
-    for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png"})
+    for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png",
+                             "22-message-menu.png"})
         QVERIFY2(!QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).isNull(), name);
     // Every tab of the settings dialog, none of them resizing it.
     const QSize settings = QImage(QDir(shots.path()).filePath(QStringLiteral("13-settings-general.png"))).size();

@@ -49,6 +49,15 @@ QString block(const IHostMessage *message)
     return QStringLiteral("[%1]").arg(message->eventId());
 }
 
+// The ids shown, each after "|" when a date separator stands before its block.
+QString layout(const RenderedHistory &history)
+{
+    QStringList items;
+    for (const RenderedHistory::Entry &entry : history.entries())
+        items << (entry.separatorBefore ? QStringLiteral("|") : QString()) + QString::number(entry.eventId);
+    return items.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 class tst_RenderedHistory : public QObject
@@ -61,6 +70,8 @@ private Q_SLOTS:
     void older_data();
     void older();
     void lookups();
+    void removal_data();
+    void removal();
 };
 
 void tst_RenderedHistory::newer_data()
@@ -108,13 +119,13 @@ void tst_RenderedHistory::older_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("order"); // with "|" before a block that has a separator in front
     QTest::newRow("page of the same day joins without separator")
         << "10@20260301120000" << "8@20260301100000 9@20260301110000" << "[8][9]" << "8 9 10";
-    QTest::newRow("page of the day before ends with a separator")
-        << "10@20260302120000" << "8@20260301100000 9@20260301110000" << "[8][9]|" << "8 9 10";
+    QTest::newRow("page of the day before ends with the separator of the oldest shown")
+        << "10@20260302120000" << "8@20260301100000 9@20260301110000" << "[8][9]|" << "8 9 |10";
     QTest::newRow("days inside the page are separated too")
-        << "10@20260302120000" << "8@20260228100000 9@20260302110000" << "[8]|[9]" << "8 9 10";
+        << "10@20260302120000" << "8@20260228100000 9@20260302110000" << "[8]|[9]" << "8 |9 10";
     QTest::newRow("ids at or after the oldest shown are skipped")
         << "10@20260302120000 11@20260302130000" << "9@20260302110000 10@20260302120000 12@20260302140000" << "[9]" << "9 10 11";
     QTest::newRow("an empty page adds nothing") << "10@20260302120000" << QString() << QString() << "10";
@@ -130,10 +141,7 @@ void tst_RenderedHistory::older()
     RenderedHistory history;
     history.renderNewer(messages.make(shown), Separator, block);
     QCOMPARE(history.renderOlder(messages.make(page), Separator, block), html);
-    QStringList ids;
-    for (const RenderedHistory::Entry &entry : history.entries())
-        ids << QString::number(entry.eventId);
-    QCOMPARE(ids.join(QLatin1Char(' ')), order);
+    QCOMPARE(layout(history), order);
 }
 
 void tst_RenderedHistory::lookups()
@@ -148,6 +156,44 @@ void tst_RenderedHistory::lookups()
     QVERIFY(!history.find(5));
     history.clear();
     QVERIFY(!history.contains(3));
+}
+
+void tst_RenderedHistory::removal_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("removed");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<qint64>("movesTo");
+    QTest::addColumn<qint64>("droppedFrom");
+    const QString days = QStringLiteral("1@20260301100000 2@20260302100000 3@20260302110000 4@20260303100000");
+    QTest::newRow("separator passes to the next message of the same day") << days << qint64(2) << "1 |3 |4"
+                                                                         << qint64(3) << qint64(0);
+    QTest::newRow("separator goes when the next message has its own") << days << qint64(3) << "1 |2 |4" << qint64(0)
+                                                                      << qint64(0);
+    QTest::newRow("separator goes with the last message") << days << qint64(4) << "1 |2 3" << qint64(0) << qint64(0);
+    QTest::newRow("the new first message loses its separator") << days << qint64(1) << "2 3 |4" << qint64(0)
+                                                               << qint64(2);
+    QTest::newRow("a message between two of its day leaves the separators")
+        << "1@20260301100000 2@20260301110000 3@20260302100000" << qint64(2) << "1 |3" << qint64(0) << qint64(0);
+    QTest::newRow("an id not shown changes nothing") << days << qint64(9) << "1 |2 3 |4" << qint64(0) << qint64(0);
+}
+
+void tst_RenderedHistory::removal()
+{
+    QFETCH(QString, shown);
+    QFETCH(qint64, removed);
+    QFETCH(QString, after);
+    QFETCH(qint64, movesTo);
+    QFETCH(qint64, droppedFrom);
+    Messages messages;
+    RenderedHistory history;
+    history.renderNewer(messages.make(shown), Separator, block);
+    const RenderedHistory::Removal removal = history.remove(removed);
+    QCOMPARE(removal.removed, removed != 9);
+    QCOMPARE(layout(history), after);
+    QCOMPARE(removal.separatorMovesTo, movesTo);
+    QCOMPARE(removal.separatorDroppedFrom, droppedFrom);
+    QVERIFY(!history.contains(removed));
 }
 
 QTEST_APPLESS_MAIN(tst_RenderedHistory)

@@ -4,6 +4,9 @@
 
 #include "ui/chat/textbrowser.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -36,6 +39,9 @@ private Q_SLOTS:
     void prependKeepsTheReadingPosition();
     void scrollingToTheTopAsksForMore();
     void resourcesComeFromTheResolverOnly();
+    void replacingKeepsTheReadingPosition_data();
+    void replacingKeepsTheReadingPosition();
+    void copyingLeavesBreakOpportunitiesOut();
 
 private:
     std::unique_ptr<TextBrowser> m_view;
@@ -153,6 +159,59 @@ void tst_TextBrowser::resourcesComeFromTheResolverOnly()
     // A name a peer could write is never read from the disk by the view.
     QVERIFY(!m_view->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("file.png"))).isValid());
     QVERIFY(asked.contains(QStringLiteral("file.png")));
+}
+
+void tst_TextBrowser::replacingKeepsTheReadingPosition_data()
+{
+    QTest::addColumn<int>("paragraph"); // the first one replaced
+    QTest::addColumn<int>("count");     // how many are replaced
+    QTest::addColumn<int>("lines");     // by how many
+    QTest::addColumn<QString>("where");
+    QTest::newRow("above the view, growing") << 2 << 1 << 12 << "middle";
+    QTest::newRow("above the view, shrinking") << 2 << 6 << 1 << "middle";
+    QTest::newRow("below the view") << 56 << 1 << 12 << "middle";
+    QTest::newRow("view at the bottom stays there") << 2 << 1 << 12 << "bottom";
+}
+
+void tst_TextBrowser::replacingKeepsTheReadingPosition()
+{
+    QFETCH(int, paragraph);
+    QFETCH(int, count);
+    QFETCH(int, lines);
+    QFETCH(QString, where);
+    QScrollBar *bar = m_view->verticalScrollBar();
+    m_view->setHtml(paragraphs(QStringLiteral("line"), 60));
+    QTRY_VERIFY(bar->maximum() > 0);
+    if (where == QLatin1String("bottom"))
+        m_view->scrollToBottom();
+    else
+        bar->setValue(bar->maximum() / 2);
+    const QTextCursor top = m_view->cursorForPosition(QPoint(2, 2));
+    const QString reading = top.block().text();
+    const int y = m_view->cursorRect(top).top();
+    const QTextBlock first = m_view->document()->findBlockByNumber(paragraph);
+    const QTextBlock last = m_view->document()->findBlockByNumber(paragraph + count - 1);
+    m_view->replaceRange(first.position(), last.position() + last.length() - 1, paragraphs(QStringLiteral("new"), lines));
+    QCoreApplication::processEvents();
+    if (where == QLatin1String("bottom")) {
+        QCOMPARE(bar->value(), bar->maximum());
+        return;
+    }
+    const QTextCursor after = m_view->cursorForPosition(QPoint(2, 2));
+    QCOMPARE(after.block().text(), reading);
+    QCOMPARE(m_view->cursorRect(after).top(), y);
+}
+
+void tst_TextBrowser::copyingLeavesBreakOpportunitiesOut()
+{
+    m_view->setHtml(QString::fromUtf16(u"<p>aaaa\u200Bbbbb <b>c\u200Bd</b></p>"));
+    m_view->selectAll();
+    m_view->copy();
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(copied->text(), QStringLiteral("aaaabbbb cd"));
+    QVERIFY(!copied->html().contains(QChar(0x200B)));
+    QVERIFY(copied->html().contains(QStringLiteral("cd")));
 }
 
 QTEST_MAIN(tst_TextBrowser)

@@ -2,7 +2,8 @@
 
 // What the chat window tests share: hostkit's host services behind the chat
 // core and the shared resources, real chat windows from the factory, and
-// recording seams for the clock, question boxes and window flashing.
+// recording seams for the clock, question boxes, window flashing and the
+// desktop's handlers.
 
 #include "chat/chatmanager.h"
 #include "chat/chatsession.h"
@@ -12,6 +13,7 @@
 #include "hostkit/messagestore.h"
 #include "hostkit/network.h"
 #include "lib_kelvan/clock.h"
+#include "platform/desktop.h"
 #include "platform/prompt.h"
 #include "platform/windowalert.h"
 #include "plugin/chat.h"
@@ -56,6 +58,7 @@ public:
         kelvan::Clock::setInstance(&clock);
         platform::Prompt::setInstance(&prompt);
         platform::WindowAlert::setInstance(&alerts);
+        platform::Desktop::setInstance(&desktop);
         host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
         services = host->servicesFor("chat");
         ChatWindowFactoryImpl::install();
@@ -79,6 +82,7 @@ public:
         SharedResourceManager::destroy();
         ChatWindowFactory::setInstance(nullptr);
         host.reset();
+        platform::Desktop::setInstance(nullptr);
         platform::WindowAlert::setInstance(nullptr);
         platform::Prompt::setInstance(nullptr);
         kelvan::Clock::setInstance(nullptr);
@@ -94,6 +98,7 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         prompt.clear();
         alerts.clear();
+        desktop.clear();
         host->journal().clear();
         SettingsManager &s = settings();
         s.setPlaySound(1);
@@ -159,6 +164,7 @@ public:
     kelvan::ManualClock clock{QDateTime(QDate(2026, 3, 5), QTime(12, 0), Qt::OffsetFromUTC, 3600)};
     platform::ScriptedPrompt prompt;
     RecordingWindowAlert alerts;
+    platform::RecordingDesktop desktop;
     std::unique_ptr<hostkit::Host> host;
     IHostServices *services = nullptr;
 };

@@ -9,15 +9,32 @@ class IImage;
 class IUser;
 class IVariable;
 
-// Host event codes (IPlugin::onEvent, slot 55) around the history reset
-// (IHostServices::runHistoryReset, slot 154), which the host performs and the
-// plug-in only starts. Both carry no data.
+// Host event codes (IPlugin::onEvent, slot 55) the host names here.
+//
+// Changes of stored messages, each with the data "C,E1[,E2...]": the
+// conversation C (peer or room id) and the event ids of its messages, in
+// decimal. The host sends them when its store changes a message other than
+// by delivering it (IPlugin::onMessage delivers a peer's change itself):
+//   34  changed: a new text (edited), likes or labels; open windows render
+//       those messages again in place.
+//   35  deleted: marked deleted, the text gone; windows show them as
+//       deleted, and an edit or reply of one ends.
+//   36  removed: no longer in the store; windows take them out.
+//   37  cleared: the conversation's history was emptied (data "C" alone);
+//       an open window shows it anew.
+//
+// Around the history reset (IHostServices::runHistoryReset, slot 154), which
+// the host performs and the plug-in only starts; both carry no data:
 //   40  synchronisation started: the local history has been cleaned and is
 //       being filled again; the plug-in offers no second reset meanwhile.
 //   41  synchronisation finished: the local history is complete again, under
 //       new event ids; open conversations load it anew.
 struct HostEventCode
 {
+    static constexpr int MessagesChanged = 34;
+    static constexpr int MessagesDeleted = 35;
+    static constexpr int MessagesRemoved = 36;
+    static constexpr int HistoryCleared = 37;
     static constexpr int HistorySyncStarted = 40;
     static constexpr int HistorySyncFinished = 41;
 };

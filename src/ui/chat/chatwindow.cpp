@@ -23,10 +23,13 @@
 #include "ui/chat/conferenceuserswidget.h"
 #include "ui/chat/dialogcontext.h"
 #include "ui/chat/fulltextviewer.h"
+#include "ui/chat/historylinks.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/historytransfers.h"
+#include "ui/chat/messageactions.h"
 #include "ui/chat/nudgeshaker.h"
 #include "ui/chat/outgoingfiles.h"
+#include "ui/chat/pluginsbuttonsmanager.h"
 #include "ui/chat/quicktextmenu.h"
 #include "ui/chat/safetext.h"
 #include "ui/chat/spelllanguagecontrol.h"
@@ -37,11 +40,11 @@
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
+#include <sdk/iplugin.h>
 #include <sdk/iuser.h>
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -136,6 +139,16 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     m_dragListener = new ChatDragDropListener(this, m_dragOverlay, session, [this](const QStringList &paths) { sendFiles(paths); });
     m_transfers = new HistoryTransfers(m_history, session, this);
     connect(m_ui->editSend, &TextEdit::onPaste, this, &ChatWindow::onPaste);
+    // The overlay stands between the settings bar and the editor.
+    m_messageActions = new MessageActions(
+        session, m_history, m_ui->editSend, m_ui->verticalLayout_2, 1,
+        [this](const QString &command) { if (m_session) m_session->sendText(command); },
+        [this] { sendText(QString()); }, this);
+    m_links = new HistoryLinks(session, this, m_history, m_messageActions, this);
+    // Ten seconds: a sentence to read, not a state to show.
+    connect(m_links, &HistoryLinks::statusMessage, this, [this](const QString &text) { m_ui->statusBar->showMessage(text, 10000); });
+    connect(m_history, &HistoryPane::messageMenuRequested, m_messageActions, &MessageActions::showMessageMenu);
+    m_links->setDownloadWatcher([this](const QString &address) { m_transfers->watch(false, address); });
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -181,6 +194,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
 
     m_spell->start();
     retranslate();
+    refreshPluginButtons();
 }
 
 ChatWindow::~ChatWindow()
@@ -650,7 +664,7 @@ void ChatWindow::onBtnSend()
     QStringList pictures;
     const QString markup = MarkupConverter::editorToMarkup(editor->document(), SharedResourceManager::instance()->baseFont(), &pictures);
     m_outgoing->sendPending(pictures);
-    sendText(markup);
+    sendText(m_messageActions->outgoing(markup));
     for (const QString &picture : qAsConst(pictures))
         editor->document()->addResource(QTextDocument::ImageResource, QUrl(picture), QVariant());
 }
@@ -727,6 +741,12 @@ void ChatWindow::onNewMessage(IHostMessage *message)
         return;
     const qint64 eventId = message->eventId();
     const bool alreadyShown = m_history->rendered().contains(eventId);
+    // A peer's edit, like, label or deletion comes back under the old id.
+    if (alreadyShown) {
+        if (message->isDeleted())
+            m_messageActions->messageWithdrawn(eventId);
+        m_history->replaceMessage(eventId);
+    }
     // (A minimized window moves into the tabbed window here once there is one.)
     if (!m_history->isLoaded()) {
         slotLoadHistory();
@@ -879,21 +899,40 @@ void ChatWindow::onSpellerNotLoaded()
 
 void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
 {
-    if (FullTextViewer::handleLink(url, host(), conversationId(), this))
-        return;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp")
-        || scheme == QLatin1String("mailto")) {
-        QDesktopServices::openUrl(url);
+    m_ui->editSend->setFocus();
+    if (!FullTextViewer::handleLink(url, host(), conversationId(), this))
+        m_links->open(m_ui->editReceive->clickedTarget(url));
+}
+
+void ChatWindow::onPluginsActionTriggered(const QString &pluginId)
+{
+    if (IHostServices *services = host())
+        services->triggerPluginButton(pluginId.toUtf8().constData(), conversationId().constData());
+}
+
+void ChatWindow::refreshPluginButtons()
+{
+    PluginsButtonsManager::instance().fill(m_ui->pluginsBar, host(), [this](const QByteArray &id) {
+        onPluginsActionTriggered(QString::fromUtf8(id));
+    });
+}
+
+void ChatWindow::onConversationEvent(int code, const QList<qint64> &values)
+{
+    if (code == HostEventCode::HistoryCleared) {
+        m_messageActions->closeOverlay();
+        if (m_history->isLoaded())
+            m_history->load();
         return;
     }
-    if (scheme == QLatin1String("cloud")) {
-        m_transfers->openFile(url.path());
-        return;
+    for (const qint64 id : values) {
+        if (code != HostEventCode::MessagesChanged)
+            m_messageActions->messageWithdrawn(id);
+        if (code == HostEventCode::MessagesRemoved)
+            m_history->removeMessage(id);
+        else if (code == HostEventCode::MessagesChanged || code == HostEventCode::MessagesDeleted)
+            m_history->replaceMessage(id);
     }
-    // The message menu, pictures, mentions and locations have their own
-    // handling, which arrives with the message menu.
-    qCDebug(lcChatWindow) << "link not handled yet:" << url.scheme();
 }
 
 // --- Showing, activation, closing ---------------------------------------------------------------------
@@ -1001,6 +1040,8 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
         // The edit overlay, the uploads list and the image viewer take
         // Escape first once they exist.
         event->accept();
+        if (m_messageActions->closeOverlay())
+            return;
         if (m_uploads->isVisible()) {
             m_uploads->closeButton()->click();
             return;
@@ -1151,8 +1192,6 @@ void ChatWindow::refresh()
 // these; their handling arrives with those parts.
 
 void ChatWindow::onRoomNotice(const QByteArray &argument) { Q_UNUSED(argument) }
-void ChatWindow::refreshPluginButtons() {}
-void ChatWindow::onConversationEvent(int code, const QList<qint64> &values) { Q_UNUSED(code) Q_UNUSED(values) }
 
 // --- Pictures, files and their transfers ------------------------------------------------------------
 

@@ -17,9 +17,11 @@ class ChatDragDropListener;
 class ChatFileDragOverlay;
 class ChatSession;
 class ConferenceUsersWidget;
+class HistoryLinks;
 class HistoryPane;
 class HistoryTransfers;
 class IHostServices;
+class MessageActions;
 class NudgeShaker;
 class OutgoingFiles;
 class QuickTextMenu;
@@ -180,6 +182,8 @@ public:
     // Null for an id the bar does not carry.
     QAction *settingsAction(int id) const { return m_actions.value(id); }
     HistoryPane *history() const { return m_history; }
+    MessageActions *messageActions() const { return m_messageActions; }
+    HistoryLinks *historyLinks() const { return m_links; }
     bool isHistoryLoaded() const;
     const RenderedHistory &renderedHistory() const;
     NudgeShaker *shaker() const { return m_shaker; }
@@ -208,6 +212,7 @@ public Q_SLOTS:
     void onCursorPositionChanged();
     void onEditReceiveAnchorClicked(const QUrl &url);
     void onBtnSend();
+    void onPluginsActionTriggered(const QString &pluginId);
     void onSettingsActionTriggered(int id);
     void onEmotionsActionTriggered(int index);
     void onItemDoubleClicked(QTreeWidgetItem *item, int column);
@@ -258,6 +263,8 @@ private:
     ChatDragDropListener *m_dragListener = nullptr;   // owned (child)
     OutgoingFiles *m_outgoing = nullptr;              // owned (child)
     HistoryTransfers *m_transfers = nullptr;          // owned (child)
+    MessageActions *m_messageActions = nullptr; // owned (child)
+    HistoryLinks *m_links = nullptr;           // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;

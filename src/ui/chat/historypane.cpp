@@ -5,18 +5,68 @@
 #include "render/attachmentblocks.h"
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
+#include "ui/chat/chatuilog.h"
 #include "ui/chat/textbrowser.h"
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+// Whether the rich-text engine reads the HTML as one table at its top level
+// (the built-in template's blocks and the default date separator).
+bool isOneTable(const QString &html)
+{
+    const QString text = html.trimmed();
+    if (!text.startsWith(QLatin1String("<table"), Qt::CaseInsensitive))
+        return false;
+    int depth = 0;
+    for (int i = 0; i >= 0 && i < text.size(); i = text.indexOf(QLatin1Char('<'), i + 1)) {
+        const QStringRef tag = text.midRef(i, 7);
+        const QChar after = i + 6 < text.size() ? text.at(i + 6) : QChar();
+        if (tag.startsWith(QLatin1String("<table"), Qt::CaseInsensitive)
+            && (after.isSpace() || after == QLatin1Char('>') || after == QLatin1Char('/'))) {
+            ++depth;
+        } else if (tag.startsWith(QLatin1String("</table"), Qt::CaseInsensitive) && --depth == 0) {
+            return text.indexOf(QLatin1Char('>'), i) == text.size() - 1;
+        }
+    }
+    return false;
+}
+
+// Every block and separator stands in a top-level frame of its own. One
+// table is that frame already; anything else gets a table around it that
+// the rich-text engine lays out as the block alone (no border, spacing or
+// padding). Nesting tables costs layout time in long histories, hence not
+// always.
+QString framed(const QString &html)
+{
+    if (isOneTable(html))
+        return html;
+    return QLatin1String("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>") + html
+           + QLatin1String("</td></tr></table>");
+}
+
+// Dynamic properties of a frame: the message it shows, and whether it is
+// the date separator before that message.
+const char MessageProperty[] = "historyMessage";
+const char SeparatorProperty[] = "historySeparator";
+
+} // namespace
 
 HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
     : QObject(parent)
@@ -112,17 +162,26 @@ QString HistoryPane::renderPage(IMessageList *list, bool older, QVector<qint64> 
     return renderMessages(messages, older, added);
 }
 
+QString HistoryPane::renderBlock(const IHostMessage *message)
+{
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (!resources)
+        return QString();
+    bool nudgeSeen = false;
+    return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
+}
+
 QString HistoryPane::renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added)
 {
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     if (!resources)
         return QString();
     const AttachmentBlocks::PictureFetchPage pictureFetches; // one cap on the fetches a page starts
-    const auto render = [this, resources](const IHostMessage *message) {
-        bool nudgeSeen = false;
-        return resources->renderMessageBlock(message, m_names, m_resourceKeys, true, &nudgeSeen, true);
+    const auto render = [this](const IHostMessage *message) {
+        const QString block = renderBlock(message);
+        return block.isEmpty() ? block : framed(block);
     };
-    const QString separator = resources->dateSeparator();
+    const QString separator = framed(resources->dateSeparator());
     const QString html = older ? m_history.renderOlder(messages, separator, render, added)
                                : m_history.renderNewer(messages, separator, render, added);
     const QStringList fetching = m_resourceKeys.takeStartedFetches();
@@ -131,15 +190,73 @@ QString HistoryPane::renderMessages(const QVector<const IHostMessage *> &message
     return html;
 }
 
+QVector<HistoryPane::Piece> HistoryPane::piecesOf(const QVector<qint64> &ids, qint64 trailingSeparatorOf) const
+{
+    QVector<Piece> pieces;
+    pieces.reserve(ids.size() + 1);
+    for (const qint64 id : ids) {
+        const RenderedHistory::Entry *entry = m_history.find(id);
+        if (!entry || !entry->hasBlock)
+            continue;
+        if (entry->separatorBefore)
+            pieces.append({id, true});
+        pieces.append({id, false});
+    }
+    if (trailingSeparatorOf != 0)
+        pieces.append({trailingSeparatorOf, true});
+    return pieces;
+}
+
+void HistoryPane::track(int from, int to, const QVector<Piece> &pieces)
+{
+    const QList<QTextFrame *> frames = m_view->document()->rootFrame()->childFrames();
+    auto it = std::lower_bound(frames.begin(), frames.end(), from,
+                               [](const QTextFrame *frame, int position) { return frame->firstPosition() < position; });
+    QVector<QTextFrame *> found;
+    for (; it != frames.end() && (*it)->firstPosition() < to; ++it)
+        found.append(*it);
+    if (found.size() != pieces.size()) {
+        qCWarning(lcChatWindow) << "the template breaks out of the frames of the history:" << found.size()
+                                << "frames for" << pieces.size() << "blocks";
+        m_framesLost = true;
+        return;
+    }
+    for (int i = 0; i < pieces.size(); ++i) {
+        QTextFrame *frame = found.at(i);
+        frame->setProperty(MessageProperty, pieces.at(i).eventId);
+        frame->setProperty(SeparatorProperty, pieces.at(i).separator);
+        (pieces.at(i).separator ? m_separatorFrames : m_blockFrames).insert(pieces.at(i).eventId, frame);
+    }
+}
+
+void HistoryPane::forgetFrames()
+{
+    m_blockFrames.clear();
+    m_separatorFrames.clear();
+    m_framesLost = false;
+}
+
 void HistoryPane::setContent(const QString &html)
 {
+    // Pieces first: the frames are found by the order the history records.
+    const QVector<Piece> pieces = piecesOf([this] {
+        QVector<qint64> ids;
+        for (const RenderedHistory::Entry &entry : m_history.entries())
+            ids.append(entry.eventId);
+        return ids;
+    }());
+    forgetFrames();
     m_view->setUpdatesEnabled(false);
-    if (html.isEmpty()) {
-        m_view->setHtml(QStringLiteral("<html><body></body></html>"));
-    } else {
-        SharedResourceManager *resources = SharedResourceManager::existingInstance();
-        const QString styles = resources ? resources->styles() : QString();
-        m_view->setHtml(styles.isEmpty() ? html : styles + QStringLiteral("\r\n") + html);
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    const QString styles = resources ? resources->styles() : QString();
+    m_view->setHtml(styles.isEmpty() ? QStringLiteral("<html><body></body></html>") : styles);
+    if (!html.isEmpty()) {
+        QTextDocument *document = m_view->document();
+        const int from = document->characterCount() - 1;
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.insertHtml(stylePrefix() + html);
+        track(from, document->characterCount() - 1, pieces);
     }
     m_view->setUpdatesEnabled(true);
 }
@@ -198,8 +315,11 @@ QVector<qint64> HistoryPane::appendNew()
     const QString html = renderPage(list, false, &added);
     if (list)
         services->releaseMessageList(list);
-    if (!html.isEmpty())
+    if (!html.isEmpty()) {
+        const int from = m_view->document()->characterCount() - 1;
         appendFragment(html);
+        track(from, m_view->document()->characterCount() - 1, piecesOf(added));
+    }
     return added;
 }
 
@@ -261,13 +381,28 @@ bool HistoryPane::loadOlder()
             messages.append(pages.at(p)->at(i));
     }
     QVector<qint64> added;
+    // The oldest block shown gets a separator when the page ends on another day.
+    const RenderedHistory::Entry *oldest = nullptr;
+    for (const RenderedHistory::Entry &entry : m_history.entries()) {
+        if (entry.hasBlock) {
+            oldest = &entry;
+            break;
+        }
+    }
+    const qint64 oldestId = oldest ? oldest->eventId : 0;
+    const bool oldestHadSeparator = oldest && oldest->separatorBefore;
     const QString html = renderMessages(messages, true, &added);
     for (IMessageList *page : qAsConst(pages))
         services->releaseMessageList(page);
     if (added.isEmpty())
         m_olderExhausted = true;
-    if (!html.isEmpty())
+    if (!html.isEmpty()) {
+        const RenderedHistory::Entry *formerOldest = m_history.find(oldestId);
+        const bool separatorAdded = formerOldest && formerOldest->separatorBefore && !oldestHadSeparator;
+        const int before = m_view->document()->characterCount();
         m_view->prependFragment(stylePrefix() + html);
+        track(0, m_view->document()->characterCount() - before, piecesOf(added, separatorAdded ? oldestId : 0));
+    }
     m_loadingOlder = false;
     return !added.isEmpty();
 }
@@ -324,6 +459,90 @@ void HistoryPane::refreshResource(const QString &name)
     m_view->viewport()->update();
 }
 
+// --- Changing shown messages -----------------------------------------------------------------
+
+bool HistoryPane::replaceMessage(qint64 eventId, const RecordUpdate &update)
+{
+    IHostServices *services = host();
+    const RenderedHistory::Entry *entry = m_history.find(eventId);
+    if (!services || !entry || !entry->hasBlock)
+        return false;
+    IHostMessage *record = services->createMessageRecord();
+    if (!record)
+        return false;
+    QString html;
+    const bool loaded = services->loadMessageByEvent(eventId, record);
+    if (loaded) {
+        if (update)
+            update(record);
+        html = renderBlock(record);
+    }
+    services->releaseMessageRecord(record);
+    if (!loaded)
+        return false;
+    if (m_framesLost) {
+        rerender();
+        return true;
+    }
+    QTextFrame *frame = m_blockFrames.take(eventId);
+    if (!frame) {
+        rerender();
+        return true;
+    }
+    const int from = frame->firstPosition() - 1;
+    const int to = frame->lastPosition() + 1;
+    const int before = m_view->document()->characterCount();
+    m_view->replaceRange(from, to, html.isEmpty() ? html : stylePrefix() + framed(html));
+    if (!html.isEmpty())
+        track(from, to + m_view->document()->characterCount() - before, {{eventId, false}});
+    return true;
+}
+
+void HistoryPane::removeFrame(QTextFrame *frame)
+{
+    if (frame)
+        m_view->replaceRange(frame->firstPosition() - 1, frame->lastPosition() + 1, QString());
+}
+
+bool HistoryPane::removeMessage(qint64 eventId)
+{
+    const RenderedHistory::Removal removal = m_history.remove(eventId);
+    if (!removal.removed)
+        return false;
+    if (!removal.hadBlock)
+        return true;
+    if (m_framesLost) {
+        rerender();
+        return true;
+    }
+    QPointer<QTextFrame> separator = m_separatorFrames.take(eventId);
+    if (removal.separatorMovesTo != 0 && separator) {
+        separator->setProperty(MessageProperty, removal.separatorMovesTo);
+        m_separatorFrames.insert(removal.separatorMovesTo, separator);
+        separator.clear();
+    }
+    if (removal.separatorDroppedFrom != 0)
+        removeFrame(m_separatorFrames.take(removal.separatorDroppedFrom));
+    removeFrame(separator);
+    removeFrame(m_blockFrames.take(eventId));
+    return true;
+}
+
+qint64 HistoryPane::messageAt(const QPoint &viewportPos) const
+{
+    QTextFrame *root = m_view->document()->rootFrame();
+    QTextFrame *frame = m_view->cursorForPosition(viewportPos).currentFrame();
+    while (frame && frame->parentFrame() && frame->parentFrame() != root)
+        frame = frame->parentFrame();
+    if (!frame || frame == root || frame->property(SeparatorProperty).toBool())
+        return 0;
+    // The nearest position may lie in a frame the point is not in.
+    const QRectF box = m_view->document()->documentLayout()->frameBoundingRect(frame);
+    const QPointF point(viewportPos.x() + m_view->horizontalScrollBar()->value(),
+                        viewportPos.y() + m_view->verticalScrollBar()->value());
+    return box.contains(point) ? frame->property(MessageProperty).toLongLong() : 0;
+}
+
 // --- The marker ------------------------------------------------------------------------------------
 
 void HistoryPane::updateMarker()
@@ -354,5 +573,13 @@ bool HistoryPane::eventFilter(QObject *watched, QEvent *event)
     // compare the pointer only, never ask the half-destroyed view.
     if (watched == m_viewport && event->type() == QEvent::Resize)
         placeMarker();
+    if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu && !m_view->textCursor().hasSelection()) {
+        // A selection keeps the view's own menu, for copying it.
+        const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (const qint64 id = messageAt(menuEvent->pos())) {
+            Q_EMIT messageMenuRequested(id, menuEvent->globalPos());
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }

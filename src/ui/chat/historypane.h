@@ -5,13 +5,18 @@
 #include "ui/chat/historyresources.h"
 #include "ui/chat/renderedhistory.h"
 
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QVector>
+
+#include <functional>
 
 class ChatSession;
 class IHostMessage;
 class IHostServices;
 class IMessageList;
+class QTextFrame;
 class QToolButton;
 class TextBrowser;
 
@@ -24,6 +29,13 @@ class TextBrowser;
 // peer; otherwise, and whenever the user has scrolled up, new messages wait
 // below and a "new messages" marker at the bottom of the view says so (a
 // click on it goes down). Focus changes never scroll.
+//
+// Every message block and date separator stands in a top-level frame of
+// its own (a table), which the pane remembers by event id: a changed message
+// (a like, a label, an edit, a deletion) is rendered again in its place
+// whatever the template writes, and the reading position stays. Should a
+// template break out of its frame (an unbalanced "</table>"), the pane
+// notices and renders the whole history again instead.
 class HistoryPane : public QObject
 {
     Q_OBJECT
@@ -62,6 +74,17 @@ public:
     // stops following) new messages from now on.
     void refreshFollowing();
 
+    // A local change to a message record before it is rendered again (the
+    // like or labels the user just sent, before the host has them).
+    using RecordUpdate = std::function<void(IHostMessage *record)>;
+    // Renders a shown message again from the host's record, in place. False
+    // when the message is not shown or the host has no record of it.
+    bool replaceMessage(qint64 eventId, const RecordUpdate &update = RecordUpdate());
+    // Takes a shown message out of the history. False when it is not shown.
+    bool removeMessage(qint64 eventId);
+    // The message whose block is at a point of the view's viewport; 0 for none.
+    qint64 messageAt(const QPoint &viewportPos) const;
+
     bool isLoaded() const { return m_loaded; }
     const RenderedHistory &rendered() const { return m_history; }
     UserNameCache &names() { return m_names; }
@@ -80,6 +103,8 @@ public:
 Q_SIGNALS:
     // Rendering started the host's fetch of these picture addresses.
     void picturesFetching(const QStringList &addresses);
+    // A right click on a message without a selection to copy.
+    void messageMenuRequested(qint64 eventId, const QPoint &globalPos);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,6 +117,18 @@ private:
     QString renderPage(IMessageList *list, bool older, QVector<qint64> *added = nullptr);
     QString renderMessages(const QVector<const IHostMessage *> &messages, bool older, QVector<qint64> *added);
     void setContent(const QString &html);
+    // The frames of the blocks and separators just inserted between the
+    // document positions `from` and `to`, in the order `pieces` lists them.
+    struct Piece
+    {
+        qint64 eventId = 0;
+        bool separator = false;
+    };
+    QVector<Piece> piecesOf(const QVector<qint64> &ids, qint64 trailingSeparatorOf = 0) const;
+    void track(int from, int to, const QVector<Piece> &pieces);
+    void forgetFrames();
+    void removeFrame(QTextFrame *frame);
+    QString renderBlock(const IHostMessage *message);
     // After content was added at the end: follow or mark it unseen.
     void afterGrowth(bool wasAtBottom);
     void updateMarker();
@@ -104,6 +141,9 @@ private:
     UserNameCache m_names;
     ResourceKeyTable m_resourceKeys;
     HistoryResources m_resources;
+    QHash<qint64, QPointer<QTextFrame>> m_blockFrames;     // frames owned by the document
+    QHash<qint64, QPointer<QTextFrame>> m_separatorFrames; // by the message that follows
+    bool m_framesLost = false; // a template broke out of its frame: replace by rendering anew
     QToolButton *m_marker = nullptr; // owned by the view
     bool m_loaded = false;
     bool m_olderExhausted = false;

@@ -72,19 +72,3 @@ void HistoryTransfers::uploadEnded()
             m_pane->refreshResource(key);
     }
 }
-
-void HistoryTransfers::openFile(const QString &resourceKey)
-{
-    IHostServices *services = host();
-    const QString address = m_pane->resourceKeys().addressForKey(resourceKey);
-    if (!services || address.isEmpty())
-        return;
-    const QByteArray bytes = address.toUtf8();
-    VariableImpl local;
-    if (services->localFileForAddress(bytes.constData(), &local) && QFileInfo(local.toString()).isFile()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(local.toString())));
-        return;
-    }
-    watch(false, address);
-    services->fetchFile(bytes.constData());
-}

@@ -34,13 +34,11 @@ public:
     // An own upload ended: icons of "upload:" blocks show what the host knows now.
     void uploadEnded();
 
-    // A file block's link was followed: the local copy is opened, or the
-    // download starts and is watched. `resourceKey` names the block.
-    void openFile(const QString &resourceKey);
+    // A fetch of the address starts: the host's events for it come here.
+    void watch(bool picture, const QString &address);
 
 private:
     IHostServices *host() const;
-    void watch(bool picture, const QString &address);
 
     HistoryPane *m_pane;
     SessionGetter m_session;

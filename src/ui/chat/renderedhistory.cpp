@@ -64,7 +64,8 @@ QString RenderedHistory::renderNewer(const QVector<const IHostMessage *> &messag
         const QString block = render(message);
         entry.hasBlock = !block.isEmpty();
         if (entry.hasBlock) {
-            if (previousTime != 0 && MessageBlocks::isDifferentDay(previousTime, entry.time))
+            entry.separatorBefore = previousTime != 0 && MessageBlocks::isDifferentDay(previousTime, entry.time);
+            if (entry.separatorBefore)
                 html += dateSeparator;
             html += block;
             previousTime = entry.time;
@@ -95,7 +96,8 @@ QString RenderedHistory::renderOlder(const QVector<const IHostMessage *> &messag
         const QString block = render(message);
         entry.hasBlock = !block.isEmpty();
         if (entry.hasBlock) {
-            if (previousTime != 0 && MessageBlocks::isDifferentDay(previousTime, entry.time))
+            entry.separatorBefore = previousTime != 0 && MessageBlocks::isDifferentDay(previousTime, entry.time);
+            if (entry.separatorBefore)
                 html += dateSeparator;
             html += block;
             previousTime = entry.time;
@@ -105,8 +107,15 @@ QString RenderedHistory::renderOlder(const QVector<const IHostMessage *> &messag
     if (page.isEmpty())
         return html;
     const qint64 shownTime = oldestBlockTime();
-    if (previousTime != 0 && shownTime != 0 && MessageBlocks::isDifferentDay(previousTime, shownTime))
+    if (previousTime != 0 && shownTime != 0 && MessageBlocks::isDifferentDay(previousTime, shownTime)) {
         html += dateSeparator;
+        for (Entry &shown : m_entries) {
+            if (shown.hasBlock) {
+                shown.separatorBefore = true;
+                break;
+            }
+        }
+    }
     m_entries = page + m_entries;
     reindex();
     if (added) {
@@ -114,4 +123,38 @@ QString RenderedHistory::renderOlder(const QVector<const IHostMessage *> &messag
             added->append(entry.eventId);
     }
     return html;
+}
+
+RenderedHistory::Removal RenderedHistory::remove(qint64 eventId)
+{
+    Removal removal;
+    const auto it = m_index.constFind(eventId);
+    if (it == m_index.constEnd())
+        return removal;
+    const int at = it.value();
+    const Entry gone = m_entries.at(at);
+    removal.removed = true;
+    removal.hadBlock = gone.hasBlock;
+    if (gone.hasBlock) {
+        bool hasPrevious = false;
+        for (int i = at - 1; i >= 0 && !hasPrevious; --i)
+            hasPrevious = m_entries.at(i).hasBlock;
+        Entry *next = nullptr;
+        for (int i = at + 1; i < m_entries.size() && !next; ++i) {
+            if (m_entries.at(i).hasBlock)
+                next = &m_entries[i];
+        }
+        // Its day differs from the one before and equals the next one's
+        // when the next has no separator: the separator stays, for the next.
+        if (gone.separatorBefore && next && !next->separatorBefore && hasPrevious) {
+            next->separatorBefore = true;
+            removal.separatorMovesTo = next->eventId;
+        } else if (!gone.separatorBefore && next && next->separatorBefore && !hasPrevious) {
+            next->separatorBefore = false;
+            removal.separatorDroppedFrom = next->eventId;
+        }
+    }
+    m_entries.remove(at);
+    reindex();
+    return removal;
 }

@@ -23,6 +23,19 @@ public:
         qint64 senderId = 0;
         bool received = false;
         bool hasBlock = false; // false: the template gives the message no block
+        bool separatorBefore = false; // a date separator stands right before the block
+    };
+
+    // What removing a message does to the date separators around it.
+    struct Removal
+    {
+        bool removed = false;
+        bool hadBlock = false;
+        // The removed message's separator now stands before this message
+        // (0: it goes with the message).
+        qint64 separatorMovesTo = 0;
+        // This message's separator goes as well: it became the first one.
+        qint64 separatorDroppedFrom = 0;
     };
 
     // The message's block; an empty text means the message shows nothing.
@@ -51,6 +64,10 @@ public:
     // between them and the oldest message shown before.
     QString renderOlder(const QVector<const IHostMessage *> &messages, const QString &dateSeparator,
                         const BlockRenderer &render, QVector<qint64> *added = nullptr);
+
+    // Forgets one message (a message the host no longer has); no separator
+    // is left before the first block or between two blocks of one day.
+    Removal remove(qint64 eventId);
 
 private:
     static Entry entryFor(const IHostMessage *message);

@@ -1,11 +1,14 @@
 #include "ui/chat/textbrowser.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimerEvent>
 #include <QWheelEvent>
+
+#include <memory>
 
 TextBrowser::TextBrowser(QWidget *parent)
     : QTextBrowser(parent)
@@ -110,6 +113,13 @@ bool TextBrowser::isAtBottom() const
 
 void TextBrowser::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter on a link reached with Tab activates it.
+        m_activatingTarget = textCursor().charFormat().anchorHref();
+        QTextBrowser::keyPressEvent(event);
+        m_activatingTarget.clear();
+        return;
+    }
     if (event->modifiers() == Qt::ControlModifier
         && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
         event->accept();
@@ -120,6 +130,20 @@ void TextBrowser::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextBrowser::keyPressEvent(event);
+}
+
+void TextBrowser::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_activatingTarget = anchorAt(event->pos());
+    QTextBrowser::mouseReleaseEvent(event);
+    m_activatingTarget.clear();
+}
+
+QString TextBrowser::clickedTarget(const QUrl &url) const
+{
+    if (!m_activatingTarget.isEmpty())
+        return m_activatingTarget;
+    return url.isValid() ? url.toString(QUrl::FullyEncoded) : url.path();
 }
 
 void TextBrowser::keepAnchor()
@@ -164,6 +188,47 @@ void TextBrowser::prependFragment(const QString &html)
     m_restoring = false;
 }
 
+void TextBrowser::replaceRange(int from, int to, const QString &html)
+{
+    const bool following = m_anchorPosition < 0 && m_followsBottom && isAtBottom();
+    // The reading point: what a prepend pinned, else what shows at the top.
+    int anchor = m_anchorPosition;
+    int offset = m_anchorOffset;
+    if (anchor < 0) {
+        const QTextCursor top = cursorForPosition(QPoint(0, 0));
+        anchor = top.position();
+        offset = cursorRect(top).top();
+    }
+    if (anchor >= from && anchor < to) {
+        // Reading inside the range: its start stays where it is.
+        QTextCursor start(document());
+        start.setPosition(from);
+        anchor = from;
+        offset = cursorRect(start).top();
+    }
+    const int before = document()->characterCount();
+    m_changingContent = true;
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    if (html.isEmpty())
+        range.removeSelectedText();
+    else
+        range.insertHtml(html);
+    m_changingContent = false;
+    if (following) {
+        scrollToBottom();
+        return;
+    }
+    if (anchor >= to)
+        anchor += document()->characterCount() - before;
+    m_anchorPosition = anchor;
+    m_anchorOffset = offset;
+    m_restoring = true;
+    keepAnchor();
+    m_restoring = false;
+}
+
 // --- Emoticons and resources -----------------------------------------------------------
 
 void TextBrowser::animate()
@@ -190,6 +255,19 @@ void TextBrowser::timerEvent(QTimerEvent *event)
     if (event->timerId() == m_animationTimerId && !m_emoticons.isEmpty() && !document()->isEmpty())
         animate();
     QTextBrowser::timerEvent(event);
+}
+
+QMimeData *TextBrowser::createMimeDataFromSelection() const
+{
+    const std::unique_ptr<QMimeData> copied(QTextBrowser::createMimeDataFromSelection());
+    auto *data = new QMimeData;
+    if (!copied)
+        return data;
+    const QChar breakOpportunity(0x200B);
+    if (copied->hasHtml())
+        data->setHtml(copied->html().remove(breakOpportunity));
+    data->setText(copied->text().remove(breakOpportunity));
+    return data;
 }
 
 QVariant TextBrowser::loadResource(int type, const QUrl &name)

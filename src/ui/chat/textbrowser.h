@@ -51,6 +51,16 @@ public:
     // Puts an HTML fragment in front of the document and keeps what the user
     // was reading where it was on the screen, however tall the new part.
     void prependFragment(const QString &html);
+    // Replaces the document positions [from, to) by an HTML fragment (an
+    // empty one removes them). What the user reads stays where it is on the
+    // screen to the pixel, however the height of the range changes; a view
+    // at its bottom that follows stays at the bottom.
+    void replaceRange(int from, int to, const QString &html);
+
+    // The target of a clicked anchor exactly as the document holds it (the
+    // URL anchorClicked carries may have been normalised or be invalid); the
+    // URL's own text when no click of this view is under way.
+    QString clickedTarget(const QUrl &url) const;
 
 Q_SIGNALS:
     // The user scrolled (or wheeled) up against the top of the history.
@@ -74,7 +84,11 @@ protected:
     void timerEvent(QTimerEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     QVariant loadResource(int type, const QUrl &name) override;
+    // Copies without the break opportunities (U+200B) the renderer puts
+    // into long runs of text.
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void onValueChanged(int value);
@@ -91,5 +105,6 @@ private:
     bool m_restoring = false;
     bool m_followsBottom = true;
     bool m_changingContent = false;
+    QString m_activatingTarget; // while an anchor click is being handled
     ResourceResolver m_resolver;
 };

@@ -94,6 +94,9 @@ void UserInfoFrame::update(const IUser *user, IHostServices *host)
         m_userName = displayName;
         m_description = status;
     }
+    m_host = host;
+    const char *userName = user->userName();
+    m_profileUserId = !m_room && user->id() && userName && *userName ? QByteArray(user->id()) : QByteArray();
     m_ui->lblUsername->setText(m_userName);
     m_ui->lblDescription->setText(m_description);
     m_ui->lblDescription->setVisible(!m_description.isEmpty());
@@ -160,14 +163,31 @@ void UserInfoFrame::onActionCopyUserMsg()
     QGuiApplication::clipboard()->setText(m_description);
 }
 
+void UserInfoFrame::onActionUserProfile()
+{
+    if (m_host && !m_profileUserId.isEmpty())
+        m_host->openUserProfile(m_profileUserId.constData(), "user_profile");
+}
+
+QMenu *UserInfoFrame::createContextMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setProperty("class", QStringLiteral("Menu Ormica"));
+    menu->addAction(tr("&Copy username"), this, &UserInfoFrame::onActionCopyUsername);
+    if (!m_description.isEmpty())
+        menu->addAction(tr("&Copy description"), this, &UserInfoFrame::onActionCopyUserMsg);
+    if (!m_profileUserId.isEmpty()) {
+        QAction *profile = menu->addAction(tr("&View profile"), this, &UserInfoFrame::onActionUserProfile);
+        profile->setObjectName(QStringLiteral("user_profile"));
+    }
+    return menu;
+}
+
 void UserInfoFrame::onUserMessageMenuRequested(const QPoint &pos)
 {
-    QMenu menu(this);
-    menu.setProperty("class", QStringLiteral("Menu Ormica"));
-    menu.addAction(tr("&Copy username"), this, &UserInfoFrame::onActionCopyUsername);
-    if (!m_description.isEmpty())
-        menu.addAction(tr("&Copy description"), this, &UserInfoFrame::onActionCopyUserMsg);
-    menu.exec(m_ui->frmData->mapToGlobal(pos));
+    QMenu *menu = createContextMenu();
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(m_ui->frmData->mapToGlobal(pos));
 }
 
 void UserInfoFrame::changeEvent(QEvent *event)

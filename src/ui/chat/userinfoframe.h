@@ -5,6 +5,7 @@
 
 class IHostServices;
 class IUser;
+class QMenu;
 
 namespace Ui {
 class UserInfoFrame;
@@ -37,6 +38,11 @@ public:
 
     QString userName() const;
     QString description() const;
+    // The contact whose profile the context menu offers; empty for rooms
+    // and for records without a user name (no profile to show).
+    QByteArray profileUserId() const { return m_profileUserId; }
+    // The context menu as it would open now (for the caller to exec).
+    QMenu *createContextMenu();
 
 Q_SIGNALS:
     void closeInfo();
@@ -47,6 +53,8 @@ public Q_SLOTS:
     void onBtnToggleClicked(bool checked);
     void onActionCopyUsername();
     void onActionCopyUserMsg();
+    // Asks the host to open the peer's profile.
+    void onActionUserProfile();
     void onUserMessageMenuRequested(const QPoint &pos);
 
 protected:
@@ -58,5 +66,7 @@ private:
     QScopedPointer<Ui::UserInfoFrame> m_ui;
     QString m_userName;
     QString m_description;
+    QByteArray m_profileUserId;
+    IHostServices *m_host = nullptr; // not owned
     bool m_room = false;
 };
