@@ -147,11 +147,11 @@ void tst_ChatWindow::formAndNames()
     QCOMPARE(window->settingsBar()->objectName(), QStringLiteral("Settings"));
     QVERIFY(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
     QVERIFY(window->acceptDrops());
-    // Bold, italic, underline, tools, nudge, quick text, emoticons, the two
-    // toggles and the spell menu.
-    for (int id : {0, 1, 2, 6, 7, 8, 9, 11, 12, 13})
+    // Bold, italic, underline, tools, attach, nudge, quick text, emoticons,
+    // the two toggles and the spell menu.
+    for (int id : {0, 1, 2, 6, 10, 7, 8, 9, 11, 12, 13})
         QVERIFY2(window->settingsAction(id), qPrintable(QString::number(id)));
-    for (int id : {10, 14})
+    for (int id : {14})
         QVERIFY2(!window->settingsAction(id), qPrintable(QString::number(id)));
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Spacer")));
     // Tips show the text, not its shortcut mark.

@@ -28,8 +28,11 @@ class RenderedHistory;
 class SettingsManager;
 class SpellLanguageControl;
 class TextBrowser;
+class TabbedWindowInterface;
 class TextEdit;
 class UserInfoFrame;
+class WindowGeometryManager;
+class WindowSnapper;
 
 namespace Ui {
 class ChatWindowClass;
@@ -69,6 +72,7 @@ public:
         ActionItalic = 1,
         ActionUnderline = 2,
         ActionTools = 6,
+        ActionAttach = 10,
         ActionNudge = 7,
         ActionQuickText = 8,
         ActionEmoticons = 9,
@@ -153,6 +157,9 @@ public:
     void setActive(bool active);
     // Brings older messages in above the oldest shown one (HistoryPane::loadOlder).
     bool loadOlderMessages();
+    // After attaching or detaching: the attach action and the header's
+    // close button follow the conversation's in-tab flag.
+    void refreshTabbedState();
 
     // --- What the window shows (for its companions and tests) -------------------
 
@@ -173,6 +180,7 @@ public:
     bool hasUnreadMark() const;
     SpellLanguageControl *spellControl() const { return m_spell; }
     QuickTextMenu *quickText() const { return m_quickText; }
+    WindowGeometryManager *geometry() const { return m_geometry; }
     QString spellLanguage() const;
 
 Q_SIGNALS:
@@ -224,6 +232,10 @@ private:
     // The conversation's new messages from the host, appended to the history.
     void appendNewMessages();
     void closeConversation();
+    // The tabbed window this window is a page of, or null.
+    TabbedWindowInterface *tabbedWindow() const;
+    // A page leaving for good (closed or released) leaves the tabbed window.
+    void leaveTabbedWindow();
 
     QScopedPointer<Ui::ChatWindowClass> m_ui;
     ChatSession *m_session = nullptr; // not owned; see the class comment
@@ -232,6 +244,8 @@ private:
     SpellLanguageControl *m_spell = nullptr;   // owned (child)
     NudgeShaker *m_shaker = nullptr;           // owned (child)
     QuickTextMenu *m_quickText = nullptr;      // owned (child)
+    WindowGeometryManager *m_geometry = nullptr; // owned (child)
+    WindowSnapper *m_snapper = nullptr;        // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;
