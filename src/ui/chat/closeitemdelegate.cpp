@@ -10,6 +10,8 @@ constexpr int Margin = 4;
 // Counts above this show as "99+": the dot stays one dot wide.
 constexpr int MaxShownCount = 99;
 constexpr int CountPixelSize = 9;
+// Air above and below a tab's name: the tabs are click targets.
+constexpr int RowPadding = 8;
 
 } // namespace
 
@@ -71,7 +73,8 @@ void CloseItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
 QSize CloseItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return QStyledItemDelegate::sizeHint(option, index).expandedTo(m_close.size() / m_close.devicePixelRatio());
+    return QStyledItemDelegate::sizeHint(option, index).expandedTo(m_close.size() / m_close.devicePixelRatio())
+        + QSize(0, RowPadding);
 }
 
 bool CloseItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,

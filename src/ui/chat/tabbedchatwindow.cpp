@@ -21,6 +21,7 @@
 
 #include <sdk/ihostservices.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -147,6 +148,10 @@ bool TabbedChatWindow::attach(ChatSession *session)
     item->setData(0, Qt::UserRole, QVariant::fromValue(TabbedChatWindowInfo{session->peerId().toULongLong()}));
     m_pages.insert(item, page);
     m_stack->addWidget(page);
+    // The focus of the page's own window, which the reparenting destroyed,
+    // passes to this window without the widgets hearing of it.
+    if (!QApplication::activeWindow() && windowHandle() && QGuiApplication::focusWindow() == windowHandle())
+        QApplication::setActiveWindow(this);
     page->installEventFilter(this);
     page->editor()->installEventFilter(this);
     session->setInTabbedWindow(true);
@@ -454,13 +459,16 @@ bool TabbedChatWindow::eventFilter(QObject *watched, QEvent *event)
                 updateTitle();
         }
     } else if (event->type() == QEvent::KeyPress) {
+        // Shift+Tab arrives as Backtab from a keyboard, as Tab with Shift
+        // from a synthesised event.
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier)) {
-            nextPage();
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ShiftModifier)) {
+            previousPage();
             return true;
         }
-        if (key->key() == Qt::Key_Backtab && (key->modifiers() & Qt::ShiftModifier)) {
-            previousPage();
+        if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier)) {
+            nextPage();
             return true;
         }
     }

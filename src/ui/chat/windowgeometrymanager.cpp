@@ -107,7 +107,9 @@ QRect WindowGeometryManager::fitted(const QRect &frame, const QRect &available)
 
 void WindowGeometryManager::fitToScreen()
 {
-    const QRect frame = m_window->frameGeometry();
+    // Before the window system made the window its frame is unknown (and
+    // Qt reports it a pixel short): the window itself is all there is.
+    const QRect frame = m_window->testAttribute(Qt::WA_WState_Created) ? m_window->frameGeometry() : m_window->geometry();
     const QRect available = platform::Screens::instance().availableGeometryAt(frame.center());
     if (available.isEmpty())
         return;
