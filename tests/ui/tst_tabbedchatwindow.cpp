@@ -35,6 +35,19 @@ private:
     }
     QTreeWidgetItem *tabOf(ChatWindow *page) const { return tabbed()->itemOf(page); }
     int dotOf(ChatWindow *page) const { return tabOf(page)->data(0, CloseItemDelegate::DotCountRole).toInt(); }
+    bool redDotShown(ChatWindow *page) const
+    {
+        QTreeWidget *tree = tabbed()->tabs();
+        const QImage image = tree->viewport()->grab(tree->visualItemRect(tabOf(page))).toImage();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                    return true;
+            }
+        }
+        return false;
+    }
 
     std::unique_ptr<WindowFixture> m_f;
 };
@@ -91,17 +104,20 @@ void tst_TabbedChatWindow::attachSwitchAndDetach()
 
 void tst_TabbedChatWindow::closingAsksOnceForAllPages_data()
 {
+    QTest::addColumn<bool>("drafts");
     QTest::addColumn<bool>("hostSaysQuiet");
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("questions");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("unsent text in a hidden page, No keeps every tab") << false << int(platform::Prompt::No) << 1 << false;
-    QTest::newRow("Yes closes every conversation without asking again") << false << int(platform::Prompt::Yes) << 1 << true;
-    QTest::newRow("the host's state query lets it close without asking") << true << int(platform::Prompt::NoButton) << 0 << true;
+    QTest::newRow("unsent text in a hidden page, No keeps every tab") << true << false << int(platform::Prompt::No) << 1 << false;
+    QTest::newRow("Yes closes every conversation without asking again") << true << false << int(platform::Prompt::Yes) << 1 << true;
+    QTest::newRow("the host's state query lets it close without asking") << true << true << int(platform::Prompt::NoButton) << 0 << true;
+    QTest::newRow("nothing typed closes without asking") << false << false << int(platform::Prompt::NoButton) << 0 << true;
 }
 
 void tst_TabbedChatWindow::closingAsksOnceForAllPages()
 {
+    QFETCH(bool, drafts);
     QFETCH(bool, hostSaysQuiet);
     QFETCH(int, answer);
     QFETCH(int, questions);
@@ -109,8 +125,10 @@ void tst_TabbedChatWindow::closingAsksOnceForAllPages()
     ChatWindow *bea = m_f->open("1001");
     ChatWindow *chris = m_f->open("1002");
     m_f->open("1003");
-    QTest::keyClicks(bea->editor(), QStringLiteral("draft"));
-    QTest::keyClicks(chris->editor(), QStringLiteral("another"));
+    if (drafts) {
+        QTest::keyClicks(bea->editor(), QStringLiteral("draft"));
+        QTest::keyClicks(chris->editor(), QStringLiteral("another"));
+    }
     QVERIFY(!bea->isVisible());
     m_f->host->setStateAnswer(0, hostSaysQuiet);
     if (answer != platform::Prompt::NoButton)
@@ -142,16 +160,31 @@ void tst_TabbedChatWindow::hiddenTabBlinksUntilSelected()
         dots << dotOf(bea);
     }
     QCOMPARE(dots, (QList<int>{2, 0, 2, 2, 2, 2, 2, 0}));
-    // Host event 30 sets a tab's count.
-    m_f->chat().onEvent(30, "1001,5");
-    QCOMPARE(dotOf(bea), 5);
-    QCOMPARE(tabOf(bea)->toolTip(0), QStringLiteral("5 missed messages"));
+    // Host event 30 sets a tab's count; none takes the dot away.
+    m_f->chat().onEvent(30, "1001,1");
+    QCOMPARE(tabOf(bea)->toolTip(0), QStringLiteral("1 missed messages"));
+    QVERIFY(redDotShown(bea));
+    m_f->chat().onEvent(30, "1001,0");
+    QCOMPARE(tabOf(bea)->toolTip(0), QStringLiteral("Close tab"));
+    QVERIFY(!redDotShown(bea));
 
     tabbed()->tabs()->setCurrentItem(tabOf(bea));
     QCOMPARE(dotOf(bea), 0);
     m_f->clock.advance(2000);
     QCOMPARE(dotOf(bea), 0);
     QVERIFY(!tabbed()->flashBag()->isRunning());
+
+    // The tab in front blinks while the tabbed window is in the background,
+    // and not while the user looks at it.
+    QApplication::setActiveWindow(nullptr);
+    m_f->receive("1001", "three");
+    QVERIFY(tabbed()->flashBag()->isRunning());
+    tabbed()->flashBag()->clear();
+    QApplication::setActiveWindow(tabbed());
+    QTRY_VERIFY(tabbed()->isActiveWindow());
+    m_f->receive("1001", "four");
+    QVERIFY(!tabbed()->flashBag()->isRunning());
+    QApplication::setActiveWindow(nullptr);
 }
 
 void tst_TabbedChatWindow::closeButtonOfATabClosesItsConversation()

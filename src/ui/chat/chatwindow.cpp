@@ -377,12 +377,12 @@ void ChatWindow::onSettingsActionTriggered(int id)
         m_spell->showMenu();
         return;
     case ActionAttach:
-        if (!m_session || !m_session->manager()->tabbedWindow())
-            return;
-        if (m_session->isInTabbedWindow())
-            m_session->manager()->tabbedWindow()->detach(m_session);
-        else
-            m_session->manager()->tabbedWindow()->attach(m_session);
+        if (TabbedWindowInterface *tabbed = m_session ? m_session->manager()->tabbedWindow() : nullptr) {
+            if (m_session->isInTabbedWindow())
+                tabbed->detach(m_session);
+            else
+                tabbed->attach(m_session);
+        }
         return;
     default:
         qCDebug(lcChatWindow) << "settings action" << id << "is not on this bar";

@@ -27,8 +27,8 @@ class QTreeWidgetItem;
 class RenderedHistory;
 class SettingsManager;
 class SpellLanguageControl;
-class TextBrowser;
 class TabbedWindowInterface;
+class TextBrowser;
 class TextEdit;
 class UserInfoFrame;
 class WindowGeometryManager;
@@ -40,8 +40,8 @@ class ChatWindowClass;
 
 // The window of one conversation: the history of a one-to-one chat, a
 // multi-user chat or a room above the message editor, with the formatting
-// and tool actions between them. Stands alone as a top-level window (or, in
-// a later step, as a page of the tabbed window).
+// and tool actions between them. Stands alone as a top-level window or is a
+// page of the tabbed window (TabbedChatWindow).
 //
 // It turns the user's actions into calls on its conversation (send, typing
 // notices, nudges, seen marks) and the conversation's events into history,
@@ -50,7 +50,7 @@ class ChatWindowClass;
 // The window is the form and its wiring; the behaviour lives in companions
 // it owns: HistoryPane (what the history shows and where it stands),
 // ChatAlerts (sound, popup, flashing), SpellLanguageControl (the checking
-// language), NudgeShaker.
+// language), NudgeShaker, WindowGeometryManager, WindowSnapper.
 //
 // Ownership follows ChatWindowInterface: the conversation owns the window
 // until it calls release() or the window closes and tells it so; either way
@@ -180,7 +180,6 @@ public:
     bool hasUnreadMark() const;
     SpellLanguageControl *spellControl() const { return m_spell; }
     QuickTextMenu *quickText() const { return m_quickText; }
-    WindowGeometryManager *geometry() const { return m_geometry; }
     QString spellLanguage() const;
 
 Q_SIGNALS:

@@ -186,11 +186,13 @@ void TabbedChatWindow::detach(ChatSession *session)
     ChatWindow *page = pageOf(session);
     if (!page)
         return;
+    const QPoint where = page->mapToGlobal(QPoint(0, 0));
     takeOut(page);
     session->setInTabbedWindow(false);
-    // A window again, at its own stored size (its geometry manager sees the
-    // parent change).
+    // A window again where the page stood, at its own stored size (its
+    // geometry manager sees the parent change).
     page->setParent(nullptr, (page->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+    page->move(where);
     page->refreshTabbedState();
     page->showWindow(false);
 }

@@ -70,7 +70,6 @@ public:
     QTreeWidgetItem *itemOf(const ChatWindow *page) const;
     QTreeWidget *tabs() const;
     TabbedFlashBag *flashBag() const { return m_flashBag; }
-    WindowGeometryManager *geometry() const { return m_geometry; }
     static quint64 peerIdOf(const QTreeWidgetItem *item);
 
 public Q_SLOTS:
