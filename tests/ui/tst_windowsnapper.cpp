@@ -20,18 +20,10 @@ class tst_WindowSnapper : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void edgesOnceEach();
     void snapped_data();
     void snapped();
     void onlyDragsSnap();
 };
-
-void tst_WindowSnapper::edgesOnceEach()
-{
-    const WindowSnapper::Edges edges = WindowSnapper::edgesOf(Areas);
-    QCOMPARE(edges.vertical, (QList<int>{0, 1920, 3200}));
-    QCOMPARE(edges.horizontal, (QList<int>{0, 1040, 1024}));
-}
 
 void tst_WindowSnapper::snapped_data()
 {
