@@ -102,8 +102,7 @@ const char *const ComposingShots[] = {
 // that new ones arrived.
 const char RobustnessTour[] = R"(
 nudge Bea
-wait 100
-pause 1200
+wait 1200
 peer Bea refuse-nudges=yes
 action @Bea Nudge
 wait 1500
@@ -250,6 +249,34 @@ QImage harbourPicture()
     return image;
 }
 
+// The tabbed window: Bea's window attached as a page, Chris and Dana opened
+// into it, three messages for Chris while Dana's page is in front, so that
+// Chris's tab blinks its count until it is selected; then the one question
+// that closing the window asks about a draft in a page behind.
+const char TabbedTour[] = R"(
+tabbed on
+action @Bea "Attach to tab"
+open Chris
+open Dana
+receive Chris "Did you see the new plans?"
+receive Chris "The ones for the lighthouse"
+receive Chris "Call me when you can"
+wait 200
+shot @Dana 40-tabbed-window-blinking.png
+select @Dana/splitter/Tabs "Chris Ortega"
+shot @Chris 41-tabbed-tab-read.png
+key Ctrl+Tab
+type "A draft for Dana"
+key Shift+Tab
+answer No shot=42-tabbed-close-question.png
+close @Chris
+expect-window @Chris
+)";
+
+const char *const TabbedShots[] = {
+    "40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png",
+};
+
 } // namespace
 
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
@@ -272,7 +299,8 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && runScenario(ComposingTour, ComposingShots, int(std::size(ComposingShots)), folder, error)
            && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error)
            && runScenario(MessageActionsTour, MessageActionsShots, int(std::size(MessageActionsShots)), folder, error)
-           && pictures(folder, error);
+           && pictures(folder, error)
+           && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error);
 }
 
 bool HeadlessTour::pictures(const QString &folder, QString *error)
@@ -337,6 +365,10 @@ bool HeadlessTour::run(const QString &folder, QString *error)
     if (!save(composed, folder, QStringLiteral("03-plugin-menu.png"), error))
         return false;
 
+    // The conversation tours start from a stand-alone chat window; the
+    // tabbed tour switches tabbed chats on itself.
+    if (m_host.findPlugin("chat") && !runScenario("tabbed off", nullptr, 0, folder, error))
+        return false;
     if (m_host.openChat("1001")) {
         settle(m_host);
         int n = 4;

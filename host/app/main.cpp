@@ -178,6 +178,10 @@ int main(int argc, char **argv)
         }
         screens.append(screen);
     }
+    // The tour's pictures should not depend on the machine (the offscreen
+    // platform's screen is small enough to open every window maximized).
+    if (headless && !scripted && screens.isEmpty())
+        screens.append({QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 760)});
     host.screens().setScreens(screens);
     host.applicationFolder(); // lay it out before the plug-in looks
 

@@ -44,6 +44,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 // QtGui's own entry for delivering a key to shortcuts first, as a real key
@@ -576,6 +577,38 @@ void ScenarioRunner::registerBuiltins()
         plugin->showSettings();
         return QString();
     });
+    // What the user does to have new chats open in the tabbed window: tick
+    // (or clear) the box in the chat plug-in's settings and press OK.
+    addStep(QStringLiteral("tabbed"), 1, 1, {}, [&host](const Step &s, bool *) {
+        const QString mode = s.args.at(0);
+        if (mode != QLatin1String("on") && mode != QLatin1String("off"))
+            return QStringLiteral("tabbed on or off, not %1").arg(mode);
+        IPlugin *plugin = host.findPlugin("chat");
+        if (!plugin)
+            return QStringLiteral("no \"chat\" plug-in is loaded");
+        plugin->showSettings();
+        QApplication::processEvents();
+        QString error;
+        QWidget *dialog = WidgetPath::find(QStringLiteral("ChatSettings"), &error);
+        auto *box = dialog ? dialog->findChild<QCheckBox *>(QStringLiteral("chbTabbedChat")) : nullptr;
+        auto *ok = dialog ? dialog->findChild<QAbstractButton *>(QStringLiteral("btnOK")) : nullptr;
+        if (!box || !ok)
+            return dialog ? QStringLiteral("the chat settings have no chbTabbedChat or btnOK") : error;
+        if (box->isChecked() != (mode == QLatin1String("on")))
+            box->click();
+        ok->click();
+        QApplication::processEvents();
+        return QString();
+    });
+    // The title bar's close button.
+    addStep(QStringLiteral("close"), 1, 1, {}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *w = window(s.args.at(0), &error);
+        if (!w)
+            return error;
+        w->window()->close();
+        return QString();
+    });
     addStep(QStringLiteral("type"), 1, 1, {QStringLiteral("target")}, [=](const Step &s, bool *) {
         QString error;
         QWidget *w = target(s, &error);
@@ -936,7 +969,20 @@ void ScenarioRunner::registerBuiltins()
         if (!w)
             return error;
         const QString wanted = s.args.at(1);
-        for (QAction *action : w->findChildren<QAction *>()) {
+        // A window holding pages (the tabbed window) has one such action per
+        // page: the one on a visible tool bar is meant.
+        QList<QAction *> actions = w->findChildren<QAction *>();
+        std::stable_sort(actions.begin(), actions.end(), [w](const QAction *a, const QAction *b) {
+            const auto shown = [w](const QAction *action) {
+                for (QWidget *button : action->associatedWidgets()) {
+                    if (button != w && button->isVisible())
+                        return true;
+                }
+                return false;
+            };
+            return shown(a) && !shown(b);
+        });
+        for (QAction *action : qAsConst(actions)) {
             if (withoutMnemonics(action->text()) != wanted && action->objectName() != wanted)
                 continue;
             if (!action->isEnabled())
@@ -996,6 +1042,11 @@ void ScenarioRunner::registerBuiltins()
         QWidget *w = WidgetPath::find(s.args.at(0), &error);
         if (!w)
             return error;
+        // Choosing with the mouse brings the window to the front first.
+        if (!w->window()->isActiveWindow()) {
+            w->window()->activateWindow();
+            QApplication::processEvents();
+        }
         const QString wanted = s.args.at(1);
         if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
             for (int i = 0; i < tabs->count(); ++i) {

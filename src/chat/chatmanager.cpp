@@ -5,12 +5,15 @@
 #include "chat/chatsession.h"
 #include "chat/chatwindowfactory.h"
 #include "chat/controlrecord.h"
+#include "chat/tabbedwindowinterface.h"
 #include "lib_kelvan/clock.h"
 #include "plugin/records/userobj.h"
 #include "settings/settingsmanager.h"
 
 #include <sdk/ihostservices.h>
 #include <sdk/iuser.h>
+
+#include <utility>
 
 namespace {
 
@@ -153,8 +156,17 @@ void ChatManager::closeAll()
     }
     for (ChatSession *session : sessions)
         destroySession(session);
-    if (ChatWindowFactory *factory = ChatWindowFactory::instance())
-        factory->closeTabbedWindow();
+    if (TabbedWindowInterface *tabbed = std::exchange(m_tabbed, nullptr))
+        tabbed->dispose();
+}
+
+TabbedWindowInterface *ChatManager::tabbedWindow()
+{
+    if (!m_tabbed) {
+        if (ChatWindowFactory *factory = ChatWindowFactory::instance())
+            m_tabbed = factory->createTabbedWindow(this);
+    }
+    return m_tabbed;
 }
 
 void ChatManager::destroySession(ChatSession *session)

@@ -15,6 +15,7 @@ class ChatCoreInterface;
 class ChatSession;
 class ControlRecord;
 class IUser;
+class TabbedWindowInterface;
 
 // Owns every open conversation of the text chat and rooms plug-ins: finds
 // them by session key, peer or room, creates them on demand, fans host
@@ -62,6 +63,12 @@ public:
     void remove(ChatSession *session);
     // Destroys every conversation and lets the tabbed window go.
     void closeAll();
+
+    // The one tabbed window, made by the installed ChatWindowFactory on the
+    // first call; null when the factory makes none. GUI thread only.
+    TabbedWindowInterface *tabbedWindow();
+    // Null until tabbedWindow() made one, and again after closeAll().
+    TabbedWindowInterface *existingTabbedWindow() const { return m_tabbed; }
 
     // A room's key is its id; any other key is own id, "_", the local time
     // as yyyyMMddhhmmss, "_" and a per-process counter.
@@ -130,6 +137,7 @@ private:
     bool mayNotify(const QByteArray &id) const;
 
     ChatCoreInterface *const m_core; // not owned
+    TabbedWindowInterface *m_tabbed = nullptr; // owned until dispose()
     QList<ChatSession *> m_sessions; // owned, registration order
     // Recursive like a critical section, so a conversation called from a
     // scan may look up others on the same thread. Standard primitives, so

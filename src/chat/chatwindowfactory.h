@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+class ChatManager;
 class ChatSession;
 class ChatWindowInterface;
+class TabbedWindowInterface;
 
 // Where conversations get their windows, and the one tabbed window that the
 // conversation manager reaches through it. The window layer installs its
@@ -19,12 +21,14 @@ public:
     // the result (see ChatWindowInterface). May return null.
     virtual ChatWindowInterface *createWindow(ChatSession *session) = 0;
 
-    // Host event 30: an id and a number for the tabbed window.
-    virtual void tabbedWindowEvent(const QByteArray &id, qint64 number) { Q_UNUSED(id) Q_UNUSED(number) }
-    // Every window has refreshed; the tabbed window recounts missed messages.
-    virtual void recountMissedMessages() {}
-    // Every conversation is gone: schedule the tabbed window for deletion.
-    virtual void closeTabbedWindow() {}
+    // The tabbed window of `manager` (not owned; it outlives the window),
+    // hidden. The manager owns the result until it calls dispose(). May
+    // return null: conversations then stay stand-alone.
+    virtual TabbedWindowInterface *createTabbedWindow(ChatManager *manager)
+    {
+        Q_UNUSED(manager)
+        return nullptr;
+    }
 
     // The installed factory, or null.
     static ChatWindowFactory *instance();

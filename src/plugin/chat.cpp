@@ -2,10 +2,10 @@
 
 #include "chat/chatmanager.h"
 #include "chat/chatsession.h"
-#include "chat/chatwindowfactory.h"
 #include "chat/chatwindowinterface.h"
 #include "chat/controlrecord.h"
 #include "chat/outgoingmessage.h"
+#include "chat/tabbedwindowinterface.h"
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/log.h"
 #include "plugin/hostevent.h"
@@ -340,8 +340,8 @@ void Chat::dispatch(const HostEvent &event)
             session->uploadProgress(event.key, event.uploaded, event.total);
         return;
     case Route::TabbedWindow:
-        if (ChatWindowFactory *factory = ChatWindowFactory::instance())
-            factory->tabbedWindowEvent(event.id, event.numbers.first());
+        if (TabbedWindowInterface *tabbed = m_manager->existingTabbedWindow())
+            tabbed->setMissedCount(event.id, event.numbers.first());
         return;
     case Route::Nudge:
         onNudgeEvent(event);
@@ -552,8 +552,8 @@ void Chat::onHostNumberChanged()
 void Chat::refreshWindows()
 {
     m_manager->forEach([](ChatSession *session) { session->refresh(); });
-    if (ChatWindowFactory *factory = ChatWindowFactory::instance())
-        factory->recountMissedMessages();
+    if (TabbedWindowInterface *tabbed = m_manager->existingTabbedWindow())
+        tabbed->recountMissedMessages();
 }
 
 void Chat::refreshButtons()

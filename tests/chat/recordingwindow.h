@@ -3,6 +3,7 @@
 #include "chat/chatsession.h"
 #include "chat/chatwindowfactory.h"
 #include "chat/chatwindowinterface.h"
+#include "chat/tabbedwindowinterface.h"
 
 #include <sdk/iuser.h>
 
@@ -95,6 +96,29 @@ private:
     QStringList m_calls;
 };
 
+// A tabbed window that writes down what the manager and the core ask of it.
+class RecordingTabbedWindow final : public TabbedWindowInterface
+{
+public:
+    explicit RecordingTabbedWindow(QStringList *calls) : m_calls(calls) {}
+
+    bool attach(ChatSession *) override { return false; }
+    void detach(ChatSession *) override {}
+    void remove(ChatSession *) override {}
+    void showPage(ChatSession *, bool) override {}
+    bool isCurrentPage(const ChatSession *) const override { return false; }
+    void blink(ChatSession *) override {}
+    void setMissedCount(const QByteArray &peerId, qint64 count) override
+    {
+        *m_calls << "setMissedCount " + QString::fromUtf8(peerId) + ' ' + QString::number(count);
+    }
+    void recountMissedMessages() override { *m_calls << "recount"; }
+    void dispose() override { *m_calls << "dispose"; delete this; }
+
+private:
+    QStringList *m_calls;
+};
+
 // Makes RecordingWindows and keeps track of them by the conversation's
 // first participant.
 class RecordingWindowFactory final : public ChatWindowFactory
@@ -107,12 +131,7 @@ public:
         windows.append(window);
         return window;
     }
-    void tabbedWindowEvent(const QByteArray &id, qint64 number) override
-    {
-        tabbedEvents << QString::fromUtf8(id) + ' ' + QString::number(number);
-    }
-    void recountMissedMessages() override { ++recounts; }
-    void closeTabbedWindow() override { ++tabbedCloses; }
+    TabbedWindowInterface *createTabbedWindow(ChatManager *) override { return new RecordingTabbedWindow(&tabbedCalls); }
 
     // The live window of the conversation whose first participant has the
     // id, or null.
@@ -128,17 +147,13 @@ public:
     {
         windows.clear();
         released.clear();
-        tabbedEvents.clear();
-        recounts = 0;
-        tabbedCloses = 0;
+        tabbedCalls.clear();
     }
 
     bool attachable = false;
     QList<RecordingWindow *> windows; // live ones; the conversations own them
     QStringList released;             // first participant ids of released windows
-    QStringList tabbedEvents;
-    int recounts = 0;
-    int tabbedCloses = 0;
+    QStringList tabbedCalls; // of the tabbed windows it made
 };
 
 inline void RecordingWindow::release()

@@ -290,9 +290,12 @@ void tst_ChatManager::roomRemovedUpdatedAndAllClosed()
     QCOMPARE(manager().count(), 1);
     QCOMPARE(m_windows.released, QStringList{"5001"});
     // Closing everything lets the tabbed window go as well.
+    QVERIFY(manager().tabbedWindow());
+    QCOMPARE(manager().tabbedWindow(), manager().existingTabbedWindow());
     manager().closeAll();
     QCOMPARE(m_windows.released, (QStringList{"5001", "1001"}));
-    QCOMPARE(m_windows.tabbedCloses, 1);
+    QCOMPARE(m_windows.tabbedCalls, QStringList{"dispose"});
+    QVERIFY(!manager().existingTabbedWindow());
 }
 
 // --- Control records ---------------------------------------------------------------

@@ -147,11 +147,10 @@ void tst_ChatWindow::formAndNames()
     QCOMPARE(window->settingsBar()->objectName(), QStringLiteral("Settings"));
     QVERIFY(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
     QVERIFY(window->acceptDrops());
-    // Bold, italic, underline, tools, nudge, send picture, quick text,
-    // emoticons, the two toggles and the spell menu.
-    for (int id : {0, 1, 2, 6, 7, 14, 8, 9, 11, 12, 13})
+    // Bold, italic, underline, tools, attach, nudge, send picture, quick
+    // text, emoticons, the two toggles and the spell menu.
+    for (int id : {0, 1, 2, 6, 10, 7, 14, 8, 9, 11, 12, 13})
         QVERIFY2(window->settingsAction(id), qPrintable(QString::number(id)));
-    QVERIFY(!window->settingsAction(10));
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("Spacer")));
     // Tips show the text, not its shortcut mark.
     QCOMPARE(window->settingsAction(ChatWindow::ActionBold)->toolTip(), QStringLiteral("Bold"));

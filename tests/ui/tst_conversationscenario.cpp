@@ -70,9 +70,12 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
                              "32-drop-overlay.png", "33-received-picture-and-file.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
-        // The default chat window size.
-        QCOMPARE(shot.size(), QSize(593, 489));
+        // The chat window's first size on the tour's 1280 x 760 work area.
+        QCOMPARE(shot.size(), QSize(640, 684));
     }
+    // The tabbed window's, likewise.
+    for (const char *name : {"40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png"})
+        QCOMPARE(QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).size(), QSize(768, 684));
     for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png",
                              "22-message-menu.png"})
         QVERIFY2(!QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).isNull(), name);

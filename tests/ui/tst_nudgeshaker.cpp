@@ -1,5 +1,6 @@
 // The nudge shake: a one-pixel pattern that always brings the window back.
 
+#include "lib_kelvan/clock.h"
 #include "ui/chat/nudgeshaker.h"
 
 #include <QWidget>
@@ -13,7 +14,8 @@ private Q_SLOTS:
     void endsWhereItStarted_data();
     void endsWhereItStarted();
     void stepsWhileMinimizedDoNotMove();
-    void runsOnItsTimer();
+    void runsOnTheLibraryClock();
+    void shakesTheWindowOfAPage();
 };
 
 void tst_NudgeShaker::endsWhereItStarted_data()
@@ -70,13 +72,34 @@ void tst_NudgeShaker::stepsWhileMinimizedDoNotMove()
     QCOMPARE(window.pos(), origin);
 }
 
-void tst_NudgeShaker::runsOnItsTimer()
+void tst_NudgeShaker::runsOnTheLibraryClock()
 {
+    kelvan::ManualClock clock;
+    kelvan::Clock::setInstance(&clock);
     QWidget window;
     NudgeShaker shaker(&window);
     shaker.start(4);
-    QVERIFY(shaker.isRunning());
-    QTRY_VERIFY(!shaker.isRunning());
+    clock.advance(3 * NudgeShaker::StepIntervalMs);
+    QCOMPARE(shaker.remaining(), 1);
+    clock.advance(NudgeShaker::StepIntervalMs);
+    QVERIFY(!shaker.isRunning());
+    kelvan::Clock::setInstance(nullptr);
+}
+
+void tst_NudgeShaker::shakesTheWindowOfAPage()
+{
+    QWidget window;
+    auto *page = new QWidget(&window);
+    window.move(300, 200);
+    page->move(5, 5);
+    NudgeShaker shaker(page);
+    shaker.start(3);
+    shaker.onTimer();
+    QCOMPARE(window.pos(), QPoint(299, 199));
+    QCOMPARE(page->pos(), QPoint(5, 5));
+    while (shaker.isRunning())
+        shaker.onTimer();
+    QCOMPARE(window.pos(), QPoint(300, 200));
 }
 
 QTEST_MAIN(tst_NudgeShaker)

@@ -105,7 +105,7 @@ public:
         s.setShowNotification(2);
         s.setAllowReceiveNudge(true);
         s.setCheckSpelling(true);
-        s.setTabbedChat(true);
+        s.setTabbedChat(false);
         for (const hostkit::Contact &contact : host->profile().contacts()) {
             s.setAutoscroll(QString::fromUtf8(contact.id), true);
             s.setNotificationsEnabled(QString::fromUtf8(contact.id), true);

@@ -89,6 +89,22 @@ QImage dot(const QColor &fill, const QColor &edge)
     return out;
 }
 
+// The missed-message dot of a tab: as large as the icon, so that a count
+// drawn on it stays readable.
+QImage countDot()
+{
+    QImage out = canvas(16, 16);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(6, 5), 10);
+    g.setColorAt(0, QColor(0xef2929));
+    g.setColorAt(1, QColor(0xcc0000));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(0xa40000), 1));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    return out;
+}
+
 QImage ticks(int count, const QColor &colour)
 {
     QImage out = canvas(16, 16);
@@ -264,7 +280,7 @@ int main(int argc, char **argv)
         {QStringLiteral("chat/btn_leave_room"), tango(QStringLiteral("actions/system-log-out"))},
         {QStringLiteral("chat/btn_close_tab"), stop},
         {QStringLiteral("chat/close_tab"), grey(stop)},
-        {QStringLiteral("chat/notification"), tango(QStringLiteral("status/dialog-information"))},
+        {QStringLiteral("chat/notification"), countDot()},
         {QStringLiteral("chat/edit"), tango(QStringLiteral("apps/accessories-text-editor"))},
         {QStringLiteral("chat/reply"), tango(QStringLiteral("actions/mail-reply-sender"))},
         {QStringLiteral("chat/delete"), tango(QStringLiteral("actions/edit-delete"))},

@@ -1,12 +1,15 @@
 #include "ui/chat/chatalerts.h"
 
 #include "chat/chatcoreinterface.h"
+#include "chat/chatmanager.h"
 #include "chat/chatsession.h"
+#include "chat/tabbedwindowinterface.h"
 #include "platform/windowalert.h"
 #include "plugin/records/userobj.h"
 #include "render/markupconverter.h"
 #include "settings/settingsmanager.h"
 #include "ui/chat/alertpolicy.h"
+#include "ui/chat/windowgeometrymanager.h"
 
 #include <sdk/ihostservices.h>
 
@@ -18,9 +21,15 @@ namespace {
 
 constexpr int PopupMarkupChars = 2000;
 
-// A window counts as in the user's view when it is the active window.
-AlertPolicy::Placement placementOf(const QWidget *window)
+// A window counts as in the user's view when it is the active window; a
+// page of the tabbed window when it is also the page in front.
+AlertPolicy::Placement placementOf(const QWidget *window, const ChatSession *session, const TabbedWindowInterface *tabbed)
 {
+    if (tabbed) {
+        const QWidget *frame = window->window();
+        const bool inView = frame->isActiveWindow() && !frame->isMinimized() && tabbed->isCurrentPage(session);
+        return inView ? AlertPolicy::Placement::TabbedActive : AlertPolicy::Placement::TabbedInactive;
+    }
     if (window->isMinimized())
         return AlertPolicy::Placement::StandaloneMinimized;
     if (window->isVisible() && window->isActiveWindow())
@@ -59,17 +68,20 @@ void ChatAlerts::alertIncoming(qint64 messageId, const QByteArray &senderId, con
     const SettingsManager *settings = core->settings();
     const int playSound = settings ? settings->playSound() : 1;
     const int showNotification = settings ? settings->showNotification() : 2;
-    const AlertPolicy::Decision decision = AlertPolicy::decide(playSound, showNotification, placementOf(m_window));
+    const AlertPolicy::Decision decision =
+        AlertPolicy::decide(playSound, showNotification, placementOf(m_window, m_session, tabbedWindow()));
 
     if (decision.showMinimized) {
         QPointer<QWidget> focus = QApplication::focusWidget();
+        if (m_geometry)
+            m_geometry->restoreMaximized();
         m_window->showMinimized();
         if (focus)
             focus->setFocus();
     }
     if (decision.sound && !(flags & NudgeAlertFlag))
         core->playMessageSound();
-    if (decision.flash)
+    if (decision.flash || decision.blinkTab)
         flash();
     if (decision.unread)
         m_unread = true;
@@ -81,8 +93,17 @@ void ChatAlerts::alertIncoming(qint64 messageId, const QByteArray &senderId, con
     }
 }
 
+TabbedWindowInterface *ChatAlerts::tabbedWindow() const
+{
+    if (!m_session || !m_session->isInTabbedWindow() || m_window->isWindow() || !m_session->manager())
+        return nullptr;
+    return m_session->manager()->existingTabbedWindow();
+}
+
 void ChatAlerts::flash()
 {
-    // A page of the tabbed window will blink its tab instead.
-    platform::WindowAlert::instance().flash(m_window->window(), 10, 0);
+    if (TabbedWindowInterface *tabbed = tabbedWindow())
+        tabbed->blink(m_session);
+    else
+        platform::WindowAlert::instance().flash(m_window->window(), 10, 0);
 }

@@ -5,6 +5,7 @@
 #include "chat/chatcoreinterface.h"
 #include "chat/chatmanager.h"
 #include "chat/chatsession.h"
+#include "chat/tabbedwindowinterface.h"
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/clocktimer.h"
@@ -37,6 +38,8 @@
 #include "ui/chat/textedit.h"
 #include "ui/chat/uploadslistframe.h"
 #include "ui/chat/userinfoframe.h"
+#include "ui/chat/windowgeometrymanager.h"
+#include "ui/chat/windowsnapper.h"
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
@@ -124,6 +127,10 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
         if (m_ui->statusBar->currentMessage() == m_typingNotice)
             m_ui->statusBar->clearMessage();
     });
+    m_geometry = new WindowGeometryManager(this, SettingsManager::ChatWindow, settings());
+    m_geometry->restoreSize();
+    m_alerts->setGeometry(m_geometry);
+    m_snapper = new WindowSnapper(this);
     buildSettingsBar();
     m_spell = new SpellLanguageControl(this, m_ui->editSend, m_actions.value(ActionSpellLanguage), m_ui->statusBar, this);
     m_spell->setContactId(QString::fromUtf8(conversationId()));
@@ -285,6 +292,8 @@ void ChatWindow::buildSettingsBar()
     addBarAction(ActionItalic, "chat/textitalic.png", QKeySequence(Qt::CTRL | Qt::Key_I), true);
     addBarAction(ActionUnderline, "chat/textunder.png", QKeySequence(Qt::CTRL | Qt::Key_U), true);
     addBarAction(ActionTools, "chat/tools.png", QKeySequence(Qt::CTRL | Qt::Key_T), false);
+    // Two strokes: Alt pressed while Ctrl is held, then T.
+    addBarAction(ActionAttach, "chat/intab.png", QKeySequence(Qt::CTRL | Qt::Key_Alt, Qt::Key_T), false);
     bar->addSeparator();
     addBarAction(ActionNudge, "chat/nudge.png", QKeySequence(Qt::CTRL | Qt::Key_N), false);
     bar->addSeparator();
@@ -321,6 +330,7 @@ void ChatWindow::retranslate()
     setTexts(ActionEmoticons, tr("Emoticons"));
     m_securityLabel->setToolTip(tr("This chat is encrypted"));
     refreshToggleActions();
+    refreshTabbedState();
     if (m_spell)
         m_spell->refreshAction();
     m_history->retranslate();
@@ -407,6 +417,14 @@ void ChatWindow::onSettingsActionTriggered(int id)
     }
     case ActionSpellLanguage:
         m_spell->showMenu();
+        return;
+    case ActionAttach:
+        if (TabbedWindowInterface *tabbed = m_session ? m_session->manager()->tabbedWindow() : nullptr) {
+            if (m_session->isInTabbedWindow())
+                tabbed->detach(m_session);
+            else
+                tabbed->attach(m_session);
+        }
         return;
     default:
         qCDebug(lcChatWindow) << "settings action" << id << "is not on this bar";
@@ -741,13 +759,17 @@ void ChatWindow::onNewMessage(IHostMessage *message)
         return;
     const qint64 eventId = message->eventId();
     const bool alreadyShown = m_history->rendered().contains(eventId);
+    // A minimized window joins the tabbed window when new chats open there.
+    const SettingsManager *manager = settings();
+    if (isMinimized() && isWindow() && m_session->notificationsEnabled() && manager && manager->tabbedChat()
+        && host() && host()->findPlugin("chat") && !m_session->isInTabbedWindow() && m_session->manager()->tabbedWindow())
+        m_session->manager()->tabbedWindow()->attach(m_session);
     // A peer's edit, like, label or deletion comes back under the old id.
     if (alreadyShown) {
         if (message->isDeleted())
             m_messageActions->messageWithdrawn(eventId);
         m_history->replaceMessage(eventId);
     }
-    // (A minimized window moves into the tabbed window here once there is one.)
     if (!m_history->isLoaded()) {
         slotLoadHistory();
     } else {
@@ -947,17 +969,10 @@ void ChatWindow::showWindow(bool background)
             m_uploads->restore(core->pendingUploads(m_session->peerId()));
         slotLoadHistory();
     }
-    if (background) {
-        if (isHidden())
-            showMinimized();
-    } else {
-        if (isMinimized())
-            showNormal();
-        else
-            show();
-        raise();
-        activateWindow();
-    }
+    if (TabbedWindowInterface *tabbed = tabbedWindow())
+        tabbed->showPage(m_session, background);
+    else
+        m_geometry->showWindow(background);
     m_ui->editSend->setFocus();
     if (m_session->isRoom() && !m_session->isRoomReady() && !hasSendableMembers())
         m_ui->statusBar->showMessage(tr("Preparing chat room..."));
@@ -970,8 +985,33 @@ bool ChatWindow::isWindowHidden() const
 
 bool ChatWindow::attachToTabbedWindow()
 {
-    // No tabbed window yet: the conversation shows this window stand-alone.
-    return false;
+    TabbedWindowInterface *tabbed = m_session ? m_session->manager()->tabbedWindow() : nullptr;
+    return tabbed && tabbed->attach(m_session);
+}
+
+TabbedWindowInterface *ChatWindow::tabbedWindow() const
+{
+    return m_session && m_session->isInTabbedWindow() ? m_session->manager()->existingTabbedWindow() : nullptr;
+}
+
+void ChatWindow::leaveTabbedWindow()
+{
+    if (TabbedWindowInterface *tabbed = tabbedWindow())
+        tabbed->remove(m_session);
+}
+
+void ChatWindow::refreshTabbedState()
+{
+    const bool inTab = m_session && m_session->isInTabbedWindow();
+    if (QAction *action = m_actions.value(ActionAttach)) {
+        if (IHostServices *services = host())
+            action->setIcon(QIcon(fromUtf16(services->skinPath(inTab ? "chat/outtab.png" : "chat/intab.png"))));
+        const QString text = inTab ? tr("Detach from tab") : tr("Attach to tab");
+        action->setText(text);
+        action->setToolTip(text);
+        action->setStatusTip(text);
+    }
+    m_ui->frmPeerInfo->setInTabbedWindow(inTab);
 }
 
 void ChatWindow::setActive(bool active)
@@ -1083,6 +1123,7 @@ void ChatWindow::closeEvent(QCloseEvent *event)
 
 void ChatWindow::closeConversation()
 {
+    leaveTabbedWindow();
     ChatSession *session = m_session;
     m_session = nullptr;
     m_history->setConversation(nullptr);
@@ -1098,6 +1139,7 @@ void ChatWindow::closeConversation()
 
 void ChatWindow::release()
 {
+    leaveTabbedWindow();
     m_session = nullptr;
     m_history->setConversation(nullptr);
     m_alerts->setConversation(nullptr);

@@ -37,10 +37,13 @@ class QTreeWidgetItem;
 class RenderedHistory;
 class SettingsManager;
 class SpellLanguageControl;
+class TabbedWindowInterface;
 class TextBrowser;
 class TextEdit;
 class UploadsListFrame;
 class UserInfoFrame;
+class WindowGeometryManager;
+class WindowSnapper;
 
 namespace Ui {
 class ChatWindowClass;
@@ -48,8 +51,8 @@ class ChatWindowClass;
 
 // The window of one conversation: the history of a one-to-one chat, a
 // multi-user chat or a room above the message editor, with the formatting
-// and tool actions between them. Stands alone as a top-level window (or, in
-// a later step, as a page of the tabbed window).
+// and tool actions between them. Stands alone as a top-level window or is a
+// page of the tabbed window (TabbedChatWindow).
 //
 // It turns the user's actions into calls on its conversation (send, typing
 // notices, nudges, seen marks) and the conversation's events into history,
@@ -58,7 +61,7 @@ class ChatWindowClass;
 // The window is the form and its wiring; the behaviour lives in companions
 // it owns: HistoryPane (what the history shows and where it stands),
 // ChatAlerts (sound, popup, flashing), SpellLanguageControl (the checking
-// language), NudgeShaker.
+// language), NudgeShaker, WindowGeometryManager, WindowSnapper.
 //
 // Ownership follows ChatWindowInterface: the conversation owns the window
 // until it calls release() or the window closes and tells it so; either way
@@ -80,6 +83,7 @@ public:
         ActionItalic = 1,
         ActionUnderline = 2,
         ActionTools = 6,
+        ActionAttach = 10,
         ActionNudge = 7,
         ActionQuickText = 8,
         ActionEmoticons = 9,
@@ -169,6 +173,9 @@ public:
     // local files handed to the host for the conversation's members.
     void selectPicturesToSend();
     void sendFiles(const QStringList &paths);
+    // After attaching or detaching: the attach action and the header's
+    // close button follow the conversation's in-tab flag.
+    void refreshTabbedState();
 
     // --- What the window shows (for its companions and tests) -------------------
 
@@ -248,6 +255,10 @@ private:
     // The conversation's new messages from the host, appended to the history.
     void appendNewMessages();
     void closeConversation();
+    // The tabbed window this window is a page of, or null.
+    TabbedWindowInterface *tabbedWindow() const;
+    // A page leaving for good (closed or released) leaves the tabbed window.
+    void leaveTabbedWindow();
 
     QScopedPointer<Ui::ChatWindowClass> m_ui;
     ChatSession *m_session = nullptr; // not owned; see the class comment
@@ -265,6 +276,8 @@ private:
     HistoryTransfers *m_transfers = nullptr;          // owned (child)
     MessageActions *m_messageActions = nullptr; // owned (child)
     HistoryLinks *m_links = nullptr;           // owned (child)
+    WindowGeometryManager *m_geometry = nullptr; // owned (child)
+    WindowSnapper *m_snapper = nullptr;        // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)
     QHash<int, QAction *> m_actions;           // owned by the window
     QLabel *m_securityLabel = nullptr;

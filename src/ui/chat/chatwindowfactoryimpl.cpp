@@ -1,6 +1,7 @@
 #include "ui/chat/chatwindowfactoryimpl.h"
 
 #include "ui/chat/chatwindow.h"
+#include "ui/chat/tabbedchatwindow.h"
 
 #include <QApplication>
 
@@ -11,6 +12,13 @@ ChatWindowInterface *ChatWindowFactoryImpl::createWindow(ChatSession *session)
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
     return new ChatWindow(nullptr, session);
+}
+
+TabbedWindowInterface *ChatWindowFactoryImpl::createTabbedWindow(ChatManager *manager)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return nullptr;
+    return new TabbedChatWindow(manager);
 }
 
 ChatWindowFactoryImpl &ChatWindowFactoryImpl::instance()

@@ -15,8 +15,7 @@ NudgeShaker::NudgeShaker(QWidget *target, QObject *parent)
     , m_target(target)
 {
     m_timer.setInterval(StepIntervalMs);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &NudgeShaker::onTimer);
+    connect(&m_timer, &kelvan::ClockTimer::timeout, this, &NudgeShaker::onTimer);
 }
 
 void NudgeShaker::start(int steps)
@@ -28,6 +27,7 @@ void NudgeShaker::start(int steps)
     if (!isRunning()) {
         m_applied = QPoint();
         m_phase = 1;
+        m_shaking = m_target ? m_target->window() : nullptr;
     }
     m_remaining = steps;
     m_timer.start();
@@ -40,10 +40,11 @@ void NudgeShaker::onTimer()
         m_remaining = 0;
         return;
     }
-    const bool movable = m_target && !m_target->isMinimized();
+    QWidget *window = m_shaking.data();
+    const bool movable = window && !window->isMinimized();
     if (movable) {
         const QPoint step(PhaseDx[m_phase], PhaseDy[m_phase]);
-        m_target->move(m_target->pos() + step);
+        window->move(window->pos() + step);
         m_applied += step;
     }
     m_phase = m_phase % 4 + 1;
@@ -51,7 +52,7 @@ void NudgeShaker::onTimer()
         m_phase = 0;
         m_timer.stop();
         if (movable && !m_applied.isNull())
-            m_target->move(m_target->pos() - m_applied);
+            window->move(window->pos() - m_applied);
         m_applied = QPoint();
     }
 }
