@@ -4,7 +4,7 @@
 <context>
     <name>AttachmentBlocks</name>
     <message>
-        <location filename="../../render/attachmentblocks.cpp" line="103"/>
+        <location filename="../../render/attachmentblocks.cpp" line="516"/>
         <source>Location information</source>
         <translation>Location information</translation>
     </message>
@@ -170,9 +170,36 @@
 <context>
     <name>ChatAlerts</name>
     <message>
-        <location filename="../../ui/chat/chatalerts.cpp" line="55"/>
+        <location filename="../../ui/chat/chatalerts.cpp" line="66"/>
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChatFileDragOverlay</name>
+    <message>
+        <location filename="../../ui/chat/chatfiledragoverlay.cpp" line="161"/>
+        <source>Drop here for&lt;br&gt;
+&lt;b&gt;direct transfer&lt;/b&gt;</source>
+        <translation>Drop here for&lt;br&gt;
+&lt;b&gt;direct transfer&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatfiledragoverlay.cpp" line="162"/>
+        <source>Drop here for&lt;br&gt;
+&lt;b&gt;instant delivery&lt;/b&gt;</source>
+        <translation>Drop here for&lt;br&gt;
+&lt;b&gt;instant delivery&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatfiledragoverlay.cpp" line="163"/>
+        <source>Direct file transfer is not possible with peer that is currently offline</source>
+        <translation>Direct file transfer is not possible with peer that is currently offline</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatfiledragoverlay.cpp" line="164"/>
+        <source>Direct file transfer is not possible</source>
+        <translation>Direct file transfer is not possible</translation>
     </message>
 </context>
 <context>
@@ -186,107 +213,122 @@
 <context>
     <name>ChatWindow</name>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="275"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="323"/>
         <source>&amp;Bold</source>
         <translation>&amp;Bold</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="276"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="324"/>
         <source>&amp;Italic</source>
         <translation>&amp;Italic</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="277"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="325"/>
         <source>&amp;Underline</source>
         <translation>&amp;Underline</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="278"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="326"/>
         <source>Nudge</source>
         <translation>Nudge</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="279"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="327"/>
         <source>Tools</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="280"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="328"/>
+        <source>Send picture</source>
+        <translation>Send picture</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="329"/>
         <source>Quick text</source>
         <translation>Quick text</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="281"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="330"/>
         <source>Emoticons</source>
         <translation>Emoticons</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="282"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="331"/>
         <source>This chat is encrypted</source>
         <translation>This chat is encrypted</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="288"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="555"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="567"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="882"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="338"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="616"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="628"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="978"/>
         <source>Preparing chat room...</source>
         <translation>Preparing chat room...</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="311"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="361"/>
         <source>Notifications from %1 are enabled</source>
         <translation>Notifications from %1 are enabled</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="312"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="362"/>
         <source>Notifications from %1 are disabled</source>
         <translation>Notifications from %1 are disabled</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="314"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="364"/>
         <source>Automatic scroll is On for %1</source>
         <translation>Automatic scroll is On for %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="314"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="364"/>
         <source>Automatic scroll is Off for %1</source>
         <translation>Automatic scroll is Off for %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="534"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="543"/>
-        <location filename="../../ui/chat/chatwindow.cpp" line="545"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="595"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="604"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="606"/>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="540"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="601"/>
         <source>%1 - Chat Room</source>
         <translation>%1 - Chat Room</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="541"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="602"/>
         <source>%1 (%2) - Chat Room</source>
         <translation>%1 (%2) - Chat Room</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="609"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="670"/>
         <source>%1 is typing...</source>
         <translation>%1 is typing...</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="786"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="860"/>
         <source>sends you a nudge</source>
         <translation>sends you a nudge</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="819"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="893"/>
         <source>Auto reply: %1</source>
         <translation>Auto reply: %1</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/chatwindow.cpp" line="980"/>
+        <location filename="../../ui/chat/chatwindow.cpp" line="1009"/>
+        <source>Detach from tab</source>
+        <translation>Detach from tab</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="1009"/>
+        <source>Attach to tab</source>
+        <translation>Attach to tab</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/chatwindow.cpp" line="1107"/>
         <source>You have an unsent message.
 Do you want to close the window?</source>
         <translation>You have an unsent message.
@@ -350,16 +392,107 @@ Do you want to close the window?</translation>
     </message>
 </context>
 <context>
+    <name>FullTextViewer</name>
+    <message>
+        <location filename="../../ui/chat/fulltextviewer.cpp" line="22"/>
+        <source>Whole message</source>
+        <translation>Whole message</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryLinks</name>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="59"/>
+        <source>Open in Maps</source>
+        <translation>Open in Maps</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="60"/>
+        <source>Copy to Clipboard</source>
+        <translation>Copy to Clipboard</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="61"/>
+        <source>Forward via %1</source>
+        <translation>Forward via %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="163"/>
+        <source>The picture has not arrived yet.</source>
+        <translation>The picture has not arrived yet.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="186"/>
+        <source>Forwarded location:</source>
+        <translation>Forwarded location:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/historylinks.cpp" line="189"/>
+        <source>Forwarded location of %1:</source>
+        <translation>Forwarded location of %1:</translation>
+    </message>
+</context>
+<context>
     <name>HistoryPane</name>
     <message>
-        <location filename="../../ui/chat/historypane.cpp" line="52"/>
+        <location filename="../../ui/chat/historypane.cpp" line="106"/>
         <source>New messages</source>
         <translation>New messages</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/historypane.cpp" line="53"/>
+        <location filename="../../ui/chat/historypane.cpp" line="107"/>
         <source>Go to the newest message</source>
         <translation>Go to the newest message</translation>
+    </message>
+</context>
+<context>
+    <name>LinkOpener</name>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="14"/>
+        <source>The address holds a user name in front of the host, where the host name seems to stand.</source>
+        <translation>The address holds a user name in front of the host, where the host name seems to stand.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="16"/>
+        <source>The address holds invisible or direction-changing characters.</source>
+        <translation>The address holds invisible or direction-changing characters.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="18"/>
+        <source>The host name mixes letters of several alphabets.</source>
+        <translation>The host name mixes letters of several alphabets.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="27"/>
+        <source>The link names a file on another computer; it was not opened.</source>
+        <translation>The link names a file on another computer; it was not opened.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="28"/>
+        <source>The link cannot be opened.</source>
+        <translation>The link cannot be opened.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="67"/>
+        <source>Do you want to open this file?</source>
+        <translation>Do you want to open this file?</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="69"/>
+        <source>Name: %1
+Folder: %2</source>
+        <translation>Name: %1
+Folder: %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="73"/>
+        <source>Do you want to open this address?</source>
+        <translation>Do you want to open this address?</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/linkopener.cpp" line="78"/>
+        <source>It leads to the host %1.</source>
+        <translation>It leads to the host %1.</translation>
     </message>
 </context>
 <context>
@@ -403,55 +536,155 @@ Do you want to close the window?</translation>
 <context>
     <name>MarkupConverter</name>
     <message>
-        <location filename="../../render/markupconverter.cpp" line="331"/>
+        <location filename="../../render/markupconverter.cpp" line="434"/>
         <source>Voice message</source>
         <translation>Voice message</translation>
     </message>
     <message>
-        <location filename="../../render/markupconverter.cpp" line="332"/>
+        <location filename="../../render/markupconverter.cpp" line="435"/>
         <source>Video message</source>
         <translation>Video message</translation>
     </message>
     <message>
-        <location filename="../../render/markupconverter.cpp" line="668"/>
-        <location filename="../../render/messageblocks.cpp" line="107"/>
+        <location filename="../../render/markupconverter.cpp" line="862"/>
+        <location filename="../../render/messageblocks.cpp" line="108"/>
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
 </context>
 <context>
+    <name>MessageActions</name>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="106"/>
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="108"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="110"/>
+        <source>Danger</source>
+        <translation>Danger</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="112"/>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="141"/>
+        <source>Labels</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="154"/>
+        <source>Like</source>
+        <translation>Like</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="157"/>
+        <source>Edit</source>
+        <translation type="unfinished">Edit</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="159"/>
+        <source>Reply</source>
+        <translation>Reply</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="163"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageactions.cpp" line="282"/>
+        <source>A picture or an attachment</source>
+        <translation>A picture or an attachment</translation>
+    </message>
+</context>
+<context>
     <name>MessageBlocks</name>
     <message>
-        <location filename="../../render/messageblocks.cpp" line="133"/>
+        <location filename="../../render/messageblocks.cpp" line="134"/>
         <source>%1 sent you a nudge.</source>
         <translation>%1 sent you a nudge.</translation>
     </message>
     <message>
-        <location filename="../../render/messageblocks.cpp" line="135"/>
+        <location filename="../../render/messageblocks.cpp" line="136"/>
         <source>You sent a nudge to %1.</source>
         <translation>You sent a nudge to %1.</translation>
+    </message>
+    <message>
+        <location filename="../../render/messageblocks.cpp" line="225"/>
+        <location filename="../../ui/chat/messageactions.cpp" line="275"/>
+        <source>This message was deleted.</source>
+        <translation>This message was deleted.</translation>
+    </message>
+    <message>
+        <location filename="../../render/messageblocks.cpp" line="229"/>
+        <source>edited</source>
+        <translation>edited</translation>
+    </message>
+    <message>
+        <location filename="../../render/messageblocks.cpp" line="234"/>
+        <source>Show the whole message</source>
+        <translation>Show the whole message</translation>
+    </message>
+</context>
+<context>
+    <name>MessageOverlay</name>
+    <message>
+        <location filename="../../ui/chat/messageoverlay.cpp" line="84"/>
+        <source>Reply to: %1</source>
+        <translation>Reply to: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageoverlay.cpp" line="84"/>
+        <source>Edit message:</source>
+        <translation>Edit message:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/messageoverlay.cpp" line="85"/>
+        <source>Close and discard changes</source>
+        <translation>Close and discard changes</translation>
+    </message>
+</context>
+<context>
+    <name>OutgoingFiles</name>
+    <message>
+        <location filename="../../ui/chat/outgoingfiles.cpp" line="79"/>
+        <source>Images ( %1 );; All files (*.*)</source>
+        <translation>Images ( %1 );; All files (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/outgoingfiles.cpp" line="98"/>
+        <source>Select pictures to send</source>
+        <translation>Select pictures to send</translation>
     </message>
 </context>
 <context>
     <name>PluginImpl</name>
     <message>
-        <location filename="../../plugin/chat.cpp" line="403"/>
+        <location filename="../../plugin/chat.cpp" line="415"/>
         <source>%1 sent you a nudge.</source>
         <translation>%1 sent you a nudge.</translation>
     </message>
     <message>
-        <location filename="../../plugin/chat.cpp" line="404"/>
+        <location filename="../../plugin/chat.cpp" line="416"/>
         <source>You sent a nudge to %1.</source>
         <translation>You sent a nudge to %1.</translation>
     </message>
     <message>
-        <location filename="../../plugin/pluginimpl.cpp" line="25"/>
-        <location filename="../../plugin/pluginimpl.cpp" line="26"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="27"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="28"/>
         <source>Text Chat</source>
         <translation>Text Chat</translation>
     </message>
     <message>
-        <location filename="../../plugin/pluginimpl.cpp" line="27"/>
+        <location filename="../../plugin/pluginimpl.cpp" line="29"/>
         <source>Text Chat Plugin</source>
         <translation>Text Chat Plugin</translation>
     </message>
@@ -464,7 +697,7 @@ Do you want to close the window?</translation>
 <context>
     <name>QuickTextMenu</name>
     <message>
-        <location filename="../../ui/chat/quicktextmenu.cpp" line="89"/>
+        <location filename="../../ui/chat/quicktextmenu.cpp" line="92"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
@@ -706,6 +939,70 @@ Do you want to proceed?</translation>
     </message>
 </context>
 <context>
+    <name>TabbedChatWindow</name>
+    <message>
+        <location filename="../../ui/chat/tabbedchatwindow.ui" line="55"/>
+        <location filename="../../ui/chat/tabbedchatwindow.cpp" line="350"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/tabbedchatwindow.cpp" line="306"/>
+        <source>%1 missed messages</source>
+        <translation>%1 missed messages</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/tabbedchatwindow.cpp" line="306"/>
+        <source>Close tab</source>
+        <translation type="unfinished">Close tab</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/tabbedchatwindow.cpp" line="345"/>
+        <source>%1 - Chat</source>
+        <translation>%1 - Chat</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/tabbedchatwindow.cpp" line="433"/>
+        <source>You have an unsent message(s).
+Do you want to close all tabs?</source>
+        <translation>You have an unsent message(s).
+Do you want to close all tabs?</translation>
+    </message>
+</context>
+<context>
+    <name>UploadsListFrame</name>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="333"/>
+        <source>Failed to upload %1 files %2</source>
+        <translation>Failed to upload %1 files %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="351"/>
+        <source>You are about to stop uploads.</source>
+        <translation>You are about to stop uploads.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="352"/>
+        <source>Do you really want to stop all uploads?</source>
+        <translation>Do you really want to stop all uploads?</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="392"/>
+        <source>%1 files</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="392"/>
+        <source>Uploading...</source>
+        <translation>Uploading...</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/uploadslistframe.cpp" line="393"/>
+        <source>Close and stop all unfinished uploads</source>
+        <translation>Close and stop all unfinished uploads</translation>
+    </message>
+</context>
+<context>
     <name>UserInfoFrame</name>
     <message>
         <location filename="../../ui/chat/userinfoframe.ui" line="147"/>
@@ -738,14 +1035,19 @@ Do you want to proceed?</translation>
         <translation>%1 (%2) - Chat Room</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/userinfoframe.cpp" line="167"/>
+        <location filename="../../ui/chat/userinfoframe.cpp" line="176"/>
         <source>&amp;Copy username</source>
         <translation>&amp;Copy username</translation>
     </message>
     <message>
-        <location filename="../../ui/chat/userinfoframe.cpp" line="169"/>
+        <location filename="../../ui/chat/userinfoframe.cpp" line="178"/>
         <source>&amp;Copy description</source>
         <translation>&amp;Copy description</translation>
+    </message>
+    <message>
+        <location filename="../../ui/chat/userinfoframe.cpp" line="180"/>
+        <source>&amp;View profile</source>
+        <translation>&amp;View profile</translation>
     </message>
 </context>
 <context>
