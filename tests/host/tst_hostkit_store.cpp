@@ -202,9 +202,7 @@ void TestHostkitStore::commandParsing_data()
     QTest::newRow("edit-without-number") << QByteArray("[edit me]x") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("like-other-flag") << QByteArray("[like 4 X]") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("delete-with-trailing-text") << QByteArray("[delete 9]oops") << int(K::None) << qint64(0) << QByteArray() << false;
-    QTest::newRow("text-before-command") << QByteArray("x[edit 1]y") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("event-id-zero") << QByteArray("[delete 0]") << int(K::None) << qint64(0) << QByteArray() << false;
-    QTest::newRow("nudge") << QByteArray("[nudge]") << int(K::None) << qint64(0) << QByteArray() << false;
 }
 
 void TestHostkitStore::commandParsing()

@@ -100,10 +100,8 @@ private Q_SLOTS:
     void likes_data();
     void likes();
     void labels();
-    void pluginMessageWithoutMenuHasNoBlock();
-    void pluginMessageShowsPluginNameAndIcon();
-    void nudgeIconSetsNudgeSeen();
-    void noticesAreLinesOfText();
+    void blockKinds_data();
+    void blockKinds();
     void reply_data();
     void reply();
     void cutBodyLinksToItsWholeText_data();
@@ -369,55 +367,62 @@ void tst_ChatTemplate::labels()
     QVERIFY(!block.contains(QLatin1String("\"danger\"")));
 }
 
-void tst_ChatTemplate::pluginMessageWithoutMenuHasNoBlock()
+void tst_ChatTemplate::blockKinds_data()
 {
-    hostkit::StoredMessage m = chatMessage("broadcast text");
-    m.kind = IHostMessage::KindPlugin;
-    m.pluginId = "broadcast";
-    QCOMPARE(renderLive(m, false), QString());
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("pluginId");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("received");
+    QTest::addColumn<bool>("withMenu");
+    QTest::addColumn<bool>("nudge");
+    QTest::addColumn<QString>("shows"); // empty: no block at all
+    QTest::addColumn<QStringList>("hides");
+    const int chat = IHostMessage::KindChat;
+    const int plugin = IHostMessage::KindPlugin;
+    const int notice = IHostMessage::KindNotice;
+    const QByteArray disabled = "<b>Bea</b> has disabled nudges. Your nudge was not received.";
+    const QString line = "&lt;b&gt;Bea&lt;/b&gt; has disabled nudges. Your nudge was not received.";
+    QTest::newRow("plug-in message without a menu has no block")
+        << plugin << QByteArray("broadcast") << QByteArray("text") << true << false << false << "" << QStringList();
+    QTest::newRow("unknown plug-in: its icon, the name \"chat\", no text")
+        << plugin << QByteArray("nosuchplugin") << QByteArray("text") << true << true << false
+        << "<p><img src='pi_nosuchplugin' />&nbsp;chat Bea Hansen </p>" << QStringList();
+    QTest::newRow("nudge with a plug-in: icon in front of the first [plugin]")
+        << chat << QByteArray("broadcast") << QByteArray("[nudge]") << true << true << true
+        << "|Bea Hansen|<img src='pi_nudge' />&nbsp;chat|" << QStringList();
+    QTest::newRow("received nudge: icon and sentence, never the tag")
+        << chat << QByteArray() << QByteArray("[NUDGE] ") << true << true << true
+        << "<img src='pi_nudge' />&nbsp;Bea Hansen sent you a nudge." << QStringList{"NUDGE"};
+    QTest::newRow("sent nudge: icon and sentence, never the tag")
+        << chat << QByteArray() << QByteArray("[NUDGE] ") << false << true << true
+        << "<img src='pi_nudge' />&nbsp;You sent a nudge to Bea Hansen." << QStringList{"NUDGE"};
+    QTest::newRow("notice: its text as a line, never a bubble")
+        << notice << QByteArray() << disabled << true << true << false << line << QStringList{"avatar_", "menu:"};
+    QTest::newRow("notice without a menu: the same line")
+        << notice << QByteArray() << disabled << true << false << false << line << QStringList{"avatar_", "menu:"};
 }
 
-void tst_ChatTemplate::pluginMessageShowsPluginNameAndIcon()
+void tst_ChatTemplate::blockKinds()
 {
-    hostkit::StoredMessage m = chatMessage("text");
-    m.kind = IHostMessage::KindPlugin;
-    m.pluginId = "nosuchplugin";
-    // No such plug-in: the name stays "chat" and the text is empty.
-    QCOMPARE(renderLive(m), QStringLiteral("<p><img src='pi_nosuchplugin' />&nbsp;chat Bea Hansen </p>"));
-}
-
-void tst_ChatTemplate::nudgeIconSetsNudgeSeen()
-{
-    hostkit::StoredMessage m = chatMessage("[nudge]");
-    m.pluginId = "broadcast";
+    QFETCH(int, kind);
+    QFETCH(QByteArray, pluginId);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, received);
+    QFETCH(bool, withMenu);
+    QFETCH(bool, nudge);
+    QFETCH(QString, shows);
+    QFETCH(QStringList, hides);
+    hostkit::StoredMessage m = chatMessage(body, received);
+    m.kind = kind;
+    m.pluginId = pluginId;
     bool nudgeSeen = false;
-    const QString block = renderLive(m, true, &nudgeSeen);
-    QVERIFY(nudgeSeen);
-    // In front of "[plugin]", the first of the three the section holds.
-    QVERIFY2(block.contains(QLatin1String("|Bea Hansen|<img src='pi_nudge' />&nbsp;chat|")), qPrintable(block));
-
-    // A chat message that is a nudge shows the icon and the sentence, never the tag.
-    for (const bool received : {true, false}) {
-        bool chatSeen = false;
-        const QString chat = renderLive(chatMessage("[NUDGE] ", received), true, &chatSeen);
-        QVERIFY(chatSeen);
-        const QString sentence = received ? QStringLiteral("Bea Hansen sent you a nudge.")
-                                          : QStringLiteral("You sent a nudge to Bea Hansen.");
-        QVERIFY2(chat.contains(QLatin1String("<img src='pi_nudge' />&nbsp;") + sentence), qPrintable(chat));
-        QVERIFY2(!chat.contains(QLatin1String("NUDGE")), qPrintable(chat));
-    }
-}
-
-void tst_ChatTemplate::noticesAreLinesOfText()
-{
-    // A notice the plug-in posted: its text as a line, never an empty bubble.
-    hostkit::StoredMessage notice = chatMessage("<b>Bea</b> has disabled nudges. Your nudge was not received.");
-    notice.kind = IHostMessage::KindNotice;
-    const QString line = renderLive(notice);
-    QVERIFY2(line.contains(QLatin1String("&lt;b&gt;Bea&lt;/b&gt; has disabled nudges. Your nudge was not received.")),
-             qPrintable(line));
-    QVERIFY2(!line.contains(QLatin1String("avatar_")) && !line.contains(QLatin1String("menu:")), qPrintable(line));
-    QCOMPARE(renderLive(notice, false), line);
+    const QString block = renderLive(m, withMenu, &nudgeSeen);
+    QCOMPARE(nudgeSeen, nudge);
+    if (shows.isEmpty())
+        QCOMPARE(block, QString());
+    QVERIFY2(block.contains(shows), qPrintable(block));
+    for (const QString &hidden : hides)
+        QVERIFY2(!block.contains(hidden), qPrintable(block));
 }
 
 void tst_ChatTemplate::reply_data()

@@ -146,6 +146,11 @@ void tst_SettingsDialogs::quickTextsOpenAsStored()
     // The first row is in the editor, all of it selected.
     QCOMPARE(dialog.editor()->toPlainText(), QStringLiteral("I will be right back."));
     QCOMPARE(dialog.editor()->textCursor().selectedText(), QStringLiteral("I will be right back."));
+    // The last row goes no further down.
+    list->setCurrentItem(list->topLevelItem(3));
+    dialog.rows()->moveCurrentDown();
+    QCOMPARE(list->topLevelItemCount(), 4);
+    QCOMPARE(list->currentItem(), list->topLevelItem(3));
 }
 
 void tst_SettingsDialogs::editedBuiltInTextBecomesTheUsersOwn()

@@ -135,6 +135,7 @@ void TestSettingsManager::outOfRangeKind()
     SettingsManager settings;
     settings.load(folder(), QStringLiteral("en"));
     QCOMPARE(settings.windowSize(kind), QSize(0, 0));
+    QCOMPARE(settings.defaultWindowSize(kind), QSize(0, 0));
     QCOMPARE(settings.windowMaximized(kind), false);
     settings.setWindowSize(kind, QSize(10, 10));
     settings.setWindowMaximized(kind, true);
