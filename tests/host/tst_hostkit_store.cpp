@@ -145,6 +145,12 @@ void TestHostkitStore::pagesOfAConversation()
         }
         return true;
     });
+    // Work that fails leaves nothing behind, and work inside work cannot begin.
+    StoredMessage lost = message("1001", "lost");
+    QVERIFY(!store->transaction([&] {
+        store->append(lost);
+        return store->transaction([] { return true; });
+    }));
     QCOMPARE(store->count("1001"), 25);
     QCOMPARE(eventIds(store->newest("1001", 10)), ofBea.mid(15));
     QCOMPARE(eventIds(store->newest("1001", 100)), ofBea);

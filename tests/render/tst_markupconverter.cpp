@@ -868,22 +868,26 @@ void tst_MarkupConverter::editorPicturesGoToTheNameList()
 void tst_MarkupConverter::markupToEditorHtmlRoundTrip_data()
 {
     QTest::addColumn<QString>("markup");
-    QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]";
-    QTest::newRow("emoticon") << "hi (smile) there";
-    QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]";
-    QTest::newRow("line breaks") << "a\r\nb";
-    QTest::newRow("double spaces") << "a  b";
-    QTest::newRow("unknown code stays text") << "(nosuchthing)";
+    QTest::addColumn<int>("pictures"); // in the editor
+    QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]" << 0;
+    QTest::newRow("emoticon") << "hi (smile) there" << 1;
+    QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]" << 0;
+    QTest::newRow("line breaks") << "a\r\nb" << 0;
+    QTest::newRow("double spaces") << "a  b" << 0;
+    QTest::newRow("unknown code stays text") << "(nosuchthing)" << 0;
 }
 
 void tst_MarkupConverter::markupToEditorHtmlRoundTrip()
 {
     QFETCH(QString, markup);
+    QFETCH(int, pictures);
     RenderContext c = context();
     c.emoticons = m_emoticons.get();
     QTextDocument document;
     QTextCursor cursor(&document);
-    cursor.insertHtml(MarkupConverter::markupToEditorHtml(markup, c));
+    const QString html = MarkupConverter::markupToEditorHtml(markup, c);
+    QCOMPARE(html.count(QLatin1String("<img ")), pictures);
+    cursor.insertHtml(html);
     QString round = MarkupConverter::editorToMarkup(&document, QFont(QStringLiteral("Arial"), 10));
     round.replace(QChar(0x00a0), QLatin1Char(' '));
     QCOMPARE(round, markup);
