@@ -17,7 +17,6 @@ private Q_SLOTS:
     void loadFailuresAreClearErrors_data();
     void loadFailuresAreClearErrors();
     void loadsAndRegistersFurtherPlugin();
-    void eachPluginObjectHasItsOwnServices();
     void initializeAndShutdownRepeat();
     void deliveriesReachThePlugin();
     void journalCanBeSwitchedOffAndDumped();
@@ -84,12 +83,8 @@ void TestHostkitLoader::loadsAndRegistersFurtherPlugin()
     QCOMPARE(extra->findPlugin("test_main"), host.firstPlugin());
     QVERIFY(!extra->findPlugin("nothing"));
     QVERIFY(!extra->findPlugin(nullptr));
-}
 
-void TestHostkitLoader::eachPluginObjectHasItsOwnServices()
-{
-    hostkit::Host host(hostkit::Profile::inMemory());
-    QVERIFY(host.loadPlugin(QStringLiteral(TEST_PLUGIN)).ok);
+    // Each plug-in object has services of its own.
     auto *mainServices = static_cast<hostkit::HostServices *>(host.servicesOf(host.firstPlugin()));
     auto *extraServices = static_cast<hostkit::HostServices *>(host.servicesOf(host.findPlugin("test_extra")));
     QVERIFY(mainServices && extraServices);

@@ -113,7 +113,6 @@ private Q_SLOTS:
     void managerLoadsEachFolderOnce();
     void languageInstalledOnceWhenSetTwice();
     void settingsAreTheDefaultFormat();
-    void ownUserRecord();
     void messageTextStyleSheet();
 
 private:
@@ -232,8 +231,6 @@ void tst_ChatTemplate::menuOnlyInLiveSections()
              QStringLiteral("<div>S [user] [message] <a href=\"menu:[event_id]\"><img src=\"pi_msg_menu\" width=16 "
                             "height=16></a>[reply]</div>"));
     QCOMPARE(m_all.section(ChatTemplate::Section::SentWithoutMenu), QStringLiteral("<div>S [user] [message] [reply]</div>"));
-    QCOMPARE(m_all.section(ChatTemplate::Section::DateSeparator), QStringLiteral("<hr/>"));
-    QCOMPARE(m_all.section(ChatTemplate::Section::Styles), QStringLiteral("<style>.x{}</style>"));
 
     const hostkit::StoredMessage sent = chatMessage("hi", false);
     const hostkit::HostMessage message(sent);
@@ -557,19 +554,6 @@ void tst_ChatTemplate::settingsAreTheDefaultFormat()
     QCOMPARE(resources->renderContext().language, QStringLiteral("en"));
     // The same identity does not load again.
     QVERIFY(!resources->reloadSettingsIfIdentityChanged());
-}
-
-void tst_ChatTemplate::ownUserRecord()
-{
-    SharedResourceManager *resources = SharedResourceManager::instance();
-    QVERIFY(resources->ownUser().isEmpty());
-    UserObj own;
-    QVERIFY(m_services->getOwnUser(&own));
-    QSignalSpy changed(resources, &SharedResourceManager::ownUserChanged);
-    resources->setOwnUser(&own);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(resources->ownUser().idString(), QStringLiteral("1000"));
-    QCOMPARE(resources->ownUser().displayNameString(), QStringLiteral("Alex Morgan"));
 }
 
 void tst_ChatTemplate::messageTextStyleSheet()

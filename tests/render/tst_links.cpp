@@ -206,7 +206,6 @@ void tst_Links::parseLinkTarget_data()
     QTest::newRow("location line") << "location://maps.google.com/maps/?q=A@1,2" << int(Links::LinkTarget::Location)
                                    << "location://maps.google.com/maps/?q=A@1,2";
     QTest::newRow("web address") << "http://x.y" << int(Links::LinkTarget::External) << "http://x.y";
-    QTest::newRow("mail") << "mailto:a@b.c" << int(Links::LinkTarget::External) << "mailto:a@b.c";
 }
 
 void tst_Links::parseLinkTarget()

@@ -195,7 +195,7 @@ void tst_MarkupConverter::renderPlainMarkup_data()
 {
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("three spaces: space, nbsp, space") << "a   b" << "a &nbsp; b";
+    QTest::newRow("three spaces, the first ones leading: space, nbsp, space") << "   b" << " &nbsp; b";
     QTest::newRow("escaping happens before the tags") << "1 < 2 & 3" << "1 &lt; 2 &amp; 3";
     QTest::newRow("literal bracket after escaping") << "a[code][[/code]b<" << "a[b&lt;";
     QTest::newRow("bold link") << "[b]www.a.de [/b]" << "<b><a href=\"http://www.a.de\">www.a.de</a> </b>";
@@ -352,6 +352,12 @@ void tst_MarkupConverter::attachmentBlocks_data()
     QTest::newRow("empty voice tag joins a video tag")
         << "[[voice]video url=\"sim://j1\" size=\"1\"]" << "sim://j1" << 2 << 1
         << QStringList{"\n<table", ">Video message</a>", "</table>\n"};
+    QTest::newRow("empty file tag joins a voice tag")
+        << "[[file]voice url=\"sim://j3\" size=\"1\" length=\"5\"]" << "sim://j3" << 1 << 1
+        << QStringList{"\n<table", ">Voice message</a>", "</table>\n"};
+    QTest::newRow("typed placeholder without its bracket stays text")
+        << "[link_place_file_0x [file url=\"sim://t\" name=\"t\" size=\"1\"]" << "sim://t" << 0 << 1
+        << QStringList{"[link_place_file_0x \n<table", "'cloud:KEY'>t</a>", "</table>\n"};
     QTest::newRow("location tag joins a file tag")
         << "[[loc pos=\"1\"]file url=\"sim://j2\" name=\"j.txt\" size=\"1\"]" << "sim://j2" << 0 << 1
         << QStringList{"\n<table", ">j.txt</a>", "</table>\n"};
@@ -438,6 +444,9 @@ void tst_MarkupConverter::pictureBlocks_data()
     QTest::newRow("position without a map")
         << "[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]" << "gp:52.5,13.4"
         << "<a href=\"gp:52.5,13.4\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Main St 1</a>";
+    QTest::newRow("empty video tag joins a picture tag")
+        << "[[video]pic src=\"sim://p/j.png\"]" << "sim://p/j.png"
+        << "<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"sim://p/j.png\" border=\"0\" width=\"150\" height=\"100\" /></a>";
     QTest::newRow("empty picture tag joins a position tag")
         << "[[pic]gp pos=\"1,2\" addr=\"Here\"]" << "gp:1,2"
         << "<a href=\"gp:1,2\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Here</a>";
@@ -871,6 +880,7 @@ void tst_MarkupConverter::markupToEditorHtmlRoundTrip_data()
     QTest::addColumn<int>("pictures"); // in the editor
     QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]" << 0;
     QTest::newRow("emoticon") << "hi (smile) there" << 1;
+    QTest::newRow("the longest code of the set") << "(brokenheart)" << 1;
     QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]" << 0;
     QTest::newRow("line breaks") << "a\r\nb" << 0;
     QTest::newRow("double spaces") << "a  b" << 0;
