@@ -441,7 +441,6 @@ void tst_SettingsDialogs::fontToolBarChangesTheDefaultFormat()
 {
     QSignalSpy changed(m_settings.get(), &SettingsManager::textFormatChanged);
     DefaultFontDialog dialog(context());
-    QCOMPARE(dialog.sample()->toPlainText(), QStringLiteral("The quick brown fox jumped over the lazy dog."));
     QFont font(QStringLiteral("DejaVu Serif"), 15);
     m_pickers.enqueueFont(font);
     m_pickers.enqueueColor(QColor(QStringLiteral("#336699")));
