@@ -245,7 +245,8 @@ void tst_ChatTemplate::blockFillsEveryPlaceholder()
     const hostkit::HostMessage message(m);
     UserNameCache names;
     ResourceKeyTable keys;
-    const QString block = MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
+    const QString block =
+        MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
     QCOMPARE(names.value(1001), QStringLiteral("Bea Hansen"));
     const QString time = QLocale::system().toString(QDateTime(QDate(2026, 3, 5), QTime(12, 30)), QLocale::ShortFormat);
     const QString labelImage = QDir(m_host->applicationFolder()).filePath(QStringLiteral("skin/chat/label_success.png"));
@@ -253,7 +254,8 @@ void tst_ChatTemplate::blockFillsEveryPlaceholder()
     const QString expected =
         QStringLiteral("<div>avatar_1001|Bea Hansen|chat|<img src=\"%1\">&nbsp;|2 <img src=\"%2\">&nbsp;|"
                        "<a href=\"location://maps.google.com/maps/?q=Bea&#32;Hansen@1,2\"><img src=\"location_img\" "
-                       "alt=\"Location&#32;information\" border=\"0\" /></a>|%3|msg_style|hello <b>world</b> &amp; &lt;b&gt; |42||"
+                       "alt=\"Location&#32;information\" border=\"0\" /></a>|%3|msg_style|"
+                       "hello <b>world</b> &amp; &lt;b&gt; |42||"
                        "<a href=\"menu:42\"><img src=\"pi_msg_menu\" width=16 height=16></a>|<img width=48></div>")
             .arg(Links::escapeAttribute(labelImage), Links::escapeAttribute(likeImage), time);
     COMPARE_TEXT(block, expected);

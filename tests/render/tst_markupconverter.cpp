@@ -328,7 +328,8 @@ void tst_MarkupConverter::attachmentBlocks_data()
     QTest::addColumn<int>("keyCount");
     QTest::addColumn<QStringList>("parts"); // in this order, the first and last at the ends
     QTest::newRow("file: icon and name link to the key, size below")
-        << "[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]" << "sim://f/1" << 0 << 1
+        << "[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]" << "sim://f/1"
+        << 0 << 1
         << QStringList{"\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:KEY'>",
                        "<img src='KEY' /></a>", "<td style='font: normal 12pt;'>\n\t\t\t\t<a href='cloud:KEY'>",
                        "report.pdf</a>", "<td>2.0 kB</td>", "</table>\n\t</td>\n</tr>\n</table>\n"};
@@ -432,24 +433,26 @@ void tst_MarkupConverter::pictureBlocks_data()
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("address"); // the host is asked to name
     QTest::addColumn<QString>("html");    // "LOCAL" stands for the name it gave
+    const auto picture = [](const QString &address) {
+        return QStringLiteral("<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"%1\" border=\"0\" width=\"150\" "
+                              "height=\"100\" /></a>").arg(address);
+    };
+    const auto position = [](const QString &pos, const QString &addr) {
+        return QStringLiteral("<a href=\"gp:%1\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" "
+                              "height=\"100\" /><br>%2</a>").arg(pos, addr);
+    };
     QTest::newRow("unknown picture: named, fetched, linked")
-        << "[pic src=\"sim://p/new.jpg\"]" << "sim://p/new.jpg"
-        << "<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"sim://p/new.jpg\" border=\"0\" width=\"150\" height=\"100\" /></a>";
+        << "[pic src=\"sim://p/new.jpg\"]" << "sim://p/new.jpg" << picture("sim://p/new.jpg");
     QTest::newRow("enclosed text is the address")
-        << "[img]sim://p/a.png[/img]" << "sim://p/a.png"
-        << "<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"sim://p/a.png\" border=\"0\" width=\"150\" height=\"100\" /></a>";
+        << "[img]sim://p/a.png[/img]" << "sim://p/a.png" << picture("sim://p/a.png");
     QTest::newRow("src attribute wins")
-        << "x[img]src=\"sim://p/b.png\"[/img]" << "sim://p/b.png"
-        << "x<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"sim://p/b.png\" border=\"0\" width=\"150\" height=\"100\" /></a>";
+        << "x[img]src=\"sim://p/b.png\"[/img]" << "sim://p/b.png" << "x" + picture("sim://p/b.png");
     QTest::newRow("position without a map")
-        << "[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]" << "gp:52.5,13.4"
-        << "<a href=\"gp:52.5,13.4\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Main St 1</a>";
+        << "[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]" << "gp:52.5,13.4" << position("52.5,13.4", "Main St 1");
     QTest::newRow("empty video tag joins a picture tag")
-        << "[[video]pic src=\"sim://p/j.png\"]" << "sim://p/j.png"
-        << "<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"sim://p/j.png\" border=\"0\" width=\"150\" height=\"100\" /></a>";
+        << "[[video]pic src=\"sim://p/j.png\"]" << "sim://p/j.png" << picture("sim://p/j.png");
     QTest::newRow("empty picture tag joins a position tag")
-        << "[[pic]gp pos=\"1,2\" addr=\"Here\"]" << "gp:1,2"
-        << "<a href=\"gp:1,2\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Here</a>";
+        << "[[pic]gp pos=\"1,2\" addr=\"Here\"]" << "gp:1,2" << position("1,2", "Here");
 }
 
 void tst_MarkupConverter::pictureBlocks()

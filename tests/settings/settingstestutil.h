@@ -54,7 +54,10 @@ inline QStringList replyLines(const QList<CustomStatus> &replies)
 {
     QStringList lines;
     for (const CustomStatus &r : replies)
-        lines << QStringLiteral("%1|%2|%3|%4").arg(r.statusCode()).arg(r.displayText(), r.replyText()).arg(int(r.isActive()));
+        lines << QStringLiteral("%1|%2|%3|%4")
+                     .arg(r.statusCode())
+                     .arg(r.displayText(), r.replyText())
+                     .arg(int(r.isActive()));
     return lines;
 }
 

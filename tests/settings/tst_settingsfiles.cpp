@@ -607,7 +607,8 @@ void TestSettingsFiles::autoRepliesRoundTrip()
     }
     SettingsManager reread;
     reread.load(folder(), QStringLiteral("en"));
-    QCOMPARE(replyLines(reread.autoReplies()), QStringList({"2||Back soon & <then>|1", "3|In a meeting|Meeting until 3|0"}));
+    QCOMPARE(replyLines(reread.autoReplies()),
+             QStringList({"2||Back soon & <then>|1", "3|In a meeting|Meeting until 3|0"}));
 }
 
 void TestSettingsFiles::autoRepliesReading()
