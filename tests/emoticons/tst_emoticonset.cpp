@@ -53,8 +53,6 @@ void TestEmoticonSet::everyEmoticonIsDescribed()
                      qPrintable(entry->name() + QLatin1Char(' ') + QLatin1String(language)));
         }
     }
-    QCOMPARE(m_manager.emoticonDescription(m_manager.findEntry(QStringLiteral("heart")), QStringLiteral("de")),
-             QStringLiteral("Herz"));
 }
 
 void TestEmoticonSet::commonSmileysAreAliased_data()
@@ -63,14 +61,8 @@ void TestEmoticonSet::commonSmileysAreAliased_data()
     QTest::addColumn<QString>("code");
 
     QTest::newRow("smile") << ":)" << "(smile)";
-    QTest::newRow("smile with nose") << ":-)" << "(smile)";
     QTest::newRow("sad") << ":(" << "(sad)";
-    QTest::newRow("wink") << ";)" << "(wink)";
-    QTest::newRow("laugh") << ":D" << "(laugh)";
-    QTest::newRow("tongue") << ":P" << "(tongue)";
-    QTest::newRow("surprised") << ":O" << "(surprised)";
     QTest::newRow("heart") << "<3" << "(heart)";
-    QTest::newRow("thumbs up") << "(y)" << "(thumbsup)";
 }
 
 void TestEmoticonSet::commonSmileysAreAliased()

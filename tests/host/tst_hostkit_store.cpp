@@ -89,21 +89,15 @@ void TestHostkitStore::roundTripKeepsEveryAttribute()
     QVERIFY(id > 0);
     QCOMPARE(m.messageId, QByteArray("m") + QByteArray::number(id));
 
+    // Every attribute above differs from its default, so each must be read back.
+    const auto attributes = [](const StoredMessage &s) {
+        return QVariantList{s.conversation, s.sessionKey, s.senderId,  s.overridingSenderId, s.time,
+                            s.received,     s.secondFlag, s.kind,      s.pluginId,           s.body,
+                            s.labels,       s.replyTarget, s.likedBy.join(' ')};
+    };
     const auto loaded = store->byEvent(id);
     QVERIFY(loaded);
-    QCOMPARE(loaded->conversation, m.conversation);
-    QCOMPARE(loaded->sessionKey, m.sessionKey);
-    QCOMPARE(loaded->senderId, m.senderId);
-    QCOMPARE(loaded->overridingSenderId, m.overridingSenderId);
-    QCOMPARE(loaded->time, m.time);
-    QCOMPARE(loaded->received, true);
-    QCOMPARE(loaded->secondFlag, true);
-    QCOMPARE(loaded->kind, 1);
-    QCOMPARE(loaded->pluginId, QByteArray("broadcast"));
-    QCOMPARE(loaded->body, m.body);
-    QCOMPARE(loaded->labels, m.labels);
-    QCOMPARE(loaded->replyTarget, qint64(7));
-    QCOMPARE(loaded->likedBy, QByteArrayList{"1002"});
+    QCOMPARE(attributes(*loaded), attributes(m));
     QCOMPARE(store->byMessageId(m.messageId)->eventId, id);
     QVERIFY(!store->byEvent(id + 1));
     QVERIFY(!store->byMessageId("nope"));
@@ -146,6 +140,12 @@ void TestHostkitStore::pagesOfAConversation()
         }
         return true;
     });
+    // Work that fails leaves nothing behind, and work inside work cannot begin.
+    StoredMessage lost = message("1001", "lost");
+    QVERIFY(!store->transaction([&] {
+        store->append(lost);
+        return store->transaction([] { return true; });
+    }));
     QCOMPARE(store->count("1001"), 25);
     QCOMPARE(eventIds(store->newest("1001", 10)), ofBea.mid(15));
     QCOMPARE(eventIds(store->newest("1001", 100)), ofBea);
@@ -203,9 +203,7 @@ void TestHostkitStore::commandParsing_data()
     QTest::newRow("edit-without-number") << QByteArray("[edit me]x") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("like-other-flag") << QByteArray("[like 4 X]") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("delete-with-trailing-text") << QByteArray("[delete 9]oops") << int(K::None) << qint64(0) << QByteArray() << false;
-    QTest::newRow("text-before-command") << QByteArray("x[edit 1]y") << int(K::None) << qint64(0) << QByteArray() << false;
     QTest::newRow("event-id-zero") << QByteArray("[delete 0]") << int(K::None) << qint64(0) << QByteArray() << false;
-    QTest::newRow("nudge") << QByteArray("[nudge]") << int(K::None) << qint64(0) << QByteArray() << false;
 }
 
 void TestHostkitStore::commandParsing()

@@ -88,7 +88,6 @@ private Q_SLOTS:
 
     void templateSection_data();
     void templateSection();
-    void builtInTemplateWithoutUserFile();
     void userTemplateSizes_data();
     void userTemplateSizes();
     void menuOnlyInLiveSections();
@@ -96,28 +95,23 @@ private Q_SLOTS:
 
     void blockFillsEveryPlaceholder();
     void valuesAreNotTakenForPlaceholders();
-    void blockThroughBuiltInTemplate();
     void builtInTemplatePaints();
     void likes_data();
     void likes();
     void labels();
-    void pluginMessageWithoutMenuHasNoBlock();
-    void pluginMessageShowsPluginNameAndIcon();
-    void nudgeIconSetsNudgeSeen();
-    void noticesAreLinesOfText();
+    void blockKinds_data();
+    void blockKinds();
     void reply_data();
     void reply();
     void cutBodyLinksToItsWholeText_data();
     void cutBodyLinksToItsWholeText();
-    void resourceKeysStableAcrossRerenders();
+    void resourceKeysApartBetweenWindows();
     void differentDays_data();
     void differentDays();
 
-    void managerUsesBuiltInTemplateBeforeAnyLoad();
-    void managerLoadsFolderOnce();
+    void managerLoadsEachFolderOnce();
     void languageInstalledOnceWhenSetTwice();
     void settingsAreTheDefaultFormat();
-    void ownUserRecord();
     void messageTextStyleSheet();
 
 private:
@@ -194,27 +188,6 @@ void tst_ChatTemplate::templateSection()
     QCOMPARE(ChatTemplate::templateSection(text, name), section);
 }
 
-void tst_ChatTemplate::builtInTemplateWithoutUserFile()
-{
-    QTemporaryDir empty;
-    ChatTemplate chatTemplate;
-    QCOMPARE(chatTemplate.loadFromFolder(empty.path()), ChatTemplate::builtInPath());
-    QCOMPARE(chatTemplate.section(ChatTemplate::Section::DateSeparator), ChatTemplate::defaultDateSeparator());
-    for (auto section : {ChatTemplate::Section::Sent, ChatTemplate::Section::Received,
-                         ChatTemplate::Section::PluginSent, ChatTemplate::Section::PluginReceived}) {
-        QVERIFY(chatTemplate.section(section).contains(QLatin1String("[message]")));
-        QVERIFY(chatTemplate.section(section).contains(QLatin1String("[class_name]")));
-    }
-    QVERIFY(chatTemplate.section(ChatTemplate::Section::PluginReceived).contains(QLatin1String("[message] <b>[text]</b>")));
-    QVERIFY(chatTemplate.section(ChatTemplate::Section::PluginReceived).contains(QLatin1String("[plugin]")));
-    QVERIFY(!chatTemplate.section(ChatTemplate::Section::PluginReceived).contains(QLatin1String("[user]")));
-    QVERIFY(chatTemplate.section(ChatTemplate::Section::Received).contains(QLatin1String("#c0e0ff")));
-    QVERIFY(chatTemplate.section(ChatTemplate::Section::ReplySent).isEmpty());
-    QVERIFY(chatTemplate.section(ChatTemplate::Section::Styles).isEmpty());
-    QCOMPARE(chatTemplate.avatarSize(), 64);
-    QCOMPARE(chatTemplate.menuSize(), 24);
-}
-
 void tst_ChatTemplate::userTemplateSizes_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -246,8 +219,6 @@ void tst_ChatTemplate::menuOnlyInLiveSections()
              QStringLiteral("<div>S [user] [message] <a href=\"menu:[event_id]\"><img src=\"pi_msg_menu\" width=16 "
                             "height=16></a>[reply]</div>"));
     QCOMPARE(m_all.section(ChatTemplate::Section::SentWithoutMenu), QStringLiteral("<div>S [user] [message] [reply]</div>"));
-    QCOMPARE(m_all.section(ChatTemplate::Section::DateSeparator), QStringLiteral("<hr/>"));
-    QCOMPARE(m_all.section(ChatTemplate::Section::Styles), QStringLiteral("<style>.x{}</style>"));
 
     const hostkit::StoredMessage sent = chatMessage("hi", false);
     const hostkit::HostMessage message(sent);
@@ -268,17 +239,23 @@ void tst_ChatTemplate::unreadableUserTemplateFallsBack()
 
 void tst_ChatTemplate::blockFillsEveryPlaceholder()
 {
-    hostkit::StoredMessage m = chatMessage("hello [b]world[/b] [loc pos=\"1,2\"]");
+    hostkit::StoredMessage m = chatMessage("hello [b]world[/b] & <b> [loc pos=\"1,2\"]");
     m.labels = "success";
     m.likedBy = {"1002", "1003"};
-    const QString block = renderLive(m);
+    const hostkit::HostMessage message(m);
+    UserNameCache names;
+    ResourceKeyTable keys;
+    const QString block =
+        MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
+    QCOMPARE(names.value(1001), QStringLiteral("Bea Hansen"));
     const QString time = QLocale::system().toString(QDateTime(QDate(2026, 3, 5), QTime(12, 30)), QLocale::ShortFormat);
     const QString labelImage = QDir(m_host->applicationFolder()).filePath(QStringLiteral("skin/chat/label_success.png"));
     const QString likeImage = QDir(m_host->applicationFolder()).filePath(QStringLiteral("skin/chat/label_likes.png"));
     const QString expected =
         QStringLiteral("<div>avatar_1001|Bea Hansen|chat|<img src=\"%1\">&nbsp;|2 <img src=\"%2\">&nbsp;|"
                        "<a href=\"location://maps.google.com/maps/?q=Bea&#32;Hansen@1,2\"><img src=\"location_img\" "
-                       "alt=\"Location&#32;information\" border=\"0\" /></a>|%3|msg_style|hello <b>world</b> |42||"
+                       "alt=\"Location&#32;information\" border=\"0\" /></a>|%3|msg_style|"
+                       "hello <b>world</b> &amp; &lt;b&gt; |42||"
                        "<a href=\"menu:42\"><img src=\"pi_msg_menu\" width=16 height=16></a>|<img width=48></div>")
             .arg(Links::escapeAttribute(labelImage), Links::escapeAttribute(likeImage), time);
     COMPARE_TEXT(block, expected);
@@ -290,33 +267,13 @@ void tst_ChatTemplate::valuesAreNotTakenForPlaceholders()
     QVERIFY2(block.contains(QLatin1String("|[time] [user] [reply] [event_id]|42|")), qPrintable(block));
 }
 
-void tst_ChatTemplate::blockThroughBuiltInTemplate()
-{
-    ChatTemplate builtIn;
-    builtIn.loadFromFolder(QString());
-    const hostkit::HostMessage message(chatMessage("see www.a.de & <b>"));
-    UserNameCache names;
-    ResourceKeyTable keys;
-    const QString block = MessageBlocks::renderMessageBlock(builtIn, context(), &message, names, keys, true, nullptr, true);
-    QString expected = builtIn.section(ChatTemplate::Section::Received);
-    expected.replace(QLatin1String("[user]"), QLatin1String("Bea Hansen"))
-        .replace(QLatin1String("[labels]"), QString())
-        .replace(QLatin1String("[likes]"), QString())
-        .replace(QLatin1String("[location]"), QString())
-        .replace(QLatin1String("[time]"),
-                 QLocale::system().toString(QDateTime(QDate(2026, 3, 5), QTime(12, 30)), QLocale::ShortFormat))
-        .replace(QLatin1String("[class_name]"), QLatin1String("msg_style"))
-        .replace(QLatin1String("[message]"),
-                 QLatin1String("see <a href=\"http://www.a.de\">www.a.de</a> &amp; &lt;b&gt;"))
-        .replace(QLatin1String("[reply]"), QString());
-    COMPARE_TEXT(block, expected);
-    QCOMPARE(names.value(1001), QStringLiteral("Bea Hansen"));
-}
-
 void tst_ChatTemplate::builtInTemplatePaints()
 {
+    // A folder without a template of its own gets the built-in one.
+    QTemporaryDir empty;
     ChatTemplate builtIn;
-    builtIn.loadFromFolder(QString());
+    QCOMPARE(builtIn.loadFromFolder(empty.path()), ChatTemplate::builtInPath());
+    QCOMPARE(builtIn.section(ChatTemplate::Section::DateSeparator), ChatTemplate::defaultDateSeparator());
     UserNameCache names;
     ResourceKeyTable keys;
     QString html;
@@ -334,6 +291,8 @@ void tst_ChatTemplate::builtInTemplatePaints()
     }
     QTextDocument document;
     document.setHtml(html);
+    for (const char *text : {"bold and www.example.org", "An answer of mine"})
+        QVERIFY2(document.toPlainText().contains(QLatin1String(text)), qPrintable(html));
     document.setTextWidth(480);
     QImage image(480, int(document.size().height()) + 1, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -400,55 +359,62 @@ void tst_ChatTemplate::labels()
     QVERIFY(!block.contains(QLatin1String("\"danger\"")));
 }
 
-void tst_ChatTemplate::pluginMessageWithoutMenuHasNoBlock()
+void tst_ChatTemplate::blockKinds_data()
 {
-    hostkit::StoredMessage m = chatMessage("broadcast text");
-    m.kind = IHostMessage::KindPlugin;
-    m.pluginId = "broadcast";
-    QCOMPARE(renderLive(m, false), QString());
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("pluginId");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("received");
+    QTest::addColumn<bool>("withMenu");
+    QTest::addColumn<bool>("nudge");
+    QTest::addColumn<QString>("shows"); // empty: no block at all
+    QTest::addColumn<QStringList>("hides");
+    const int chat = IHostMessage::KindChat;
+    const int plugin = IHostMessage::KindPlugin;
+    const int notice = IHostMessage::KindNotice;
+    const QByteArray disabled = "<b>Bea</b> has disabled nudges. Your nudge was not received.";
+    const QString line = "&lt;b&gt;Bea&lt;/b&gt; has disabled nudges. Your nudge was not received.";
+    QTest::newRow("plug-in message without a menu has no block")
+        << plugin << QByteArray("broadcast") << QByteArray("text") << true << false << false << "" << QStringList();
+    QTest::newRow("unknown plug-in: its icon, the name \"chat\", no text")
+        << plugin << QByteArray("nosuchplugin") << QByteArray("text") << true << true << false
+        << "<p><img src='pi_nosuchplugin' />&nbsp;chat Bea Hansen </p>" << QStringList();
+    QTest::newRow("nudge with a plug-in: icon in front of the first [plugin]")
+        << chat << QByteArray("broadcast") << QByteArray("[nudge]") << true << true << true
+        << "|Bea Hansen|<img src='pi_nudge' />&nbsp;chat|" << QStringList();
+    QTest::newRow("received nudge: icon and sentence, never the tag")
+        << chat << QByteArray() << QByteArray("[NUDGE] ") << true << true << true
+        << "<img src='pi_nudge' />&nbsp;Bea Hansen sent you a nudge." << QStringList{"NUDGE"};
+    QTest::newRow("sent nudge: icon and sentence, never the tag")
+        << chat << QByteArray() << QByteArray("[NUDGE] ") << false << true << true
+        << "<img src='pi_nudge' />&nbsp;You sent a nudge to Bea Hansen." << QStringList{"NUDGE"};
+    QTest::newRow("notice: its text as a line, never a bubble")
+        << notice << QByteArray() << disabled << true << true << false << line << QStringList{"avatar_", "menu:"};
+    QTest::newRow("notice without a menu: the same line")
+        << notice << QByteArray() << disabled << true << false << false << line << QStringList{"avatar_", "menu:"};
 }
 
-void tst_ChatTemplate::pluginMessageShowsPluginNameAndIcon()
+void tst_ChatTemplate::blockKinds()
 {
-    hostkit::StoredMessage m = chatMessage("text");
-    m.kind = IHostMessage::KindPlugin;
-    m.pluginId = "nosuchplugin";
-    // No such plug-in: the name stays "chat" and the text is empty.
-    QCOMPARE(renderLive(m), QStringLiteral("<p><img src='pi_nosuchplugin' />&nbsp;chat Bea Hansen </p>"));
-}
-
-void tst_ChatTemplate::nudgeIconSetsNudgeSeen()
-{
-    hostkit::StoredMessage m = chatMessage("[nudge]");
-    m.pluginId = "broadcast";
+    QFETCH(int, kind);
+    QFETCH(QByteArray, pluginId);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, received);
+    QFETCH(bool, withMenu);
+    QFETCH(bool, nudge);
+    QFETCH(QString, shows);
+    QFETCH(QStringList, hides);
+    hostkit::StoredMessage m = chatMessage(body, received);
+    m.kind = kind;
+    m.pluginId = pluginId;
     bool nudgeSeen = false;
-    const QString block = renderLive(m, true, &nudgeSeen);
-    QVERIFY(nudgeSeen);
-    // In front of "[plugin]", the first of the three the section holds.
-    QVERIFY2(block.contains(QLatin1String("|Bea Hansen|<img src='pi_nudge' />&nbsp;chat|")), qPrintable(block));
-
-    // A chat message that is a nudge shows the icon and the sentence, never the tag.
-    for (const bool received : {true, false}) {
-        bool chatSeen = false;
-        const QString chat = renderLive(chatMessage("[NUDGE] ", received), true, &chatSeen);
-        QVERIFY(chatSeen);
-        const QString sentence = received ? QStringLiteral("Bea Hansen sent you a nudge.")
-                                          : QStringLiteral("You sent a nudge to Bea Hansen.");
-        QVERIFY2(chat.contains(QLatin1String("<img src='pi_nudge' />&nbsp;") + sentence), qPrintable(chat));
-        QVERIFY2(!chat.contains(QLatin1String("NUDGE")), qPrintable(chat));
-    }
-}
-
-void tst_ChatTemplate::noticesAreLinesOfText()
-{
-    // A notice the plug-in posted: its text as a line, never an empty bubble.
-    hostkit::StoredMessage notice = chatMessage("<b>Bea</b> has disabled nudges. Your nudge was not received.");
-    notice.kind = IHostMessage::KindNotice;
-    const QString line = renderLive(notice);
-    QVERIFY2(line.contains(QLatin1String("&lt;b&gt;Bea&lt;/b&gt; has disabled nudges. Your nudge was not received.")),
-             qPrintable(line));
-    QVERIFY2(!line.contains(QLatin1String("avatar_")) && !line.contains(QLatin1String("menu:")), qPrintable(line));
-    QCOMPARE(renderLive(notice, false), line);
+    const QString block = renderLive(m, withMenu, &nudgeSeen);
+    QCOMPARE(nudgeSeen, nudge);
+    if (shows.isEmpty())
+        QCOMPARE(block, QString());
+    QVERIFY2(block.contains(shows), qPrintable(block));
+    for (const QString &hidden : hides)
+        QVERIFY2(!block.contains(hidden), qPrintable(block));
 }
 
 void tst_ChatTemplate::reply_data()
@@ -499,18 +465,15 @@ void tst_ChatTemplate::cutBodyLinksToItsWholeText()
     QCOMPARE(block.contains(link.arg(m.replyTarget)), m.replyTarget != 0);
 }
 
-void tst_ChatTemplate::resourceKeysStableAcrossRerenders()
+void tst_ChatTemplate::resourceKeysApartBetweenWindows()
 {
     const hostkit::HostMessage message(chatMessage("[file url=\"sim://k\" name=\"k.txt\" size=\"3\"]"));
     UserNameCache names;
     ResourceKeyTable keys;
-    const QString first = MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
-    m_clock.advance(3000);
-    const QString second = MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
-    QCOMPARE(second, first);
-    QVERIFY(first.contains(QStringLiteral("cloud:") + keys.keyOf(QStringLiteral("sim://k"))));
     ResourceKeyTable otherWindow;
-    const QString other = MessageBlocks::renderMessageBlock(m_all, context(), &message, names, otherWindow, true, nullptr, true);
+    const QString first = MessageBlocks::renderMessageBlock(m_all, context(), &message, names, keys, true, nullptr, true);
+    MessageBlocks::renderMessageBlock(m_all, context(), &message, names, otherWindow, true, nullptr, true);
+    QVERIFY(first.contains(QStringLiteral("cloud:") + keys.keyOf(QStringLiteral("sim://k"))));
     QVERIFY(otherWindow.keyOf(QStringLiteral("sim://k")) != keys.keyOf(QStringLiteral("sim://k")));
 }
 
@@ -534,27 +497,15 @@ void tst_ChatTemplate::differentDays()
              QString::number(first).left(8));
 }
 
-void tst_ChatTemplate::managerUsesBuiltInTemplateBeforeAnyLoad()
+void tst_ChatTemplate::managerLoadsEachFolderOnce()
 {
     SharedResourceManager *resources = SharedResourceManager::instance();
-    QCOMPARE(resources->hostServices(), nullptr);
-    QCOMPARE(resources->dateSeparator(), ChatTemplate::defaultDateSeparator());
-    QCOMPARE(resources->avatarSize(), 64);
-    QVERIFY(resources->templateSection(ChatTemplate::Section::Received).contains(QLatin1String("#c0e0ff")));
-    // The first real load still happens.
+    QCOMPARE(resources->avatarSize(), 64); // the built-in template before any load
     QSignalSpy changed(resources, &SharedResourceManager::templateChanged);
+    resources->loadTemplate(m_folder.path());
     resources->loadTemplate(m_folder.path());
     QCOMPARE(changed.count(), 1);
     QCOMPARE(resources->avatarSize(), 48);
-}
-
-void tst_ChatTemplate::managerLoadsFolderOnce()
-{
-    SharedResourceManager *resources = SharedResourceManager::instance();
-    QSignalSpy changed(resources, &SharedResourceManager::templateChanged);
-    resources->loadTemplate(m_folder.path());
-    resources->loadTemplate(m_folder.path());
-    QCOMPARE(changed.count(), 1);
     resources->reloadTemplate(m_folder.path());
     QCOMPARE(changed.count(), 2);
     resources->loadTemplate(QString());
@@ -598,19 +549,6 @@ void tst_ChatTemplate::settingsAreTheDefaultFormat()
     QCOMPARE(resources->renderContext().language, QStringLiteral("en"));
     // The same identity does not load again.
     QVERIFY(!resources->reloadSettingsIfIdentityChanged());
-}
-
-void tst_ChatTemplate::ownUserRecord()
-{
-    SharedResourceManager *resources = SharedResourceManager::instance();
-    QVERIFY(resources->ownUser().isEmpty());
-    UserObj own;
-    QVERIFY(m_services->getOwnUser(&own));
-    QSignalSpy changed(resources, &SharedResourceManager::ownUserChanged);
-    resources->setOwnUser(&own);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(resources->ownUser().idString(), QStringLiteral("1000"));
-    QCOMPARE(resources->ownUser().displayNameString(), QStringLiteral("Alex Morgan"));
 }
 
 void tst_ChatTemplate::messageTextStyleSheet()

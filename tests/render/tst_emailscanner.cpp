@@ -48,25 +48,11 @@ QList<QPair<int, int>> tst_EmailScanner::classicMatches(const QString &text)
 void tst_EmailScanner::matchesClassicEngine_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("one address") << "write to a@b.cd today";
+    // Examples to read; the generated corpus below covers the pattern's classes.
     QTest::newRow("list with comma and semicolon") << "a@b.cd,e@f.gh; i@j.kl";
-    QTest::newRow("list item that is not an address ends the match") << "a@b.cd, nobody here";
-    QTest::newRow("domain without a dot") << "a@localhost";
-    QTest::newRow("domain ending with a dot") << "a@b.c. next";
-    QTest::newRow("double dot in the local part") << "a..b@c.de";
-    QTest::newRow("separator then hyphen") << "a.-b@c.de";
-    QTest::newRow("plus in the local part only") << "a+b@c+d.de";
-    QTest::newRow("hyphens in the domain") << "x@my-host.example-domain.org";
-    QTest::newRow("underscore is a word character") << "_x_@_y_._z_";
-    QTest::newRow("umlauts and accents") << "jörg@bücher.de élise@café.fr";
-    QTest::newRow("combining mark") << QString("a") + QChar(0x0301) + "@b.cd";
-    QTest::newRow("cyrillic") << "почта@пример.рф";
-    QTest::newRow("digits") << "123@456.789";
-    QTest::newRow("two at signs") << "a@b@c.de";
-    QTest::newRow("trailing comma") << "a@b.cd,";
     QTest::newRow("comma then line break then address") << "a@b.cd,\r\n  e@f.gh";
-    QTest::newRow("nothing") << "no address at all";
-    QTest::newRow("empty") << "";
+    QTest::newRow("domain without a dot") << "a@localhost";
+    QTest::newRow("umlauts and accents") << "jörg@bücher.de élise@café.fr";
 }
 
 void tst_EmailScanner::matchesClassicEngine()

@@ -24,19 +24,6 @@ QImage solid(int size, QColor colour)
     return image;
 }
 
-bool isGrey(const QImage &image)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        for (int x = 0; x < argb.width(); ++x) {
-            const QRgb p = argb.pixel(x, y);
-            if (qAlpha(p) > 0 && (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)))
-                return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 class tst_FileIcon : public QObject
@@ -50,19 +37,15 @@ private Q_SLOTS:
     void overlayDarkensAndCentres();
     void brokenIconCutsTheMask();
 
-    void uploadShowsHourglass_data();
-    void uploadShowsHourglass();
-    void offeredFileShowsDownloadOverlay();
-    void runningDownloadShowsHourglass();
-    void downloadedFileIsPlainIcon();
-    void missingLocalCopyShowsBrokenIcon();
-    void voiceUsesVoiceIcon();
+    void fileIconFollowsTheTransfer_data();
+    void fileIconFollowsTheTransfer();
     void pictureStates();
     void statesLookApart();
 
 private:
     QImage skin(const char *name) const;
     QByteArray offer(const QString &name, int kind = 0);
+    QByteArray addressIn(const QString &situation);
 
     std::unique_ptr<hostkit::Host> m_host;
     IHostServices *m_services = nullptr;
@@ -147,95 +130,70 @@ void tst_FileIcon::brokenIconCutsTheMask()
     QCOMPARE(broken.pixel(1, 1), qRgba(grey, grey, grey, 255));
 }
 
-void tst_FileIcon::uploadShowsHourglass_data()
+QByteArray tst_FileIcon::addressIn(const QString &situation)
 {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<bool>("hourglass");
-    QTest::newRow("an upload the host does not know yet") << "unknown" << true;
-    QTest::newRow("a running upload") << "running" << true;
-    QTest::newRow("a stopped upload no longer looks busy") << "stopped" << false;
-}
-
-void tst_FileIcon::uploadShowsHourglass()
-{
-    QFETCH(QString, state);
-    QFETCH(bool, hourglass);
-    QByteArray key = "sim://x";
-    if (state != QLatin1String("unknown")) {
+    if (situation == QLatin1String("upload"))
+        return "upload:sim://x";
+    if (situation == QLatin1String("stopped")) {
         const QString file = QDir(m_host->profile().folder()).filePath(QStringLiteral("up.txt"));
         QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write("12345") == 5);
+        if (!out.open(QIODevice::WriteOnly) || out.write("12345") != 5)
+            return {};
         out.close();
-        QVERIFY(m_host->transfers().sendFiles({file}, {"1001"}));
-        key = m_host->transfers().all().last().key;
-        if (state == QLatin1String("stopped"))
-            m_services->stopUploads("1001");
+        if (!m_host->transfers().sendFiles({file}, {"1001"}))
+            return {};
+        m_services->stopUploads("1001");
+        return "upload:" + m_host->transfers().all().last().key;
     }
-    m_keys.clearIconState(QStringLiteral("K1"));
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K1"),
-                                            QStringLiteral("upload:") + QString::fromUtf8(key), QStringLiteral("x.txt"));
-    QCOMPARE(image == skin("chat/overlay_hourglass.png"), hourglass);
-    QCOMPARE(m_keys.hasIconState(QStringLiteral("K1"), State::Transferring), hourglass);
-    m_keys.clearIconState(QStringLiteral("K1"));
+    const QByteArray address = offer(situation + QStringLiteral(".txt"), situation == QLatin1String("voice") ? 1 : 0);
+    if (situation != QLatin1String("offered"))
+        m_services->fetchFile(address.constData());
+    if (situation != QLatin1String("offered") && situation != QLatin1String("running"))
+        m_host->advance(60000);
+    if (situation == QLatin1String("gone"))
+        QFile::remove(m_host->transfers().savedPath(address));
+    return address;
 }
 
-void tst_FileIcon::offeredFileShowsDownloadOverlay()
+void tst_FileIcon::fileIconFollowsTheTransfer_data()
 {
-    const QByteArray address = offer(QStringLiteral("notes.txt"));
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K2"), QString::fromUtf8(address),
-                                            QStringLiteral("notes.txt"));
-    QVERIFY(!image.isNull());
-    QVERIFY(image.width() <= FileIcon::MaxIconSize && image.height() <= FileIcon::MaxIconSize);
-    QVERIFY(m_keys.hasIconState(QStringLiteral("K2"), State::DownloadOffered));
-    QCOMPARE(m_keys.keysInState(State::DownloadOffered), QStringList{QStringLiteral("K2")});
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("state"); // 0: none
+    QTest::addColumn<QString>("image"); // a skin picture, "platform", "not platform" or "" for any
+    QTest::newRow("upload: hourglass") << "upload" << int(State::Transferring) << "chat/overlay_hourglass.png";
+    QTest::newRow("stopped upload: no longer busy") << "stopped" << int(State::DownloadOffered) << "";
+    QTest::newRow("offered: download overlay") << "offered" << int(State::DownloadOffered) << "not platform";
+    QTest::newRow("running download: hourglass over the icon") << "running" << int(State::Transferring) << "";
+    QTest::newRow("downloaded: the platform's icon") << "done" << 0 << "platform";
+    QTest::newRow("local copy gone: broken icon") << "gone" << 0 << "not platform";
+    QTest::newRow("voice: the voice icon") << "voice" << 0 << "chat/msgvoice.png";
 }
 
-void tst_FileIcon::runningDownloadShowsHourglass()
+void tst_FileIcon::fileIconFollowsTheTransfer()
 {
-    const QByteArray address = offer(QStringLiteral("big.bin"));
-    m_services->fetchFile(address.constData());
-    QVERIFY(m_services->isTransferRunning(address.constData()));
-    FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K3"), QString::fromUtf8(address), QStringLiteral("big.bin"));
-    QVERIFY(m_keys.hasIconState(QStringLiteral("K3"), State::Transferring));
-    QVERIFY(!m_keys.hasIconState(QStringLiteral("K3"), State::DownloadOffered));
-}
-
-void tst_FileIcon::downloadedFileIsPlainIcon()
-{
-    const QByteArray address = offer(QStringLiteral("done.txt"));
-    m_services->fetchFile(address.constData());
-    m_host->advance(60000);
-    const QString local = m_host->transfers().localFile(address);
-    QVERIFY(!local.isEmpty());
-    m_keys.setIconState(QStringLiteral("K4"), State::DownloadOffered);
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K4"), QString::fromUtf8(address),
-                                            QStringLiteral("done.txt"));
-    QCOMPARE(image, FileIcon::platformFileIcon(m_host->transfers().savedPath(address)));
-    for (State state : {State::Placeholder, State::Broken, State::DownloadOffered, State::Transferring})
-        QVERIFY(!m_keys.hasIconState(QStringLiteral("K4"), state));
-}
-
-void tst_FileIcon::missingLocalCopyShowsBrokenIcon()
-{
-    const QByteArray address = offer(QStringLiteral("gone.txt"));
-    m_services->fetchFile(address.constData());
-    m_host->advance(60000);
-    QVERIFY(QFile::remove(m_host->transfers().savedPath(address)));
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K5"), QString::fromUtf8(address),
-                                            QStringLiteral("gone.txt"));
-    QVERIFY(!image.isNull());
-    QVERIFY(image != FileIcon::platformFileIcon(QStringLiteral("gone.txt")));
-    QVERIFY(!m_keys.hasIconState(QStringLiteral("K5"), State::DownloadOffered));
-}
-
-void tst_FileIcon::voiceUsesVoiceIcon()
-{
-    const QByteArray address = offer(QStringLiteral("v.ogg"), 1);
-    m_services->fetchFile(address.constData());
-    m_host->advance(60000);
-    const QImage image = FileIcon::fileIcon(m_services, m_keys, QStringLiteral("K6"), QString::fromUtf8(address),
-                                            QStringLiteral("v.ogg"));
-    QCOMPARE(image, skin("chat/msgvoice.png"));
+    QFETCH(QString, situation);
+    QFETCH(int, state);
+    QFETCH(QString, image);
+    const QString address = QString::fromUtf8(addressIn(situation));
+    ResourceKeyTable keys;
+    const QString key = QStringLiteral("K");
+    // A finished download clears what an earlier rendering marked.
+    if (state == 0 && !address.startsWith(QLatin1String("upload:")))
+        keys.setIconState(key, State::DownloadOffered);
+    const QImage icon = FileIcon::fileIcon(m_services, keys, key, address, situation + QStringLiteral(".txt"));
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.width() <= FileIcon::MaxIconSize && icon.height() <= FileIcon::MaxIconSize);
+    for (State s : {State::Placeholder, State::Broken, State::DownloadOffered, State::Transferring})
+        QCOMPARE(keys.hasIconState(key, s), int(s) == state);
+    if (state)
+        QCOMPARE(keys.keysInState(State(state)), QStringList{key});
+    const QImage platform = FileIcon::platformFileIcon(m_host->transfers().savedPath(address.toUtf8()));
+    if (image == QLatin1String("platform"))
+        QCOMPARE(icon, platform);
+    else if (image == QLatin1String("not platform"))
+        QVERIFY(icon != FileIcon::platformFileIcon(situation + QStringLiteral(".txt")));
+    else if (!image.isEmpty())
+        QCOMPARE(icon, skin(qPrintable(image)));
 }
 
 void tst_FileIcon::pictureStates()
@@ -250,18 +208,12 @@ void tst_FileIcon::pictureStates()
 
 void tst_FileIcon::statesLookApart()
 {
-    const QByteArray offered = offer(QStringLiteral("a.txt"));
-    const QByteArray running = offer(QStringLiteral("b.txt"));
-    const QByteArray done = offer(QStringLiteral("c.txt"));
-    const QByteArray gone = offer(QStringLiteral("d.txt"));
-    m_services->fetchFile(done.constData());
-    m_services->fetchFile(gone.constData());
-    m_host->advance(60000);
-    QVERIFY(QFile::remove(m_host->transfers().savedPath(gone)));
-    m_services->fetchFile(running.constData());
+    // The running download last: the others wait for transfers to finish.
     QList<QImage> images;
-    for (const QByteArray &address : {offered, running, done, gone})
-        images << FileIcon::fileIcon(m_services, m_keys, QString::fromUtf8(address), QString::fromUtf8(address), QString());
+    for (const char *situation : {"offered", "done", "gone", "running"}) {
+        const QString address = QString::fromUtf8(addressIn(QLatin1String(situation)));
+        images << FileIcon::fileIcon(m_services, m_keys, address, address, QString());
+    }
     for (int i = 0; i < images.size(); ++i) {
         for (int j = i + 1; j < images.size(); ++j)
             QVERIFY2(images.at(i) != images.at(j), qPrintable(QStringLiteral("%1 and %2 look the same").arg(i).arg(j)));

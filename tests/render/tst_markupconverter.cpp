@@ -25,33 +25,21 @@
 
 using namespace MarkupConverter;
 
-// Long HTML compared in full when it differs.
-#define COMPARE_TEXT(actual, expected)                                                                             \
-    QVERIFY2((actual) == (expected),                                                                               \
-             qPrintable(QStringLiteral("\nactual:   %1\nexpected: %2").arg(actual, expected)))
-
 namespace {
 
-// The file block exactly as chat windows show it.
-QString fileBlock(const QString &key, const QString &name, const QString &size)
+// Whether `html` starts with the first of `parts`, ends with the last and
+// holds them all in this order, "KEY" standing for `key`.
+bool holdsInOrder(const QString &html, const QStringList &parts, const QString &key)
 {
-    return QStringLiteral(
-               "\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:%1'><img src='%1' "
-               "/></a></td>\n\t<td>\n\t\t<table border=0 cellspacing=0 cellpadding=0>\n\t\t<tr>\n\t\t\t<td "
-               "style='font: normal 12pt;'>\n\t\t\t\t<a href='cloud:%1'>%2</a>\n\t\t\t</td>\n\t\t</tr>\n\t\t<tr>\n"
-               "\t\t\t<td>%3</td>\n\t\t</tr>\n\t\t</table>\n\t</td>\n</tr>\n</table>\n")
-        .arg(key, name, size);
-}
-
-QString voiceBlock(const QString &key, const QString &caption, const QString &length, const QString &size)
-{
-    return QStringLiteral(
-               "\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:%1'><img src='%1' "
-               "/></a></td>\n\t<td>\n\t\t<table border=0 cellspacing=0 cellpadding=0>\n\t\t<tr>\n\t\t\t<td "
-               "style='font-size:24px;font-weight:normal;'>\n\t\t\t\t<a href='cloud:%1'>%2</a>\n\t\t\t</td>\n\t\t"
-               "</tr>\n\t\t<tr>\n\t\t\t<td>%3&nbsp;&nbsp;%4</td>\n\t\t</tr>\n\t\t</table>\n\t</td>\n</tr>\n"
-               "</table>\n")
-        .arg(key, caption, length, size);
+    int at = 0;
+    for (QString part : parts) {
+        at = html.indexOf(part.replace(QLatin1String("KEY"), key), at);
+        if (at < 0)
+            return false;
+        at += part.size();
+    }
+    return html.startsWith(QString(parts.first()).replace(QLatin1String("KEY"), key))
+           && html.endsWith(QString(parts.last()).replace(QLatin1String("KEY"), key));
 }
 
 // First anchor of some HTML as a document reads it: (href, text).
@@ -93,26 +81,18 @@ private Q_SLOTS:
     void canEditMarkup_data();
     void canEditMarkup();
 
-    void fileOnlyMessageIsTheBlock();
-    void blockStandsWhereTheTagStood();
-    void twoFilesKeepTheirOrder();
+    void attachmentBlocks_data();
+    void attachmentBlocks();
+    void fileBlockAsksTheHostInOrder();
     void fileWithoutNameGetsDefaultName();
     void knownLocalFileNamesTheBlock();
-    void uploadAddressLinksToKeyWithoutPrefix();
-    void sameAddressSharesKeyAcrossRenders();
-    void voiceBlock();
-    void emptyAttributesEndThePass();
-    void unknownPictureIsCreatedAndFetched();
-    void pictureByAddress_data();
-    void pictureByAddress();
+    void pictureBlocks_data();
+    void pictureBlocks();
     void pictureFetchPolicy_data();
     void pictureFetchPolicy();
     void pictureFetchCaps_data();
     void pictureFetchCaps();
-    void positionWithoutMap();
     void locationLine();
-    void tagsFormedByRemoval_data();
-    void tagsFormedByRemoval();
     void matchesSequentialPasses();
     void peerTextCannotInject_data();
     void peerTextCannotInject();
@@ -215,11 +195,9 @@ void tst_MarkupConverter::renderPlainMarkup_data()
 {
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty in, empty out") << "" << "";
-    QTest::newRow("three spaces: space, nbsp, space") << "a   b" << "a &nbsp; b";
+    QTest::newRow("three spaces, the first ones leading: space, nbsp, space") << "   b" << " &nbsp; b";
     QTest::newRow("escaping happens before the tags") << "1 < 2 & 3" << "1 &lt; 2 &amp; 3";
     QTest::newRow("literal bracket after escaping") << "a[code][[/code]b<" << "a[b&lt;";
-    QTest::newRow("line breaks") << "a\r\nb" << "a<br/>b";
     QTest::newRow("bold link") << "[b]www.a.de [/b]" << "<b><a href=\"http://www.a.de\">www.a.de</a> </b>";
     QTest::newRow("tag glued to a link is part of it") << "[b]http://a.de[/b]" << "<b><a href=\"http://a.de&#91;/b&#93;\">http://a.de</b></a>";
     QTest::newRow("attachment tags stay text") << "[file url=\"x\"]" << "[file url=&quot;x&quot;]";
@@ -272,7 +250,6 @@ void tst_MarkupConverter::extractTag_data()
         << "x[file  url=\"a\" ]y" << "[file" << "]" << 1 << "xy" << "url=\"a\"";
     QTest::newRow("missing close leaves the text") << "x[file url" << "[file" << "]" << -1 << "x[file url" << "";
     QTest::newRow("missing open leaves the text") << "xy]" << "[file" << "]" << -1 << "xy]" << "";
-    QTest::newRow("open is case-sensitive") << "[FILE a]" << "[file" << "]" << -1 << "[FILE a]" << "";
     QTest::newRow("first tag only") << "[loc pos=1][loc pos=2]" << "[loc" << "]" << 0 << "[loc pos=2]" << "pos=1";
     QTest::newRow("img tag with close text") << "a[img]u[/img]b" << "[img]" << "[/img]" << 1 << "ab" << "u";
 }
@@ -304,10 +281,8 @@ void tst_MarkupConverter::tagAttribute_data()
     QTest::newRow("unterminated quote is empty") << "name=\"abc" << "name" << "";
     QTest::newRow("missing key") << "url=\"a\"" << "name" << "";
     QTest::newRow("first occurrence wins, even inside another key") << "filename=\"a\" name=\"b\"" << "name" << "a";
-    QTest::newRow("key is case-sensitive") << "NAME=\"a\"" << "name" << "";
     QTest::newRow("brackets and percent decoded") << "v=\"%91x%93 100%37\"" << "v" << "[x] 100%";
     QTest::newRow("percent decoded last") << "v=\"%3791\"" << "v" << "%91";
-    QTest::newRow("empty value") << "v=\"\"" << "v" << "";
 }
 
 void tst_MarkupConverter::tagAttribute()
@@ -334,8 +309,6 @@ void tst_MarkupConverter::canEditMarkup_data()
     QTest::newRow("formatting only") << "[b]x[/b]" << true;
     QTest::newRow("file tag") << "[file url=\"a\"]" << false;
     QTest::newRow("picture tag") << "x [pic src=\"a\"]" << false;
-    QTest::newRow("voice tag") << "[voice url=a]" << false;
-    QTest::newRow("video tag") << "[video url=a]" << false;
     QTest::newRow("nudge") << "[nudge]" << false;
     QTest::newRow("attachment word without closing bracket") << "[file is here" << true;
 }
@@ -347,50 +320,88 @@ void tst_MarkupConverter::canEditMarkup()
     QCOMPARE(MarkupConverter::canEditMarkup(markup), editable);
 }
 
-void tst_MarkupConverter::fileOnlyMessageIsTheBlock()
+void tst_MarkupConverter::attachmentBlocks_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("address"); // of the first block
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("keyCount");
+    QTest::addColumn<QStringList>("parts"); // in this order, the first and last at the ends
+    QTest::newRow("file: icon and name link to the key, size below")
+        << "[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]" << "sim://f/1"
+        << 0 << 1
+        << QStringList{"\n<table border='0' cellspacing='0' cellpadding='2'>\n<tr>\n\t<td><a href='cloud:KEY'>",
+                       "<img src='KEY' /></a>", "<td style='font: normal 12pt;'>\n\t\t\t\t<a href='cloud:KEY'>",
+                       "report.pdf</a>", "<td>2.0 kB</td>", "</table>\n\t</td>\n</tr>\n</table>\n"};
+    QTest::newRow("block stands where the tag stood")
+        << "before [file url=\"sim://f/2\" name=\"a.txt\" size=\"10\"] after" << "sim://f/2" << 0 << 1
+        << QStringList{"before \n<table", ">a.txt</a>", "<td>10 bytes</td>", "</table>\n after"};
+    QTest::newRow("two files keep their order")
+        << "[file url=\"sim://a\" name=\"first\" size=\"1\"][file url=\"sim://b\" name=\"second\" size=\"1\"]"
+        << "sim://a" << 0 << 2 << QStringList{"\n<table", "'cloud:KEY'>first<", ">second<", "</table>\n"};
+    QTest::newRow("one address, one key")
+        << "[file url=\"sim://same\" name=\"a\" size=\"1\"] [file url=\"sim://same\" name=\"b\" size=\"1\"]"
+        << "sim://same" << 0 << 1 << QStringList{"\n<table", "'cloud:KEY'>a<", "'cloud:KEY'>b<", "</table>\n"};
+    QTest::newRow("upload address keyed without its prefix")
+        << "[file url=\"upload:sim://up/1\" name=\"u.bin\" size=\"1\"]" << "sim://up/1" << 0 << 1
+        << QStringList{"\n<table", "<a href='cloud:KEY'>u.bin</a>", "</table>\n"};
+    QTest::newRow("voice: caption, length and size")
+        << "[voice url=\"sim://v/1\" name=\"v.ogg\" size=\"1024\" length=\"65\" mime=\"audio/ogg\"]" << "sim://v/1"
+        << 1 << 1
+        << QStringList{"\n<table", "<td style='font-size:24px;font-weight:normal;'>", "'cloud:KEY'>Voice message</a>",
+                       "<td>1:05&nbsp;&nbsp;1.0 kB</td>", "</table>\n"};
+    QTest::newRow("empty voice tag joins a video tag")
+        << "[[voice]video url=\"sim://j1\" size=\"1\"]" << "sim://j1" << 2 << 1
+        << QStringList{"\n<table", ">Video message</a>", "</table>\n"};
+    QTest::newRow("empty file tag joins a voice tag")
+        << "[[file]voice url=\"sim://j3\" size=\"1\" length=\"5\"]" << "sim://j3" << 1 << 1
+        << QStringList{"\n<table", ">Voice message</a>", "</table>\n"};
+    QTest::newRow("typed placeholder without its bracket stays text")
+        << "[link_place_file_0x [file url=\"sim://t\" name=\"t\" size=\"1\"]" << "sim://t" << 0 << 1
+        << QStringList{"[link_place_file_0x \n<table", "'cloud:KEY'>t</a>", "</table>\n"};
+    QTest::newRow("location tag joins a file tag")
+        << "[[loc pos=\"1\"]file url=\"sim://j2\" name=\"j.txt\" size=\"1\"]" << "sim://j2" << 0 << 1
+        << QStringList{"\n<table", ">j.txt</a>", "</table>\n"};
+    QTest::newRow("empty attributes end the pass")
+        << "a[file]b[file url=\"x\"]c" << "" << 0 << 0 << QStringList{"ab[file url=&quot;x&quot;]c"};
+}
+
+void tst_MarkupConverter::attachmentBlocks()
+{
+    QFETCH(QString, markup);
+    QFETCH(QString, address);
+    QFETCH(int, kind);
+    QFETCH(int, keyCount);
+    QFETCH(QStringList, parts);
+    ResourceKeyTable keys;
+    const QString html = renderMessageBody(markup, QStringLiteral("Bea"), keys, context()).html;
+    QCOMPARE(keys.size(), keyCount);
+    const QString key = keys.keyOf(address);
+    if (keyCount) {
+        QCOMPARE(keys.addressForKey(key), address);
+        QCOMPARE(keys.attachmentKind(key), kind);
+        // An own upload keeps its prefix for the icon, though its key is the bare address.
+        if (markup.contains(QLatin1String("url=\"upload:")))
+            QCOMPARE(keys.attachmentAddress(key), QLatin1String("upload:") + address);
+    }
+    QVERIFY2(holdsInOrder(html, parts, key), qPrintable(html));
+    // Later renderings of the same body keep the keys.
+    m_clock.advance(5000);
+    QCOMPARE(renderMessageBody(markup, QStringLiteral("Bea"), keys, context()).html, html);
+}
+
+void tst_MarkupConverter::fileBlockAsksTheHostInOrder()
 {
     ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(
-        QStringLiteral("[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\" mime=\"application/pdf\"]"),
-        QStringLiteral("Bea"), keys, context());
-    const QString key = keys.keyOf(QStringLiteral("sim://f/1"));
-    QVERIFY(key.startsWith(QLatin1Char('R')));
-    COMPARE_TEXT(body.html, fileBlock(key, QStringLiteral("report.pdf"), QStringLiteral("2.0 kB")));
-    QCOMPARE(body.locationHtml, QString());
-    // Asked in this order: the local copy, then registration, then the size.
-    const auto entries = m_host->journal().entries();
+    renderMessageBody(QStringLiteral("[file url=\"sim://f/1\" name=\"report.pdf\" size=\"2048\"]"), QString(), keys,
+                      context());
+    // The local copy first, then registration, then the size.
     QStringList operations;
-    for (const auto &entry : entries)
+    for (const auto &entry : m_host->journal().entries())
         operations << QString::fromLatin1(entry.operation);
     QCOMPARE(operations, QStringList({"localFileForAddress", "registerTransfer", "formatSize"}));
     QCOMPARE(m_host->journal().calls("registerTransfer").first().arguments.at(1).toString(),
              QStringLiteral("report.pdf"));
-}
-
-void tst_MarkupConverter::blockStandsWhereTheTagStood()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body =
-        renderMessageBody(QStringLiteral("before [file url=\"sim://f/2\" name=\"a.txt\" size=\"10\"] after"),
-                          QStringLiteral("Bea"), keys, context());
-    const QString key = keys.keyOf(QStringLiteral("sim://f/2"));
-    QCOMPARE(body.html,
-             QStringLiteral("before ") + fileBlock(key, QStringLiteral("a.txt"), QStringLiteral("10 bytes"))
-                 + QStringLiteral(" after"));
-}
-
-void tst_MarkupConverter::twoFilesKeepTheirOrder()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(
-        QStringLiteral("[file url=\"sim://a\" name=\"first\" size=\"1\"][file url=\"sim://b\" name=\"second\" size=\"1\"]"),
-        QString(), keys, context());
-    const int first = body.html.indexOf(QLatin1String(">first<"));
-    const int second = body.html.indexOf(QLatin1String(">second<"));
-    QVERIFY(first > 0);
-    QVERIFY(second > first);
-    QVERIFY(!body.html.contains(QLatin1String("link_place")));
-    QCOMPARE(keys.size(), 2);
 }
 
 void tst_MarkupConverter::fileWithoutNameGetsDefaultName()
@@ -420,86 +431,47 @@ void tst_MarkupConverter::knownLocalFileNamesTheBlock()
     QCOMPARE(m_host->journal().count("registerTransfer"), 0);
 }
 
-void tst_MarkupConverter::uploadAddressLinksToKeyWithoutPrefix()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(QStringLiteral("[file url=\"upload:sim://up/1\" name=\"u.bin\" size=\"1\"]"),
-                                                QString(), keys, context());
-    const QString key = keys.keyOf(QStringLiteral("sim://up/1"));
-    QVERIFY(!key.isEmpty());
-    QVERIFY(keys.keyOf(QStringLiteral("upload:sim://up/1")).isEmpty());
-    QVERIFY(body.html.contains(QStringLiteral("<a href='cloud:%1'>").arg(key)));
-    // The icon still learns it is an own upload.
-    QCOMPARE(keys.attachmentAddress(key), QStringLiteral("upload:sim://up/1"));
-}
-
-void tst_MarkupConverter::sameAddressSharesKeyAcrossRenders()
-{
-    ResourceKeyTable keys;
-    const QString markup = QStringLiteral("[file url=\"sim://same\" name=\"a\" size=\"1\"] [file url=\"sim://same\" name=\"b\" size=\"1\"]");
-    const RenderedBody first = renderMessageBody(markup, QString(), keys, context());
-    QCOMPARE(keys.size(), 1);
-    const QString key = keys.keyOf(QStringLiteral("sim://same"));
-    QCOMPARE(first.html.count(QStringLiteral("cloud:%1").arg(key)), 4);
-    m_clock.advance(5000);
-    const RenderedBody second = renderMessageBody(markup, QString(), keys, context());
-    QCOMPARE(second.html, first.html);
-    QCOMPARE(keys.addressForKey(key), QStringLiteral("sim://same"));
-}
-
-void tst_MarkupConverter::voiceBlock()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(
-        QStringLiteral("[voice url=\"sim://v/1\" name=\"v.ogg\" size=\"1024\" length=\"65\" mime=\"audio/ogg\"]"),
-        QString(), keys, context());
-    const QString key = keys.keyOf(QStringLiteral("sim://v/1"));
-    COMPARE_TEXT(body.html, ::voiceBlock(key, QStringLiteral("Voice message"), QStringLiteral("1:05"),
-                                     QStringLiteral("1.0 kB")));
-    QCOMPARE(keys.attachmentKind(key), 1);
-}
-
-void tst_MarkupConverter::emptyAttributesEndThePass()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body =
-        renderMessageBody(QStringLiteral("a[file]b[file url=\"x\"]c"), QString(), keys, context());
-    QCOMPARE(body.html, QStringLiteral("ab[file url=&quot;x&quot;]c"));
-    QCOMPARE(keys.size(), 0);
-}
-
-void tst_MarkupConverter::unknownPictureIsCreatedAndFetched()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body =
-        renderMessageBody(QStringLiteral("[pic src=\"sim://p/new.jpg\"]"), QString(), keys, context());
-    const auto created = m_host->journal().calls("createPictureLocalName");
-    QCOMPARE(created.size(), 1);
-    const QString localName = created.first().result.toString();
-    QVERIFY(!localName.isEmpty());
-    QCOMPARE(m_host->journal().count("fetchPicture"), 1);
-    QCOMPARE(body.html, AttachmentBlocks::pictureHtml(localName, QStringLiteral("sim://p/new.jpg")));
-    QCOMPARE(body.html, QStringLiteral("<a href=\"pic:%1\"><img src=\"%1\" alt=\"sim://p/new.jpg\" border=\"0\" "
-                                       "width=\"150\" height=\"100\" /></a>")
-                            .arg(localName));
-}
-
-void tst_MarkupConverter::pictureByAddress_data()
+void tst_MarkupConverter::pictureBlocks_data()
 {
     QTest::addColumn<QString>("markup");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("enclosed text is the address") << "[img]sim://p/a.png[/img]" << "sim://p/a.png";
-    QTest::newRow("src attribute wins") << "[img]src=\"sim://p/b.png\"[/img]" << "sim://p/b.png";
+    QTest::addColumn<QString>("address"); // the host is asked to name
+    QTest::addColumn<QString>("html");    // "LOCAL" stands for the name it gave
+    const auto picture = [](const QString &address) {
+        return QStringLiteral("<a href=\"pic:LOCAL\"><img src=\"LOCAL\" alt=\"%1\" border=\"0\" width=\"150\" "
+                              "height=\"100\" /></a>").arg(address);
+    };
+    const auto position = [](const QString &pos, const QString &addr) {
+        return QStringLiteral("<a href=\"gp:%1\"><img src=\"LOCAL\" alt=\"\" border=\"0\" width=\"150\" "
+                              "height=\"100\" /><br>%2</a>").arg(pos, addr);
+    };
+    QTest::newRow("unknown picture: named, fetched, linked")
+        << "[pic src=\"sim://p/new.jpg\"]" << "sim://p/new.jpg" << picture("sim://p/new.jpg");
+    QTest::newRow("enclosed text is the address")
+        << "[img]sim://p/a.png[/img]" << "sim://p/a.png" << picture("sim://p/a.png");
+    QTest::newRow("src attribute wins")
+        << "x[img]src=\"sim://p/b.png\"[/img]" << "sim://p/b.png" << "x" + picture("sim://p/b.png");
+    QTest::newRow("position without a map")
+        << "[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]" << "gp:52.5,13.4" << position("52.5,13.4", "Main St 1");
+    QTest::newRow("empty video tag joins a picture tag")
+        << "[[video]pic src=\"sim://p/j.png\"]" << "sim://p/j.png" << picture("sim://p/j.png");
+    QTest::newRow("empty picture tag joins a position tag")
+        << "[[pic]gp pos=\"1,2\" addr=\"Here\"]" << "gp:1,2" << position("1,2", "Here");
 }
 
-void tst_MarkupConverter::pictureByAddress()
+void tst_MarkupConverter::pictureBlocks()
 {
     QFETCH(QString, markup);
     QFETCH(QString, address);
+    QFETCH(QString, html);
     ResourceKeyTable keys;
     const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
-    QCOMPARE(m_host->journal().calls("createPictureLocalName").first().arguments.at(0).toString(), address);
-    QVERIFY(body.html.contains(QStringLiteral("alt=\"%1\"").arg(address)));
+    const auto created = m_host->journal().calls("createPictureLocalName");
+    QCOMPARE(created.size(), 1);
+    QCOMPARE(created.first().arguments.at(0).toString(), address);
+    const QString localName = created.first().result.toString();
+    QVERIFY(!localName.isEmpty());
+    QCOMPARE(m_host->journal().count("fetchPicture"), 1);
+    QCOMPARE(body.html, html.replace(QLatin1String("LOCAL"), localName));
 }
 
 void tst_MarkupConverter::pictureFetchPolicy_data()
@@ -524,15 +496,9 @@ void tst_MarkupConverter::pictureFetchPolicy_data()
 
     QTest::newRow("local path") << "/etc/passwd" << sim << false;
     QTest::newRow("file URL") << "file:///etc/passwd" << sim << false;
-    QTest::newRow("Windows share") << "smb://evil/x.png" << sim << false;
-    QTest::newRow("UNC path") << "\\\\evil\\share\\x.png" << sim << false;
-    QTest::newRow("ftp") << "ftp://example.org/x.png" << sim << false;
-    QTest::newRow("script") << "javascript:alert(1)" << sim << false;
     QTest::newRow("data URL") << "data:image/png;base64,iVBORw0KGgo=" << sim << false;
-    QTest::newRow("upload of a private address") << "upload:http://192.168.1.1/x.png" << sim << false;
     QTest::newRow("localhost") << "http://localhost/x.png" << sim << false;
     QTest::newRow("localhost with a trailing dot") << "http://LOCALHOST./x.png" << sim << false;
-    QTest::newRow("name under localhost") << "http://a.localhost/x.png" << sim << false;
     QTest::newRow("loopback IPv4") << "http://127.0.0.1/x.png" << sim << false;
     QTest::newRow("private 10/8") << "http://10.1.2.3/x.png" << sim << false;
     QTest::newRow("private 172.16/12") << "http://172.31.255.255/x.png" << sim << false;
@@ -548,15 +514,10 @@ void tst_MarkupConverter::pictureFetchPolicy_data()
     QTest::newRow("fullwidth loopback digits") << "http://１２７.０.０.１/x.png" << sim << false;
     QTest::newRow("IPv6 loopback") << "http://[::1]/x.png" << sim << false;
     QTest::newRow("IPv4-mapped loopback") << "http://[::ffff:127.0.0.1]/x.png" << sim << false;
-    QTest::newRow("IPv6 unique local") << "http://[fd12:3456::1]/x.png" << sim << false;
-    QTest::newRow("IPv6 link-local") << "http://[fe80::1]/x.png" << sim << false;
     QTest::newRow("IPv6 zone") << "http://[fe80::1%25eth0]/x.png" << sim << false;
     QTest::newRow("6to4 of a private address") << "http://[2002:c0a8:101::1]/x.png" << sim << false;
     QTest::newRow(".local name") << "http://printer.local/x.png" << sim << false;
-    QTest::newRow(".internal name") << "http://metadata.google.internal/x" << sim << false;
-    QTest::newRow("home.arpa name") << "http://nas.home.arpa/x.png" << sim << false;
     QTest::newRow("single-label name") << "http://intranet/x.png" << sim << false;
-    QTest::newRow("user information before a private host") << "http://example.org@10.0.0.1/x.png" << sim << false;
     QTest::newRow("user information on a public host") << "https://user:pw@example.org/x.png" << sim << false;
     QTest::newRow("percent-encoded host") << "http://%31%32%37.0.0.1/x.png" << sim << false;
     QTest::newRow("back-slash in the authority") << "http://example.org\\@127.0.0.1/x.png" << sim << false;
@@ -617,17 +578,6 @@ void tst_MarkupConverter::pictureFetchCaps()
     QCOMPARE(m_host->journal().count("fetchPicture"), fetched);
 }
 
-void tst_MarkupConverter::positionWithoutMap()
-{
-    ResourceKeyTable keys;
-    const RenderedBody body =
-        renderMessageBody(QStringLiteral("[gp pos=\"52.5,13.4\" addr=\"Main St 1\"]"), QString(), keys, context());
-    QCOMPARE(m_host->journal().calls("createPictureLocalName").first().arguments.at(0).toString(),
-             QStringLiteral("gp:52.5,13.4"));
-    QVERIFY(body.html.startsWith(QLatin1String("<a href=\"gp:52.5,13.4\"><img src=\"")));
-    QVERIFY(body.html.endsWith(QLatin1String("\" alt=\"\" border=\"0\" width=\"150\" height=\"100\" /><br>Main St 1</a>")));
-}
-
 void tst_MarkupConverter::locationLine()
 {
     ResourceKeyTable keys;
@@ -637,25 +587,6 @@ void tst_MarkupConverter::locationLine()
     QCOMPARE(body.locationHtml,
              QStringLiteral("<a href=\"location://maps.google.com/maps/?q=Bea@1.5,2.5\"><img src=\"location_img\" "
                             "alt=\"Location&#32;information\" border=\"0\" /></a>"));
-    QCOMPARE(firstAnchor(body.locationHtml).first, QStringLiteral("location://maps.google.com/maps/?q=Bea@1.5,2.5"));
-}
-
-void tst_MarkupConverter::tagsFormedByRemoval_data()
-{
-    QTest::addColumn<QString>("markup");
-    QTest::addColumn<QString>("block");
-    QTest::newRow("empty voice tag joins a video tag") << "[[voice]video url=\"sim://j1\" size=\"1\"]" << "Video message";
-    QTest::newRow("location tag joins a file tag") << "[[loc pos=\"1\"]file url=\"sim://j2\" name=\"j.txt\" size=\"1\"]" << "j.txt";
-    QTest::newRow("empty picture tag joins a position tag") << "[[pic]gp pos=\"1,2\" addr=\"Here\"]" << "Here";
-}
-
-void tst_MarkupConverter::tagsFormedByRemoval()
-{
-    QFETCH(QString, markup);
-    QFETCH(QString, block);
-    ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(markup, QString(), keys, context());
-    QVERIFY2(body.html.contains(QStringLiteral(">%1</a>").arg(block)), qPrintable(body.html));
 }
 
 namespace {
@@ -952,22 +883,27 @@ void tst_MarkupConverter::editorPicturesGoToTheNameList()
 void tst_MarkupConverter::markupToEditorHtmlRoundTrip_data()
 {
     QTest::addColumn<QString>("markup");
-    QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]";
-    QTest::newRow("emoticon") << "hi (smile) there";
-    QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]";
-    QTest::newRow("line breaks") << "a\r\nb";
-    QTest::newRow("double spaces") << "a  b";
-    QTest::newRow("unknown code stays text") << "(nosuchthing)";
+    QTest::addColumn<int>("pictures"); // in the editor
+    QTest::newRow("formatting") << "[b]bold[/b] and [i]it[/i] and [u]u[/u]" << 0;
+    QTest::newRow("emoticon") << "hi (smile) there" << 1;
+    QTest::newRow("the longest code of the set") << "(brokenheart)" << 1;
+    QTest::newRow("special characters") << "1 < 2 & \"3\" 'x' [pic]" << 0;
+    QTest::newRow("line breaks") << "a\r\nb" << 0;
+    QTest::newRow("double spaces") << "a  b" << 0;
+    QTest::newRow("unknown code stays text") << "(nosuchthing)" << 0;
 }
 
 void tst_MarkupConverter::markupToEditorHtmlRoundTrip()
 {
     QFETCH(QString, markup);
+    QFETCH(int, pictures);
     RenderContext c = context();
     c.emoticons = m_emoticons.get();
     QTextDocument document;
     QTextCursor cursor(&document);
-    cursor.insertHtml(MarkupConverter::markupToEditorHtml(markup, c));
+    const QString html = MarkupConverter::markupToEditorHtml(markup, c);
+    QCOMPARE(html.count(QLatin1String("<img ")), pictures);
+    cursor.insertHtml(html);
     QString round = MarkupConverter::editorToMarkup(&document, QFont(QStringLiteral("Arial"), 10));
     round.replace(QChar(0x00a0), QLatin1Char(' '));
     QCOMPARE(round, markup);

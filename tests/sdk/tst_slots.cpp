@@ -37,6 +37,18 @@ constexpr int destructorEntries()
     return std::has_virtual_destructor<T>::value ? 1 : 0;
 }
 
+template <typename... T>
+constexpr bool anyVirtualDestructor()
+{
+    return (std::has_virtual_destructor<T>::value || ...);
+}
+
+template <typename... T>
+constexpr bool allVirtualDestructor()
+{
+    return (std::has_virtual_destructor<T>::value && ...);
+}
+
 } // namespace
 
 class tst_Slots : public QObject
@@ -55,351 +67,83 @@ void tst_Slots::slotPositions_data()
     QTest::addColumn<qint64>("index");
     QTest::addColumn<qint64>("expected");
 
+// One row per operation; PIN(Interface, slot, a, b, ...) pins a to slot and
+// each following name to the next slot.
 #define SLOT_ROW(Interface, operation, slot) \
     QTest::newRow(#Interface "::" #operation) \
-        << vtableIndex(&Interface::operation) << qint64(slot + ((slot) >= 1 ? destructorEntries<Interface>() : 0))
+        << vtableIndex(&Interface::operation) << qint64(slot + ((slot) >= 1 ? destructorEntries<Interface>() : 0));
+#define PIN1(I, n, a) SLOT_ROW(I, a, n)
+#define PIN2(I, n, a, ...) PIN1(I, n, a) PIN1(I, (n) + 1, __VA_ARGS__)
+#define PIN3(I, n, a, ...) PIN1(I, n, a) PIN2(I, (n) + 1, __VA_ARGS__)
+#define PIN4(I, n, a, ...) PIN1(I, n, a) PIN3(I, (n) + 1, __VA_ARGS__)
+#define PIN5(I, n, a, ...) PIN1(I, n, a) PIN4(I, (n) + 1, __VA_ARGS__)
+#define PIN6(I, n, a, ...) PIN1(I, n, a) PIN5(I, (n) + 1, __VA_ARGS__)
+#define PIN7(I, n, a, ...) PIN1(I, n, a) PIN6(I, (n) + 1, __VA_ARGS__)
+#define PIN8(I, n, a, ...) PIN1(I, n, a) PIN7(I, (n) + 1, __VA_ARGS__)
+#define PIN9(I, n, a, ...) PIN1(I, n, a) PIN8(I, (n) + 1, __VA_ARGS__)
+#define PIN_PICK(_1, _2, _3, _4, _5, _6, _7, _8, _9, NAME, ...) NAME
+#define PIN(I, n, ...) PIN_PICK(__VA_ARGS__, PIN9, PIN8, PIN7, PIN6, PIN5, PIN4, PIN3, PIN2, PIN1)(I, n, __VA_ARGS__)
 
-    SLOT_ROW(IPlugin, interfaceVersion, 1);
-    SLOT_ROW(IPlugin, initialize, 2);
-    SLOT_ROW(IPlugin, shutdown, 3);
-    SLOT_ROW(IPlugin, pluginId, 4);
-    SLOT_ROW(IPlugin, displayName, 5);
-    SLOT_ROW(IPlugin, pluginVersion, 6);
-    SLOT_ROW(IPlugin, actionText, 7);
-    SLOT_ROW(IPlugin, drawIcon, 8);
-    SLOT_ROW(IPlugin, drawIconAlt, 9);
-    SLOT_ROW(IPlugin, drawIconAlt2, 10);
-    SLOT_ROW(IPlugin, description, 11);
-    SLOT_ROW(IPlugin, pluginCode, 12);
-    SLOT_ROW(IPlugin, setDisabled, 13);
-    SLOT_ROW(IPlugin, isDisabled, 14);
-    SLOT_ROW(IPlugin, setOptions, 15);
-    SLOT_ROW(IPlugin, onOwnUserChanged, 16);
-    SLOT_ROW(IPlugin, onConnectionLost, 17);
-    SLOT_ROW(IPlugin, onUserPresence, 18);
-    SLOT_ROW(IPlugin, onUserStatusText, 19);
-    SLOT_ROW(IPlugin, onOwnProfileA, 20);
-    SLOT_ROW(IPlugin, onUserChanged, 21);
-    SLOT_ROW(IPlugin, onUserUpdated, 22);
-    SLOT_ROW(IPlugin, onOwnProfileB, 23);
-    SLOT_ROW(IPlugin, onOwnProfileC, 24);
-    SLOT_ROW(IPlugin, setLanguage, 25);
-    SLOT_ROW(IPlugin, canExecute, 26);
-    SLOT_ROW(IPlugin, execute, 27);
-    SLOT_ROW(IPlugin, supportsMultiSelect, 28);
-    SLOT_ROW(IPlugin, flag29, 29);
-    SLOT_ROW(IPlugin, flag30, 30);
-    SLOT_ROW(IPlugin, flag31, 31);
-    SLOT_ROW(IPlugin, canExecuteMulti, 32);
-    SLOT_ROW(IPlugin, flag33, 33);
-    SLOT_ROW(IPlugin, executeMulti, 34);
-    SLOT_ROW(IPlugin, reserved35, 35);
-    SLOT_ROW(IPlugin, reserved36, 36);
-    SLOT_ROW(IPlugin, reserved37, 37);
-    SLOT_ROW(IPlugin, openChat, 38);
-    SLOT_ROW(IPlugin, onCommand, 39);
-    SLOT_ROW(IPlugin, reserved40, 40);
-    SLOT_ROW(IPlugin, notifyUserWindow, 41);
-    SLOT_ROW(IPlugin, onUserDeleted, 42);
-    SLOT_ROW(IPlugin, sendAttachment, 43);
-    SLOT_ROW(IPlugin, reserved44, 44);
-    SLOT_ROW(IPlugin, showSettings, 45);
-    SLOT_ROW(IPlugin, reloadResources, 46);
-    SLOT_ROW(IPlugin, refreshButtons, 47);
-    SLOT_ROW(IPlugin, flag48, 48);
-    SLOT_ROW(IPlugin, openConversation, 49);
-    SLOT_ROW(IPlugin, reserved50, 50);
-    SLOT_ROW(IPlugin, openConversationEx, 51);
-    SLOT_ROW(IPlugin, reserved52, 52);
-    SLOT_ROW(IPlugin, reserved53, 53);
-    SLOT_ROW(IPlugin, reserved54, 54);
-    SLOT_ROW(IPlugin, onEvent, 55);
-    SLOT_ROW(IPlugin, onMessage, 56);
-    SLOT_ROW(IPlugin, onHostNumberChanged, 57);
-    SLOT_ROW(IPlugin, onOptionsChanged, 58);
-    SLOT_ROW(IPlugin, refreshWindows, 59);
-    SLOT_ROW(IPlugin, describeMessage, 60);
-    SLOT_ROW(IPlugin, onUserList, 61);
-    SLOT_ROW(IPlugin, isActionAllowed, 62);
-    SLOT_ROW(IHostServices, reserved0, 0);
-    SLOT_ROW(IHostServices, reserved1, 1);
-    SLOT_ROW(IHostServices, appName, 2);
-    SLOT_ROW(IHostServices, askYesNo, 3);
-    SLOT_ROW(IHostServices, queryState, 4);
-    SLOT_ROW(IHostServices, registerPlugin, 5);
-    SLOT_ROW(IHostServices, reserved6, 6);
-    SLOT_ROW(IHostServices, getOwnUser, 7);
-    SLOT_ROW(IHostServices, reserved8, 8);
-    SLOT_ROW(IHostServices, reserved9, 9);
-    SLOT_ROW(IHostServices, reserved10, 10);
-    SLOT_ROW(IHostServices, reserved11, 11);
-    SLOT_ROW(IHostServices, reserved12, 12);
-    SLOT_ROW(IHostServices, requestUser, 13);
-    SLOT_ROW(IHostServices, reserved14, 14);
-    SLOT_ROW(IHostServices, reserved15, 15);
-    SLOT_ROW(IHostServices, reserved16, 16);
-    SLOT_ROW(IHostServices, reserved17, 17);
-    SLOT_ROW(IHostServices, reserved18, 18);
-    SLOT_ROW(IHostServices, contactCount, 19);
-    SLOT_ROW(IHostServices, contactAt, 20);
-    SLOT_ROW(IHostServices, getUser, 21);
-    SLOT_ROW(IHostServices, reserved22, 22);
-    SLOT_ROW(IHostServices, reserved23, 23);
-    SLOT_ROW(IHostServices, customStatusCount, 24);
-    SLOT_ROW(IHostServices, customStatusAt, 25);
-    SLOT_ROW(IHostServices, sendControl, 26);
-    SLOT_ROW(IHostServices, sendInstantMessage, 27);
-    SLOT_ROW(IHostServices, reserved28, 28);
-    SLOT_ROW(IHostServices, reserved29, 29);
-    SLOT_ROW(IHostServices, reserved30, 30);
-    SLOT_ROW(IHostServices, reserved31, 31);
-    SLOT_ROW(IHostServices, reserved32, 32);
-    SLOT_ROW(IHostServices, playSound, 33);
-    SLOT_ROW(IHostServices, reserved34, 34);
-    SLOT_ROW(IHostServices, reserved35, 35);
-    SLOT_ROW(IHostServices, reserved36, 36);
-    SLOT_ROW(IHostServices, reserved37, 37);
-    SLOT_ROW(IHostServices, reserved38, 38);
-    SLOT_ROW(IHostServices, reserved39, 39);
-    SLOT_ROW(IHostServices, reserved40, 40);
-    SLOT_ROW(IHostServices, reserved41, 41);
-    SLOT_ROW(IHostServices, reserved42, 42);
-    SLOT_ROW(IHostServices, reserved43, 43);
-    SLOT_ROW(IHostServices, reserved44, 44);
-    SLOT_ROW(IHostServices, settingsFolder, 45);
-    SLOT_ROW(IHostServices, reserved46, 46);
-    SLOT_ROW(IHostServices, reserved47, 47);
-    SLOT_ROW(IHostServices, reserved48, 48);
-    SLOT_ROW(IHostServices, loadMessageByEvent, 49);
-    SLOT_ROW(IHostServices, reserved50, 50);
-    SLOT_ROW(IHostServices, reserved51, 51);
-    SLOT_ROW(IHostServices, reserved52, 52);
-    SLOT_ROW(IHostServices, reserved53, 53);
-    SLOT_ROW(IHostServices, loadMessageById, 54);
-    SLOT_ROW(IHostServices, reserved55, 55);
-    SLOT_ROW(IHostServices, reserved56, 56);
-    SLOT_ROW(IHostServices, reserved57, 57);
-    SLOT_ROW(IHostServices, reserved58, 58);
-    SLOT_ROW(IHostServices, canChatWith, 59);
-    SLOT_ROW(IHostServices, reserved60, 60);
-    SLOT_ROW(IHostServices, reserved61, 61);
-    SLOT_ROW(IHostServices, reserved62, 62);
-    SLOT_ROW(IHostServices, reserved63, 63);
-    SLOT_ROW(IHostServices, reserved64, 64);
-    SLOT_ROW(IHostServices, reserved65, 65);
-    SLOT_ROW(IHostServices, reserved66, 66);
-    SLOT_ROW(IHostServices, dataFolder, 67);
-    SLOT_ROW(IHostServices, reserved68, 68);
-    SLOT_ROW(IHostServices, reserved69, 69);
-    SLOT_ROW(IHostServices, reserved70, 70);
-    SLOT_ROW(IHostServices, reserved71, 71);
-    SLOT_ROW(IHostServices, reserved72, 72);
-    SLOT_ROW(IHostServices, reserved73, 73);
-    SLOT_ROW(IHostServices, reserved74, 74);
-    SLOT_ROW(IHostServices, reserved75, 75);
-    SLOT_ROW(IHostServices, reserved76, 76);
-    SLOT_ROW(IHostServices, reserved77, 77);
-    SLOT_ROW(IHostServices, reserved78, 78);
-    SLOT_ROW(IHostServices, reserved79, 79);
-    SLOT_ROW(IHostServices, findPlugin, 80);
-    SLOT_ROW(IHostServices, reserved81, 81);
-    SLOT_ROW(IHostServices, reserved82, 82);
-    SLOT_ROW(IHostServices, reserved83, 83);
-    SLOT_ROW(IHostServices, reserved84, 84);
-    SLOT_ROW(IHostServices, reserved85, 85);
-    SLOT_ROW(IHostServices, reserved86, 86);
-    SLOT_ROW(IHostServices, reserved87, 87);
-    SLOT_ROW(IHostServices, leaveRoom, 88);
-    SLOT_ROW(IHostServices, createRoom, 89);
-    SLOT_ROW(IHostServices, renameRoom, 90);
-    SLOT_ROW(IHostServices, inviteToRoom, 91);
-    SLOT_ROW(IHostServices, roomOpened, 92);
-    SLOT_ROW(IHostServices, reserved93, 93);
-    SLOT_ROW(IHostServices, reserved94, 94);
-    SLOT_ROW(IHostServices, markSeen, 95);
-    SLOT_ROW(IHostServices, reserved96, 96);
-    SLOT_ROW(IHostServices, postMessage, 97);
-    SLOT_ROW(IHostServices, createMessage, 98);
-    SLOT_ROW(IHostServices, createMessageRecord, 99);
-    SLOT_ROW(IHostServices, reserved100, 100);
-    SLOT_ROW(IHostServices, reserved101, 101);
-    SLOT_ROW(IHostServices, reserved102, 102);
-    SLOT_ROW(IHostServices, reserved103, 103);
-    SLOT_ROW(IHostServices, reserved104, 104);
-    SLOT_ROW(IHostServices, reserved105, 105);
-    SLOT_ROW(IHostServices, releaseMessage, 106);
-    SLOT_ROW(IHostServices, releaseMessageRecord, 107);
-    SLOT_ROW(IHostServices, signedInIdentity, 108);
-    SLOT_ROW(IHostServices, registerRoomsListener, 109);
-    SLOT_ROW(IHostServices, interfaceLanguage, 110);
-    SLOT_ROW(IHostServices, applicationFolder, 111);
-    SLOT_ROW(IHostServices, hostNumber, 112);
-    SLOT_ROW(IHostServices, skinPath, 113);
-    SLOT_ROW(IHostServices, newestMessages, 114);
-    SLOT_ROW(IHostServices, messagesAfter, 115);
-    SLOT_ROW(IHostServices, messagesBefore, 116);
-    SLOT_ROW(IHostServices, releaseMessageList, 117);
-    SLOT_ROW(IHostServices, showPopup, 118);
-    SLOT_ROW(IHostServices, missedMessageCount, 119);
-    SLOT_ROW(IHostServices, localFileForAddress, 120);
-    SLOT_ROW(IHostServices, registerTransfer, 121);
-    SLOT_ROW(IHostServices, formatSize, 122);
-    SLOT_ROW(IHostServices, formatDuration, 123);
-    SLOT_ROW(IHostServices, mediaCaption, 124);
-    SLOT_ROW(IHostServices, pictureLocalName, 125);
-    SLOT_ROW(IHostServices, createPictureLocalName, 126);
-    SLOT_ROW(IHostServices, fetchPicture, 127);
-    SLOT_ROW(IHostServices, transferKind, 128);
-    SLOT_ROW(IHostServices, isTransferRunning, 129);
-    SLOT_ROW(IHostServices, savedPathForAddress, 130);
-    SLOT_ROW(IHostServices, transferDetails, 131);
-    SLOT_ROW(IHostServices, transferUrl, 132);
-    SLOT_ROW(IHostServices, transferLocalPath, 133);
-    SLOT_ROW(IHostServices, transferPictureSource, 134);
-    SLOT_ROW(IHostServices, transferPeer, 135);
-    SLOT_ROW(IHostServices, pluginButtonCount, 136);
-    SLOT_ROW(IHostServices, pluginButtonAt, 137);
-    SLOT_ROW(IHostServices, triggerPluginButton, 138);
-    SLOT_ROW(IHostServices, sendFilesDirect, 139);
-    SLOT_ROW(IHostServices, isCloudDeliveryAvailable, 140);
-    SLOT_ROW(IHostServices, stopUploads, 141);
-    SLOT_ROW(IHostServices, uploadErrorText, 142);
-    SLOT_ROW(IHostServices, openUserProfile, 143);
-    SLOT_ROW(IHostServices, forwardLocation, 144);
-    SLOT_ROW(IHostServices, sendFiles, 145);
-    SLOT_ROW(IHostServices, broadcastId, 146);
-    SLOT_ROW(IHostServices, sendBroadcast, 147);
-    SLOT_ROW(IHostServices, canReceiveBroadcast, 148);
-    SLOT_ROW(IHostServices, pickContacts, 149);
-    SLOT_ROW(IHostServices, getAvatar, 150);
-    SLOT_ROW(IHostServices, createEvent, 151);
-    SLOT_ROW(IHostServices, submitEvent, 152);
-    SLOT_ROW(IHostServices, releaseEvent, 153);
-    SLOT_ROW(IHostServices, runHistoryReset, 154);
-    SLOT_ROW(IHostServices, forwardText, 155);
-    SLOT_ROW(IHostServices, fetchFile, 156);
-    SLOT_ROW(IHostServices, ownTransferSchemes, 157);
-    SLOT_ROW(IHostServices, hostClock, 158);
-    SLOT_ROW(IHostServices, hostScreens, 159);
-    SLOT_ROW(IHostClock, epochMs, 0);
-    SLOT_ROW(IHostClock, utcOffsetSeconds, 1);
-    SLOT_ROW(IHostClock, tickMs, 2);
-    SLOT_ROW(IHostClock, registerListener, 3);
-    SLOT_ROW(IHostClock, unregisterListener, 4);
-    SLOT_ROW(IHostClockListener, onHostClockMoved, 0);
-    SLOT_ROW(IHostClockListener, nextDueTickMs, 1);
-    SLOT_ROW(IHostScreens, screenCount, 0);
-    SLOT_ROW(IHostScreens, geometry, 1);
-    SLOT_ROW(IHostScreens, availableGeometry, 2);
-    SLOT_ROW(IHostMessage, isReceived, 0);
-    SLOT_ROW(IHostMessage, reserved1, 1);
-    SLOT_ROW(IHostMessage, secondFlag, 2);
-    SLOT_ROW(IHostMessage, reserved3, 3);
-    SLOT_ROW(IHostMessage, reserved4, 4);
-    SLOT_ROW(IHostMessage, reserved5, 5);
-    SLOT_ROW(IHostMessage, peerId, 6);
-    SLOT_ROW(IHostMessage, senderId, 7);
-    SLOT_ROW(IHostMessage, reserved8, 8);
-    SLOT_ROW(IHostMessage, reserved9, 9);
-    SLOT_ROW(IHostMessage, reserved10, 10);
-    SLOT_ROW(IHostMessage, reserved11, 11);
-    SLOT_ROW(IHostMessage, reserved12, 12);
-    SLOT_ROW(IHostMessage, reserved13, 13);
-    SLOT_ROW(IHostMessage, pluginId, 14);
-    SLOT_ROW(IHostMessage, body, 15);
-    SLOT_ROW(IHostMessage, sessionKey, 16);
-    SLOT_ROW(IHostMessage, eventId, 17);
-    SLOT_ROW(IHostMessage, messageId, 18);
-    SLOT_ROW(IHostMessage, time, 19);
-    SLOT_ROW(IHostMessage, kind, 20);
-    SLOT_ROW(IHostMessage, overridingSenderId, 21);
-    SLOT_ROW(IHostMessage, labels, 22);
-    SLOT_ROW(IHostMessage, likeCount, 23);
-    SLOT_ROW(IHostMessage, isLikedBy, 24);
-    SLOT_ROW(IHostMessage, replyTarget, 25);
-    SLOT_ROW(IHostMessage, isEdited, 26);
-    SLOT_ROW(IHostMessage, isDeleted, 27);
-    SLOT_ROW(IHostMessage, setLabels, 28);
-    SLOT_ROW(IHostMessage, setLiked, 29);
-    SLOT_ROW(IMessageObject, reserved0, 0);
-    SLOT_ROW(IMessageObject, reserved1, 1);
-    SLOT_ROW(IMessageObject, reserved2, 2);
-    SLOT_ROW(IMessageObject, reserved3, 3);
-    SLOT_ROW(IMessageObject, reserved4, 4);
-    SLOT_ROW(IMessageObject, reserved5, 5);
-    SLOT_ROW(IMessageObject, reserved6, 6);
-    SLOT_ROW(IMessageObject, reserved7, 7);
-    SLOT_ROW(IMessageObject, reserved8, 8);
-    SLOT_ROW(IMessageObject, reserved9, 9);
-    SLOT_ROW(IMessageObject, setKind, 10);
-    SLOT_ROW(IMessageObject, setPeerId, 11);
-    SLOT_ROW(IMessageObject, setSenderId, 12);
-    SLOT_ROW(IMessageObject, setBody, 13);
-    SLOT_ROW(IMessageObject, setTime, 14);
-    SLOT_ROW(IMessageObject, reserved15, 15);
-    SLOT_ROW(IMessageObject, setFlag, 16);
-    SLOT_ROW(IMessageList, count, 0);
-    SLOT_ROW(IMessageList, at, 1);
-    SLOT_ROW(IConversationRecord, reserved0, 0);
-    SLOT_ROW(IConversationRecord, reserved1, 1);
-    SLOT_ROW(IConversationRecord, reserved2, 2);
-    SLOT_ROW(IConversationRecord, reserved3, 3);
-    SLOT_ROW(IConversationRecord, userId, 4);
-    SLOT_ROW(IConversationRecord, sessionKey, 5);
-    SLOT_ROW(IHostEvent, setPluginId, 0);
-    SLOT_ROW(IHostEvent, setTitle, 1);
-    SLOT_ROW(IHostEvent, setText, 2);
-    SLOT_ROW(IHostEvent, addAction, 3);
-    SLOT_ROW(IUser, assign, 1);
-    SLOT_ROW(IUser, isEmpty, 2);
-    SLOT_ROW(IUser, isOffline, 3);
-    SLOT_ROW(IUser, isConnected, 4);
-    SLOT_ROW(IUser, isOnline, 5);
-    SLOT_ROW(IUser, isAway, 6);
-    SLOT_ROW(IUser, isBusy, 7);
-    SLOT_ROW(IUser, hasStatusMessage, 8);
-    SLOT_ROW(IUser, status, 9);
-    SLOT_ROW(IUser, statusText, 10);
-    SLOT_ROW(IUser, id, 11);
-    SLOT_ROW(IUser, displayName, 12);
-    SLOT_ROW(IUser, userName, 13);
-    SLOT_ROW(IUser, firstName, 14);
-    SLOT_ROW(IUser, lastName, 15);
-    SLOT_ROW(IUser, profileText16, 16);
-    SLOT_ROW(IUser, profileText17, 17);
-    SLOT_ROW(IUser, profileText18, 18);
-    SLOT_ROW(IUser, profileText19, 19);
-    SLOT_ROW(IUser, profileText20, 20);
-    SLOT_ROW(IUser, item, 21);
-    SLOT_ROW(IUser, itemCount, 22);
-    SLOT_ROW(IUser, profileText23, 23);
-    SLOT_ROW(IUser, type, 24);
-    SLOT_ROW(IUser, extraId, 25);
-    SLOT_ROW(IVariable, value, 0);
-    SLOT_ROW(IVariable, set, 1);
-    SLOT_ROW(IImage, constBits, 0);
-    SLOT_ROW(IImage, bits, 1);
-    SLOT_ROW(IImage, width, 2);
-    SLOT_ROW(IImage, height, 3);
-    SLOT_ROW(IImage, setData, 4);
-    SLOT_ROW(ICustomStatus, statusCode, 0);
-    SLOT_ROW(ICustomStatus, text, 1);
-    SLOT_ROW(IRoomsListener, onRoomReady, 1);
-    SLOT_ROW(IRoomsListener, onRoomJoined, 2);
-    SLOT_ROW(IRoomsListener, onRoomMemberJoined, 3);
-    SLOT_ROW(IRoomsListener, onRoomMembersLeft, 4);
-    SLOT_ROW(IRoomsListener, onRoomUpdated, 5);
-    SLOT_ROW(IRoomsListener, onRoomRemoved, 6);
-    SLOT_ROW(IRoomsListener, onRoomNotice, 7);
-    SLOT_ROW(IRoomsListener, onRoomMemberChanged, 8);
-    SLOT_ROW(kelvan::IThreadManager, registerThread, 1);
-    SLOT_ROW(kelvan::IThreadManager, unregisterThread, 2);
-    SLOT_ROW(kelvan::IThreadManager, threadCount, 3);
-    SLOT_ROW(kelvan::IThreadManager, threadIdAt, 4);
-    SLOT_ROW(kelvan::IThreadManager, threadNameAt, 5);
-    SLOT_ROW(kelvan::IThreadManager, setThreadData, 6);
-    SLOT_ROW(kelvan::IThreadManager, threadData, 7);
-#undef SLOT_ROW
+    PIN(IPlugin, 1, interfaceVersion, initialize, shutdown, pluginId, displayName, pluginVersion, actionText);
+    PIN(IPlugin, 8, drawIcon, drawIconAlt, drawIconAlt2, description, pluginCode, setDisabled, isDisabled);
+    PIN(IPlugin, 15, setOptions, onOwnUserChanged, onConnectionLost, onUserPresence, onUserStatusText, onOwnProfileA);
+    PIN(IPlugin, 21, onUserChanged, onUserUpdated, onOwnProfileB, onOwnProfileC, setLanguage, canExecute, execute);
+    PIN(IPlugin, 28, supportsMultiSelect, flag29, flag30, flag31, canExecuteMulti, flag33, executeMulti, reserved35);
+    PIN(IPlugin, 36, reserved36, reserved37, openChat, onCommand, reserved40, notifyUserWindow, onUserDeleted);
+    PIN(IPlugin, 43, sendAttachment, reserved44, showSettings, reloadResources, refreshButtons, flag48);
+    PIN(IPlugin, 49, openConversation, reserved50, openConversationEx, reserved52, reserved53, reserved54, onEvent);
+    PIN(IPlugin, 56, onMessage, onHostNumberChanged, onOptionsChanged, refreshWindows, describeMessage, onUserList);
+    PIN(IPlugin, 62, isActionAllowed);
+    PIN(IHostServices, 0, reserved0, reserved1, appName, askYesNo, queryState, registerPlugin, reserved6, getOwnUser);
+    PIN(IHostServices, 8, reserved8, reserved9, reserved10, reserved11, reserved12, requestUser, reserved14);
+    PIN(IHostServices, 15, reserved15, reserved16, reserved17, reserved18, contactCount, contactAt, getUser);
+    PIN(IHostServices, 22, reserved22, reserved23, customStatusCount, customStatusAt, sendControl);
+    PIN(IHostServices, 27, sendInstantMessage, reserved28, reserved29, reserved30, reserved31, reserved32, playSound);
+    PIN(IHostServices, 34, reserved34, reserved35, reserved36, reserved37, reserved38, reserved39, reserved40);
+    PIN(IHostServices, 41, reserved41, reserved42, reserved43, reserved44, settingsFolder, reserved46, reserved47);
+    PIN(IHostServices, 48, reserved48, loadMessageByEvent, reserved50, reserved51, reserved52, reserved53);
+    PIN(IHostServices, 54, loadMessageById, reserved55, reserved56, reserved57, reserved58, canChatWith, reserved60);
+    PIN(IHostServices, 61, reserved61, reserved62, reserved63, reserved64, reserved65, reserved66, dataFolder);
+    PIN(IHostServices, 68, reserved68, reserved69, reserved70, reserved71, reserved72, reserved73, reserved74);
+    PIN(IHostServices, 75, reserved75, reserved76, reserved77, reserved78, reserved79, findPlugin, reserved81);
+    PIN(IHostServices, 82, reserved82, reserved83, reserved84, reserved85, reserved86, reserved87, leaveRoom);
+    PIN(IHostServices, 89, createRoom, renameRoom, inviteToRoom, roomOpened, reserved93, reserved94, markSeen);
+    PIN(IHostServices, 96, reserved96, postMessage, createMessage, createMessageRecord, reserved100, reserved101);
+    PIN(IHostServices, 102, reserved102, reserved103, reserved104, reserved105, releaseMessage, releaseMessageRecord);
+    PIN(IHostServices, 108, signedInIdentity, registerRoomsListener, interfaceLanguage, applicationFolder);
+    PIN(IHostServices, 112, hostNumber, skinPath, newestMessages, messagesAfter, messagesBefore, releaseMessageList);
+    PIN(IHostServices, 118, showPopup, missedMessageCount, localFileForAddress, registerTransfer, formatSize);
+    PIN(IHostServices, 123, formatDuration, mediaCaption, pictureLocalName, createPictureLocalName, fetchPicture);
+    PIN(IHostServices, 128, transferKind, isTransferRunning, savedPathForAddress, transferDetails, transferUrl);
+    PIN(IHostServices, 133, transferLocalPath, transferPictureSource, transferPeer, pluginButtonCount);
+    PIN(IHostServices, 137, pluginButtonAt, triggerPluginButton, sendFilesDirect, isCloudDeliveryAvailable);
+    PIN(IHostServices, 141, stopUploads, uploadErrorText, openUserProfile, forwardLocation, sendFiles, broadcastId);
+    PIN(IHostServices, 147, sendBroadcast, canReceiveBroadcast, pickContacts, getAvatar, createEvent, submitEvent);
+    PIN(IHostServices, 153, releaseEvent, runHistoryReset, forwardText, fetchFile, ownTransferSchemes, hostClock);
+    PIN(IHostServices, 159, hostScreens);
+    PIN(IHostClock, 0, epochMs, utcOffsetSeconds, tickMs, registerListener, unregisterListener);
+    PIN(IHostClockListener, 0, onHostClockMoved, nextDueTickMs);
+    PIN(IHostScreens, 0, screenCount, geometry, availableGeometry);
+    PIN(IHostMessage, 0, isReceived, reserved1, secondFlag, reserved3, reserved4, reserved5, peerId, senderId);
+    PIN(IHostMessage, 8, reserved8, reserved9, reserved10, reserved11, reserved12, reserved13, pluginId, body);
+    PIN(IHostMessage, 16, sessionKey, eventId, messageId, time, kind, overridingSenderId, labels, likeCount);
+    PIN(IHostMessage, 24, isLikedBy, replyTarget, isEdited, isDeleted, setLabels, setLiked);
+    PIN(IMessageObject, 0, reserved0, reserved1, reserved2, reserved3, reserved4, reserved5, reserved6, reserved7);
+    PIN(IMessageObject, 8, reserved8, reserved9, setKind, setPeerId, setSenderId, setBody, setTime, reserved15);
+    PIN(IMessageObject, 16, setFlag);
+    PIN(IMessageList, 0, count, at);
+    PIN(IConversationRecord, 0, reserved0, reserved1, reserved2, reserved3, userId, sessionKey);
+    PIN(IHostEvent, 0, setPluginId, setTitle, setText, addAction);
+    PIN(IUser, 1, assign, isEmpty, isOffline, isConnected, isOnline, isAway, isBusy, hasStatusMessage, status);
+    PIN(IUser, 10, statusText, id, displayName, userName, firstName, lastName, profileText16, profileText17);
+    PIN(IUser, 18, profileText18, profileText19, profileText20, item, itemCount, profileText23, type, extraId);
+    PIN(IVariable, 0, value, set);
+    PIN(IImage, 0, constBits, bits, width, height, setData);
+    PIN(ICustomStatus, 0, statusCode, text);
+    PIN(IRoomsListener, 1, onRoomReady, onRoomJoined, onRoomMemberJoined, onRoomMembersLeft, onRoomUpdated);
+    PIN(IRoomsListener, 6, onRoomRemoved, onRoomNotice, onRoomMemberChanged);
+    PIN(kelvan::IThreadManager, 1, registerThread, unregisterThread, threadCount, threadIdAt, threadNameAt);
+    PIN(kelvan::IThreadManager, 6, setThreadData, threadData);
 }
 
 void tst_Slots::slotPositions()
@@ -413,21 +157,10 @@ void tst_Slots::interfacesWithoutDestructor()
 {
     // These tables belong to objects the other side destroys, so a destructor
     // among their slots would shift every later operation.
-    QVERIFY(!std::has_virtual_destructor<IHostServices>::value);
-    QVERIFY(!std::has_virtual_destructor<IHostMessage>::value);
-    QVERIFY(!std::has_virtual_destructor<IMessageObject>::value);
-    QVERIFY(!std::has_virtual_destructor<IMessageList>::value);
-    QVERIFY(!std::has_virtual_destructor<IConversationRecord>::value);
-    QVERIFY(!std::has_virtual_destructor<IHostEvent>::value);
-    QVERIFY(!std::has_virtual_destructor<IVariable>::value);
-    QVERIFY(!std::has_virtual_destructor<IImage>::value);
-    QVERIFY(!std::has_virtual_destructor<ICustomStatus>::value);
-    QVERIFY(!std::has_virtual_destructor<IHostClock>::value);
-    QVERIFY(!std::has_virtual_destructor<IHostClockListener>::value);
-    QVERIFY(!std::has_virtual_destructor<IHostScreens>::value);
-    QVERIFY(std::has_virtual_destructor<IPlugin>::value);
-    QVERIFY(std::has_virtual_destructor<IUser>::value);
-    QVERIFY(std::has_virtual_destructor<IRoomsListener>::value);
+    QVERIFY((!anyVirtualDestructor<IHostServices, IHostMessage, IMessageObject, IMessageList, IConversationRecord,
+                                   IHostEvent, IVariable, IImage, ICustomStatus, IHostClock, IHostClockListener,
+                                   IHostScreens>()));
+    QVERIFY((allVirtualDestructor<IPlugin, IUser, IRoomsListener>()));
 }
 
 void tst_Slots::rectangleLayout()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/screens.h"
+#include "plugin/records/customstatus.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // Shared by the settings tests: a fixed 1920 x 1080 screen with a 40 pixel
 // task bar, and small file helpers for a temporary settings folder.
@@ -45,6 +47,18 @@ inline QByteArray readBytes(const QString &folder, const QString &name)
 inline bool exists(const QString &folder, const QString &name)
 {
     return QFile::exists(QDir(folder).filePath(name));
+}
+
+// Automatic replies as comparable lines: "status|custom text|reply|active".
+inline QStringList replyLines(const QList<CustomStatus> &replies)
+{
+    QStringList lines;
+    for (const CustomStatus &r : replies)
+        lines << QStringLiteral("%1|%2|%3|%4")
+                     .arg(r.statusCode())
+                     .arg(r.displayText(), r.replyText())
+                     .arg(int(r.isActive()));
+    return lines;
 }
 
 } // namespace settingstest

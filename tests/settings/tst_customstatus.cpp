@@ -20,10 +20,8 @@ void TestCustomStatus::newRecord()
     const CustomStatus status;
     const ICustomStatus &host = status;
     QCOMPARE(host.statusCode(), -1);
-    QVERIFY(host.text() != nullptr);
+    QVERIFY(host.text() != nullptr); // the host reads it as a C string
     QCOMPARE(QByteArray(host.text()), QByteArray());
-    QCOMPARE(status.tag(), 0);
-    QCOMPARE(status.isActive(), false);
     QVERIFY(status.isNull());
 }
 

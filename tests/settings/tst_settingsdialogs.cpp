@@ -13,6 +13,8 @@
 #include "spell/dictionaryfolder.h"
 #include "spell/spellcheckmanager.h"
 
+#include "settingstestutil.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +47,6 @@ private Q_SLOTS:
     void quickTextsOpenAsStored();
     void editedBuiltInTextBecomesTheUsersOwn();
     void addedRowLeftEmptyIsRemoved();
-    void sendInstantlyIsStoredAsBehaviourOne();
     void tooLongQuickTextIsRefusedAndKept();
 
     void autoRepliesAreSavedInOrderMatchedByIdAndText();
@@ -136,8 +137,6 @@ void tst_SettingsDialogs::quickTextsOpenAsStored()
     m_settings->appendQuickText(QStringLiteral("[b]Mine[/b]"));
     m_settings->setQuickTextBehaviour(1);
     CannedMessagesDialog dialog(context());
-    QCOMPARE(dialog.objectName(), QStringLiteral("CannedMessages"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Quick Text Dialog"));
     QTreeWidget *list = dialog.list();
     QCOMPARE(list->topLevelItemCount(), 4);
     QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("Will you please send me the report?"));
@@ -147,8 +146,11 @@ void tst_SettingsDialogs::quickTextsOpenAsStored()
     // The first row is in the editor, all of it selected.
     QCOMPARE(dialog.editor()->toPlainText(), QStringLiteral("I will be right back."));
     QCOMPARE(dialog.editor()->textCursor().selectedText(), QStringLiteral("I will be right back."));
-    QCOMPARE(child<QToolButton>(&dialog, "btnAdd")->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    QCOMPARE(child<QToolButton>(&dialog, "btnUp")->toolTip(), QStringLiteral("Move quick text up"));
+    // The last row goes no further down.
+    list->setCurrentItem(list->topLevelItem(3));
+    dialog.rows()->moveCurrentDown();
+    QCOMPARE(list->topLevelItemCount(), 4);
+    QCOMPARE(list->currentItem(), list->topLevelItem(3));
 }
 
 void tst_SettingsDialogs::editedBuiltInTextBecomesTheUsersOwn()
@@ -158,6 +160,7 @@ void tst_SettingsDialogs::editedBuiltInTextBecomesTheUsersOwn()
     dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
     QTest::keyClick(dialog.editor(), Qt::Key_End);
     QTest::keyClicks(dialog.editor(), QStringLiteral(" Today"));
+    child<QRadioButton>(&dialog, "rbSendInstantly")->click();
     child<QPushButton>(&dialog, "btnOK")->click();
 
     QCOMPARE(changed.count(), 1);
@@ -167,6 +170,8 @@ void tst_SettingsDialogs::editedBuiltInTextBecomesTheUsersOwn()
     QCOMPARE(stored.at(1).id, -1);
     QCOMPARE(stored.at(1).text, QStringLiteral("Will you please send me the report? Today"));
     QCOMPARE(file("canned_msgs.ini").count("<id>"), 2);
+    QCOMPARE(m_settings->quickTextBehaviour(), 1);
+    QVERIFY(file("canned_msgs.ini").contains("<quick_text_behaviour>1</quick_text_behaviour>"));
 }
 
 void tst_SettingsDialogs::addedRowLeftEmptyIsRemoved()
@@ -178,15 +183,6 @@ void tst_SettingsDialogs::addedRowLeftEmptyIsRemoved()
     QTest::keyClick(dialog.editor(), Qt::Key_Delete);
     dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
     QCOMPARE(dialog.list()->topLevelItemCount(), 3);
-}
-
-void tst_SettingsDialogs::sendInstantlyIsStoredAsBehaviourOne()
-{
-    CannedMessagesDialog dialog(context());
-    child<QRadioButton>(&dialog, "rbSendInstantly")->click();
-    child<QPushButton>(&dialog, "btnOK")->click();
-    QCOMPARE(m_settings->quickTextBehaviour(), 1);
-    QVERIFY(file("canned_msgs.ini").contains("<quick_text_behaviour>1</quick_text_behaviour>"));
 }
 
 void tst_SettingsDialogs::tooLongQuickTextIsRefusedAndKept()
@@ -246,18 +242,9 @@ void tst_SettingsDialogs::autoRepliesAreSavedInOrderMatchedByIdAndText()
     dialog.onAdd();
     QVERIFY(dialog.save());
 
-    const QList<CustomStatus> stored = m_settings->autoReplies();
-    QCOMPARE(stored.size(), 4);
-    const auto expect = [&](int i, int id, const char *custom, const char *reply, bool active) {
-        QCOMPARE(stored.at(i).statusCode(), id);
-        QCOMPARE(stored.at(i).displayText(), QString::fromUtf8(custom));
-        QCOMPARE(stored.at(i).replyText(), QString::fromUtf8(reply));
-        QCOMPARE(stored.at(i).isActive(), active);
-    };
-    expect(0, 1, "Happy to chat", "Busy now", true);
-    expect(1, 3, "Gone fishing", "Fishing", true);
-    expect(2, 2, "Out for lunch", "Eating", false);
-    expect(3, 1, "", "Type \"auto reply\" text here", true);
+    QCOMPARE(settingstest::replyLines(m_settings->autoReplies()),
+             QStringList({"1|Happy to chat|Busy now|1", "3|Gone fishing|Fishing|1", "2|Out for lunch|Eating|0",
+                          "1||Type \"auto reply\" text here|1"}));
     QVERIFY(file("auto_reply_msgs.ini").contains("<custom_status_str>Happy to chat</custom_status_str>"));
 }
 
@@ -324,8 +311,6 @@ void tst_SettingsDialogs::opensWithStoredValues()
     m_settings->setCheckSpelling(checkSpelling);
     m_settings->setSpellLanguage(QStringLiteral("de_DE"));
     SettingsDialog dialog(context());
-    QCOMPARE(dialog.objectName(), QStringLiteral("ChatSettings"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Chat settings"));
 
     QVERIFY(dialog.findChild<QRadioButton *>(soundButton)->isChecked());
     QVERIFY(dialog.findChild<QRadioButton *>(popupButton)->isChecked());
@@ -339,10 +324,6 @@ void tst_SettingsDialogs::opensWithStoredValues()
     QCOMPARE(languages->count(), m_spell->availableLanguages().size());
     QCOMPARE(languages->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("de_DE"));
     QCOMPARE(languages->currentItem()->text(), m_spell->languageDisplayName(QStringLiteral("de_DE")));
-    QStringList tabs;
-    for (int i = 0; i < child<QTabWidget>(&dialog, "tabSettings")->count(); ++i)
-        tabs << child<QTabWidget>(&dialog, "tabSettings")->tabText(i);
-    QCOMPARE(tabs, (QStringList{"General", "Font", "Auto reply", "Spell Check", "History", "Gallery"}));
 }
 
 void tst_SettingsDialogs::okStoresAndTheWindowsFollow()
@@ -460,7 +441,6 @@ void tst_SettingsDialogs::fontToolBarChangesTheDefaultFormat()
 {
     QSignalSpy changed(m_settings.get(), &SettingsManager::textFormatChanged);
     DefaultFontDialog dialog(context());
-    QCOMPARE(dialog.sample()->toPlainText(), QStringLiteral("The quick brown fox jumped over the lazy dog."));
     QFont font(QStringLiteral("DejaVu Serif"), 15);
     m_pickers.enqueueFont(font);
     m_pickers.enqueueColor(QColor(QStringLiteral("#336699")));

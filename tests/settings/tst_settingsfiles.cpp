@@ -130,10 +130,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void configExactBytes();
+    void configExactBytesAndRoundTrip();
     void configReadingRules_data();
     void configReadingRules();
-    void configRoundTrip();
     void missingConfigGivesDefaults();
 
     void keyValueExactBytes();
@@ -187,63 +186,83 @@ void TestSettingsFiles::cleanup()
     m_screens.reset();
 }
 
-void TestSettingsFiles::configExactBytes()
+void TestSettingsFiles::configExactBytesAndRoundTrip()
 {
-    const QFont font(QStringLiteral("DejaVu Sans"), 11);
-    QByteArray expected;
+    const QFont font(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true);
+    QMap<QString, QVariant> written;
     {
         SettingsManager settings;
         settings.load(folder(), QStringLiteral("en"));
         QTextCharFormat format;
         format.setFont(font);
-        format.setForeground(QColor(0x12, 0x34, 0x56));
+        format.setForeground(QColor(QStringLiteral("#00aa11")));
         settings.setTextFormat(format);
-        settings.setWindowSize(SettingsManager::ChatWindow, QSize(640, 480));
-        settings.setWindowMaximized(SettingsManager::TabbedChatWindow, true);
+        for (int kind = 0; kind < SettingsManager::WindowKindCount; ++kind) {
+            settings.setWindowSize(kind, QSize(401 + kind, 301 + kind));
+            settings.setWindowMaximized(kind, kind % 2 == 0);
+        }
+        settings.setBigSingleEmoticons(false);
         settings.setVisibleAvatars(true);
-        settings.setSpellLanguage(QStringLiteral("de_DE"));
-        settings.setSplitterSizes(SettingsManager::Splitter::Chat, {300, 100});
-        settings.setPlaySound(2);
+        settings.setAllowReceiveNudge(false);
+        settings.setCheckSpelling(false);
+        settings.setSpellLanguage(QStringLiteral("ru_RU"));
+        settings.setSplitterSizes(SettingsManager::Splitter::Chat, {10, 20});
+        settings.setSplitterSizes(SettingsManager::Splitter::TabbedChat, {30, 40, 50});
+        settings.setTabbedChat(false);
+        settings.setPlaySound(0);
+        settings.setShowNotification(1);
+        settings.setMagnifierSize(444);
+        settings.setMagnifierZoom(17);
         settings.setMagnifierShape(2);
+        settings.setMagnifierBorder(false);
         settings.setMagnifierSmoothZoom(false);
         QVERIFY(settings.save(false));
         QVERIFY(!settings.isSavePending());
+        for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
+            written.insert(it.key(), it.value()(settings));
     }
-    expected = "<config>\r\n"
-               "\t<text>\r\n"
-               "\t\t<font>" + font.toString().toUtf8() + "</font>\r\n"
-               "\t\t<forecolor>#123456</forecolor>\r\n"
-               "\t</text>\r\n"
-               "\t<positions>\r\n"
-               "\t\t<chatwnd_size>640,480</chatwnd_size>\r\n"
-               "\t\t<maximized>no</maximized>\r\n"
-               "\t\t<tabchatwnd_size>1152,936</tabchatwnd_size>\r\n"
-               "\t\t<tabchatwnd_maximized>yes</tabchatwnd_maximized>\r\n"
-               "\t\t<broadcastwnd_size>768,728</broadcastwnd_size>\r\n"
-               "\t\t<broadcastwnd_maximized>no</broadcastwnd_maximized>\r\n"
-               "\t\t<broadcastview_size>960,936</broadcastview_size>\r\n"
-               "\t\t<broadcastview_maximized>no</broadcastview_maximized>\r\n"
-               "\t</positions>\r\n"
-               "\t<custom>\r\n"
-               "\t\t<big_single_emoticons>yes</big_single_emoticons>\r\n"
-               "\t\t<visible_avatars>yes</visible_avatars>\r\n"
-               "\t\t<allow_receive_nudge>yes</allow_receive_nudge>\r\n"
-               "\t\t<check_spelling>yes</check_spelling>\r\n"
-               "\t\t<spell_language>de_DE</spell_language>\r\n"
-               "\t\t<splitter_chat>300,100</splitter_chat>\r\n"
-               "\t\t<splitter_tabbed_chat/>\r\n"
-               "\t\t<splitter_conference/>\r\n"
-               "\t\t<tabbed_chat>yes</tabbed_chat>\r\n"
-               "\t\t<play_sound>2</play_sound>\r\n"
-               "\t\t<show_notification>2</show_notification>\r\n"
-               "\t</custom>\r\n"
-               "\t<magnifier_size>300</magnifier_size>\r\n"
-               "\t<magnifier_zoom>2</magnifier_zoom>\r\n"
-               "\t<magnifier_shape>2</magnifier_shape>\r\n"
-               "\t<magnifier_border>yes</magnifier_border>\r\n"
-               "\t<magnifier_smooth_zoom>no</magnifier_smooth_zoom>\r\n"
-               "</config>\r\n";
+    const QByteArray expected = "<config>\r\n"
+                                "\t<text>\r\n"
+                                "\t\t<font>" + font.toString().toUtf8() + "</font>\r\n"
+                                "\t\t<forecolor>#00aa11</forecolor>\r\n"
+                                "\t</text>\r\n"
+                                "\t<positions>\r\n"
+                                "\t\t<chatwnd_size>401,301</chatwnd_size>\r\n"
+                                "\t\t<maximized>yes</maximized>\r\n"
+                                "\t\t<tabchatwnd_size>402,302</tabchatwnd_size>\r\n"
+                                "\t\t<tabchatwnd_maximized>no</tabchatwnd_maximized>\r\n"
+                                "\t\t<broadcastwnd_size>403,303</broadcastwnd_size>\r\n"
+                                "\t\t<broadcastwnd_maximized>yes</broadcastwnd_maximized>\r\n"
+                                "\t\t<broadcastview_size>404,304</broadcastview_size>\r\n"
+                                "\t\t<broadcastview_maximized>no</broadcastview_maximized>\r\n"
+                                "\t</positions>\r\n"
+                                "\t<custom>\r\n"
+                                "\t\t<big_single_emoticons>no</big_single_emoticons>\r\n"
+                                "\t\t<visible_avatars>yes</visible_avatars>\r\n"
+                                "\t\t<allow_receive_nudge>no</allow_receive_nudge>\r\n"
+                                "\t\t<check_spelling>no</check_spelling>\r\n"
+                                "\t\t<spell_language>ru_RU</spell_language>\r\n"
+                                "\t\t<splitter_chat>10,20</splitter_chat>\r\n"
+                                "\t\t<splitter_tabbed_chat>30,40,50</splitter_tabbed_chat>\r\n"
+                                "\t\t<splitter_conference/>\r\n"
+                                "\t\t<tabbed_chat>no</tabbed_chat>\r\n"
+                                "\t\t<play_sound>0</play_sound>\r\n"
+                                "\t\t<show_notification>1</show_notification>\r\n"
+                                "\t</custom>\r\n"
+                                "\t<magnifier_size>444</magnifier_size>\r\n"
+                                "\t<magnifier_zoom>17</magnifier_zoom>\r\n"
+                                "\t<magnifier_shape>2</magnifier_shape>\r\n"
+                                "\t<magnifier_border>no</magnifier_border>\r\n"
+                                "\t<magnifier_smooth_zoom>no</magnifier_smooth_zoom>\r\n"
+                                "</config>\r\n";
     QCOMPARE(readBytes(folder(), "config.ini"), expected);
+
+    SettingsManager reread;
+    reread.load(folder(), QStringLiteral("fr"));
+    for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
+        QVERIFY2(it.value()(reread) == written.value(it.key()), qPrintable(it.key()));
+    QCOMPARE(reread.textFormat().font().bold(), true);
+    QCOMPARE(reread.textFormat().font().italic(), true);
 }
 
 void TestSettingsFiles::configReadingRules_data()
@@ -263,12 +282,8 @@ void TestSettingsFiles::configReadingRules_data()
         << positionsConfig("chatwnd_size", "wide,480") << "en" << "chatSize" << QVariant(QSize(0, 480));
     QTest::newRow("empty size keeps the default")
         << positionsConfig("chatwnd_size", "") << "en" << "chatSize" << defaultChatSize;
-    QTest::newRow("viewer size read from its own key")
-        << positionsConfig("broadcastview_size", "500,400") << "en" << "viewerSize" << QVariant(QSize(500, 400));
     QTest::newRow("maximized Yes in mixed case")
         << positionsConfig("maximized", "Yes") << "en" << "chatMaximized" << QVariant(true);
-    QTest::newRow("maximized garbage reads false")
-        << positionsConfig("tabchatwnd_maximized", "sure") << "en" << "tabbedMaximized" << QVariant(false);
 
     QTest::newRow("tabbed_chat TRUE in capitals reads true")
         << customConfig("tabbed_chat", "TRUE") << "en" << "tabbedChat" << QVariant(true);
@@ -278,8 +293,6 @@ void TestSettingsFiles::configReadingRules_data()
         << customConfig("visible_avatars", "1") << "en" << "visibleAvatars" << QVariant(true);
     QTest::newRow("empty tabbed_chat keeps default yes")
         << customConfig("tabbed_chat", "") << "en" << "tabbedChat" << QVariant(true);
-    QTest::newRow("check_spelling no")
-        << customConfig("check_spelling", "no") << "en" << "checkSpelling" << QVariant(false);
     QTest::newRow("keys match ignoring letter case")
         << QByteArray("<config><CUSTOM><Allow_Receive_Nudge>no</Allow_Receive_Nudge></CUSTOM></config>") << "en"
         << "allowReceiveNudge" << QVariant(false);
@@ -288,10 +301,6 @@ void TestSettingsFiles::configReadingRules_data()
         << "en" << "playSound" << QVariant(0);
     QTest::newRow("play_sound that is no number reads 0")
         << customConfig("play_sound", "loud") << "en" << "playSound" << QVariant(0);
-    QTest::newRow("absent play_sound defaults to 1")
-        << customConfig("show_notification", "0") << "en" << "playSound" << QVariant(1);
-    QTest::newRow("show_notification 0")
-        << customConfig("show_notification", "0") << "en" << "showNotification" << QVariant(0);
 
     QTest::newRow("empty spell_language with fr gives fr_FR")
         << customConfig("spell_language", "") << "fr" << "spellLanguage" << QVariant(QStringLiteral("fr_FR"));
@@ -317,10 +326,6 @@ void TestSettingsFiles::configReadingRules_data()
 
     QTest::newRow("magnifier size 5000 read without clamping")
         << rootConfig("magnifier_size", "5000") << "en" << "magnifierSize" << QVariant(5000);
-    QTest::newRow("magnifier zoom 0 read without clamping")
-        << rootConfig("magnifier_zoom", "0") << "en" << "magnifierZoom" << QVariant(0);
-    QTest::newRow("magnifier_border no")
-        << rootConfig("magnifier_border", "no") << "en" << "magnifierBorder" << QVariant(false);
     QTest::newRow("magnifier keys inside custom are not read")
         << customConfig("magnifier_size", "50") << "en" << "magnifierSize" << QVariant(300);
     QTest::newRow("comments are skipped")
@@ -340,48 +345,6 @@ void TestSettingsFiles::configReadingRules()
     settings.load(folder(), language);
     QVERIFY(configGetters().contains(value));
     QCOMPARE(configGetters().value(value)(settings), expected);
-}
-
-void TestSettingsFiles::configRoundTrip()
-{
-    QMap<QString, QVariant> written;
-    {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
-        QTextCharFormat format;
-        format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true));
-        format.setForeground(QColor(QStringLiteral("#00aa11")));
-        settings.setTextFormat(format);
-        for (int kind = 0; kind < SettingsManager::WindowKindCount; ++kind) {
-            settings.setWindowSize(kind, QSize(401 + kind, 301 + kind));
-            settings.setWindowMaximized(kind, kind % 2 == 0);
-        }
-        settings.setBigSingleEmoticons(false);
-        settings.setVisibleAvatars(true);
-        settings.setAllowReceiveNudge(false);
-        settings.setCheckSpelling(false);
-        settings.setSpellLanguage(QStringLiteral("ru_RU"));
-        settings.setSplitterSizes(SettingsManager::Splitter::Chat, {10, 20});
-        settings.setSplitterSizes(SettingsManager::Splitter::TabbedChat, {30, 40, 50});
-        settings.setSplitterSizes(SettingsManager::Splitter::Conference, {60});
-        settings.setTabbedChat(false);
-        settings.setPlaySound(0);
-        settings.setShowNotification(1);
-        settings.setMagnifierSize(444);
-        settings.setMagnifierZoom(17);
-        settings.setMagnifierShape(2);
-        settings.setMagnifierBorder(false);
-        settings.setMagnifierSmoothZoom(false);
-        QVERIFY(settings.save(false));
-        for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
-            written.insert(it.key(), it.value()(settings));
-    }
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("fr"));
-    for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
-        QVERIFY2(it.value()(reread) == written.value(it.key()), qPrintable(it.key()));
-    QCOMPARE(reread.textFormat().font().bold(), true);
-    QCOMPARE(reread.textFormat().font().italic(), true);
 }
 
 void TestSettingsFiles::missingConfigGivesDefaults()
@@ -439,10 +402,6 @@ void TestSettingsFiles::keyValueReading_data()
     QTest::newRow("no reads false") << QByteArray("alice=no\r\n") << "alice" << false;
     QTest::newRow("line without line end") << QByteArray("x=yes\r\nalice=no") << "alice" << false;
     QTest::newRow("LF only") << QByteArray("x=yes\nalice=no\n") << "alice" << false;
-    QTest::newRow("TRUE in capitals") << QByteArray("alice=TRUE\r\n") << "alice" << true;
-    QTest::newRow("unknown value reads false") << QByteArray("alice=maybe\r\n") << "alice" << false;
-    QTest::newRow("three parts ignored") << QByteArray("alice=no=no\r\n") << "alice" << true;
-    QTest::newRow("no equals sign ignored") << QByteArray("alice\r\n") << "alice" << true;
     QTest::newRow("empty lines skipped") << QByteArray("\r\n\r\nalice=no\r\n\r\n") << "alice" << false;
     QTest::newRow("later line replaces earlier") << QByteArray("alice=no\r\nalice=yes\r\n") << "alice" << true;
     QTest::newRow("only one CR dropped") << QByteArray("alice=no\r\r\n") << "alice" << false;
@@ -472,7 +431,6 @@ void TestSettingsFiles::keyValueUnreadableKeptAside_data()
     const QByteArray alone = "alice=no\r\ncarol=no\r\n";
     QTest::newRow("clean file stays in place") << QByteArray("alice=no\r\nbob=yes\r\n") << false
                                                << QByteArray("alice=no\r\nbob=yes\r\ncarol=no\r\n");
-    QTest::newRow("binary garbage line") << QByteArray("alice=no\r\n\x01\xfe\xff=yes\r\n") << true << alone;
     QTest::newRow("line without equals sign") << QByteArray("alice=no\r\nhello world\r\n") << true << alone;
     QTest::newRow("two equals signs") << QByteArray("alice=no\r\nbob=no=no\r\n") << true << alone;
     QTest::newRow("peer id with a space") << QByteArray("alice=no\r\nbob smith=no\r\n") << true << alone;
@@ -514,7 +472,6 @@ void TestSettingsFiles::invalidPeerIdNeverWritten_data()
     QTest::newRow("empty") << QString();
     QTest::newRow("equals sign") << "a=b";
     QTest::newRow("line break") << "a\r\nb";
-    QTest::newRow("space") << "bob smith";
     QTest::newRow("over 128 bytes") << QString(SettingsManager::MaxPeerIdBytes + 1, QLatin1Char('p'));
 }
 
@@ -650,16 +607,8 @@ void TestSettingsFiles::autoRepliesRoundTrip()
     }
     SettingsManager reread;
     reread.load(folder(), QStringLiteral("en"));
-    const QList<CustomStatus> replies = reread.autoReplies();
-    QCOMPARE(replies.size(), 2);
-    QCOMPARE(replies.at(0).statusCode(), 2);
-    QCOMPARE(replies.at(0).displayText(), QString());
-    QCOMPARE(replies.at(0).replyText(), QStringLiteral("Back soon & <then>"));
-    QCOMPARE(replies.at(0).isActive(), true);
-    QCOMPARE(replies.at(1).statusCode(), 3);
-    QCOMPARE(replies.at(1).displayText(), QStringLiteral("In a meeting"));
-    QCOMPARE(replies.at(1).replyText(), QStringLiteral("Meeting until 3"));
-    QCOMPARE(replies.at(1).isActive(), false);
+    QCOMPARE(replyLines(reread.autoReplies()),
+             QStringList({"2||Back soon & <then>|1", "3|In a meeting|Meeting until 3|0"}));
 }
 
 void TestSettingsFiles::autoRepliesReading()
@@ -677,12 +626,8 @@ void TestSettingsFiles::autoRepliesReading()
     QVERIFY(writeBytes(folder(), "auto_reply_msgs.ini", file));
     SettingsManager settings;
     settings.load(folder(), QStringLiteral("en"));
-    const QList<CustomStatus> replies = settings.autoReplies();
-    QCOMPARE(replies.size(), 2);
     // The second record of plain status 2 replaced the first in place.
-    QCOMPARE(replies.at(0).replyText(), QStringLiteral("second"));
-    QCOMPARE(replies.at(0).isActive(), true);
-    QCOMPARE(replies.at(1).displayText(), QStringLiteral("Lunch"));
+    QCOMPARE(replyLines(settings.autoReplies()), QStringList({"2||second|1", "2|Lunch|lunch|0"}));
     QCOMPARE(settings.findPlainStatusReply(2).replyText(), QStringLiteral("second"));
     QCOMPARE(settings.findCustomStatusReply(2, QStringLiteral("Lunch")).replyText(), QStringLiteral("lunch"));
     QCOMPARE(settings.findPlainStatusReply(4).statusCode(), -1);

@@ -47,8 +47,6 @@ void tst_DictionaryFolder::folderUnderApplicationFolder()
     QFETCH(QString, application);
     QFETCH(QString, expected);
     QCOMPARE(DictionaryFolder::forApplicationFolder(application), expected);
-    QCOMPARE(DictionaryFolder::affPath(expected, QStringLiteral("en_US")), expected + QStringLiteral("en_US.aff"));
-    QCOMPARE(DictionaryFolder::dicPath(expected, QStringLiteral("en_US")), expected + QStringLiteral("en_US.dic"));
 }
 
 void tst_DictionaryFolder::parseLanguagesText_data()
