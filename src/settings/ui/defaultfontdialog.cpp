@@ -4,6 +4,7 @@
 
 #include "platform/pickers.h"
 #include "settings/settingsmanager.h"
+#include "settings/ui/formattoggles.h"
 
 #include <QAction>
 #include <QEvent>
@@ -113,13 +114,7 @@ void DefaultFontDialog::apply()
 
 void DefaultFontDialog::onCurrentCharFormatChanged(const QTextCharFormat &format)
 {
-    const auto check = [this](int id, bool on) {
-        const QSignalBlocker blocker(m_actions.value(id));
-        m_actions.value(id)->setChecked(on);
-    };
-    check(ActionBold, format.fontWeight() > QFont::Normal);
-    check(ActionItalic, format.fontItalic());
-    check(ActionUnderline, format.fontUnderline());
+    FormatToggles::reflect(m_actions, format);
 }
 
 void DefaultFontDialog::onSettingsActionTriggered(int id)
@@ -128,13 +123,9 @@ void DefaultFontDialog::onSettingsActionTriggered(int id)
     QTextCharFormat change;
     switch (id) {
     case ActionBold:
-        change.setFontWeight(m_actions.value(id)->isChecked() ? QFont::Bold : QFont::Normal);
-        break;
     case ActionItalic:
-        change.setFontItalic(m_actions.value(id)->isChecked());
-        break;
     case ActionUnderline:
-        change.setFontUnderline(m_actions.value(id)->isChecked());
+        change = FormatToggles::change(id, m_actions.value(id)->isChecked());
         break;
     case ActionColor: {
         const QColor initial = current.hasProperty(QTextFormat::ForegroundBrush) ? current.foreground().color()

@@ -1,6 +1,7 @@
 #include "settings/ui/listtexteditor.h"
 
 #include "emoticons/ui/emoticonpicker.h"
+#include "settings/ui/formattoggles.h"
 #include "render/markupconverter.h"
 
 #include <QAction>
@@ -208,28 +209,11 @@ void ListTextEditor::onFormatAction(int id)
         picker->popupAboveCursor(this, [this, picker](int index) { picker->insertEmoticon(m_editor, index); });
         return;
     }
-    const bool on = m_actions.value(id)->isChecked();
-    QTextCharFormat format;
-    if (id == ActionBold)
-        format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    else if (id == ActionItalic)
-        format.setFontItalic(on);
-    else
-        format.setFontUnderline(on);
-    m_editor->mergeCurrentCharFormat(format);
+    m_editor->mergeCurrentCharFormat(FormatToggles::change(id, m_actions.value(id)->isChecked()));
     m_editor->setFocus();
 }
 
 void ListTextEditor::onCurrentCharFormatChanged()
 {
-    const QTextCharFormat format = m_editor->currentCharFormat();
-    const auto check = [this](int id, bool on) {
-        if (QAction *action = m_actions.value(id)) {
-            const QSignalBlocker blocker(action);
-            action->setChecked(on);
-        }
-    };
-    check(ActionBold, format.fontWeight() > QFont::Normal);
-    check(ActionItalic, format.fontItalic());
-    check(ActionUnderline, format.fontUnderline());
+    FormatToggles::reflect(m_actions, m_editor->currentCharFormat());
 }

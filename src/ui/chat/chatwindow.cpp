@@ -15,6 +15,7 @@
 #include "render/markupconverter.h"
 #include "resources/chatresources.h"
 #include "settings/settingsmanager.h"
+#include "settings/ui/formattoggles.h"
 #include "settings/ui/splitterstate.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/chatalerts.h"
@@ -371,15 +372,7 @@ void ChatWindow::onSettingsActionTriggered(int id)
     case ActionBold:
     case ActionItalic:
     case ActionUnderline: {
-        const bool on = m_actions.value(id)->isChecked();
-        QTextCharFormat format;
-        if (id == ActionBold)
-            format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-        else if (id == ActionItalic)
-            format.setFontItalic(on);
-        else
-            format.setFontUnderline(on);
-        editor->mergeCurrentCharFormat(format);
+        editor->mergeCurrentCharFormat(FormatToggles::change(id, m_actions.value(id)->isChecked()));
         editor->setFocus();
         return;
     }
@@ -473,15 +466,7 @@ void ChatWindow::applyTextFormat()
 
 void ChatWindow::onCurrentCharFormatChanged(const QTextCharFormat &format)
 {
-    const auto check = [this](int id, bool on) {
-        if (QAction *action = m_actions.value(id)) {
-            const QSignalBlocker blocker(action);
-            action->setChecked(on);
-        }
-    };
-    check(ActionBold, format.fontWeight() > QFont::Normal);
-    check(ActionItalic, format.fontItalic());
-    check(ActionUnderline, format.fontUnderline());
+    FormatToggles::reflect(m_actions, format);
 }
 
 void ChatWindow::onCursorPositionChanged()
