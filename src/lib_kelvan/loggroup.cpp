@@ -8,8 +8,25 @@ LogGroup::LogGroup() = default;
 
 LogGroup::~LogGroup() = default;
 
-// The loops below index instead of iterating: a member may remove a sink
-// from its own group while being written to.
+namespace {
+
+// Indexes instead of iterating: a member may remove a sink from its own
+// group while being written to. One failing sink must not silence the rest.
+template <typename Call>
+void eachSink(const std::vector<Log *> &sinks, bool enabledOnly, Call call)
+{
+    for (size_t i = 0; i < sinks.size(); ++i) {
+        Log *sink = sinks[i];
+        if (enabledOnly && !sink->isEnabled())
+            continue;
+        try {
+            call(sink);
+        } catch (...) {
+        }
+    }
+}
+
+} // namespace
 
 void LogGroup::addSink(Log *sink)
 {
@@ -50,41 +67,19 @@ void LogGroup::log(const QString &text)
 void LogGroup::flush()
 {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
-    for (size_t i = 0; i < m_sinks.size(); ++i) {
-        Log *sink = m_sinks[i];
-        try {
-            sink->flush();
-        } catch (...) {
-        }
-    }
+    eachSink(m_sinks, false, [](Log *sink) { sink->flush(); });
 }
 
 void LogGroup::write(const QByteArray &line)
 {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
-    for (size_t i = 0; i < m_sinks.size(); ++i) {
-        Log *sink = m_sinks[i];
-        if (!sink->isEnabled())
-            continue;
-        try {
-            sink->write(line);
-        } catch (...) {
-        }
-    }
+    eachSink(m_sinks, true, [&line](Log *sink) { sink->write(line); });
 }
 
 void LogGroup::write(const LogLines &lines)
 {
     std::lock_guard<std::recursive_mutex> guard(m_lock);
-    for (size_t i = 0; i < m_sinks.size(); ++i) {
-        Log *sink = m_sinks[i];
-        if (!sink->isEnabled())
-            continue;
-        try {
-            sink->write(lines);
-        } catch (...) {
-        }
-    }
+    eachSink(m_sinks, true, [&lines](Log *sink) { sink->write(lines); });
 }
 
 } // namespace kelvan

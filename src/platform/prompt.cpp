@@ -62,6 +62,16 @@ Prompt &Prompt::instance()
     return g_installed ? *g_installed : messageBoxes;
 }
 
+void Prompt::warn(QWidget *parent, const QString &title, const QString &text)
+{
+    Box box;
+    box.title = title;
+    box.text = text;
+    box.icon = Icon::Warning;
+    box.parent = parent;
+    instance().ask(box);
+}
+
 void Prompt::setInstance(Prompt *prompt)
 {
     g_installed = prompt;

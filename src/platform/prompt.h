@@ -35,6 +35,9 @@ public:
     // Shows the box and returns the button that closed it.
     virtual Button ask(const Box &box) = 0;
 
+    // A warning with only Ok, through the installed prompt.
+    static void warn(QWidget *parent, const QString &title, const QString &text);
+
     static Prompt &instance();
     // Installs a prompt (not owned); null restores the message boxes.
     static void setInstance(Prompt *prompt);

@@ -121,12 +121,7 @@ bool CannedMessagesDialog::store(int *refusedRow)
 
 void CannedMessagesDialog::report(const QString &text)
 {
-    platform::Prompt::Box box;
-    box.title = m_context.appName();
-    box.text = text;
-    box.icon = platform::Prompt::Icon::Warning;
-    box.parent = this;
-    platform::Prompt::instance().ask(box);
+    platform::Prompt::warn(this, m_context.appName(), text);
 }
 
 void CannedMessagesDialog::changeEvent(QEvent *event)
