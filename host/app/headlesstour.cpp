@@ -270,12 +270,12 @@ action @Bea Tools
 select ChatSettings/tabSettings Gallery
 select ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabGallery/gbMagnifier/cmbShape Circle
 click ChatSettings/btnOK
-mouse @Bea/ImageViewer/Background/frame press x=300 y=190
-mouse @Bea/ImageViewer/Background/frame wheel delta=240 x=300 y=190
-mouse @Bea/ImageViewer/Background/frame move x=320 y=200
+mouse @Bea/ImageViewer/Background/frame press x=330 y=175
+mouse @Bea/ImageViewer/Background/frame wheel delta=240 x=330 y=175
+mouse @Bea/ImageViewer/Background/frame move x=320 y=178
 wait 100
 shot @Bea 72-viewer-lens-circle.png
-mouse @Bea/ImageViewer/Background/frame release x=320 y=200
+mouse @Bea/ImageViewer/Background/frame release x=320 y=178
 key Left target=@Bea/ImageViewer/Background/frame
 wait 300
 shot @Bea 73-viewer-previous.png

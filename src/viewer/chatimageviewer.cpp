@@ -63,6 +63,10 @@ ChatImageViewer::ChatImageViewer(const Context &context, QWidget *area)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The viewer takes the size of what it covers, however small: the
+    // header gives way rather than the viewer growing past the window.
+    for (QLayout *layout : std::initializer_list<QLayout *>{QWidget::layout(), m_ui->verticalLayout, m_ui->verticalLayout_3})
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
     styled(this, "ImageViewer");
     styled(m_ui->background, "Background");
     m_ui->frame->setProperty("class", QLatin1String(StyleClass));
