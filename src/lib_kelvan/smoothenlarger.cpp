@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kelvan {
 
 namespace {
@@ -17,6 +21,25 @@ inline quint32 *lineAt(quint32 *base, int stride, int y)
 {
     return reinterpret_cast<quint32 *>(reinterpret_cast<uchar *>(base) + qptrdiff(stride) * y);
 }
+
+// a + (b - a) x f / 65536, rounded down, for a fraction f of 0..65535.
+inline int lerp(int a, int b, int f)
+{
+    return a + (((b - a) * f) >> 16);
+}
+
+#if defined(__SSE2__)
+// lerp() on eight 16-bit lanes. The multiply is signed, so a fraction of
+// 32768 or more reads as f - 65536 and yields (b - a) less than it should:
+// those lanes get (b - a) added back, which keeps the result exact.
+inline __m128i lerp8(__m128i a, __m128i b, __m128i f)
+{
+    const __m128i d = _mm_sub_epi16(b, a);
+    const __m128i high = _mm_mulhi_epi16(d, f);
+    const __m128i fix = _mm_and_si128(d, _mm_srai_epi16(f, 15));
+    return _mm_add_epi16(a, _mm_add_epi16(high, fix));
+}
+#endif
 
 } // namespace
 
@@ -73,33 +96,71 @@ void SmoothEnlarger::prepare(int sw, int sh, int dw, int dh)
     if (m_smooth) {
         bilinearAxis(m_x, sw, dw);
         bilinearAxis(m_y, sh, dh);
-        m_upper.assign(size_t(dw) * 3, 0);
-        m_lower.assign(size_t(dw) * 3, 0);
+        m_xWeights.resize(size_t(dw) * 4);
+        for (int k = 0; k < dw; ++k)
+            std::fill_n(m_xWeights.begin() + 4 * k, 4, qint16(quint16(m_x.fraction[size_t(k)])));
+        m_upper.assign(size_t(dw) * 4, 0);
+        m_lower.assign(size_t(dw) * 4, 0);
     } else {
         nearestAxis(m_x, sw, dw);
         nearestAxis(m_y, sh, dh);
+        m_xWeights.clear();
         m_upper.clear();
         m_lower.clear();
     }
 }
 
-void SmoothEnlarger::interpolateRow(const quint32 *row, int *out) const
+void SmoothEnlarger::interpolateRow(const quint32 *row, qint16 *out) const
 {
     const int dw = m_dw;
     const int *index = m_x.index.data();
     const int *next = m_x.next.data();
+    int k = 0;
+#if defined(__SSE2__)
+    const qint16 *weights = m_xWeights.data();
+    const __m128i zero = _mm_setzero_si128();
+    for (; k + 2 <= dw; k += 2) {
+        const __m128i left = _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(row[index[k]])),
+                                                _mm_cvtsi32_si128(int(row[index[k + 1]])));
+        const __m128i right = _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(row[next[k]])),
+                                                 _mm_cvtsi32_si128(int(row[next[k + 1]])));
+        const __m128i fx = _mm_loadu_si128(reinterpret_cast<const __m128i *>(weights + 4 * k));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 4 * k),
+                         lerp8(_mm_unpacklo_epi8(left, zero), _mm_unpacklo_epi8(right, zero), fx));
+    }
+#endif
     const int *fraction = m_x.fraction.data();
-    int *red = out;
-    int *green = out + dw;
-    int *blue = out + 2 * dw;
-    for (int k = 0; k < dw; ++k) {
+    for (; k < dw; ++k) {
         const quint32 p0 = row[index[k]];
         const quint32 p1 = row[next[k]];
-        const int fx = fraction[k];
-        const int r0 = int((p0 >> 16) & 0xFF), g0 = int((p0 >> 8) & 0xFF), b0 = int(p0 & 0xFF);
-        red[k] = r0 + (((int((p1 >> 16) & 0xFF) - r0) * fx) >> 16);
-        green[k] = g0 + (((int((p1 >> 8) & 0xFF) - g0) * fx) >> 16);
-        blue[k] = b0 + (((int(p1 & 0xFF) - b0) * fx) >> 16);
+        for (int c = 0; c < 4; ++c)
+            out[4 * k + c] = qint16(lerp(int((p0 >> (8 * c)) & 0xFF), int((p1 >> (8 * c)) & 0xFF), fraction[k]));
+    }
+}
+
+void SmoothEnlarger::blendRows(int fy, quint32 *out) const
+{
+    const int dw = m_dw;
+    const qint16 *upper = m_upper.data();
+    const qint16 *lower = m_lower.data();
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i weight = _mm_set1_epi16(short(quint16(fy)));
+    const __m128i opaque = _mm_set1_epi32(int(Opaque));
+    for (; x + 4 <= dw; x += 4) {
+        const auto *u = reinterpret_cast<const __m128i *>(upper + 4 * x);
+        const auto *l = reinterpret_cast<const __m128i *>(lower + 4 * x);
+        const __m128i first = lerp8(_mm_loadu_si128(u), _mm_loadu_si128(l), weight);
+        const __m128i second = lerp8(_mm_loadu_si128(u + 1), _mm_loadu_si128(l + 1), weight);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + x),
+                         _mm_or_si128(_mm_packus_epi16(first, second), opaque));
+    }
+#endif
+    for (; x < dw; ++x) {
+        quint32 pixel = Opaque;
+        for (int c = 0; c < 3; ++c)
+            pixel |= quint32(lerp(upper[4 * x + c], lower[4 * x + c], fy)) << (8 * c);
+        out[x] = pixel;
     }
 }
 
@@ -141,16 +202,7 @@ void SmoothEnlarger::resample(const quint32 *source, int sw, int sh, int sourceS
             interpolateRow(lineAt(source, sourceStride, bottom), m_lower.data());
             lowerRow = bottom;
         }
-        const int fy = m_y.fraction[size_t(y)];
-        const int *ur = m_upper.data(), *ug = ur + dw, *ub = ug + dw;
-        const int *lr = m_lower.data(), *lg = lr + dw, *lb = lg + dw;
-        quint32 *out = lineAt(target, targetStride, y);
-        for (int x = 0; x < dw; ++x) {
-            const int r = ur[x] + (((lr[x] - ur[x]) * fy) >> 16);
-            const int g = ug[x] + (((lg[x] - ug[x]) * fy) >> 16);
-            const int b = ub[x] + (((lb[x] - ub[x]) * fy) >> 16);
-            out[x] = Opaque | (quint32(r) << 16) | (quint32(g) << 8) | quint32(b);
-        }
+        blendRows(m_y.fraction[size_t(y)], lineAt(target, targetStride, y));
     }
 }
 

@@ -50,8 +50,11 @@ private:
     void prepare(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight);
     static void nearestAxis(Axis &axis, int source, int target);
     static void bilinearAxis(Axis &axis, int source, int target);
-    // One source row interpolated across, channel by channel.
-    void interpolateRow(const quint32 *row, int *out) const;
+    // One source row interpolated across: four 16-bit channels a pixel, in
+    // the pixel's byte order.
+    void interpolateRow(const quint32 *row, qint16 *out) const;
+    // Two interpolated rows blended down into one target row.
+    void blendRows(int fy, quint32 *out) const;
 
     bool m_smooth = true;
     bool m_prepared = false;
@@ -59,10 +62,13 @@ private:
     int m_sw = 0, m_sh = 0, m_dw = 0, m_dh = 0;
     Axis m_x;
     Axis m_y;
-    // Two interpolated rows (3 channels each), reused while the source row
-    // stays the same over several destination rows.
-    std::vector<int> m_upper;
-    std::vector<int> m_lower;
+    // m_x's fractions as 16-bit words, four a column, so that one vector
+    // multiply serves every channel of two pixels.
+    std::vector<qint16> m_xWeights;
+    // Two interpolated rows, reused while the source row stays the same
+    // over several destination rows.
+    std::vector<qint16> m_upper;
+    std::vector<qint16> m_lower;
 };
 
 } // namespace kelvan
