@@ -249,6 +249,114 @@ QImage harbourPicture()
     return image;
 }
 
+// The image viewer over Bea's window: a chart Bea sends (%1), shown
+// fitted, looked at through the lens as a rectangle and, after the settings'
+// Gallery tab made it a circle, as a circle two zoom levels up; the
+// previous picture; full screen and back; Escape closes it.
+const char ViewerTour[] = R"(
+peer Bea reply=""
+offer-picture Bea "%1"
+wait 1500
+click-picture @Bea
+expect-visible @Bea/ImageViewer
+wait 300
+shot @Bea 70-viewer.png
+mouse @Bea/ImageViewer/Background/frame press x=300 y=330
+mouse @Bea/ImageViewer/Background/frame move x=330 y=360
+wait 100
+shot @Bea 71-viewer-lens-rectangle.png
+mouse @Bea/ImageViewer/Background/frame release x=330 y=360
+action @Bea Tools
+select ChatSettings/tabSettings Gallery
+select ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabGallery/gbMagnifier/cmbShape Circle
+click ChatSettings/btnOK
+mouse @Bea/ImageViewer/Background/frame press x=330 y=175
+mouse @Bea/ImageViewer/Background/frame wheel delta=240 x=330 y=175
+mouse @Bea/ImageViewer/Background/frame move x=320 y=178
+wait 100
+shot @Bea 72-viewer-lens-circle.png
+mouse @Bea/ImageViewer/Background/frame release x=320 y=178
+key Left target=@Bea/ImageViewer/Background/frame
+wait 300
+shot @Bea 73-viewer-previous.png
+key Right target=@Bea/ImageViewer/Background/frame
+click @Bea/ImageViewer/Background/frame/Header/Fullscreen
+wait 300
+shot ImageViewer 74-viewer-fullscreen.png
+key F12 target=ImageViewer/Background/frame
+expect-visible @Bea/ImageViewer
+key Escape target=@Bea/ImageViewer/Background/frame
+expect-hidden @Bea/ImageViewer
+)";
+
+const char *const ViewerShots[] = {
+    "70-viewer.png", "71-viewer-lens-rectangle.png", "72-viewer-lens-circle.png", "73-viewer-previous.png",
+    "74-viewer-fullscreen.png",
+};
+
+// A chart of the coast with the lighthouse: fine lines and small print, so
+// that the lens has something to magnify.
+QImage chartPicture()
+{
+    const int w = 2400;
+    const int h = 1600;
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sea(0, 0, w, h);
+    sea.setColorAt(0, QColor(0xcf, 0xe6, 0xf2));
+    sea.setColorAt(1, QColor(0x9c, 0xc8, 0xe0));
+    p.fillRect(image.rect(), sea);
+    p.setPen(QPen(QColor(0x5f, 0x8f, 0xb0), 1));
+    for (int x = 0; x < w; x += 100)
+        p.drawLine(x, 0, x, h);
+    for (int y = 0; y < h; y += 100)
+        p.drawLine(0, y, w, y);
+    QPainterPath coast;
+    coast.moveTo(0, h * 0.55);
+    coast.cubicTo(w * 0.2, h * 0.45, w * 0.3, h * 0.75, w * 0.5, h * 0.62);
+    coast.cubicTo(w * 0.7, h * 0.5, w * 0.8, h * 0.85, w, h * 0.7);
+    coast.lineTo(w, h);
+    coast.lineTo(0, h);
+    coast.closeSubpath();
+    p.setBrush(QColor(0xe9, 0xdc, 0xb5));
+    p.setPen(QPen(QColor(0x8a, 0x6d, 0x3b), 4));
+    p.drawPath(coast);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(22);
+    p.setFont(font);
+    p.setPen(QColor(0x20, 0x4a, 0x87));
+    for (int i = 0; i < 40; ++i) {
+        const int x = 60 + (i * 577) % (w - 200);
+        const int y = 80 + (i * 331) % int(h * 0.4);
+        p.drawText(x, y, QString::number(12 + (i * 7) % 40));
+    }
+    font.setPixelSize(64);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(0, int(h * 0.08), w, 90), Qt::AlignCenter, QStringLiteral("Lighthouse Bay"));
+    // The lighthouse on the point, with its light.
+    const QPointF foot(w * 0.5, h * 0.62);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 240, 150, 120));
+    p.drawEllipse(foot + QPointF(0, -150), 120, 120);
+    QPainterPath tower;
+    tower.moveTo(foot + QPointF(-30, 0));
+    tower.lineTo(foot + QPointF(-18, -140));
+    tower.lineTo(foot + QPointF(18, -140));
+    tower.lineTo(foot + QPointF(30, 0));
+    tower.closeSubpath();
+    p.setBrush(Qt::white);
+    p.setPen(QPen(QColor(0x55, 0x57, 0x53), 2));
+    p.drawPath(tower);
+    p.setBrush(QColor(0xcc, 0x00, 0x00));
+    for (int band = 0; band < 3; ++band)
+        p.drawRect(QRectF(foot.x() - 27 + band * 3, foot.y() - 35 - band * 40, 54 - band * 6, 16));
+    p.setBrush(QColor(0xfc, 0xe9, 0x4f));
+    p.drawRect(QRectF(foot.x() - 16, foot.y() - 165, 32, 25));
+    return image;
+}
+
 // The tabbed window: Bea's window attached as a page, Chris and Dana opened
 // into it, three messages for Chris while Dana's page is in front, so that
 // Chris's tab blinks its count until it is selected; then the one question
@@ -300,6 +408,7 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error)
            && runScenario(MessageActionsTour, MessageActionsShots, int(std::size(MessageActionsShots)), folder, error)
            && pictures(folder, error)
+           && viewer(folder, error)
            && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error);
 }
 
@@ -317,6 +426,18 @@ bool HeadlessTour::pictures(const QString &folder, QString *error)
     text.close();
     const QByteArray script = QString::fromUtf8(PicturesTour).arg(picture, document).toUtf8();
     return runScenario(script.constData(), PicturesShots, int(std::size(PicturesShots)), folder, error);
+}
+
+bool HeadlessTour::viewer(const QString &folder, QString *error)
+{
+    QTemporaryDir files;
+    const QString chart = files.filePath(QStringLiteral("lighthouse-bay.png"));
+    if (!files.isValid() || !chartPicture().save(chart, "PNG")) {
+        *error = QStringLiteral("cannot write the picture the viewer tour shows");
+        return false;
+    }
+    const QByteArray script = QString::fromUtf8(ViewerTour).arg(chart).toUtf8();
+    return runScenario(script.constData(), ViewerShots, int(std::size(ViewerShots)), folder, error);
 }
 
 bool HeadlessTour::save(const QImage &image, const QString &folder, const QString &name, QString *error)

@@ -33,6 +33,8 @@ private:
     bool runScenario(const char *text, const char *const *shots, int count, const QString &folder, QString *error);
     // Pictures and files sent, pasted, dropped and received.
     bool pictures(const QString &folder, QString *error);
+    // The image viewer with its lens as a rectangle and a circle, full screen.
+    bool viewer(const QString &folder, QString *error);
 
     hostkit::Host &m_host;
     ContactListWindow &m_window;

@@ -39,9 +39,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -199,6 +202,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
     registerBuiltins();
     registerTransferSteps();
+    registerPointerSteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
@@ -1247,6 +1251,111 @@ void ScenarioRunner::registerTransferSteps()
         host.setCloudDelivery(answer == QLatin1String("yes"));
         return QString();
     });
+}
+
+} // namespace hostkit
+
+namespace hostkit {
+
+void ScenarioRunner::registerPointerSteps()
+{
+    // A click on a picture of the window's history: its link is followed.
+    addStep(QStringLiteral("click-picture"), 1, 2, {}, [](const Step &s, bool *) {
+        QString error;
+        QWidget *w = WidgetPath::find(s.args.at(0), &error);
+        if (!w)
+            return error;
+        QTextBrowser *view = nullptr;
+        for (QTextBrowser *b : w->findChildren<QTextBrowser *>()) {
+            if (b->isVisible() && b->objectName() != QLatin1String("FullText"))
+                view = b;
+        }
+        if (!view)
+            return QStringLiteral("%1 has no history view").arg(s.args.at(0));
+        bool ok = true;
+        const int wanted = s.args.size() > 1 ? s.args.at(1).toInt(&ok) : -1;
+        if (!ok || wanted == 0)
+            return QStringLiteral("the picture's number counts from 1 (or from -1 at the end), not %1").arg(s.args.at(1));
+        QVector<int> positions;
+        const QTextDocument *document = view->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (format.isImageFormat() && format.isAnchor())
+                    positions.append(it.fragment().position());
+            }
+        }
+        const int index = wanted > 0 ? wanted - 1 : positions.size() + wanted;
+        if (index < 0 || index >= positions.size())
+            return QStringLiteral("the history of %1 shows %2 linked pictures, not %3")
+                .arg(s.args.at(0)).arg(positions.size()).arg(wanted);
+        QTextCursor at(view->document());
+        at.setPosition(positions.at(index));
+        view->setTextCursor(at);
+        view->ensureCursorVisible();
+        QApplication::processEvents();
+        // The middle of the picture: between the cursor before and after it.
+        QTextCursor after(view->document());
+        after.setPosition(positions.at(index) + 1);
+        const QRect left = view->cursorRect(at);
+        const QRect right = view->cursorRect(after);
+        const QPoint point((left.left() + right.left()) / 2, right.top() + right.height() / 2);
+        QWidget *viewport = view->viewport();
+        const QPoint global = viewport->mapToGlobal(point);
+        QCursor::setPos(global);
+        QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &release);
+        return QString();
+    });
+    // The mouse on a widget: a button pressed or released, a move (with the
+    // buttons still held), or wheel notches of 120.
+    addStep(QStringLiteral("mouse"), 2, 2, {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("button"), QStringLiteral("delta")},
+            [this](const Step &s, bool *) {
+                QString error;
+                QWidget *w = WidgetPath::find(s.args.at(0), &error);
+                if (!w)
+                    return error;
+                const QString what = s.args.at(1);
+                bool okX = true;
+                bool okY = true;
+                const int x = s.options.contains(QStringLiteral("x")) ? s.options.value(QStringLiteral("x")).toInt(&okX) : w->width() / 2;
+                const int y = s.options.contains(QStringLiteral("y")) ? s.options.value(QStringLiteral("y")).toInt(&okY) : w->height() / 2;
+                if (!okX || !okY)
+                    return QStringLiteral("x and y are pixels of the widget");
+                const QString buttonName = s.options.value(QStringLiteral("button"), QStringLiteral("left"));
+                if (buttonName != QLatin1String("left") && buttonName != QLatin1String("right"))
+                    return QStringLiteral("button=left or button=right, not %1").arg(buttonName);
+                const Qt::MouseButton button = buttonName == QLatin1String("left") ? Qt::LeftButton : Qt::RightButton;
+                const QPoint point(x, y);
+                const QPoint global = w->mapToGlobal(point);
+                QCursor::setPos(global);
+                if (what == QLatin1String("press")) {
+                    m_heldButtons |= button;
+                    QMouseEvent press(QEvent::MouseButtonPress, point, global, button, m_heldButtons, Qt::NoModifier);
+                    QApplication::sendEvent(w, &press);
+                } else if (what == QLatin1String("release")) {
+                    m_heldButtons &= ~Qt::MouseButtons(button);
+                    QMouseEvent release(QEvent::MouseButtonRelease, point, global, button, m_heldButtons, Qt::NoModifier);
+                    QApplication::sendEvent(w, &release);
+                } else if (what == QLatin1String("move")) {
+                    QMouseEvent move(QEvent::MouseMove, point, global, Qt::NoButton, m_heldButtons, Qt::NoModifier);
+                    QApplication::sendEvent(w, &move);
+                } else if (what == QLatin1String("wheel")) {
+                    bool ok = true;
+                    const int delta = s.options.value(QStringLiteral("delta"), QStringLiteral("120")).toInt(&ok);
+                    if (!ok)
+                        return QStringLiteral("delta is a number (120 a notch)");
+                    QWheelEvent wheel(point, global, QPoint(), QPoint(0, delta), m_heldButtons, Qt::NoModifier,
+                                      Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(w, &wheel);
+                } else {
+                    return QStringLiteral("mouse press, release, move or wheel, not %1").arg(what);
+                }
+                QApplication::processEvents();
+                return QString();
+            });
 }
 
 } // namespace hostkit

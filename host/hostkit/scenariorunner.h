@@ -88,6 +88,8 @@ private:
     void registerBuiltins();
     // paste, drag, drop, direct-transfer, cloud-delivery.
     void registerTransferSteps();
+    // click-picture, mouse.
+    void registerPointerSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();
@@ -105,6 +107,7 @@ private:
     QTimer *m_modalWatch = nullptr;
     std::unique_ptr<QMimeData> m_drag; // the drag in progress (drag ... drop)
     DesktopRecorder *m_desktop = nullptr; // owned (child)
+    Qt::MouseButtons m_heldButtons; // pressed by a "mouse" step and not released yet
 };
 
 } // namespace hostkit

@@ -9,6 +9,7 @@
 
 #include "ui/chat/historylinks.h"
 #include "ui/chat/historypane.h"
+#include "ui/chat/imagevieweropener.h"
 #include "ui/chat/messageactions.h"
 #include "ui/chat/messageoverlay.h"
 #include "ui/chat/pluginsbuttonsmanager.h"
@@ -421,7 +422,7 @@ void tst_MessageActions::linkKinds_data()
     QTest::newRow("position opens the map search")
         << "gp" << open << 0 << "https://maps.google.com/maps/search/?api=1&query=48.1,11.5" << "" << "";
     QTest::newRow("location forwards through the host") << "location" << open << 0 << "" << "forwardLocation" << "";
-    QTest::newRow("picture opens after the question") << "pic" << open << 1 << "file://" << "" << "";
+    QTest::newRow("picture opens the image viewer, no question") << "pic" << open << 0 << "" << "" << "";
     QTest::newRow("web address opens at once") << "web" << open << 0 << "https://example.org/a" << "" << "";
     QTest::newRow("other scheme asks; Cancel opens nothing") << "other" << cancel << 1 << "" << "" << "";
     QTest::newRow("UNC path: no question, nothing opens, the status bar says why")
@@ -485,6 +486,8 @@ void tst_MessageActions::linkKinds()
     }
     if (kind == QLatin1String("chat"))
         QVERIFY(m_f->chat().manager().findByFirstParticipant("1002"));
+    if (kind == QLatin1String("pic"))
+        QVERIFY(window->imageViewer()->viewer());
 
     QCOMPARE(int(m_f->prompt.asked().size()), questions);
     if (opened.isEmpty()) {

@@ -239,6 +239,40 @@ QImage textColour()
     return out;
 }
 
+// The image viewer's zoom button while the lens is on: the loupe on a lit disc.
+QImage litDisc(const QImage &icon)
+{
+    QImage out = canvas(icon.width(), icon.height());
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(out.width() / 2.0, out.height() / 2.0), out.width() / 2.0);
+    g.setColorAt(0, QColor(0x72, 0x9f, 0xcf, 230));
+    g.setColorAt(1, QColor(0x34, 0x65, 0xa4, 200));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QRectF(0.5, 0.5, out.width() - 1, out.height() - 1));
+    p.drawImage(0, 0, icon);
+    return out;
+}
+
+// Leaving full screen: a smaller window in front of a larger one.
+QImage restoreWindows(int size)
+{
+    QImage out = canvas(size, size);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double u = size / 22.0;
+    const auto window = [&](QRectF r) {
+        p.setPen(QPen(QColor(0x2e3436), 1.2 * u));
+        p.setBrush(QColor(0xee, 0xee, 0xec));
+        p.drawRect(r);
+        p.fillRect(QRectF(r.left(), r.top(), r.width(), 3.5 * u), QColor(0x34, 0x65, 0xa4));
+    };
+    window(QRectF(7.5 * u, 3.5 * u, 12 * u, 10 * u));
+    window(QRectF(2.5 * u, 8.5 * u, 12 * u, 10 * u));
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -299,6 +333,18 @@ int main(int argc, char **argv)
         {QStringLiteral("chat/msgvideo"), centred(tango(QStringLiteral("mimetypes/video-x-generic"), 32), 48, 48)},
         {QStringLiteral("chat/picture_placeholder"), pictureFrame(tango(QStringLiteral("status/image-loading"), 32), QColor(0xeeeeec))},
         {QStringLiteral("chat/picture_broken"), pictureFrame(tango(QStringLiteral("status/image-missing"), 32), QColor(0xf5e0e0))},
+        {QStringLiteral("chat/viewer_zoom"), tango(QStringLiteral("actions/system-search"), 22)},
+        {QStringLiteral("chat/viewer_zoom_active"), litDisc(tango(QStringLiteral("actions/system-search"), 22))},
+        {QStringLiteral("chat/viewer_open"), tango(QStringLiteral("actions/document-open"), 22)},
+        {QStringLiteral("chat/viewer_forward"), tango(QStringLiteral("actions/mail-forward"), 22)},
+        {QStringLiteral("chat/viewer_copy"), tango(QStringLiteral("actions/edit-copy"), 22)},
+        {QStringLiteral("chat/viewer_save"), tango(QStringLiteral("actions/document-save-as"), 22)},
+        {QStringLiteral("chat/viewer_print"), tango(QStringLiteral("actions/document-print"), 22)},
+        {QStringLiteral("chat/viewer_fullscreen"), tango(QStringLiteral("actions/view-fullscreen"), 22)},
+        {QStringLiteral("chat/viewer_normal"), restoreWindows(22)},
+        {QStringLiteral("chat/viewer_close"), tango(QStringLiteral("actions/process-stop"), 22)},
+        {QStringLiteral("chat/viewer_prev"), tango(QStringLiteral("actions/go-previous"), 32)},
+        {QStringLiteral("chat/viewer_next"), tango(QStringLiteral("actions/go-next"), 32)},
         {QStringLiteral("chat/message_sent"), ticks(1, QColor(0x888a85))},
         {QStringLiteral("chat/message_seen"), ticks(2, QColor(0x3465a4))},
         {QStringLiteral("icon_online"), presence(QColor(0x73d216), [](QPainter &) {})},

@@ -28,6 +28,7 @@
 #include "ui/chat/historylinks.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/historytransfers.h"
+#include "ui/chat/imagevieweropener.h"
 #include "ui/chat/messageactions.h"
 #include "ui/chat/nudgeshaker.h"
 #include "ui/chat/outgoingfiles.h"
@@ -157,6 +158,13 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     connect(m_links, &HistoryLinks::statusMessage, this, [this](const QString &text) { m_ui->statusBar->showMessage(text, 10000); });
     connect(m_history, &HistoryPane::messageMenuRequested, m_messageActions, &MessageActions::showMessageMenu);
     m_links->setDownloadWatcher([this](const QString &address) { m_transfers->watch(false, address); });
+    // Pictures open over the whole window, a child of it: it moves along.
+    m_imageViewer = new ImageViewerOpener(
+        this, m_ui->editReceive, [this] { return host(); }, [this] { return ImageViewerOpener::historyPictures(*m_history); },
+        [this] { return m_session && m_session->core() ? m_session->core()->appName() : QString(); }, this);
+    m_links->setPictureOpener([this](const QString &name) { m_imageViewer->open(name); });
+    m_links->setPictureFetchWatcher([this](const QString &address) { m_transfers->watch(true, address); });
+    connect(m_transfers, &HistoryTransfers::pictureArrived, m_links, &HistoryLinks::pictureArrived);
 
     // Automatic connections: queued when the conversation emits from
     // another thread.
@@ -1063,7 +1071,7 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         // The edit overlay, the uploads list and the image viewer take
-        // Escape first once they exist.
+        // Escape first.
         event->accept();
         if (m_messageActions->closeOverlay())
             return;
@@ -1071,6 +1079,8 @@ void ChatWindow::keyPressEvent(QKeyEvent *event)
             m_uploads->closeButton()->click();
             return;
         }
+        if (m_imageViewer->closeViewer())
+            return;
         close();
         return;
     }
@@ -1202,6 +1212,7 @@ void ChatWindow::applySettings()
     m_ui->editSend->checkSpelling(m_ui->editSend->spellLanguage());
     if (m_history->isLoaded())
         m_history->rerender();
+    m_imageViewer->applySettings();
 }
 
 void ChatWindow::refresh()

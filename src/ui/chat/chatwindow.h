@@ -20,6 +20,7 @@ class ConferenceUsersWidget;
 class HistoryLinks;
 class HistoryPane;
 class HistoryTransfers;
+class ImageViewerOpener;
 class IHostServices;
 class MessageActions;
 class NudgeShaker;
@@ -202,6 +203,7 @@ public:
     UploadsListFrame *uploadsList() const { return m_uploads; }
     ChatFileDragOverlay *dragOverlay() const { return m_dragOverlay; }
     OutgoingFiles *outgoingFiles() const { return m_outgoing; }
+    ImageViewerOpener *imageViewer() const { return m_imageViewer; }
 
 Q_SIGNALS:
     void sigLoadHistory();
@@ -276,6 +278,7 @@ private:
     HistoryTransfers *m_transfers = nullptr;          // owned (child)
     MessageActions *m_messageActions = nullptr; // owned (child)
     HistoryLinks *m_links = nullptr;           // owned (child)
+    ImageViewerOpener *m_imageViewer = nullptr; // owned (child)
     WindowGeometryManager *m_geometry = nullptr; // owned (child)
     WindowSnapper *m_snapper = nullptr;        // owned (child)
     QSignalMapper *m_settingsMapper = nullptr; // owned (child)

@@ -154,13 +154,33 @@ void HistoryLinks::openContact(const QString &id)
 
 void HistoryLinks::openPicture(const QString &localName)
 {
-    // Local picture names are the host's files. Until the image viewer
-    // shows them, the desktop's viewer does, after the question.
     if (QFileInfo(localName).isFile()) {
-        LinkOpener::openLocalFile(localName, m_window, appName());
+        m_awaitedPicture.clear();
+        if (m_pictureOpener)
+            m_pictureOpener(localName);
         return;
     }
-    Q_EMIT statusMessage(tr("The picture has not arrived yet."));
+    // Not fetched yet: rendering leaves pictures at addresses that could do
+    // harm to the user's click, and this is it.
+    IHostServices *services = host();
+    const QString address = m_history->resourceKeys().pictureAddress(localName);
+    if (!services || address.isEmpty()) {
+        Q_EMIT statusMessage(tr("The picture has not arrived yet."));
+        return;
+    }
+    m_awaitedPicture = localName;
+    if (m_pictureFetchWatcher)
+        m_pictureFetchWatcher(address);
+    services->fetchPicture(address.toUtf8().constData(), localName.toUtf8().constData());
+}
+
+void HistoryLinks::pictureArrived(const QString &localName)
+{
+    if (m_awaitedPicture.isEmpty() || localName != m_awaitedPicture)
+        return;
+    m_awaitedPicture.clear();
+    if (m_pictureOpener && QFileInfo(localName).isFile())
+        m_pictureOpener(localName);
 }
 
 void HistoryLinks::onActionGeoOpen()

@@ -39,6 +39,10 @@ public:
     // Told of every attachment download a click starts, before it starts, so
     // the host's transfer events reach this window.
     void setDownloadWatcher(std::function<void(const QString &address)> watcher) { m_downloadWatcher = std::move(watcher); }
+    // Shows a picture the host has the file of (the image viewer).
+    void setPictureOpener(std::function<void(const QString &localName)> opener) { m_pictureOpener = std::move(opener); }
+    // Told of every picture fetch a click starts, before it starts.
+    void setPictureFetchWatcher(std::function<void(const QString &address)> watcher) { m_pictureFetchWatcher = std::move(watcher); }
 
     // The location menu, built once; the address it offers.
     QMenu *locationMenu() const { return m_locationMenu; }
@@ -48,6 +52,9 @@ Q_SIGNALS:
     void statusMessage(const QString &text);
 
 public Q_SLOTS:
+    // A fetch ended with the picture's file there: the one a click is
+    // waiting for opens.
+    void pictureArrived(const QString &localName);
     void onActionGeoOpen();
     void onActionGeoCopy();
     void onActionGeoForward();
@@ -74,4 +81,7 @@ private:
     QAction *m_geoForward = nullptr;
     QUrl m_location;
     std::function<void(const QString &address)> m_downloadWatcher;
+    std::function<void(const QString &localName)> m_pictureOpener;
+    std::function<void(const QString &address)> m_pictureFetchWatcher;
+    QString m_awaitedPicture; // clicked before it arrived
 };

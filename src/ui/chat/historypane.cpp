@@ -3,6 +3,7 @@
 #include "chat/chatcoreinterface.h"
 #include "chat/chatsession.h"
 #include "render/attachmentblocks.h"
+#include "render/links.h"
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/chatuilog.h"
@@ -541,6 +542,31 @@ qint64 HistoryPane::messageAt(const QPoint &viewportPos) const
     const QPointF point(viewportPos.x() + m_view->horizontalScrollBar()->value(),
                         viewportPos.y() + m_view->verticalScrollBar()->value());
     return box.contains(point) ? frame->property(MessageProperty).toLongLong() : 0;
+}
+
+QVector<HistoryPane::ShownPicture> HistoryPane::shownPictures() const
+{
+    QVector<ShownPicture> pictures;
+    const QTextDocument *document = m_view->document();
+    for (const QTextFrame *frame : document->rootFrame()->childFrames()) {
+        const qint64 eventId = frame->property(MessageProperty).toLongLong();
+        if (eventId == 0 || frame->property(SeparatorProperty).toBool())
+            continue;
+        // Every block in the frame's range, those of tables inside it too.
+        const int last = frame->lastPosition();
+        for (QTextBlock block = document->findBlock(frame->firstPosition()); block.isValid() && block.position() <= last;
+             block = block.next()) {
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.isImageFormat() || !format.isAnchor())
+                    continue;
+                const Links::ParsedLink link = Links::parseLinkTarget(format.anchorHref());
+                if (link.kind == Links::LinkTarget::Picture && !link.value.isEmpty())
+                    pictures.append({eventId, link.value});
+            }
+        }
+    }
+    return pictures;
 }
 
 // --- The marker ------------------------------------------------------------------------------------

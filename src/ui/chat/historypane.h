@@ -85,6 +85,15 @@ public:
     // The message whose block is at a point of the view's viewport; 0 for none.
     qint64 messageAt(const QPoint &viewportPos) const;
 
+    // The pictures the shown messages link to ("pic:" + local name), in
+    // history order.
+    struct ShownPicture
+    {
+        qint64 eventId = 0;
+        QString localName;
+    };
+    QVector<ShownPicture> shownPictures() const;
+
     bool isLoaded() const { return m_loaded; }
     const RenderedHistory &rendered() const { return m_history; }
     UserNameCache &names() { return m_names; }

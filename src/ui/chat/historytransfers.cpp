@@ -62,6 +62,9 @@ void HistoryTransfers::pictureTransferChanged(const QByteArray &address, int cod
     else
         keys.clearIconState(name);
     m_pane->refreshResource(name);
+    // 19: the picture is ready.
+    if (code == 19)
+        Q_EMIT pictureArrived(name);
 }
 
 void HistoryTransfers::uploadEnded()

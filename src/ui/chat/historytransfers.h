@@ -37,6 +37,10 @@ public:
     // A fetch of the address starts: the host's events for it come here.
     void watch(bool picture, const QString &address);
 
+Q_SIGNALS:
+    // A picture's fetch ended with its file there.
+    void pictureArrived(const QString &localName);
+
 private:
     IHostServices *host() const;
 

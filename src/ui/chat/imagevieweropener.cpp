@@ -1,0 +1,142 @@
+#include "ui/chat/imagevieweropener.h"
+
+#include "chat/outgoingmessage.h"
+#include "platform/desktop.h"
+#include "plugin/records/userobj.h"
+#include "render/markupconverter.h"
+#include "settings/settingsmanager.h"
+#include "shared/sharedresourcemanager.h"
+#include "ui/chat/historypane.h"
+#include "ui/chat/linkopener.h"
+#include "viewer/chatimageviewerframe.h"
+
+#include <sdk/ihostservices.h>
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QUrl>
+
+ImageViewerOpener::ImageViewerOpener(QWidget *area, QTextBrowser *history, HostGetter host, PictureList pictures,
+                                     TextGetter appName, QObject *parent)
+    : QObject(parent)
+    , m_area(area)
+    , m_history(history)
+    , m_host(std::move(host))
+    , m_pictures(std::move(pictures))
+    , m_appName(std::move(appName))
+{
+}
+
+ImageViewerOpener::~ImageViewerOpener()
+{
+    // A full-screen viewer has no parent that would take it along. The
+    // window around is going: nothing to restore.
+    if (m_viewer) {
+        disconnect(m_viewer, nullptr, this, nullptr);
+        delete m_viewer.data();
+    }
+}
+
+Magnifier::Options ImageViewerOpener::magnifierOptions()
+{
+    Magnifier::Options options;
+    SharedResourceManager *resources = SharedResourceManager::existingInstance();
+    if (const SettingsManager *settings = resources ? resources->settings() : nullptr) {
+        options.size = settings->magnifierSize();
+        options.shape = settings->magnifierShape() == Magnifier::Circle ? Magnifier::Circle : Magnifier::Rectangle;
+        options.zoom = settings->magnifierZoom();
+        options.border = settings->magnifierBorder();
+        options.smooth = settings->magnifierSmoothZoom();
+    }
+    return options;
+}
+
+QVector<ChatImageViewer::Picture> ImageViewerOpener::historyPictures(HistoryPane &pane)
+{
+    QVector<ChatImageViewer::Picture> pictures;
+    for (const HistoryPane::ShownPicture &shown : pane.shownPictures()) {
+        const RenderedHistory::Entry *entry = pane.rendered().find(shown.eventId);
+        const qint64 sender = entry ? entry->senderId : 0;
+        pictures.append({shown.localName, pane.names().value(sender),
+                         sender ? pane.resources().avatar(QByteArray::number(sender)) : QImage()});
+    }
+    return pictures;
+}
+
+bool ImageViewerOpener::open(const QString &localName)
+{
+    if (!QFileInfo(localName).isFile())
+        return false;
+    QVector<ChatImageViewer::Picture> pictures = m_pictures ? m_pictures() : QVector<ChatImageViewer::Picture>();
+    int index = -1;
+    for (int i = 0; i < pictures.size() && index < 0; ++i) {
+        if (pictures.at(i).path == localName)
+            index = i;
+    }
+    if (index < 0) {
+        pictures = {{localName, QString(), QImage()}};
+        index = 0;
+    }
+    if (!m_viewer) {
+        ChatImageViewer::Context context;
+        context.skinPath = [this](const char *name) {
+            IHostServices *services = m_host();
+            const char16_t *file = services ? services->skinPath(name) : nullptr;
+            return file ? QString::fromUtf16(file) : QString();
+        };
+        context.open = [this](const QString &path, bool decoded) {
+            // What showed as a picture is what the user chose to open.
+            if (decoded)
+                platform::Desktop::instance().openUrl(QUrl::fromLocalFile(path));
+            else
+                LinkOpener::openLocalFile(path, m_area->window(), m_appName ? m_appName() : QString());
+        };
+        context.forward = [this](const QString &path) {
+            if (IHostServices *services = m_host()) {
+                const QString markup =
+                    OutgoingMessage::pictureMessageText(MarkupConverter::encodeAttributeValue(path));
+                services->forwardText(markup.toUtf8().constData());
+            }
+        };
+        context.magnifier = magnifierOptions();
+        m_viewer = new ChatImageViewer(context, m_area);
+        connect(m_viewer, &QObject::destroyed, this, &ImageViewerOpener::restoreHistory);
+        if (m_scrollBarPolicy < 0) {
+            m_scrollBarPolicy = int(m_history->verticalScrollBarPolicy());
+            m_history->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
+    }
+    m_viewer->open(pictures, index);
+    return true;
+}
+
+void ImageViewerOpener::restoreHistory()
+{
+    if (!m_history)
+        return;
+    if (m_scrollBarPolicy >= 0)
+        m_history->setVerticalScrollBarPolicy(Qt::ScrollBarPolicy(m_scrollBarPolicy));
+    m_scrollBarPolicy = -1;
+    QTextCursor cursor = m_history->textCursor();
+    cursor.clearSelection();
+    m_history->setTextCursor(cursor);
+}
+
+bool ImageViewerOpener::closeViewer()
+{
+    if (!m_viewer || !m_viewer->isVisible())
+        return false;
+    if (auto *close = m_viewer->findChild<QAbstractButton *>(QStringLiteral("Close")))
+        close->click();
+    else
+        m_viewer->close();
+    return true;
+}
+
+void ImageViewerOpener::applySettings()
+{
+    if (m_viewer)
+        m_viewer->setMagnifierOptions(magnifierOptions());
+}
