@@ -88,6 +88,9 @@ private:
     void registerBuiltins();
     // paste, drag, drop, direct-transfer, cloud-delivery.
     void registerTransferSteps();
+    // broadcast-options, broadcast-peer, receive-broadcast, pick-contacts,
+    // drop-contacts, wait-broadcasts (scenariobroadcaststeps.cpp).
+    void registerBroadcastSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();
