@@ -11,13 +11,13 @@
 #include "ui/chat/historypane.h"
 #include "ui/chat/linkopener.h"
 #include "ui/chat/messageactions.h"
+#include "ui/chat/pictureopener.h"
 
 #include <sdk/ihostservices.h>
 
 #include <QClipboard>
 #include <QCursor>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
@@ -154,13 +154,9 @@ void HistoryLinks::openContact(const QString &id)
 
 void HistoryLinks::openPicture(const QString &localName)
 {
-    // Local picture names are the host's files. Until the image viewer
-    // shows them, the desktop's viewer does, after the question.
-    if (QFileInfo(localName).isFile()) {
-        LinkOpener::openLocalFile(localName, m_window, appName());
-        return;
-    }
-    Q_EMIT statusMessage(tr("The picture has not arrived yet."));
+    QString status;
+    if (!PictureOpener::open(localName, m_window, appName(), &status))
+        Q_EMIT statusMessage(status);
 }
 
 void HistoryLinks::onActionGeoOpen()
