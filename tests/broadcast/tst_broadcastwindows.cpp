@@ -35,6 +35,7 @@ private Q_SLOTS:
     void limitTexts();
     void onlyTheIconColumnRemoves();
     void seenByAllReplacesSendingCompleted();
+    void sendingWaitsForTheConnection();
     void closeQuestion_data();
     void closeQuestion();
     void viewerShowsAndAnswersOnce();
@@ -149,6 +150,25 @@ void tst_BroadcastWindows::seenByAllReplacesSendingCompleted()
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Sending completed"));
     receipt("1002");
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Seen by all"));
+}
+
+void tst_BroadcastWindows::sendingWaitsForTheConnection()
+{
+    BroadcastWindow *window = composer({1001, 1002});
+    QTest::keyClicks(window->editor(), QStringLiteral("Hello"));
+    m_registry->onConnectionLost();
+    QVERIFY(!window->sendButton()->isEnabled());
+    QCOMPARE(window->statusBar()->styleSheet(), QStringLiteral("color: red;"));
+    QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("connection")));
+    QTest::keyClick(window->editor(), Qt::Key_Return);
+    QCOMPARE(m_fixture->calls("sendBroadcast"), 0);
+
+    // A contact coming online means the server is back.
+    m_registry->onUserPresence("1002", 1);
+    QVERIFY(window->sendButton()->isEnabled());
+    QCOMPARE(window->statusBar()->currentMessage(), QString());
+    QTest::keyClick(window->editor(), Qt::Key_Return);
+    QCOMPARE(m_fixture->calls("sendBroadcast"), 2);
 }
 
 void tst_BroadcastWindows::closeQuestion_data()
