@@ -41,6 +41,10 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     m_contacts->setIconSize(QSize(36, 36));
     m_contacts->setSpacing(2);
     m_contacts->setUniformItemSizes(true);
+    // Contacts dragged out carry their ids (user role) as item-model data,
+    // which the broadcast composer takes as recipients.
+    m_contacts->setDragEnabled(true);
+    m_contacts->setDragDropMode(QAbstractItemView::DragOnly);
     setCentralWidget(m_contacts);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));

@@ -385,6 +385,57 @@ const char *const TabbedShots[] = {
     "40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png",
 };
 
+// A broadcast to all five contacts, one at a time two seconds apart: Bea
+// in the job from the contact list, Chris, Dana and Farah dropped on the
+// recipients, Eli picked through "Add users". Midway Bea has read it, Chris
+// and Dana have it; once the last one went out every recipient reads it in
+// turn until it is seen by all. Then Farah's broadcast arrives in its
+// viewer, and OK sends her the receipt.
+const char BroadcastTour[] = R"tour(
+broadcast-options "batch_size=1\nsend_interval=2000\nmax_recipients=200"
+broadcast-peer Bea seen=1500
+broadcast-peer Chris seen=3000
+broadcast-peer Dana seen=2500
+broadcast-peer Eli seen=1000
+broadcast-peer Farah seen=500
+execute broadcast Bea
+drop-contacts BroadcastWindow/splitterVertical/BroadcastUsers/Recipients Chris Dana Farah
+pick-contacts Eli
+action BroadcastWindow "Add users"
+type "The harbour walk moves to " target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+key Ctrl+B target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+type "Thursday at ten" target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+key Ctrl+B target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+type " :)" target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+shot BroadcastWindow 60-broadcast-composing.png
+key Return target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
+wait-broadcasts 1
+wait 2000
+wait-broadcasts 2
+wait 2000
+wait-broadcasts 3
+shot BroadcastWindow 61-broadcast-sending.png
+wait 2000
+wait-broadcasts 4
+wait 2000
+wait-broadcasts 5
+expect-status BroadcastWindow "Sending completed"
+wait 1000
+expect-status BroadcastWindow "Seen by all"
+shot BroadcastWindow 62-broadcast-sent-and-seen.png
+receive-broadcast Farah "Lunch is on me today: [b]12:30[/b] at the pier (sun)"
+wait 100
+expect-history "@Broadcast Message - Farah" "12:30"
+shot "@Broadcast Message - Farah" 63-broadcast-viewer.png
+click BroadcastViewer/OK
+expect-call sendControl count=1 contains=MESSAGE_SEEN
+)tour";
+
+const char *const BroadcastShots[] = {
+    "60-broadcast-composing.png", "61-broadcast-sending.png", "62-broadcast-sent-and-seen.png",
+    "63-broadcast-viewer.png",
+};
+
 } // namespace
 
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
@@ -409,7 +460,8 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && runScenario(MessageActionsTour, MessageActionsShots, int(std::size(MessageActionsShots)), folder, error)
            && pictures(folder, error)
            && viewer(folder, error)
-           && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error);
+           && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error)
+           && runScenario(BroadcastTour, BroadcastShots, int(std::size(BroadcastShots)), folder, error);
 }
 
 bool HeadlessTour::pictures(const QString &folder, QString *error)

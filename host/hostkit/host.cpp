@@ -129,6 +129,7 @@ Result Host::initializePlugins()
     m_initializingFirst = true;
     recordDelivery(m_first, 2, "initialize", {});
     m_first->initialize(m_firstServices);
+    deliverOptions(m_first);
     m_initializingFirst = false;
     m_initialized = true;
     for (size_t i = 0; i < m_further.size(); ++i)
@@ -173,6 +174,23 @@ void Host::initializeFurther(size_t index)
     HostServices *services = e.services;
     recordDelivery(plugin, 2, "initialize", {});
     plugin->initialize(services);
+    deliverOptions(plugin);
+}
+
+void Host::deliverOptions(IPlugin *plugin)
+{
+    const auto found = m_options.constFind(QByteArray(plugin->pluginId()));
+    if (found == m_options.constEnd())
+        return;
+    recordDelivery(plugin, 15, "setOptions", {text(found.value())});
+    plugin->setOptions(found.value().constData());
+}
+
+void Host::setPluginOptions(const QByteArray &pluginId, const QByteArray &text)
+{
+    m_options.insert(pluginId, text);
+    if (IPlugin *plugin = findPlugin(pluginId))
+        deliverOptions(plugin);
 }
 
 void Host::shutdownPlugins()
@@ -438,6 +456,29 @@ void Host::deliverMessage(const StoredMessage &message)
     }
 }
 
+qint64 Host::receiveBroadcast(const QByteArray &from, const QByteArray &body)
+{
+    if (!isReady() || !m_profile.find(from))
+        return 0;
+    StoredMessage m;
+    m.conversation = from;
+    m.senderId = from.toLongLong();
+    m.received = true;
+    m.secondFlag = true;
+    m.time = storeTimeFromDateTime(kelvan::Clock::instance().now());
+    m.kind = IHostMessage::KindPlugin;
+    m.pluginId = "broadcast";
+    m.body = body;
+    const qint64 eventId = m_store->append(m);
+    if (eventId == 0)
+        return 0;
+    ++m_missed[m.conversation];
+    Q_EMIT messageStored(eventId, m.conversation);
+    if (const auto stored = m_store->byEvent(eventId))
+        deliverMessage(*stored);
+    return eventId;
+}
+
 void Host::deliverControl(const QByteArray &from, const QByteArray &text, const QByteArray &pluginId)
 {
     QByteArray target = pluginId;
@@ -584,7 +625,10 @@ void Host::showPopup(const Popup &popup)
 
 void Host::submitEvent(const HostEvent &event)
 {
-    m_events.append({event.pluginId(), event.title(), event.text()});
+    QStringList actions;
+    for (const HostEvent::Action &action : event.actions())
+        actions << action.text + QLatin1Char('|') + action.buttonText;
+    m_events.append({event.pluginId(), event.title(), event.text(), actions});
     Q_EMIT eventSubmitted(event.title(), event.text());
 }
 

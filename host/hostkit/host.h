@@ -116,6 +116,12 @@ public:
     // Answers of queryState (slot 4); false when not set.
     void setStateAnswer(int query, bool answer) { m_stateAnswers[query] = answer; }
     bool stateAnswer(int query) const { return m_stateAnswers.value(query, false); }
+    // The configuration text the plug-in object of that id gets through
+    // setOptions (slot 15): at once when it is initialised, and after each
+    // initialize. For "broadcast", its sending limits ("batch_size=10\n
+    // send_interval=1000\nmax_recipients=200").
+    void setPluginOptions(const QByteArray &pluginId, const QByteArray &text);
+    QByteArray pluginOptions(const QByteArray &pluginId) const { return m_options.value(pluginId); }
     // Ids pickContacts (slot 149) answers with next; empty: the user cancels.
     void setPickedContacts(const QByteArrayList &ids) { m_picked = ids; }
     QByteArrayList pickedContacts() const { return m_picked; }
@@ -140,6 +146,11 @@ public:
     // nothing was stored.
     qint64 receiveMessage(const QByteArray &from, const QByteArray &body, const QByteArray &sessionKey = QByteArray(),
                           const QByteArray &room = QByteArray(), const QByteArray &pluginId = "chat");
+    // A broadcast from a peer: stored in the peer's conversation as a
+    // plug-in message of "broadcast" with the second flag set (as the host
+    // marks broadcasts for the broadcast plug-in) and delivered to every
+    // plug-in object. Returns the event id, 0 when nothing was stored.
+    qint64 receiveBroadcast(const QByteArray &from, const QByteArray &body);
     // A control record from a peer, to the plug-in object of that id; an
     // empty id picks "broadcast" for MESSAGE_SEEN and "chat" otherwise.
     void deliverControl(const QByteArray &from, const QByteArray &text, const QByteArray &pluginId = QByteArray());
@@ -196,6 +207,7 @@ public:
         QByteArray pluginId;
         QString title;
         QString text;
+        QStringList actions; // each "text|button text"
     };
     QVector<Sound> sounds() const { return m_sounds; }
     QVector<Popup> popups() const { return m_popups; }
@@ -216,6 +228,7 @@ private:
     HostServices *createServices(const QByteArray &label, IPlugin *plugin);
     void registerFurther(HostServices *caller, IPlugin *plugin);
     void initializeFurther(size_t index);
+    void deliverOptions(IPlugin *plugin);
     qint64 applyCommandOrAppend(StoredMessage message, const QByteArray &actor, bool *changedExisting);
     void deliverMessage(const StoredMessage &message);
     void recordDelivery(IPlugin *plugin, int slot, const QByteArray &operation, const QJsonArray &arguments);
@@ -259,6 +272,7 @@ private:
     qint64 m_hostNumber = 1;
     QHash<int, bool> m_stateAnswers;
     QByteArrayList m_picked;
+    QHash<QByteArray, QByteArray> m_options;
     QByteArrayList m_buttonPlugins;
     bool m_buttonPluginsSet = false;
     DirectTransferPlugin m_directTransfer;

@@ -696,7 +696,7 @@ void HostServices::createPictureLocalName(const char *address, IVariable *out)
 void HostServices::fetchPicture(const char *address, const char *localName)
 {
     record(127, "fetchPicture", {utf8(address), utf8(localName)});
-    m_host.transfers().fetchPicture(bytes(address), QString::fromUtf8(bytes(localName)));
+    m_host.transfers().fetchPicture(bytes(address), QString::fromUtf8(bytes(localName)), m_label);
 }
 
 int HostServices::transferKind(const char *address)
@@ -913,7 +913,7 @@ bool HostServices::sendBroadcast(const char *jobId, const char *peerId, const ch
         const qint64 eventId = m_host.store().append(m);
         if (eventId != 0) {
             Q_EMIT m_host.messageStored(eventId, peer);
-            m_host.network().messageSent(peer, QByteArray(), m.body);
+            m_host.network().broadcastSent(peer, m.body);
         }
         result(e, decimal(eventId));
         return eventId != 0;
@@ -925,7 +925,8 @@ bool HostServices::canReceiveBroadcast(const char *peerId)
     return onHostThread(m_host, [&] {
         const int e = record(148, "canReceiveBroadcast", {utf8(peerId)});
         const Contact *c = m_host.profile().find(bytes(peerId));
-        const bool ok = c && !c->isRoom() && c->id != m_host.profile().own().id;
+        const bool ok = c && !c->isRoom() && c->id != m_host.profile().own().id
+                        && m_host.network().behaviour(c->id).receivesBroadcasts;
         result(e, ok);
         return ok;
     });

@@ -70,6 +70,14 @@ void Network::controlSent(const QByteArray &recipient, const QByteArray &text)
     m_sent.append({recipient, QByteArray(), text, true});
 }
 
+void Network::broadcastSent(const QByteArray &recipient, const QByteArray &body)
+{
+    m_sent.append({recipient, QByteArray(), body, false});
+    const PeerBehaviour b = behaviour(recipient);
+    if (b.seenAfterMs >= 0)
+        scheduleControl(b.seenAfterMs, recipient, controlRecord("MESSAGE_SEEN"));
+}
+
 void Network::scheduleMessage(qint64 delayMs, const QByteArray &from, const QByteArray &body,
                               const QByteArray &sessionKey, const QByteArray &room)
 {

@@ -39,6 +39,9 @@ public:
     // Called by the host services when the plug-in sends.
     void messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body);
     void controlSent(const QByteArray &recipient, const QByteArray &text);
+    // A broadcast reached the peer: a peer with seenAfterMs answers with
+    // MESSAGE_SEEN after that long, as when its user closed the viewer.
+    void broadcastSent(const QByteArray &recipient, const QByteArray &body);
 
     void scheduleMessage(qint64 delayMs, const QByteArray &from, const QByteArray &body,
                          const QByteArray &sessionKey = QByteArray(), const QByteArray &room = QByteArray());

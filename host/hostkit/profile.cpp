@@ -79,6 +79,8 @@ PeerBehaviour peerFromJson(const QJsonObject &o)
     p.replyAfterMs = o.value(QStringLiteral("replyAfter")).toInt(int(p.replyAfterMs));
     p.refusesNudges = o.value(QStringLiteral("refuseNudges")).toBool();
     p.nudgesBack = o.value(QStringLiteral("nudgeBack")).toBool();
+    p.receivesBroadcasts = o.value(QStringLiteral("receivesBroadcasts")).toBool(true);
+    p.seenAfterMs = o.value(QStringLiteral("seenAfter")).toInt(-1);
     return p;
 }
 
@@ -93,6 +95,10 @@ QJsonObject peerToJson(const PeerBehaviour &p)
         o.insert(QStringLiteral("refuseNudges"), true);
     if (p.nudgesBack)
         o.insert(QStringLiteral("nudgeBack"), true);
+    if (!p.receivesBroadcasts)
+        o.insert(QStringLiteral("receivesBroadcasts"), false);
+    if (p.seenAfterMs >= 0)
+        o.insert(QStringLiteral("seenAfter"), p.seenAfterMs);
     return o;
 }
 

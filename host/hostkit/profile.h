@@ -25,6 +25,8 @@ struct PeerBehaviour
     qint64 replyAfterMs = 1500;  // the answer this long after a message arrived
     bool refusesNudges = false;  // answers a nudge with NUDGE_DISABLED
     bool nudgesBack = false;     // answers a nudge with a nudge (event 32)
+    bool receivesBroadcasts = true; // what canReceiveBroadcast answers for the peer
+    qint64 seenAfterMs = -1;     // MESSAGE_SEEN this long after a broadcast reached the peer; negative: never
 };
 
 // The user's data the host serves to the plug-in: the own account, the

@@ -203,6 +203,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     registerBuiltins();
     registerTransferSteps();
     registerPointerSteps();
+    registerBroadcastSteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;

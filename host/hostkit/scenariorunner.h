@@ -90,6 +90,9 @@ private:
     void registerTransferSteps();
     // click-picture, mouse.
     void registerPointerSteps();
+    // broadcast-options, broadcast-peer, receive-broadcast, pick-contacts,
+    // drop-contacts, wait-broadcasts (scenariobroadcaststeps.cpp).
+    void registerBroadcastSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();

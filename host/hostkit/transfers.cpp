@@ -168,7 +168,7 @@ QString Transfers::createPictureLocalName(const QByteArray &address)
     return name;
 }
 
-void Transfers::fetchPicture(const QByteArray &address, const QString &localName)
+void Transfers::fetchPicture(const QByteArray &address, const QString &localName, const QByteArray &requester)
 {
     Transfer *t = findMutable(address);
     if (!t) {
@@ -185,7 +185,7 @@ void Transfers::fetchPicture(const QByteArray &address, const QString &localName
     t->state = State::Running;
     t->localPath = localName;
     m_host.deliverEvent(13, address);
-    m_host.scheduler().schedule(2 * kStepMs, QStringLiteral("picture fetch %1").arg(QString::fromUtf8(address)), [this, address] {
+    m_host.scheduler().schedule(2 * kStepMs, QStringLiteral("picture fetch %1").arg(QString::fromUtf8(address)), [this, address, requester] {
         Transfer *t = findMutable(address);
         if (!t || t->state != State::Running)
             return;
@@ -196,6 +196,8 @@ void Transfers::fetchPicture(const QByteArray &address, const QString &localName
         t->transferred = ok ? t->size : 0;
         m_host.deliverEvent(ok ? 14 : 15, address);
         m_host.deliverEvent(ok ? 19 : 20, address);
+        if (!requester.isEmpty() && requester != "chat")
+            m_host.deliverEvent(ok ? 19 : 20, address, requester);
     });
 }
 

@@ -83,7 +83,9 @@ public:
     bool isRunning(const QByteArray &address) const;
     QString pictureLocalName(const QByteArray &address) const;
     QString createPictureLocalName(const QByteArray &address);
-    void fetchPicture(const QByteArray &address, const QString &localName);
+    // Events 13 to 15 go to "chat"; 19 and 20 also to `requester` (the
+    // label of the service that asked) when that is another plug-in.
+    void fetchPicture(const QByteArray &address, const QString &localName, const QByteArray &requester = "chat");
     void fetchFile(const QByteArray &address);
     // Starts one upload per file and recipient; false when nothing started.
     bool sendFiles(const QStringList &paths, const QByteArrayList &recipients);

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <ctime>
 #include <limits>
 #include <mutex>
@@ -27,6 +29,32 @@ Listeners &listeners()
 {
     static auto *l = new Listeners;
     return *l;
+}
+
+// Threads pausing in sleepFor wait here; every clock move and every
+// wakeSleepers() wakes them to look at the tick and their stop flags. A
+// standard mutex and condition, so ThreadSanitizer follows the hand-over.
+struct Sleepers
+{
+    std::mutex lock;
+    std::condition_variable woken;
+    std::atomic<int> count{0};
+};
+
+// Never destroyed, as the listeners.
+Sleepers &sleepers()
+{
+    static auto *s = new Sleepers;
+    return *s;
+}
+
+void notifySleepers()
+{
+    Sleepers &s = sleepers();
+    // Taking the lock orders this wake after a sleeper's last look at its
+    // flag, so the wake cannot fall between that look and its wait.
+    { std::lock_guard<std::mutex> guard(s.lock); }
+    s.woken.notify_all();
 }
 
 std::vector<ClockListener *> listenersNow()
@@ -55,6 +83,7 @@ void Clock::setInstance(Clock *clock)
     const qint64 oldTick = instance().tickMs();
     g_installed.store(clock, std::memory_order_release);
     ClockTimer::rebase(oldTick, instance().tickMs());
+    notifySleepers();
 }
 
 void Clock::announceMoved()
@@ -62,6 +91,51 @@ void Clock::announceMoved()
     ClockTimer::fireDue();
     for (ClockListener *listener : listenersNow())
         listener->clockMoved();
+    notifySleepers();
+}
+
+bool Clock::sleepFor(qint64 ms, const std::atomic<bool> &stop)
+{
+    Sleepers &s = sleepers();
+    std::unique_lock<std::mutex> lock(s.lock);
+    ++s.count;
+    const Clock *clock = &instance();
+    qint64 last = clock->tickMs();
+    qint64 remaining = ms;
+    bool passed = false;
+    for (;;) {
+        if (stop.load())
+            break;
+        // Time counts on the clock the pause started on; after a switch
+        // (a test installing its clock) what was left carries over.
+        const Clock *now = &instance();
+        const qint64 tick = now->tickMs();
+        if (now == clock)
+            remaining -= std::max<qint64>(0, tick - last);
+        clock = now;
+        last = tick;
+        if (remaining <= 0) {
+            passed = true;
+            break;
+        }
+        // A clock that moves only when told wakes the sleepers itself; the
+        // slice then only bounds how long a missed switch of clocks goes
+        // unnoticed.
+        const qint64 slice = clock->passesByItself() ? std::min(remaining, SleepSliceMs) : SleepSliceMs;
+        s.woken.wait_for(lock, std::chrono::milliseconds(slice));
+    }
+    --s.count;
+    return passed;
+}
+
+void Clock::wakeSleepers()
+{
+    notifySleepers();
+}
+
+int Clock::sleeperCount()
+{
+    return sleepers().count.load();
 }
 
 qint64 Clock::nextDueTickMs(qint64 afterTickMs)

@@ -70,6 +70,20 @@ public:
     // Listeners are not owned; remove one before it goes.
     static void addListener(ClockListener *listener);
     static void removeListener(ClockListener *listener);
+
+    // Pauses the calling thread for `ms` of the installed clock's tick, or
+    // less once `stop` is true; returns whether the whole pause passed. For
+    // worker threads, which have no event loop for a ClockTimer. Under a
+    // clock that passes by itself the thread sleeps in real slices of at
+    // most SleepSliceMs; under one that moves only when told, it waits for
+    // the moves (announceMoved), so a test or a host's simulated time ends
+    // the pause without real waiting. Whoever sets a stop flag calls
+    // wakeSleepers() so that the pause ends at once.
+    static constexpr qint64 SleepSliceMs = 20;
+    static bool sleepFor(qint64 ms, const std::atomic<bool> &stop);
+    static void wakeSleepers();
+    // Threads inside sleepFor now: tests see a worker reach its pause.
+    static int sleeperCount();
 };
 
 class SystemClock final : public Clock

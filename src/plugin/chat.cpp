@@ -1,5 +1,6 @@
 #include "plugin/chat.h"
 
+#include "broadcast/broadcastregistry.h"
 #include "chat/chatmanager.h"
 #include "chat/chatsession.h"
 #include "chat/chatwindowinterface.h"
@@ -690,6 +691,8 @@ void Chat::applySettings()
         if (ChatWindowInterface *window = session->window())
             window->applySettings();
     });
+    if (BroadcastRegistry *broadcasts = BroadcastRegistry::instance())
+        broadcasts->applySettings();
 }
 
 void Chat::onSettingsDlgDestroyed(QObject *object)

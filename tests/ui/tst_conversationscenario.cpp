@@ -80,6 +80,13 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png",
                              "22-message-menu.png", "74-viewer-fullscreen.png"})
         QVERIFY2(!QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).isNull(), name);
+    // The broadcast composer keeps its size from composing through sending to
+    // the end; the viewer shows beside it.
+    const QSize composer = QImage(QDir(shots.path()).filePath(QStringLiteral("60-broadcast-composing.png"))).size();
+    QVERIFY(!composer.isEmpty());
+    for (const char *name : {"61-broadcast-sending.png", "62-broadcast-sent-and-seen.png"})
+        QCOMPARE(QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).size(), composer);
+    QVERIFY(!QImage(QDir(shots.path()).filePath(QStringLiteral("63-broadcast-viewer.png"))).isNull());
     // Every tab of the settings dialog, none of them resizing it.
     const QSize settings = QImage(QDir(shots.path()).filePath(QStringLiteral("13-settings-general.png"))).size();
     QVERIFY(!settings.isEmpty());
