@@ -5,142 +5,142 @@
     <name>AttachmentBlocks</name>
     <message>
         <source>Location information</source>
-        <translation type="unfinished"></translation>
+        <translation>اطلاعات مکان</translation>
     </message>
 </context>
 <context>
     <name>AutoReplyDialog</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>وضعیت</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام‌ها</translation>
     </message>
     <message>
         <source>Add automatic reply</source>
-        <translation type="unfinished"></translation>
+        <translation>افزودن پاسخ خودکار</translation>
     </message>
     <message>
         <source>Delete automatic reply</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف پاسخ خودکار</translation>
     </message>
     <message>
         <source>Move automatic reply up</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال پاسخ خودکار به بالا</translation>
     </message>
     <message>
         <source>Move automatic reply down</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال پاسخ خودکار به پایین</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>برخط</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>دور از رایانه</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغول</translation>
     </message>
     <message>
         <source>Type &quot;auto reply&quot; text here</source>
-        <translation type="unfinished"></translation>
+        <translation>متن پاسخ خودکار را اینجا بنویسید</translation>
     </message>
 </context>
 <context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام همگانی</translation>
     </message>
     <message>
         <source>Broadcast Message Plugin</source>
-        <translation type="unfinished"></translation>
+        <translation>افزونهٔ پیام همگانی</translation>
     </message>
 </context>
 <context>
     <name>CannedMessages</name>
     <message>
         <source>I will be right back.</source>
-        <translation type="unfinished"></translation>
+        <translation>الان برمی‌گردم.</translation>
     </message>
     <message>
         <source>Will you please send me the report?</source>
-        <translation type="unfinished"></translation>
+        <translation>لطفاً گزارش را برایم می‌فرستی؟</translation>
     </message>
     <message>
         <source>You have a call on line #</source>
-        <translation type="unfinished"></translation>
+        <translation>تماسی برای شما روی خط شمارهٔ</translation>
     </message>
 </context>
 <context>
     <name>CannedMessagesDialog</name>
     <message>
         <source>Quick Text Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>متن‌های سریع</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام‌ها</translation>
     </message>
     <message>
         <source>Add quick text</source>
-        <translation type="unfinished"></translation>
+        <translation>افزودن متن سریع</translation>
     </message>
     <message>
         <source>Delete quick text</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف متن سریع</translation>
     </message>
     <message>
         <source>Move quick text up</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال متن سریع به بالا</translation>
     </message>
     <message>
         <source>Move quick text down</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال متن سریع به پایین</translation>
     </message>
     <message>
         <source>Behaviour</source>
-        <translation type="unfinished"></translation>
+        <translation>رفتار</translation>
     </message>
     <message>
         <source>Place the quick text into the field for sending</source>
-        <translation type="unfinished"></translation>
+        <translation>گذاشتن متن سریع در کادر نوشتن</translation>
     </message>
     <message>
         <source>Send the quick text instantly</source>
-        <translation type="unfinished"></translation>
+        <translation>فرستادن فوری متن سریع</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>تأیید</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>لغو</translation>
     </message>
     <message>
         <source>Type the message here</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام را اینجا بنویسید</translation>
     </message>
     <message>
         <source>This quick text is too long to be stored: a quick text holds at most %1 KB. Shorten it and press OK again.</source>
-        <translation type="unfinished"></translation>
+        <translation>این متن سریع برای ذخیره بیش از حد طولانی است: هر متن سریع حداکثر %1 کیلوبایت است. آن را کوتاه کنید و دوباره تأیید را بزنید.</translation>
     </message>
     <message>
         <source>The quick texts could not be saved. Your changes are still in this dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>متن‌های سریع ذخیره نشدند. تغییرات شما هنوز در این پنجره است.</translation>
     </message>
 </context>
 <context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 در %2</translation>
     </message>
 </context>
 <context>
@@ -148,723 +148,733 @@
     <message>
         <source>Drop here for&lt;br&gt;
 &lt;b&gt;direct transfer&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>برای &lt;br&gt;
+&lt;b&gt;انتقال مستقیم&lt;/b&gt; اینجا رها کنید</translation>
     </message>
     <message>
         <source>Drop here for&lt;br&gt;
 &lt;b&gt;instant delivery&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>برای &lt;br&gt;
+&lt;b&gt;تحویل فوری&lt;/b&gt; اینجا رها کنید</translation>
     </message>
     <message>
         <source>Direct file transfer is not possible with peer that is currently offline</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال مستقیم پرونده با مخاطبی که برخط نیست ممکن نیست</translation>
     </message>
     <message>
         <source>Direct file transfer is not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال مستقیم پرونده ممکن نیست</translation>
     </message>
 </context>
 <context>
     <name>ChatSession</name>
     <message>
         <source>%1 has disabled nudges. Your nudge was not received.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 تلنگرها را خاموش کرده است. تلنگر شما دریافت نشد.</translation>
     </message>
 </context>
 <context>
     <name>ChatWindow</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;پررنگ</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;کج</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;زیرخط</translation>
     </message>
     <message>
         <source>Nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>تلنگر</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>ابزارها</translation>
     </message>
     <message>
         <source>Send picture</source>
-        <translation type="unfinished"></translation>
+        <translation>فرستادن تصویر</translation>
     </message>
     <message>
         <source>Quick text</source>
-        <translation type="unfinished"></translation>
+        <translation>متن سریع</translation>
     </message>
     <message>
         <source>Emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>شکلک‌ها</translation>
     </message>
     <message>
         <source>This chat is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>این گفتگو رمزگذاری شده است</translation>
     </message>
     <message>
         <source>Preparing chat room...</source>
-        <translation type="unfinished"></translation>
+        <translation>در حال آماده‌سازی اتاق...</translation>
     </message>
     <message>
         <source>Notifications from %1 are enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان‌های %1 روشن است</translation>
     </message>
     <message>
         <source>Notifications from %1 are disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان‌های %1 خاموش است</translation>
     </message>
     <message>
         <source>Automatic scroll is On for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>پیمایش خودکار برای %1 روشن است</translation>
     </message>
     <message>
         <source>Automatic scroll is Off for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>پیمایش خودکار برای %1 خاموش است</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>گفتگو</translation>
     </message>
     <message>
         <source>%1 - Chat Room</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - اتاق</translation>
     </message>
     <message>
         <source>%1 (%2) - Chat Room</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - اتاق</translation>
     </message>
     <message>
         <source>%1 is typing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 در حال نوشتن است...</translation>
     </message>
     <message>
         <source>sends you a nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>به شما تلنگر می‌زند</translation>
     </message>
     <message>
         <source>Auto reply: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>پاسخ خودکار: %1</translation>
     </message>
     <message>
         <source>Detach from tab</source>
-        <translation type="unfinished"></translation>
+        <translation>جدا کردن از زبانه</translation>
     </message>
     <message>
         <source>Attach to tab</source>
-        <translation type="unfinished"></translation>
+        <translation>پیوستن به زبانه</translation>
     </message>
     <message>
         <source>You have an unsent message.
 Do you want to close the window?</source>
-        <translation type="unfinished"></translation>
+        <translation>یک پیام فرستاده‌نشده دارید.
+پنجره بسته شود؟</translation>
     </message>
 </context>
 <context>
     <name>ChatWindowClass</name>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>گفتگو</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>فرستادن</translation>
     </message>
 </context>
 <context>
     <name>DefaultFontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;پررنگ</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;کج</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;زیرخط</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رنگ...</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;قلم</translation>
     </message>
     <message>
         <source>The quick brown fox jumped over the lazy dog.</source>
-        <translation type="unfinished"></translation>
+        <translation>صبح زود، خواجه غلام با ظرافت ژاله‌ها را از پشت گلبرگ‌ها ثبت کرد.</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>رنگ</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>قلم</translation>
     </message>
 </context>
 <context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
-        <translation type="unfinished"></translation>
+        <translation>کل پیام</translation>
     </message>
 </context>
 <context>
     <name>HistoryLinks</name>
     <message>
         <source>Open in Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن در نقشه</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>رونوشت در تخته‌گیره</translation>
     </message>
     <message>
         <source>Forward via %1</source>
-        <translation type="unfinished"></translation>
+        <translation>بازفرستادن با %1</translation>
     </message>
     <message>
         <source>The picture has not arrived yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>تصویر هنوز نرسیده است.</translation>
     </message>
     <message>
         <source>Forwarded location:</source>
-        <translation type="unfinished"></translation>
+        <translation>مکان بازفرستاده:</translation>
     </message>
     <message>
         <source>Forwarded location of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>مکان بازفرستادهٔ %1:</translation>
     </message>
 </context>
 <context>
     <name>HistoryPane</name>
     <message>
         <source>New messages</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام‌های تازه</translation>
     </message>
     <message>
         <source>Go to the newest message</source>
-        <translation type="unfinished"></translation>
+        <translation>رفتن به تازه‌ترین پیام</translation>
     </message>
 </context>
 <context>
     <name>LinkOpener</name>
     <message>
         <source>The address holds a user name in front of the host, where the host name seems to stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>نشانی پیش از میزبان یک نام کاربری دارد، جایی که به نظر می‌رسد نام میزبان باشد.</translation>
     </message>
     <message>
         <source>The address holds invisible or direction-changing characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>نشانی نویسه‌های نامرئی یا تغییردهندهٔ جهت نوشتار دارد.</translation>
     </message>
     <message>
         <source>The host name mixes letters of several alphabets.</source>
-        <translation type="unfinished"></translation>
+        <translation>نام میزبان حروف چند الفبا را با هم آمیخته است.</translation>
     </message>
     <message>
         <source>The link names a file on another computer; it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>پیوند به پرونده‌ای روی رایانهٔ دیگری اشاره می‌کند؛ باز نشد.</translation>
     </message>
     <message>
         <source>The link cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>پیوند باز نمی‌شود.</translation>
     </message>
     <message>
         <source>Do you want to open this file?</source>
-        <translation type="unfinished"></translation>
+        <translation>این پرونده باز شود؟</translation>
     </message>
     <message>
         <source>Name: %1
 Folder: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>نام: %1
+پوشه: %2</translation>
     </message>
     <message>
         <source>Do you want to open this address?</source>
-        <translation type="unfinished"></translation>
+        <translation>این نشانی باز شود؟</translation>
     </message>
     <message>
         <source>It leads to the host %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>به میزبان %1 می‌رود.</translation>
     </message>
 </context>
 <context>
     <name>ListTextEditor</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;پررنگ</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>پررنگ</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;کج</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>کج</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;زیرخط</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>زیرخط</translation>
     </message>
     <message>
         <source>Emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>شکلک‌ها</translation>
     </message>
 </context>
 <context>
     <name>MarkupConverter</name>
     <message>
         <source>Voice message</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام صوتی</translation>
     </message>
     <message>
         <source>Video message</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام ویدئویی</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>ناشناخته</translation>
     </message>
 </context>
 <context>
     <name>MessageActions</name>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>موفقیت</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>هشدار</translation>
     </message>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>خطر</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>در جریان</translation>
     </message>
     <message>
         <source>Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>برچسب‌ها</translation>
     </message>
     <message>
         <source>Like</source>
-        <translation type="unfinished"></translation>
+        <translation>پسند</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>ویرایش</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>پاسخ</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>A picture or an attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>یک تصویر یا پیوست</translation>
     </message>
 </context>
 <context>
     <name>MessageBlocks</name>
     <message>
         <source>%1 sent you a nudge.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 به شما تلنگر زد.</translation>
     </message>
     <message>
         <source>You sent a nudge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>به %1 تلنگر زدید.</translation>
     </message>
     <message>
         <source>This message was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>این پیام حذف شد.</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>ویرایش‌شده</translation>
     </message>
     <message>
         <source>Show the whole message</source>
-        <translation type="unfinished"></translation>
+        <translation>نمایش کل پیام</translation>
     </message>
 </context>
 <context>
     <name>MessageOverlay</name>
     <message>
         <source>Reply to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>پاسخ به: %1</translation>
     </message>
     <message>
         <source>Edit message:</source>
-        <translation type="unfinished"></translation>
+        <translation>ویرایش پیام:</translation>
     </message>
     <message>
         <source>Close and discard changes</source>
-        <translation type="unfinished"></translation>
+        <translation>بستن و دور ریختن تغییرات</translation>
     </message>
 </context>
 <context>
     <name>OutgoingFiles</name>
     <message>
         <source>Images ( %1 );; All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصاویر ( %1 );; همهٔ پرونده‌ها (*.*)</translation>
     </message>
     <message>
         <source>Select pictures to send</source>
-        <translation type="unfinished"></translation>
+        <translation>تصاویری را برای فرستادن برگزینید</translation>
     </message>
 </context>
 <context>
     <name>PluginImpl</name>
     <message>
         <source>%1 sent you a nudge.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 به شما تلنگر زد.</translation>
     </message>
     <message>
         <source>You sent a nudge to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>به %1 تلنگر زدید.</translation>
     </message>
     <message>
         <source>Text Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>گفتگوی متنی</translation>
     </message>
     <message>
         <source>Text Chat Plugin</source>
-        <translation type="unfinished"></translation>
+        <translation>افزونهٔ گفتگوی متنی</translation>
     </message>
     <message>
         <source>This plugin is disabled. Contact your administrator for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>این افزونه غیرفعال است. برای جزئیات بیشتر با سرپرست تماس بگیرید.</translation>
     </message>
 </context>
 <context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>ویرایش</translation>
     </message>
 </context>
 <context>
     <name>RoomsPluginImpl</name>
     <message>
         <source>Chat Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>اتاق‌ها</translation>
     </message>
     <message>
         <source>Create Chat Room</source>
-        <translation type="unfinished"></translation>
+        <translation>ساختن اتاق</translation>
     </message>
     <message>
         <source>Create a persistent chat room</source>
-        <translation type="unfinished"></translation>
+        <translation>ساختن یک اتاق ماندگار</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Chat settings</source>
-        <translation type="unfinished"></translation>
+        <translation>تنظیمات گفتگو</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عمومی</translation>
     </message>
     <message>
         <source>Open new chat sessions in tabbed window</source>
-        <translation type="unfinished"></translation>
+        <translation>باز کردن گفتگوهای تازه در پنجرهٔ زبانه‌دار</translation>
     </message>
     <message>
         <source>Allow receiving a nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>اجازهٔ دریافت تلنگر</translation>
     </message>
     <message>
         <source>Show single emoticons larger</source>
-        <translation type="unfinished"></translation>
+        <translation>نمایش بزرگ‌تر شکلک تنها</translation>
     </message>
     <message>
         <source>Popup notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان‌های بالاپر</translation>
     </message>
     <message>
         <source>Do not show popup on a new message</source>
-        <translation type="unfinished"></translation>
+        <translation>برای پیام تازه اعلان نشان داده نشود</translation>
     </message>
     <message>
         <source>Show popup on a first new message</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان برای نخستین پیام تازه</translation>
     </message>
     <message>
         <source>Show popup on a new message if the chat window is not active</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان برای پیام تازه اگر پنجرهٔ گفتگو فعال نیست</translation>
     </message>
     <message>
         <source>Sound notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلان‌های صوتی</translation>
     </message>
     <message>
         <source>Do not play a sound on a new message</source>
-        <translation type="unfinished"></translation>
+        <translation>برای پیام تازه صدا پخش نشود</translation>
     </message>
     <message>
         <source>Play sound on a new message if the chat window is not active</source>
-        <translation type="unfinished"></translation>
+        <translation>پخش صدا برای پیام تازه اگر پنجرهٔ گفتگو فعال نیست</translation>
     </message>
     <message>
         <source>Always play sound on new message</source>
-        <translation type="unfinished"></translation>
+        <translation>همیشه برای پیام تازه صدا پخش شود</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>قلم</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation type="unfinished"></translation>
+        <translation>پاسخ خودکار</translation>
     </message>
     <message>
         <source>Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>غلط‌یابی</translation>
     </message>
     <message>
         <source>Check spelling when typing</source>
-        <translation type="unfinished"></translation>
+        <translation>غلط‌یابی هنگام نوشتن</translation>
     </message>
     <message>
         <source>Supported languages dictionaries</source>
-        <translation type="unfinished"></translation>
+        <translation>واژه‌نامه‌های زبان‌های پشتیبانی‌شده</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخچه</translation>
     </message>
     <message>
         <source>If for any reason your local history is damaged, you can reset and synchronize it by pressing the button below.
 
 Warning: This process may take a while and there is no progress indication.
 You should do this synchronization only in case you were instructed by the support team.</source>
-        <translation type="unfinished"></translation>
+        <translation>اگر تاریخچهٔ محلی شما به هر دلیلی آسیب دیده است، می‌توانید با دکمهٔ زیر آن را بازنشانی و همگام کنید.
+
+هشدار: این کار ممکن است زمان ببرد و پیشرفت آن نشان داده نمی‌شود.
+فقط اگر تیم پشتیبانی از شما خواسته است همگام‌سازی کنید.</translation>
     </message>
     <message>
         <source>Synchronize</source>
-        <translation type="unfinished"></translation>
+        <translation>همگام‌سازی</translation>
     </message>
     <message>
         <source>Synchronization is in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>همگام‌سازی در جریان است...</translation>
     </message>
     <message>
         <source>Gallery</source>
-        <translation type="unfinished"></translation>
+        <translation>نگارخانه</translation>
     </message>
     <message>
         <source>Magnifier</source>
-        <translation type="unfinished"></translation>
+        <translation>ذره‌بین</translation>
     </message>
     <message>
         <source>Zoom level</source>
-        <translation type="unfinished"></translation>
+        <translation>میزان بزرگ‌نمایی</translation>
     </message>
     <message>
         <source>Smooth zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>بزرگ‌نمایی نرم</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>شکل</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>مستطیل</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>دایره</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>اندازه</translation>
     </message>
     <message>
         <source>Draw border</source>
-        <translation type="unfinished"></translation>
+        <translation>کشیدن حاشیه</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>تأیید</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>لغو</translation>
     </message>
     <message>
         <source>This automatic reply is too long to be stored: a reply holds at most %1 KB. Shorten it and press OK again.</source>
-        <translation type="unfinished"></translation>
+        <translation>این پاسخ خودکار برای ذخیره بیش از حد طولانی است: هر پاسخ حداکثر %1 کیلوبایت است. آن را کوتاه کنید و دوباره تأیید را بزنید.</translation>
     </message>
     <message>
         <source>The automatic replies could not be saved. Your changes are still in this dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>پاسخ‌های خودکار ذخیره نشدند. تغییرات شما هنوز در این پنجره است.</translation>
     </message>
     <message>
         <source>You are about to clean the local history and initiate synchronization.
 
 Do you want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخچهٔ محلی پاک و همگام‌سازی آغاز می‌شود.
+
+ادامه می‌دهید؟</translation>
     </message>
 </context>
 <context>
     <name>SpellLanguageControl</name>
     <message>
         <source>No spell check</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون غلط‌یابی</translation>
     </message>
     <message>
         <source>No dictionary for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>واژه‌نامه‌ای برای %1 نیست</translation>
     </message>
     <message>
         <source>The dictionary for %1 is missing; spelling is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>واژه‌نامهٔ %1 موجود نیست؛ غلط‌یابی انجام نمی‌شود.</translation>
     </message>
     <message>
         <source>Spell check in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>غلط‌یابی: %1</translation>
     </message>
 </context>
 <context>
     <name>TabbedChatWindow</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>نام</translation>
     </message>
     <message numerus="yes">
         <source>%n missed messages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n پیام خوانده‌نشده</numerusform>
         </translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>بستن زبانه</translation>
     </message>
     <message>
         <source>%1 - Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - گفتگو</translation>
     </message>
     <message>
         <source>You have an unsent message(s).
 Do you want to close all tabs?</source>
-        <translation type="unfinished"></translation>
+        <translation>پیام‌های فرستاده‌نشده دارید.
+همهٔ زبانه‌ها بسته شوند؟</translation>
     </message>
 </context>
 <context>
     <name>UploadsListFrame</name>
     <message numerus="yes">
         <source>Failed to upload %n files %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>بارگذاری %n پرونده ناموفق بود %1</numerusform>
         </translation>
     </message>
     <message>
         <source>You are about to stop uploads.</source>
-        <translation type="unfinished"></translation>
+        <translation>بارگذاری‌ها متوقف می‌شوند.</translation>
     </message>
     <message>
         <source>Do you really want to stop all uploads?</source>
-        <translation type="unfinished"></translation>
+        <translation>واقعاً همهٔ بارگذاری‌ها متوقف شوند؟</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n پرونده</numerusform>
         </translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation type="unfinished"></translation>
+        <translation>در حال بارگذاری...</translation>
     </message>
     <message>
         <source>Close and stop all unfinished uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>بستن و توقف همهٔ بارگذاری‌های ناتمام</translation>
     </message>
 </context>
 <context>
     <name>UserInfoFrame</name>
     <message>
         <source>More information</source>
-        <translation type="unfinished"></translation>
+        <translation>اطلاعات بیشتر</translation>
     </message>
     <message>
         <source>Change room settings</source>
-        <translation type="unfinished"></translation>
+        <translation>تغییر تنظیمات اتاق</translation>
     </message>
     <message>
         <source>Leave room</source>
-        <translation type="unfinished"></translation>
+        <translation>ترک اتاق</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>بستن زبانه</translation>
     </message>
     <message>
         <source>%1 - Chat Room</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - اتاق</translation>
     </message>
     <message>
         <source>%1 (%2) - Chat Room</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) - اتاق</translation>
     </message>
     <message>
         <source>&amp;Copy username</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رونوشت نام کاربری</translation>
     </message>
     <message>
         <source>&amp;Copy description</source>
-        <translation type="unfinished"></translation>
+        <translation>رونوشت &amp;توضیح</translation>
     </message>
     <message>
         <source>&amp;View profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;دیدن نمایه</translation>
     </message>
 </context>
 <context>
     <name>UserObj</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>برون‌خط</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>برخط</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>دور از رایانه</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغول</translation>
     </message>
 </context>
 </TS>
