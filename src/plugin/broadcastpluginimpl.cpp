@@ -68,8 +68,7 @@ void BroadcastPluginImpl::onOwnProfileC(IUser *user)
 
 void BroadcastPluginImpl::setLanguage(const char *languageCode)
 {
-    if (languageCode)
-        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+    PluginSupport::setLanguage(languageCode);
 }
 
 void BroadcastPluginImpl::execute(IUser *user, int action)

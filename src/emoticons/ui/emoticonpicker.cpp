@@ -3,6 +3,7 @@
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "emoticons/ui/emotionboxlabel.h"
+#include "platform/interfacedirection.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -49,6 +50,7 @@ QFrame *EmoticonPicker::buildPicker()
     if (m_frame)
         return m_frame;
     m_frame = new QFrame(nullptr, Qt::Popup);
+    platform::InterfaceDirection::instance().adopt(m_frame);
     m_frame->setObjectName(QStringLiteral("Emoticons"));
     m_frame->setProperty("class", QStringLiteral("Frame Chat"));
     m_frame->setFrameShape(QFrame::StyledPanel);
