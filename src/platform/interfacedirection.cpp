@@ -1,7 +1,5 @@
 #include "platform/interfacedirection.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QWidget>
 
 namespace platform {
@@ -39,12 +37,6 @@ void InterfaceDirection::adopt(QWidget *window)
     if (!isAdopted(window))
         m_windows.append(window);
     window->setLayoutDirection(m_direction);
-    // Menus and dialogs are windows of their own and take the application's
-    // direction unless told otherwise; they are caught as they appear.
-    if (!m_filtering && qApp) {
-        qApp->installEventFilter(this);
-        m_filtering = true;
-    }
 }
 
 bool InterfaceDirection::isAdopted(const QWidget *window) const
@@ -52,24 +44,6 @@ bool InterfaceDirection::isAdopted(const QWidget *window) const
     for (const QPointer<QWidget> &adopted : m_windows) {
         if (adopted == window)
             return true;
-    }
-    return false;
-}
-
-bool InterfaceDirection::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::Polish && event->type() != QEvent::Show)
-        return false;
-    if (!watched->isWidgetType())
-        return false;
-    auto *widget = static_cast<QWidget *>(watched);
-    if (!widget->isWindow() || widget->layoutDirection() == m_direction || isAdopted(widget))
-        return false;
-    for (QWidget *up = widget->parentWidget(); up; up = up->parentWidget()) {
-        if (isAdopted(up->window())) {
-            widget->setLayoutDirection(m_direction);
-            break;
-        }
     }
     return false;
 }

@@ -12,8 +12,8 @@ namespace platform {
 // The direction the library's own windows lay out in: right to left while
 // the interface language is written that way. It is set on each of the
 // library's windows, never on the application, whose other windows are the
-// host's. Windows opened from an adopted one (menus, dialogs, question
-// boxes) take its direction when they are shown. GUI thread only.
+// host's. Windows parented to an adopted one (menus, dialogs, question
+// boxes) follow it, as Qt hands a parent's direction down. GUI thread only.
 class InterfaceDirection : public QObject
 {
     Q_OBJECT
@@ -35,16 +35,12 @@ public:
     // window drops out by itself.
     void adopt(QWidget *window);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     InterfaceDirection() = default;
     bool isAdopted(const QWidget *window) const;
 
     Qt::LayoutDirection m_direction = Qt::LeftToRight;
     QVector<QPointer<QWidget>> m_windows;
-    bool m_filtering = false;
 };
 
 } // namespace platform
