@@ -758,7 +758,7 @@ Möchtest du fortfahren?</translation>
     </message>
     <message>
         <source>Spell check in %1</source>
-        <translation>Rechtschreibprüfung auf %1</translation>
+        <translation>Rechtschreibprüfung: %1</translation>
     </message>
 </context>
 <context>

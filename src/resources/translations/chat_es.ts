@@ -758,7 +758,7 @@ Do you want to proceed?</source>
     </message>
     <message>
         <source>Spell check in %1</source>
-        <translation>Revisión ortográfica en %1</translation>
+        <translation>Revisión ortográfica: %1</translation>
     </message>
 </context>
 <context>

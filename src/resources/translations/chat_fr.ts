@@ -758,7 +758,7 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Spell check in %1</source>
-        <translation>Vérification orthographique en %1</translation>
+        <translation>Vérification orthographique : %1</translation>
     </message>
 </context>
 <context>

@@ -758,7 +758,7 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>Spell check in %1</source>
-        <translation>Verificação ortográfica em %1</translation>
+        <translation>Verificação ortográfica: %1</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Fills the unfinished messages of every translations/chat_<code>.ts from
-texts/<code>.py, whose dictionary T maps an English source text (or
-"Context|source" where one context needs its own wording) to the
+"""Writes the translations of every translations/chat_<code>.ts from
+texts/<code>.py, which is where translations are edited: its dictionary T
+maps an English source text (or "Context|source" where one context needs
+its own wording) to the
 translation; a numerus message maps to the list of the language's plural
 forms in the order lupdate lists them. Messages the dictionary does not know
 stay unfinished, so tools/translation_status lists them. The English
@@ -33,12 +34,11 @@ def fill(path, table):
 
         def fill_message(match):
             indent, numerus, body = match.group(1), match.group(2), match.group(3)
-            if 'type="unfinished"' not in body:
-                return match.group(0)
             source = html.unescape(re.search(r"<source>(.*?)</source>", body, re.S).group(1))
             value = table.get(context + "|" + source, table.get(source))
             if value is None:
-                missing.append((context, source))
+                if 'type="unfinished"' in body:
+                    missing.append((context, source))
                 return match.group(0)
             pad = indent.lstrip("\n")
             if numerus:
@@ -51,7 +51,7 @@ def fill(path, table):
                 if not isinstance(value, str):
                     sys.exit("%s: %r is not a numerus message" % (path, source))
                 translation = "<translation>%s</translation>" % xml_escape(value)
-            body = re.sub(r"<translation type=\"unfinished\">.*?</translation>", lambda _: translation, body,
+            body = re.sub(r"<translation( type=\"unfinished\")?>.*?</translation>", lambda _: translation, body,
                           flags=re.S)
             return "%s<message%s>%s</message>" % (indent, numerus or "", body)
 

@@ -167,7 +167,7 @@ T = {
     "No dictionary for %1": "Kein Wörterbuch für %1",
     "The dictionary for %1 is missing; spelling is not checked.":
         "Das Wörterbuch für %1 fehlt; die Rechtschreibung wird nicht geprüft.",
-    "Spell check in %1": "Rechtschreibprüfung auf %1",
+    "Spell check in %1": "Rechtschreibprüfung: %1",
     "Name": "Name",
     "Close tab": "Tab schließen",
     "%1 - Chat": "%1 - Chat",

@@ -167,7 +167,7 @@ T = {
     "No dictionary for %1": "No hay diccionario para %1",
     "The dictionary for %1 is missing; spelling is not checked.":
         "Falta el diccionario para %1; no se revisa la ortografía.",
-    "Spell check in %1": "Revisión ortográfica en %1",
+    "Spell check in %1": "Revisión ortográfica: %1",
     "Name": "Nombre",
     "Close tab": "Cerrar pestaña",
     "%1 - Chat": "%1 - Conversación",

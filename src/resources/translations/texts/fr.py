@@ -167,7 +167,7 @@ T = {
     "No dictionary for %1": "Aucun dictionnaire pour %1",
     "The dictionary for %1 is missing; spelling is not checked.":
         "Le dictionnaire pour %1 est absent ; l'orthographe n'est pas vérifiée.",
-    "Spell check in %1": "Vérification orthographique en %1",
+    "Spell check in %1": "Vérification orthographique : %1",
     "Name": "Nom",
     "Close tab": "Fermer l'onglet",
     "%1 - Chat": "%1 - Conversation",

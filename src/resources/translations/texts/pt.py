@@ -167,7 +167,7 @@ T = {
     "No dictionary for %1": "Nenhum dicionário para %1",
     "The dictionary for %1 is missing; spelling is not checked.":
         "Falta o dicionário para %1; a ortografia não é verificada.",
-    "Spell check in %1": "Verificação ortográfica em %1",
+    "Spell check in %1": "Verificação ortográfica: %1",
     "Name": "Nome",
     "Close tab": "Fechar aba",
     "%1 - Chat": "%1 - Conversa",
