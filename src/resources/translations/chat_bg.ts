@@ -645,7 +645,7 @@ Folder: %2</source>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Автоматичен отговор</translation>
+        <translation>Автоотговор</translation>
     </message>
     <message>
         <source>Spell Check</source>

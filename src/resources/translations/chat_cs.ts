@@ -645,7 +645,7 @@ Složka: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Automatická odpověď</translation>
+        <translation>Autoodpověď</translation>
     </message>
     <message>
         <source>Spell Check</source>

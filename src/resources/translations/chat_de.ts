@@ -645,7 +645,7 @@ Ordner: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Automatische Antwort</translation>
+        <translation>Autoantwort</translation>
     </message>
     <message>
         <source>Spell Check</source>

@@ -645,7 +645,7 @@ Carpeta: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Respuesta automática</translation>
+        <translation>Autorrespuesta</translation>
     </message>
     <message>
         <source>Spell Check</source>

@@ -645,7 +645,7 @@ Dossier : %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Réponse automatique</translation>
+        <translation>Réponse auto</translation>
     </message>
     <message>
         <source>Spell Check</source>

@@ -645,7 +645,7 @@ Cartella: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Risposta automatica</translation>
+        <translation>Risposta auto</translation>
     </message>
     <message>
         <source>Spell Check</source>

@@ -645,7 +645,7 @@ Folder: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Odpowiedź automatyczna</translation>
+        <translation>Autoodpowiedź</translation>
     </message>
     <message>
         <source>Spell Check</source>

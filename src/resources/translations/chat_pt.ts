@@ -645,7 +645,7 @@ Pasta: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Resposta automática</translation>
+        <translation>Autorresposta</translation>
     </message>
     <message>
         <source>Spell Check</source>

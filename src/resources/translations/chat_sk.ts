@@ -645,7 +645,7 @@ Priečinok: %2</translation>
     </message>
     <message>
         <source>Auto reply</source>
-        <translation>Automatická odpoveď</translation>
+        <translation>Autoodpoveď</translation>
     </message>
     <message>
         <source>Spell Check</source>

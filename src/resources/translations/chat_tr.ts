@@ -649,7 +649,7 @@ Klasör: %2</translation>
     </message>
     <message>
         <source>Spell Check</source>
-        <translation>Yazım denetimi</translation>
+        <translation>Yazım</translation>
     </message>
     <message>
         <source>Check spelling when typing</source>

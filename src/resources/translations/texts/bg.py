@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Звук при ново съобщение, ако прозорецът не е активен",
     "Always play sound on new message": "Винаги звук при ново съобщение",
-    "Auto reply": "Автоматичен отговор",
+    "Auto reply": "Автоотговор",
     "Spell Check": "Правопис",
     "Check spelling when typing": "Проверка на правописа при писане",
     "Supported languages dictionaries": "Речници на поддържаните езици",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Zvuk při nové zprávě, když okno konverzace není aktivní",
     "Always play sound on new message": "Vždy přehrát zvuk při nové zprávě",
-    "Auto reply": "Automatická odpověď",
+    "Auto reply": "Autoodpověď",
     "Spell Check": "Pravopis",
     "Check spelling when typing": "Kontrolovat pravopis při psaní",
     "Supported languages dictionaries": "Slovníky podporovaných jazyků",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Ton bei neuer Nachricht, wenn das Chatfenster nicht aktiv ist",
     "Always play sound on new message": "Immer einen Ton bei neuer Nachricht",
-    "Auto reply": "Automatische Antwort",
+    "Auto reply": "Autoantwort",
     "Spell Check": "Rechtschreibung",
     "Check spelling when typing": "Rechtschreibung beim Tippen prüfen",
     "Supported languages dictionaries": "Wörterbücher der unterstützten Sprachen",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Reproducir sonido con un mensaje nuevo si la ventana no está activa",
     "Always play sound on new message": "Reproducir siempre sonido con un mensaje nuevo",
-    "Auto reply": "Respuesta automática",
+    "Auto reply": "Autorrespuesta",
     "Spell Check": "Ortografía",
     "Check spelling when typing": "Revisar la ortografía al escribir",
     "Supported languages dictionaries": "Diccionarios de los idiomas admitidos",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Son à chaque nouveau message si la fenêtre n'est pas active",
     "Always play sound on new message": "Toujours un son pour un nouveau message",
-    "Auto reply": "Réponse automatique",
+    "Auto reply": "Réponse auto",
     "Spell Check": "Orthographe",
     "Check spelling when typing": "Vérifier l'orthographe pendant la saisie",
     "Supported languages dictionaries": "Dictionnaires des langues prises en charge",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Suono a ogni nuovo messaggio se la finestra non è attiva",
     "Always play sound on new message": "Suono sempre per un nuovo messaggio",
-    "Auto reply": "Risposta automatica",
+    "Auto reply": "Risposta auto",
     "Spell Check": "Ortografia",
     "Check spelling when typing": "Controlla l'ortografia durante la scrittura",
     "Supported languages dictionaries": "Dizionari delle lingue supportate",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Dźwięk przy nowej wiadomości, gdy okno rozmowy nie jest aktywne",
     "Always play sound on new message": "Zawsze dźwięk przy nowej wiadomości",
-    "Auto reply": "Odpowiedź automatyczna",
+    "Auto reply": "Autoodpowiedź",
     "Spell Check": "Pisownia",
     "Check spelling when typing": "Sprawdzaj pisownię podczas pisania",
     "Supported languages dictionaries": "Słowniki obsługiwanych języków",

@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Tocar som para nova mensagem se a janela não estiver ativa",
     "Always play sound on new message": "Sempre tocar som para nova mensagem",
-    "Auto reply": "Resposta automática",
+    "Auto reply": "Autorresposta",
     "Spell Check": "Ortografia",
     "Check spelling when typing": "Verificar a ortografia ao digitar",
     "Supported languages dictionaries": "Dicionários dos idiomas compatíveis",

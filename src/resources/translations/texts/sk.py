@@ -139,7 +139,7 @@ T = {
     "Play sound on a new message if the chat window is not active":
         "Zvuk pri novej správe, keď okno konverzácie nie je aktívne",
     "Always play sound on new message": "Vždy prehrať zvuk pri novej správe",
-    "Auto reply": "Automatická odpoveď",
+    "Auto reply": "Autoodpoveď",
     "Spell Check": "Pravopis",
     "Check spelling when typing": "Kontrolovať pravopis pri písaní",
     "Supported languages dictionaries": "Slovníky podporovaných jazykov",

@@ -140,7 +140,7 @@ T = {
         "Sohbet penceresi etkin değilse yeni iletide ses çal",
     "Always play sound on new message": "Yeni iletide her zaman ses çal",
     "Auto reply": "Otomatik yanıt",
-    "Spell Check": "Yazım denetimi",
+    "Spell Check": "Yazım",
     "Check spelling when typing": "Yazarken yazımı denetle",
     "Supported languages dictionaries": "Desteklenen dillerin sözlükleri",
     "History": "Geçmiş",
