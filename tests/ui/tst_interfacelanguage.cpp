@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include "platform/interfacedirection.h"
+#include "ui/chat/closeitemdelegate.h"
 #include "plugin/pluginsupport.h"
 #include "ui/chat/quicktextmenu.h"
 #include "ui/chat/textbrowser.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void messageKeepsItsOwnDirection_data();
     void messageKeepsItsOwnDirection();
     void peersOverrideEndsWithTheirText();
+    void tabCloseButtonAtTheEntrysEnd();
 
 private:
     // What the language's catalogue says for a text.
@@ -201,6 +203,14 @@ void tst_InterfaceLanguage::peersOverrideEndsWithTheirText()
     QVERIFY2(shown.contains(QChar(0x2068) + QStringLiteral("see ") + rlo + QStringLiteral("txt.exe") + QChar(0x202C)
                             + QChar(0x2069)),
              qPrintable(shown));
+}
+
+void tst_InterfaceLanguage::tabCloseButtonAtTheEntrysEnd()
+{
+    const CloseItemDelegate delegate;
+    const QRect entry(10, 0, 200, 24);
+    QVERIFY(delegate.closeRect(entry, Qt::LeftToRight).left() > entry.center().x());
+    QVERIFY(delegate.closeRect(entry, Qt::RightToLeft).right() < entry.center().x());
 }
 
 QTEST_MAIN(tst_InterfaceLanguage)
