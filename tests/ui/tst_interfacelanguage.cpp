@@ -5,6 +5,7 @@
 
 #include "windowfixture.h"
 
+#include "emoticons/ui/emoticonpicker.h"
 #include "platform/interfacedirection.h"
 #include "ui/chat/closeitemdelegate.h"
 #include "plugin/pluginsupport.h"
@@ -12,8 +13,10 @@
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 
+#include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalMapper>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -34,6 +37,7 @@ private Q_SLOTS:
     void messageKeepsItsOwnDirection();
     void peersOverrideEndsWithTheirText();
     void tabCloseButtonAtTheEntrysEnd();
+    void emoticonGridStartsAtTheLinesStart();
 
 private:
     // What the language's catalogue says for a text.
@@ -211,6 +215,22 @@ void tst_InterfaceLanguage::tabCloseButtonAtTheEntrysEnd()
     const QRect entry(10, 0, 200, 24);
     QVERIFY(delegate.closeRect(entry, Qt::LeftToRight).left() > entry.center().x());
     QVERIFY(delegate.closeRect(entry, Qt::RightToLeft).right() < entry.center().x());
+}
+
+void tst_InterfaceLanguage::emoticonGridStartsAtTheLinesStart()
+{
+    EmoticonPicker *picker = EmoticonPicker::of(SharedResourceManager::instance()->emoticons());
+    QVERIFY(picker);
+    QFrame *frame = picker->buildPicker();
+    const auto firstCellOnTheLeft = [&] {
+        auto *first = qobject_cast<QWidget *>(picker->mapper()->mapping(0));
+        return first && first->geometry().center().x() < frame->width() / 2;
+    };
+    QVERIFY(firstCellOnTheLeft());
+    setLanguage("he");
+    QVERIFY(!firstCellOnTheLeft());
+    setLanguage("en");
+    QVERIFY(firstCellOnTheLeft());
 }
 
 QTEST_MAIN(tst_InterfaceLanguage)
