@@ -13,6 +13,7 @@
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 
+#include <QDialog>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
@@ -95,18 +96,25 @@ void tst_InterfaceLanguage::openWindowFollowsLanguage()
     auto *send = window->findChild<QPushButton *>(QStringLiteral("Send"));
     QVERIFY(send);
     QMenu *quickText = window->quickText()->menu();
+    quickText->actions().last()->trigger();
+    auto *dialog = window->findChild<QDialog *>(QStringLiteral("CannedMessages"));
+    QVERIFY(dialog);
     QCOMPARE(send->text(), QStringLiteral("Send"));
 
     const QString sendText = catalogue(code, "ChatWindowClass", "Send");
     const QString editText = catalogue(code, "QuickTextMenu", "Edit");
+    const QString dialogTitle = catalogue(code, "CannedMessagesDialog", "Quick Text Dialog");
     QVERIFY2(!sendText.isEmpty() && sendText != QLatin1String("Send"), "no catalogue for the language");
     setLanguage(code.toLatin1().constData());
     QCOMPARE(send->text(), sendText);
     QCOMPARE(quickText->actions().last()->text(), editText);
+    QCOMPARE(dialog->windowTitle(), dialogTitle);
 
     setLanguage("en");
     QCOMPARE(send->text(), QStringLiteral("Send"));
     QCOMPARE(quickText->actions().last()->text(), QStringLiteral("Edit"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Quick Text Dialog"));
+    dialog->close();
 }
 
 void tst_InterfaceLanguage::rightToLeftMirrorsOnlyTheLibrarysWindows_data()
