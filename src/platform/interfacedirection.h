@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QVector>
@@ -14,9 +13,8 @@ namespace platform {
 // library's windows, never on the application, whose other windows are the
 // host's. Windows parented to an adopted one (menus, dialogs, question
 // boxes) follow it, as Qt hands a parent's direction down. GUI thread only.
-class InterfaceDirection : public QObject
+class InterfaceDirection
 {
-    Q_OBJECT
     Q_DISABLE_COPY(InterfaceDirection)
 
 public:
