@@ -30,6 +30,8 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanupTestCase();
+    void countsTakeTheLanguagesPluralForms_data();
+    void countsTakeTheLanguagesPluralForms();
     void openWindowFollowsLanguage_data();
     void openWindowFollowsLanguage();
     void rightToLeftMirrorsOnlyTheLibrarysWindows_data();
@@ -79,6 +81,36 @@ void tst_InterfaceLanguage::cleanupTestCase()
 {
     setLanguage("en");
     m_fixture.reset();
+}
+
+void tst_InterfaceLanguage::countsTakeTheLanguagesPluralForms_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("english one, as ever") << "en" << 1 << "1 missed messages";
+    QTest::newRow("english many") << "en" << 4 << "4 missed messages";
+    QTest::newRow("german one") << "de" << 1 << "1 verpasste Nachricht";
+    QTest::newRow("russian 21 is singular") << "ru" << 21 << "21 пропущенное сообщение";
+    QTest::newRow("russian 3 is paucal") << "ru" << 3 << "3 пропущенных сообщения";
+    QTest::newRow("russian 12 is plural") << "ru" << 12 << "12 пропущенных сообщений";
+    QTest::newRow("polish 22 is paucal") << "pl" << 22 << "22 nieodczytane wiadomości";
+    QTest::newRow("arabic two is dual") << "ar" << 2 << "رسالتان فائتتان";
+    QTest::newRow("arabic 7") << "ar" << 7 << "7 رسائل فائتة";
+    QTest::newRow("arabic 11") << "ar" << 11 << "11 رسالة فائتة";
+    QTest::newRow("japanese has one form") << "ja" << 3 << "未読メッセージ 3 件";
+}
+
+void tst_InterfaceLanguage::countsTakeTheLanguagesPluralForms()
+{
+    QFETCH(QString, code);
+    QFETCH(int, count);
+    QFETCH(QString, expected);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/chat/chat_") + code));
+    QString text = translator.translate("TabbedChatWindow", "%n missed messages", nullptr, count);
+    text.replace(QLatin1String("%n"), QString::number(count));
+    QCOMPARE(text, expected);
 }
 
 void tst_InterfaceLanguage::openWindowFollowsLanguage_data()

@@ -140,7 +140,7 @@
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
-        <translation>%1 在 %2</translation>
+        <translation>%2 中的 %1</translation>
     </message>
 </context>
 <context>

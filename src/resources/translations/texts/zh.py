@@ -32,7 +32,7 @@ T = {
         "此快捷短语太长，无法保存：快捷短语最多 %1 KB。请缩短后再次点击“确定”。",
     "The quick texts could not be saved. Your changes are still in this dialog.":
         "无法保存快捷短语。你的更改仍保留在此对话框中。",
-    "%1 in %2": "%1 在 %2",
+    "%1 in %2": "%2 中的 %1",
     "Drop here for<br>\n<b>direct transfer</b>": "拖放到此处<br>\n<b>直接传输</b>",
     "Drop here for<br>\n<b>instant delivery</b>": "拖放到此处<br>\n<b>立即送达</b>",
     "Direct file transfer is not possible with peer that is currently offline":
