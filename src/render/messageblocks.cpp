@@ -132,7 +132,8 @@ QString nudgeHtml(const RenderContext &context, const IHostMessage *message, con
 {
     QString sentence;
     if (message->isReceived()) {
-        sentence = QCoreApplication::translate("MessageBlocks", "%1 sent you a nudge.").arg(BidiText::isolate(senderName));
+        sentence = QCoreApplication::translate("MessageBlocks", "%1 sent you a nudge.")
+                       .arg(BidiText::isolate(senderName));
     } else {
         sentence = QCoreApplication::translate("MessageBlocks", "You sent a nudge to %1.")
                        .arg(BidiText::isolate(MessageBlocks::senderNameFor(context, message->peerId(), names)));

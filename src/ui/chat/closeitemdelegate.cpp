@@ -88,7 +88,8 @@ bool CloseItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, co
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return QStyledItemDelegate::editorEvent(event, model, option, index);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    const bool onClose = mouse->button() == Qt::LeftButton && closeRect(option.rect, option.direction).contains(mouse->pos());
+    const bool onClose =
+        mouse->button() == Qt::LeftButton && closeRect(option.rect, option.direction).contains(mouse->pos());
     if (event->type() == QEvent::MouseButtonPress) {
         if (index.data(DotCountRole).toInt() >= 1 && !(mouse->modifiers() & Qt::ControlModifier))
             model->setData(index, false, ReadRole);
