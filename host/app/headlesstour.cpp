@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -65,26 +66,26 @@ const char *const ConversationShots[] = {
 // emoticon picker, the quick-text menu and dialog, and every tab of the
 // settings dialog (with an automatic reply added to show one).
 const char ComposingTour[] = R"(
-action @Bea Emoticons
+action @Bea "{ChatWindow|Emoticons}"
 shot Emoticons 10-emoticon-picker.png over=@Bea
 click Emoticons/wink
-action @Bea "Quick text"
+action @Bea "{ChatWindow|Quick text}"
 shot QuickText 11-quick-text-menu.png over=@Bea
-menu Edit
+menu "{QuickTextMenu|Edit}"
 shot CannedMessages 12-quick-text-dialog.png
 click CannedMessages/btnCancel
-action @Bea Tools
+action @Bea "{ChatWindow|Tools}"
 shot ChatSettings 13-settings-general.png
-select ChatSettings/tabSettings Font
+select ChatSettings/tabSettings "{SettingsDialog|Font}"
 shot ChatSettings 14-settings-font.png
-select ChatSettings/tabSettings "Auto reply"
+select ChatSettings/tabSettings "{SettingsDialog|Auto reply}"
 click ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabAutoReply/autoReplyFrame/AutoReplyDialog/btnAdd
 shot ChatSettings 15-settings-auto-reply.png
-select ChatSettings/tabSettings "Spell Check"
+select ChatSettings/tabSettings "{SettingsDialog|Spell Check}"
 shot ChatSettings 16-settings-spell-check.png
-select ChatSettings/tabSettings History
+select ChatSettings/tabSettings "{SettingsDialog|History}"
 shot ChatSettings 17-settings-history.png
-select ChatSettings/tabSettings Gallery
+select ChatSettings/tabSettings "{SettingsDialog|Gallery}"
 shot ChatSettings 18-settings-gallery.png
 click ChatSettings/btnCancel
 )";
@@ -104,16 +105,16 @@ const char RobustnessTour[] = R"(
 nudge Bea
 wait 1200
 peer Bea refuse-nudges=yes
-action @Bea Nudge
+action @Bea "{ChatWindow|Nudge}"
 wait 1500
-expect-history @Bea "Bea Hansen sent you a nudge."
-expect-history @Bea "You sent a nudge to Bea Hansen."
-expect-history @Bea "Bea Hansen has disabled nudges. Your nudge was not received."
+expect-history @Bea "{MessageBlocks|%1 sent you a nudge.|Bea Hansen}"
+expect-history @Bea "{MessageBlocks|You sent a nudge to %1.|Bea Hansen}"
+expect-history @Bea "{ChatSession|%1 has disabled nudges. Your nudge was not received.|Bea Hansen}"
 shot @Bea 19-nudges-and-refusal.png
 receive Bea "[b]" repeat=20000
 receive Bea "so many words " repeat=80000
 wait 100
-expect-history @Bea "Show the whole message"
+expect-history @Bea "{MessageBlocks|Show the whole message}"
 shot @Bea 20-hostile-messages-cut.png
 scroll @Bea middle
 receive Bea "Are you still there?"
@@ -140,10 +141,10 @@ receive Bea "Could you read the release notes before Friday?"
 wait 100
 click-text @Bea "release notes" button=right
 shot Message 22-message-menu.png over=@Bea
-menu Labels
-menu Warning
+menu "{MessageActions|Labels}"
+menu "{MessageActions|Warning}"
 click-text @Bea "release notes" button=right
-menu Like
+menu "{MessageActions|Like}"
 wait 100
 expect-call sendInstantMessage contains="[like "
 shot @Bea 23-liked-and-labelled.png
@@ -151,7 +152,7 @@ type "I will read them tomorow"
 key Return
 wait 100
 click-text @Bea "tomorow" button=right
-menu Edit
+menu "{MessageActions|Edit}"
 key Ctrl+A
 type "I will read them tomorrow morning"
 shot @Bea 24-edit-overlay.png
@@ -160,7 +161,7 @@ wait 100
 expect-history @Bea "tomorrow morning"
 shot @Bea 25-edited-in-place.png
 click-text @Bea "release notes" button=right
-menu Reply
+menu "{MessageActions|Reply}"
 type "Done: two typos, otherwise fine"
 shot @Bea 26-reply-overlay.png
 key Return
@@ -363,7 +364,7 @@ QImage chartPicture()
 // that closing the window asks about a draft in a page behind.
 const char TabbedTour[] = R"(
 tabbed on
-action @Bea "Attach to tab"
+action @Bea "{ChatWindow|Attach to tab}"
 open Chris
 open Dana
 receive Chris "Did you see the new plans?"
@@ -438,12 +439,40 @@ const char *const BroadcastShots[] = {
 
 } // namespace
 
+namespace {
+
+// The tour names the plug-in's texts as "{Context|English text}" or
+// "{Context|English text|argument for %1}", so that it finds its buttons,
+// menus and tabs in whatever language the plug-in was told to speak.
+QString inInterfaceLanguage(const QString &scenario)
+{
+    static const QRegularExpression named(QStringLiteral("\\{(\\w+)\\|([^|}]*)(?:\\|([^}]*))?\\}"));
+    QString out;
+    int last = 0;
+    QRegularExpressionMatchIterator it = named.globalMatch(scenario);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += scenario.midRef(last, m.capturedStart() - last);
+        const QByteArray context = m.captured(1).toUtf8();
+        const QByteArray source = m.captured(2).toUtf8();
+        QString text = QCoreApplication::translate(context.constData(), source.constData());
+        if (m.lastCapturedIndex() >= 3)
+            text = text.arg(m.captured(3));
+        out += text;
+        last = m.capturedEnd();
+    }
+    out += scenario.midRef(last);
+    return out;
+}
+
+} // namespace
+
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
                                QString *error)
 {
     hostkit::ScenarioRunner runner(m_host);
     runner.setBaseFolder(folder);
-    if (!runner.load(QString::fromUtf8(text)) || runner.exec() != 0) {
+    if (!runner.load(inInterfaceLanguage(QString::fromUtf8(text))) || runner.exec() != 0) {
         *error = QStringLiteral("the tour stopped: %1").arg(runner.lastMessage());
         return false;
     }

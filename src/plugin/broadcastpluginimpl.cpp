@@ -115,8 +115,7 @@ void BroadcastPluginImpl::onOwnProfileC(IUser *user)
 
 void BroadcastPluginImpl::setLanguage(const char *languageCode)
 {
-    if (languageCode)
-        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+    PluginSupport::setLanguage(languageCode);
 }
 
 QList<quint64> BroadcastPluginImpl::contactIds(IUser *const *users, int count)

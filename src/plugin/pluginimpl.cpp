@@ -190,8 +190,7 @@ void PluginImpl::onOwnProfileC(IUser *user)
 
 void PluginImpl::setLanguage(const char *languageCode)
 {
-    if (languageCode)
-        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+    PluginSupport::setLanguage(languageCode);
 }
 
 bool PluginImpl::canExecute(IUser *user, int action)

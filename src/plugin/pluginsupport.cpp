@@ -1,8 +1,10 @@
 #include "plugin/pluginsupport.h"
 
+#include "platform/interfacedirection.h"
 #include "platform/prompt.h"
 #include "plugin/chat.h"
 #include "resources/chatresources.h"
+#include "shared/sharedresourcemanager.h"
 
 #include <sdk/iimage.h>
 
@@ -45,6 +47,15 @@ void showDisabledMessage()
     box.defaultButton = platform::Prompt::Ok;
     box.parent = nullptr;
     platform::Prompt::instance().ask(box);
+}
+
+void setLanguage(const char *languageCode)
+{
+    if (!languageCode)
+        return;
+    SharedResourceManager *resources = SharedResourceManager::instance();
+    resources->installTranslation(QString::fromUtf8(languageCode));
+    platform::InterfaceDirection::instance().setLanguage(resources->languageCode());
 }
 
 } // namespace PluginSupport

@@ -20,4 +20,8 @@ bool drawIcon(IImage *image, const QString &resource);
 // titled with the host application's name, one OK button.
 void showDisabledMessage();
 
+// The interface language the host asked for: the catalogue, and the
+// direction the library's windows lay out in.
+void setLanguage(const char *languageCode);
+
 } // namespace PluginSupport

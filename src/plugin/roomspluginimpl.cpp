@@ -90,8 +90,7 @@ void RoomsPluginImpl::onOwnProfileC(IUser *user)
 
 void RoomsPluginImpl::setLanguage(const char *languageCode)
 {
-    if (languageCode)
-        SharedResourceManager::instance()->installTranslation(QString::fromUtf8(languageCode));
+    PluginSupport::setLanguage(languageCode);
 }
 
 void RoomsPluginImpl::execute(IUser *user, int action)

@@ -1,5 +1,6 @@
 #include "render/messageblocks.h"
 
+#include "render/biditext.h"
 #include "render/chattemplate.h"
 #include "render/links.h"
 #include "render/markupconverter.h"
@@ -131,10 +132,11 @@ QString nudgeHtml(const RenderContext &context, const IHostMessage *message, con
 {
     QString sentence;
     if (message->isReceived()) {
-        sentence = QCoreApplication::translate("MessageBlocks", "%1 sent you a nudge.").arg(senderName);
+        sentence = QCoreApplication::translate("MessageBlocks", "%1 sent you a nudge.")
+                       .arg(BidiText::isolate(senderName));
     } else {
         sentence = QCoreApplication::translate("MessageBlocks", "You sent a nudge to %1.")
-                       .arg(MessageBlocks::senderNameFor(context, message->peerId(), names));
+                       .arg(BidiText::isolate(MessageBlocks::senderNameFor(context, message->peerId(), names)));
     }
     return QLatin1String("<img src='pi_nudge' />&nbsp;") + Links::escapeHtml(sentence);
 }
@@ -208,18 +210,19 @@ void putCommon(const RenderContext &context, const IHostMessage *message, const 
                UserNameCache &names, ResourceKeyTable &keys, Values &values)
 {
     values.put(Avatar, QStringLiteral("avatar_%1").arg(prepared.senderId));
-    QString user = Links::escapeHtml(prepared.name);
+    QString user = Links::escapeHtml(BidiText::isolate(prepared.name));
     if (context.emoticons)
         user = context.emoticons->codesInName(user, 16);
     values.put(User, user);
-    values.put(Plugin, Links::escapeHtml(prepared.pluginName));
+    values.put(Plugin, Links::escapeHtml(BidiText::isolate(prepared.pluginName)));
     const MarkupConverter::RenderedBody body =
         MarkupConverter::renderMessageBody(prepared.text, prepared.name, keys, context);
     values.put(Location, body.locationHtml);
     const QDateTime time = messageTimeToDateTime(message->time());
     values.put(Time, Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat)));
     values.put(ClassName, MessageTextClass);
-    QString html = prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : body.html;
+    // The peer's text is set apart before the template's own notes join it.
+    QString html = prepared.nudge ? nudgeHtml(context, message, prepared.name, names) : BidiText::isolate(body.html);
     if (message->isDeleted()) {
         html = QLatin1String("<i>")
                + Links::escapeHtml(QCoreApplication::translate("MessageBlocks", "This message was deleted."))

@@ -107,7 +107,7 @@ bool SharedResourceManager::bigSingleEmoticons() const
 bool SharedResourceManager::installTranslation(const QString &languageCode)
 {
     if (languageCode == m_languageCode)
-        return !m_translator.isNull();
+        return m_catalogueFound;
     m_languageCode = languageCode;
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.data());
@@ -116,12 +116,20 @@ bool SharedResourceManager::installTranslation(const QString &languageCode)
     QScopedPointer<QTranslator> translator(new QTranslator);
     const QString path = QStringLiteral(":/chat/chat_") + languageCode;
     const bool loaded = !languageCode.isEmpty() && translator->load(path);
-    if (loaded) {
+    // An unknown language gets the English catalogue, which holds the
+    // English plural forms the sources' texts leave to it.
+    if (!loaded) {
+        if (!m_reportedLanguages.contains(languageCode)) {
+            m_reportedLanguages.insert(languageCode);
+            qCInfo(lcShared) << "No translation catalogue" << path << "- the interface stays English";
+        }
+        translator->load(QStringLiteral(":/chat/chat_en"));
+    }
+    if (!translator->isEmpty()) {
         QCoreApplication::installTranslator(translator.data());
         m_translator.reset(translator.take());
-    } else {
-        qCInfo(lcShared) << "No translation catalogue" << path << "- texts stay untranslated";
     }
+    m_catalogueFound = loaded;
     emit languageChanged(languageCode);
     return loaded;
 }

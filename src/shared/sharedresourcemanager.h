@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QScopedPointer>
+#include <QSet>
 #include <QString>
 #include <QTextCharFormat>
 
@@ -53,8 +54,8 @@ public:
     bool bigSingleEmoticons() const;
 
     // Installs ":/chat/chat_" + code into the application; nothing happens
-    // when the code is the current one. False when the catalogue is missing
-    // (the previous one is then removed and texts show untranslated).
+    // when the code is the current one. False when the catalogue is missing:
+    // the English one is installed instead, and the code is logged once.
     bool installTranslation(const QString &languageCode);
     QString languageCode() const { return m_languageCode; }
 
@@ -120,6 +121,8 @@ private:
     bool m_settingsLoaded = false;
     QScopedPointer<QTranslator> m_translator;            // owned, installed while set
     QString m_languageCode;
+    bool m_catalogueFound = false;                        // for m_languageCode
+    QSet<QString> m_reportedLanguages;                    // unknown codes already logged
     ChatTemplate m_template;
     QString m_templateFolder;
     bool m_templateLoaded = false;

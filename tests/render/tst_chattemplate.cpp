@@ -526,9 +526,17 @@ void tst_ChatTemplate::languageInstalledOnceWhenSetTwice()
     QCOMPARE(resources->languageCode(), QStringLiteral("en"));
     QVERIFY(!resources->installTranslation(QStringLiteral("xx")));
     QCOMPARE(changed.count(), 2);
-    // Removing "en" announced a change as well; no catalogue for "xx" was installed.
-    QCOMPARE(counter.count, 2);
+    // Removing "en" and installing it again for the unknown "xx" announce a change each.
+    QCOMPARE(counter.count, 3);
     qApp->removeEventFilter(&counter);
+
+    // An unknown language after a known one leaves English, not the last one's texts.
+    QVERIFY(resources->installTranslation(QStringLiteral("de")));
+    QCOMPARE(QCoreApplication::translate("ChatWindowClass", "Send"), QStringLiteral("Senden"));
+    QVERIFY(!resources->installTranslation(QStringLiteral("xx")));
+    QCOMPARE(QCoreApplication::translate("ChatWindowClass", "Send"), QStringLiteral("Send"));
+    QCOMPARE(QCoreApplication::translate("TabbedChatWindow", "%n missed messages", nullptr, 1),
+             QStringLiteral("1 missed messages"));
 }
 
 void tst_ChatTemplate::settingsAreTheDefaultFormat()

@@ -25,6 +25,8 @@ private Q_SLOTS:
     void scenario_data();
     void scenario();
     void headlessTourShowsTheConversation();
+    void headlessTourRunsInOtherLanguages_data();
+    void headlessTourRunsInOtherLanguages();
 };
 
 void tst_ConversationScenario::scenario_data()
@@ -93,6 +95,31 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     for (const char *name : {"14-settings-font.png", "15-settings-auto-reply.png", "16-settings-spell-check.png",
                              "17-settings-history.png", "18-settings-gallery.png"})
         QCOMPARE(QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).size(), settings);
+}
+
+void tst_ConversationScenario::headlessTourRunsInOtherLanguages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("german") << QStringLiteral("de");
+    QTest::newRow("arabic, right to left") << QStringLiteral("ar");
+}
+
+// The tour finds every button, menu entry and tab by its translated text.
+void tst_ConversationScenario::headlessTourRunsInOtherLanguages()
+{
+    QFETCH(QString, language);
+    QTemporaryDir shots;
+    QVERIFY(shots.isValid());
+    QProcess host;
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(binary("host/app/chat-host"),
+               {QStringLiteral("--plugin"), binary("src/plugin/libchat.so"), QStringLiteral("--headless"),
+                QStringLiteral("--shots"), shots.path(), QStringLiteral("--language"), language});
+    QVERIFY(host.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(host.readAll());
+    QVERIFY2(host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0, qPrintable(output));
+    QVERIFY2(!QImage(QDir(shots.path()).filePath(QStringLiteral("42-tabbed-close-question.png"))).isNull(),
+             qPrintable(output));
 }
 
 QTEST_GUILESS_MAIN(tst_ConversationScenario)

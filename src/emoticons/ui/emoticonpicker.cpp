@@ -3,15 +3,21 @@
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "emoticons/ui/emotionboxlabel.h"
+#include "platform/interfacedirection.h"
 
 #include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QMovie>
 #include <QSignalMapper>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextImageFormat>
+
+namespace {
+const char CellProperty[] = "pickerCell";
+} // namespace
 
 EmoticonPicker *EmoticonPicker::of(EmotionBoxManager *catalogue)
 {
@@ -49,6 +55,7 @@ QFrame *EmoticonPicker::buildPicker()
     if (m_frame)
         return m_frame;
     m_frame = new QFrame(nullptr, Qt::Popup);
+    platform::InterfaceDirection::instance().adopt(m_frame);
     m_frame->setObjectName(QStringLiteral("Emoticons"));
     m_frame->setProperty("class", QStringLiteral("Frame Chat"));
     m_frame->setFrameShape(QFrame::StyledPanel);
@@ -70,11 +77,12 @@ QFrame *EmoticonPicker::buildPicker()
         if (!entry)
             continue;
         auto *label = new EmotionBoxLabel(entry, this, m_frame);
-        label->setGeometry(QRect(EmotionBoxManager::pickerCellPosition(i, cell), cell));
+        label->setProperty(CellProperty, i);
         connect(label, &EmotionBoxLabel::clicked, m_mapper, qOverload<>(&QSignalMapper::map));
         m_mapper->setMapping(label, i);
     }
     m_frame->setFixedSize(EmotionBoxManager::pickerFrameSize(order.size(), cell));
+    placeCells();
     return m_frame;
 }
 
@@ -85,8 +93,23 @@ void EmoticonPicker::popupAboveCursor(QObject *receiver, std::function<void(int)
     m_receiver = connect(m_mapper, &QSignalMapper::mappedInt, receiver, std::move(chosen));
     if (frame->isVisible())
         frame->hide();
-    frame->move(QCursor::pos() - QPoint(0, frame->height()));
+    // Above the cursor, reaching towards where the interface's lines run.
+    const int left = frame->isRightToLeft() ? frame->width() : 0;
+    frame->move(QCursor::pos() - QPoint(left, frame->height()));
     frame->show();
+}
+
+void EmoticonPicker::placeCells()
+{
+    // The grid reads from the right in a right-to-left interface.
+    const QSize cell = m_catalogue->smallSize();
+    for (QWidget *label : m_frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QVariant index = label->property(CellProperty);
+        if (index.isValid()) {
+            const QRect at(EmotionBoxManager::pickerCellPosition(index.toInt(), cell), cell);
+            label->setGeometry(QStyle::visualRect(m_frame->layoutDirection(), m_frame->rect(), at));
+        }
+    }
 }
 
 QString EmoticonPicker::nameAt(int index) const
@@ -126,6 +149,8 @@ void EmoticonPicker::onEmotionBoxDestroyed(QObject *obj)
 bool EmoticonPicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_frame) {
+        if (event->type() == QEvent::LayoutDirectionChange)
+            placeCells();
         const bool deactivated = event->type() == QEvent::ActivationChange && !m_frame->isActiveWindow();
         if (event->type() == QEvent::FocusOut || deactivated)
             m_frame->hide();

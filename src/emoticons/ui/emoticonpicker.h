@@ -71,6 +71,8 @@ protected:
 
 private:
     explicit EmoticonPicker(EmotionBoxManager *catalogue);
+    // Puts every cell where the frame's direction wants it.
+    void placeCells();
 
     EmotionBoxManager *const m_catalogue; // the parent
     QFrame *m_frame = nullptr;           // owned; no parent

@@ -17,7 +17,7 @@ def fill(match):
                       "<translation>\n            <numerusform>%s</numerusform>\n            <numerusform>%s</numerusform>\n        </translation>" % (source, source),
                       body, flags=re.S)
     source = re.search(r"<source>(.*?)</source>", body, re.S).group(1)
-    return re.sub(r"<translation type=\"unfinished\"></translation>",
+    return re.sub(r"<translation type=\"unfinished\">[^<]*</translation>",
                   "<translation>%s</translation>" % source, body)
 
 

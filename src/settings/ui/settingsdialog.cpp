@@ -12,6 +12,7 @@
 #include <sdk/ihostservices.h>
 
 #include <QEvent>
+#include <QTabBar>
 #include <QTreeWidget>
 
 namespace {
@@ -30,6 +31,9 @@ SettingsDialog::SettingsDialog(const SettingsDialogContext &context, QWidget *pa
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("class", QStringLiteral("Frame Chat"));
     m_ui->tabSettings->setProperty("class", QStringLiteral("TabWidget Chat"));
+    // Every tab stays in sight in every language: the dialog widens to its
+    // tab names instead of hiding some behind scroll arrows.
+    m_ui->tabSettings->tabBar()->setUsesScrollButtons(false);
     m_font = new DefaultFontDialog(context, m_ui->fontFrame);
     m_ui->fontFrameLayout->addWidget(m_font);
     m_autoReply = new AutoReplyDialog(context, m_ui->autoReplyFrame);

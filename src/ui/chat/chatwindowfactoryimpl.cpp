@@ -1,5 +1,6 @@
 #include "ui/chat/chatwindowfactoryimpl.h"
 
+#include "platform/interfacedirection.h"
 #include "ui/chat/chatwindow.h"
 #include "ui/chat/tabbedchatwindow.h"
 
@@ -11,14 +12,18 @@ ChatWindowInterface *ChatWindowFactoryImpl::createWindow(ChatSession *session)
     // conversations without windows.
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
-    return new ChatWindow(nullptr, session);
+    auto *window = new ChatWindow(nullptr, session);
+    platform::InterfaceDirection::instance().adopt(window);
+    return window;
 }
 
 TabbedWindowInterface *ChatWindowFactoryImpl::createTabbedWindow(ChatManager *manager)
 {
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
-    return new TabbedChatWindow(manager);
+    auto *window = new TabbedChatWindow(manager);
+    platform::InterfaceDirection::instance().adopt(window);
+    return window;
 }
 
 ChatWindowFactoryImpl &ChatWindowFactoryImpl::instance()

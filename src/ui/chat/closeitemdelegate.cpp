@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -26,10 +27,12 @@ void CloseItemDelegate::setPixmaps(const QPixmap &close, const QPixmap &dot)
     m_dot = dot;
 }
 
-QRect CloseItemDelegate::closeRect(const QRect &itemRect) const
+QRect CloseItemDelegate::closeRect(const QRect &itemRect, Qt::LayoutDirection direction) const
 {
     const QSize size = m_close.isNull() ? QSize(16, 16) : m_close.size() / m_close.devicePixelRatio();
-    return QRect(QPoint(itemRect.right() - Margin - size.width() + 1, itemRect.center().y() - size.height() / 2), size);
+    const QRect trailing(QPoint(itemRect.right() - Margin - size.width() + 1, itemRect.center().y() - size.height() / 2),
+                         size);
+    return QStyle::visualRect(direction, itemRect, trailing);
 }
 
 void CloseItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -43,7 +46,7 @@ void CloseItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QWidget *widget = option.widget;
     (widget ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-    const QRect close = closeRect(option.rect);
+    const QRect close = closeRect(option.rect, option.direction);
     if ((option.state & QStyle::State_MouseOver) && !m_close.isNull())
         painter->drawPixmap(close.topLeft(), m_close);
     const int count = index.data(DotCountRole).toInt();
@@ -51,7 +54,9 @@ void CloseItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         return;
     // Left of the close button, so the dot stays put when the button shows.
     QRect dot(QPoint(0, 0), m_dot.isNull() ? QSize(16, 16) : m_dot.size() / m_dot.devicePixelRatio());
-    dot.moveCenter(QPoint(close.left() - Margin - dot.width() / 2, close.center().y()));
+    const QRect trailingClose = closeRect(option.rect);
+    dot.moveCenter(QPoint(trailingClose.left() - Margin - dot.width() / 2, trailingClose.center().y()));
+    dot = QStyle::visualRect(option.direction, option.rect, dot);
     painter->save();
     if (m_dot.isNull()) {
         painter->setRenderHint(QPainter::Antialiasing);
@@ -83,7 +88,8 @@ bool CloseItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, co
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return QStyledItemDelegate::editorEvent(event, model, option, index);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    const bool onClose = mouse->button() == Qt::LeftButton && closeRect(option.rect).contains(mouse->pos());
+    const bool onClose =
+        mouse->button() == Qt::LeftButton && closeRect(option.rect, option.direction).contains(mouse->pos());
     if (event->type() == QEvent::MouseButtonPress) {
         if (index.data(DotCountRole).toInt() >= 1 && !(mouse->modifiers() & Qt::ControlModifier))
             model->setData(index, false, ReadRole);

@@ -23,8 +23,9 @@ public:
 
     // The close button and the dot, again on every style change.
     void setPixmaps(const QPixmap &close, const QPixmap &dot);
-    // Where the close button of an entry painted in `itemRect` sits.
-    QRect closeRect(const QRect &itemRect) const;
+    // Where the close button of an entry painted in `itemRect` sits: at
+    // the entry's end, the left one in a right-to-left list.
+    QRect closeRect(const QRect &itemRect, Qt::LayoutDirection direction = Qt::LeftToRight) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;

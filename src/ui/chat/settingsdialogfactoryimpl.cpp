@@ -1,5 +1,6 @@
 #include "ui/chat/settingsdialogfactoryimpl.h"
 
+#include "platform/interfacedirection.h"
 #include "settings/ui/settingsdialog.h"
 #include "ui/chat/dialogcontext.h"
 
@@ -11,7 +12,9 @@ SettingsDialogInterface *SettingsDialogFactoryImpl::createSettingsDialog(IHostSe
         return nullptr;
     SettingsDialogContext context = dialogContext(host);
     context.applyToWindows = std::move(applied);
-    return new SettingsDialog(context);
+    auto *dialog = new SettingsDialog(context);
+    platform::InterfaceDirection::instance().adopt(dialog);
+    return dialog;
 }
 
 SettingsDialogFactoryImpl &SettingsDialogFactoryImpl::instance()

@@ -303,7 +303,7 @@ void TabbedChatWindow::refreshEntry(QTreeWidgetItem *item)
 
 void TabbedChatWindow::applyCount(QTreeWidgetItem *item, qint64 count)
 {
-    item->setToolTip(0, count > 0 ? tr("%1 missed messages").arg(count) : tr("Close tab"));
+    item->setToolTip(0, count > 0 ? tr("%n missed messages", nullptr, count) : tr("Close tab"));
     // The tab in front is being read: no dot unless it blinks.
     if (m_pages.value(item) != currentPage())
         item->setData(0, CloseItemDelegate::DotCountRole, int(qBound<qint64>(0, count, INT_MAX)));

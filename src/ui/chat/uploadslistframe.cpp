@@ -330,7 +330,7 @@ void UploadsListFrame::checkAllEnded()
             }
             errors = reasons.join(QLatin1Char(' '));
         }
-        m_failures->setText(tr("Failed to upload %1 files %2").arg(m_failed).arg(errors));
+        m_failures->setText(tr("Failed to upload %n files %1", nullptr, m_failed).arg(errors));
         m_failures->show();
         relayout();
     }
@@ -389,7 +389,7 @@ void UploadsListFrame::closeList()
 
 void UploadsListFrame::retranslate()
 {
-    m_title->setText(m_rows.size() > 1 ? tr("%1 files").arg(m_rows.size()) : tr("Uploading..."));
+    m_title->setText(m_rows.size() > 1 ? tr("%n files", nullptr, m_rows.size()) : tr("Uploading..."));
     m_close->setToolTip(tr("Close and stop all unfinished uploads"));
 }
 
