@@ -4,6 +4,7 @@
 #include "host.h"
 #include "messagestore.h"
 #include "network.h"
+#include "roomsservice.h"
 #include "transfers.h"
 #include "widgetpath.h"
 
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDataStream>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDir>
@@ -199,6 +201,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
     registerBuiltins();
     registerTransferSteps();
+    registerRoomSteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
@@ -550,16 +553,22 @@ void ScenarioRunner::registerBuiltins()
             return error;
         return host.openChat(id) ? QString() : QStringLiteral("no \"chat\" plug-in is loaded");
     });
-    addStep(QStringLiteral("execute"), 2, 2, {QStringLiteral("action")}, [=, &host](const Step &s, bool *) {
+    addStep(QStringLiteral("execute"), 2, -1, {QStringLiteral("action")}, [=, &host](const Step &s, bool *) {
         QString error;
-        const QByteArray id = contactId(s.args.at(1), &error);
-        if (id.isEmpty())
-            return error;
+        QByteArrayList ids;
+        for (const QString &name : s.args.mid(1)) {
+            const QByteArray id = contactId(name, &error);
+            if (id.isEmpty())
+                return error;
+            ids << id;
+        }
         qint64 action = 2;
         if (s.options.contains(QStringLiteral("action")) && !number(s.options.value(QStringLiteral("action")), &action, &error))
             return error;
-        return host.execute(s.args.at(0).toUtf8(), id, int(action)) ? QString()
-                                                                     : QStringLiteral("no plug-in \"%1\" is loaded").arg(s.args.at(0));
+        // Several contacts: the plug-in's action on the whole selection.
+        const bool done = ids.size() == 1 ? host.execute(s.args.at(0).toUtf8(), ids.first(), int(action))
+                                          : host.executeMulti(s.args.at(0).toUtf8(), ids, int(action));
+        return done ? QString() : QStringLiteral("no plug-in \"%1\" is loaded that acts on several contacts").arg(s.args.at(0));
     });
     addStep(QStringLiteral("conversation"), 1, 1, {QStringLiteral("session")}, [=, &host](const Step &s, bool *) {
         QString error;
@@ -1245,6 +1254,101 @@ void ScenarioRunner::registerTransferSteps()
         if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
             return QStringLiteral("cloud-delivery is yes or no, not %1").arg(answer);
         host.setCloudDelivery(answer == QLatin1String("yes"));
+        return QString();
+    });
+}
+
+void ScenarioRunner::registerRoomSteps()
+{
+    Host &host = m_host;
+    auto contactIds = [&host](const QStringList &names, QByteArrayList *ids) {
+        for (const QString &name : names) {
+            QByteArray id = host.profile().find(name.toUtf8()) ? name.toUtf8() : QByteArray();
+            for (const Contact &c : host.profile().contacts()) {
+                if (id.isEmpty() && (c.displayName.compare(name, Qt::CaseInsensitive) == 0
+                                     || QString::fromUtf8(c.userName).compare(name, Qt::CaseInsensitive) == 0))
+                    id = c.id;
+            }
+            if (id.isEmpty())
+                return QStringLiteral("no contact \"%1\"").arg(name);
+            *ids << id;
+        }
+        return QString();
+    };
+    auto room = [&host, contactIds](const QString &name, QByteArray *id) {
+        QByteArrayList ids;
+        const QString error = contactIds({name}, &ids);
+        if (!error.isEmpty())
+            return error;
+        const Contact *c = host.profile().find(ids.first());
+        if (!c->isRoom())
+            return QStringLiteral("\"%1\" is no room").arg(name);
+        *id = ids.first();
+        return QString();
+    };
+    addStep(QStringLiteral("room-join"), 2, 2, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        QByteArrayList ids;
+        QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            error = contactIds({s.args.at(1)}, &ids);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().memberJoins(roomId, ids.first()) ? QString() : QStringLiteral("%1 is in the room already").arg(s.args.at(1));
+    });
+    addStep(QStringLiteral("room-leave"), 2, -1, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        QByteArrayList ids;
+        QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            error = contactIds(s.args.mid(1), &ids);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().membersLeave(roomId, ids) ? QString() : QStringLiteral("none of them is in the room");
+    });
+    addStep(QStringLiteral("room-rename"), 2, 2, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        const QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            host.rooms().rename(roomId, s.args.at(1));
+        return error;
+    });
+    addStep(QStringLiteral("room-open"), 1, 1, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        const QString error = room(s.args.at(0), &roomId);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().openForUser(roomId) ? QString() : QStringLiteral("no rooms listener is registered");
+    });
+    // Contacts dragged out of the contact list: item-model data with each
+    // contact's id in its user role, as a list view of contacts writes it.
+    addStep(QStringLiteral("drop-contacts"), 2, -1, {}, [=](const Step &s, bool *) {
+        QString error;
+        QWidget *target = WidgetPath::find(s.args.at(0), &error);
+        QByteArrayList ids;
+        if (target)
+            error = contactIds(s.args.mid(1), &ids);
+        if (!target || !error.isEmpty())
+            return error;
+        QByteArray encoded;
+        QDataStream stream(&encoded, QIODevice::WriteOnly);
+        for (int row = 0; row < ids.size(); ++row)
+            stream << row << 0 << QMap<int, QVariant>{{Qt::DisplayRole, QString::fromUtf8(ids.at(row))}, {Qt::UserRole, ids.at(row)}};
+        QMimeData data;
+        data.setData(QStringLiteral("application/x-qabstractitemmodeldatalist"), encoded);
+        QWidget *on = target;
+        if (auto *view = qobject_cast<QAbstractItemView *>(target))
+            on = view->viewport();
+        const QPoint pos = on->rect().center();
+        QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        if (!enter.isAccepted())
+            return QStringLiteral("%1 does not take contacts").arg(s.args.at(0));
+        QDragMoveEvent move(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &move);
+        QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+        QApplication::processEvents();
         return QString();
     });
 }

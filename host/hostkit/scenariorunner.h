@@ -88,6 +88,8 @@ private:
     void registerBuiltins();
     // paste, drag, drop, direct-transfer, cloud-delivery.
     void registerTransferSteps();
+    // room-join, room-leave, room-rename, room-open, drop-contacts.
+    void registerRoomSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();
