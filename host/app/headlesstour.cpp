@@ -277,6 +277,44 @@ const char *const TabbedShots[] = {
     "40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png",
 };
 
+// A chat room: created from the contact list with Bea and Farah, who join
+// as system lines and both answer (Bea typing); Chris joins and Farah
+// leaves; Dana, dropped on the member list, is invited and joins; the room
+// is renamed in its settings dialog and left past its question.
+const char RoomsTour[] = R"(
+tabbed off
+peer Bea reply="Bea: %1" typing=300 after=1400
+peer Farah reply="Farah: sounds good" typing=900 after=2200
+execute chat_rooms Bea Farah
+shot "@Chat Room" 50-room-preparing.png
+wait 400
+type "Shall we meet at the harbour on Friday?"
+key Return
+wait 800
+shot "@Chat Room" 51-room-member-typing.png
+wait 2200
+shot "@Chat Room" 52-room-members-answer.png
+room-join "Alex, Bea, Farah" Chris
+room-leave "Alex, Bea, Farah" Farah
+drop-contacts "@Chat Room/splitterVertical/splitterReceivedHorizontal/conferenceUsersWidget" Dana
+wait 2000
+shot "@Chat Room" 53-room-join-and-leave.png
+click "@Chat Room/frmPeerInfo/SettingsRoom"
+key Ctrl+A target=UpdateRoomDialog/lnRoomDisplayName
+type "Harbour team" target=UpdateRoomDialog/lnRoomDisplayName
+shot UpdateRoomDialog 54-room-settings.png
+click UpdateRoomDialog/btnOk
+shot "@Harbour team" 55-room-renamed.png
+answer Yes shot=56-room-leave-question.png
+click "@Harbour team/frmPeerInfo/LeaveRoom"
+expect-no-window "@Harbour team"
+)";
+
+const char *const RoomsShots[] = {
+    "50-room-preparing.png", "51-room-member-typing.png", "52-room-members-answer.png", "53-room-join-and-leave.png",
+    "54-room-settings.png", "55-room-renamed.png", "56-room-leave-question.png",
+};
+
 } // namespace
 
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
@@ -300,7 +338,8 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && runScenario(RobustnessTour, RobustnessShots, int(std::size(RobustnessShots)), folder, error)
            && runScenario(MessageActionsTour, MessageActionsShots, int(std::size(MessageActionsShots)), folder, error)
            && pictures(folder, error)
-           && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error);
+           && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error)
+           && runScenario(RoomsTour, RoomsShots, int(std::size(RoomsShots)), folder, error);
 }
 
 bool HeadlessTour::pictures(const QString &folder, QString *error)
