@@ -16,6 +16,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // The plug-in's actions act on a contact with the host's "open" action.
@@ -41,6 +44,12 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     m_contacts->setIconSize(QSize(36, 36));
     m_contacts->setSpacing(2);
     m_contacts->setUniformItemSizes(true);
+    // Several contacts at once for the plug-ins that act on a selection (a
+    // room with all of them); contacts drag out as item-model data with
+    // their ids in the user role, onto a room's member list.
+    m_contacts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_contacts->setDragEnabled(true);
+    m_contacts->setDragDropMode(QAbstractItemView::DragOnly);
     setCentralWidget(m_contacts);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -72,7 +81,7 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     statusBar()->addPermanentWidget(own);
 
     connect(m_contacts, &QListWidget::itemActivated, this, &ContactListWindow::onContactActivated);
-    connect(m_contacts, &QListWidget::currentRowChanged, this, &ContactListWindow::refreshActions);
+    connect(m_contacts, &QListWidget::itemSelectionChanged, this, &ContactListWindow::refreshActions);
     connect(&host, &hostkit::Host::contactsChanged, this, &ContactListWindow::refreshContacts);
     connect(&host, &hostkit::Host::pluginsChanged, this, &ContactListWindow::refreshPlugins);
     connect(&host, &hostkit::Host::popupShown, this, &ContactListWindow::onPopup);
@@ -164,12 +173,17 @@ void ContactListWindow::refreshPlugins()
         if (plugin->description())
             action->setToolTip(QString::fromUtf16(plugin->description()));
         connect(action, &QAction::triggered, this, [this, plugin] {
-            const QByteArray id = selectedId();
-            const hostkit::Contact *c = m_host.profile().find(id);
-            if (!c || !m_host.plugins().contains(plugin))
+            const QByteArrayList ids = selectedIds();
+            if (ids.isEmpty() || !m_host.plugins().contains(plugin))
                 return;
-            hostkit::HostUser user(*c);
-            plugin->execute(&user, kOpenAction);
+            if (ids.size() > 1) {
+                m_host.executeMulti(plugin->pluginId(), ids, kOpenAction);
+                return;
+            }
+            if (const hostkit::Contact *c = m_host.profile().find(ids.first())) {
+                hostkit::HostUser user(*c);
+                plugin->execute(&user, kOpenAction);
+            }
         });
         m_pluginMenu->addAction(action);
         m_pluginBar->addAction(action);
@@ -188,13 +202,20 @@ void ContactListWindow::refreshPlugins()
 
 void ContactListWindow::refreshActions()
 {
-    const hostkit::Contact *c = m_host.profile().find(selectedId());
+    std::vector<std::unique_ptr<hostkit::HostUser>> users;
+    std::vector<IUser *> pointers;
+    for (const QByteArray &id : selectedIds()) {
+        if (const hostkit::Contact *c = m_host.profile().find(id)) {
+            users.push_back(std::make_unique<hostkit::HostUser>(*c));
+            pointers.push_back(users.back().get());
+        }
+    }
     for (const auto &[action, plugin] : qAsConst(m_pluginActions)) {
         bool enabled = false;
-        if (c) {
-            hostkit::HostUser user(*c);
-            enabled = plugin->canExecute(&user, kOpenAction);
-        }
+        if (pointers.size() == 1)
+            enabled = plugin->canExecute(pointers.front(), kOpenAction);
+        else if (pointers.size() > 1)
+            enabled = plugin->canExecuteMulti(pointers.data(), int(pointers.size()), kOpenAction);
         action->setEnabled(enabled);
     }
     m_settings->setEnabled(m_host.findPlugin("chat") != nullptr);
@@ -204,6 +225,16 @@ QByteArray ContactListWindow::selectedId() const
 {
     const QListWidgetItem *item = m_contacts->currentItem();
     return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+}
+
+QByteArrayList ContactListWindow::selectedIds() const
+{
+    QByteArrayList ids;
+    for (int i = 0; i < m_contacts->count(); ++i) {
+        if (m_contacts->item(i)->isSelected())
+            ids << m_contacts->item(i)->data(Qt::UserRole).toByteArray();
+    }
+    return ids;
 }
 
 bool ContactListWindow::selectContact(const QByteArray &id)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QMainWindow>
 
 class IPlugin;
@@ -39,6 +40,8 @@ private Q_SLOTS:
 
 private:
     QByteArray selectedId() const;
+    // The selected contacts in list order.
+    QByteArrayList selectedIds() const;
     QIcon presenceIcon(int status) const;
     QIcon contactIcon(const QByteArray &id, int status, bool room) const;
 

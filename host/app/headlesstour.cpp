@@ -277,42 +277,47 @@ const char *const TabbedShots[] = {
     "40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png",
 };
 
-// A chat room: created from the contact list with Bea and Farah, who join
-// as system lines and both answer (Bea typing); Chris joins and Farah
-// leaves; Dana, dropped on the member list, is invited and joins; the room
-// is renamed in its settings dialog and left past its question.
+// A chat room: Bea and Chris chosen in the contact list and the room created
+// with both; they join as system lines and answer (Bea typing first); Farah
+// joins and Chris leaves; Dana, dropped on the member list, is invited and
+// joins; the room is renamed in its settings dialog and left past its
+// question.
 const char RoomsTour[] = R"(
 tabbed off
 peer Bea reply="Bea: %1" typing=300 after=1400
-peer Farah reply="Farah: sounds good" typing=900 after=2200
-execute chat_rooms Bea Farah
-shot "@Chat Room" 50-room-preparing.png
+peer Chris reply="Chris: Friday works for me" typing=900 after=2200
+select ContactList/Contacts "Bea Hansen\nWorking from home"
+key Shift+Down target=ContactList/Contacts
+shot ContactList 50-room-contacts-chosen.png
+action ContactList "Create Chat Room"
+shot "@Chat Room" 51-room-preparing.png
 wait 400
 type "Shall we meet at the harbour on Friday?"
 key Return
 wait 800
-shot "@Chat Room" 51-room-member-typing.png
+shot "@Chat Room" 52-room-member-typing.png
 wait 2200
-shot "@Chat Room" 52-room-members-answer.png
-room-join "Alex, Bea, Farah" Chris
-room-leave "Alex, Bea, Farah" Farah
+shot "@Chat Room" 53-room-members-answer.png
+room-join "Alex, Bea, Chris" Farah
+room-leave "Alex, Bea, Chris" Chris
 drop-contacts "@Chat Room/splitterVertical/splitterReceivedHorizontal/conferenceUsersWidget" Dana
 wait 2000
-shot "@Chat Room" 53-room-join-and-leave.png
+shot "@Chat Room" 54-room-join-and-leave.png
 click "@Chat Room/frmPeerInfo/SettingsRoom"
 key Ctrl+A target=UpdateRoomDialog/lnRoomDisplayName
 type "Harbour team" target=UpdateRoomDialog/lnRoomDisplayName
-shot UpdateRoomDialog 54-room-settings.png
+shot UpdateRoomDialog 55-room-settings.png
 click UpdateRoomDialog/btnOk
-shot "@Harbour team" 55-room-renamed.png
-answer Yes shot=56-room-leave-question.png
+shot "@Harbour team" 56-room-renamed.png
+answer Yes shot=57-room-leave-question.png
 click "@Harbour team/frmPeerInfo/LeaveRoom"
 expect-no-window "@Harbour team"
 )";
 
 const char *const RoomsShots[] = {
-    "50-room-preparing.png", "51-room-member-typing.png", "52-room-members-answer.png", "53-room-join-and-leave.png",
-    "54-room-settings.png", "55-room-renamed.png", "56-room-leave-question.png",
+    "50-room-contacts-chosen.png", "51-room-preparing.png", "52-room-member-typing.png",
+    "53-room-members-answer.png", "54-room-join-and-leave.png", "55-room-settings.png", "56-room-renamed.png",
+    "57-room-leave-question.png",
 };
 
 } // namespace
