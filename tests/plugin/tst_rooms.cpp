@@ -66,6 +66,7 @@ private Q_SLOTS:
     void describeMessage();
     void membersJoinAndLeaveAsSystemMessages();
     void eventsThatChangeNothing();
+    void memberChangeReachesOneMember();
     void tokenZeroOpensTheRoom();
     void creationWaitsForItsToken();
     void directory_data();
@@ -220,6 +221,24 @@ void tst_Rooms::eventsThatChangeNothing()
     QCOMPARE(journal().count("requestUser") + journal().count("createRoom"), 0);
 }
 
+void tst_Rooms::memberChangeReachesOneMember()
+{
+    ChatSession *room = openRoom();
+    hostkit::HostUser bea = user("1001");
+    manager().onRoomMemberJoined("5001", &bea);
+    manager().onRoomMemberChanged("5001", "1001", 3, u" Bea H. ", 0);
+    const UserObj *member = room->findParticipant("1001");
+    QCOMPARE(member->status(), 3);
+    QCOMPARE(member->displayNameString(), QStringLiteral("Bea H."));
+    QVERIFY(m_windows.windowOf("5001")->calls().contains(QStringLiteral("memberChanged 1001")));
+    // A blank name keeps the one there; the room record is no member.
+    manager().onRoomMemberChanged("5001", "1001", 1, u"  ", 0);
+    QCOMPARE(member->displayNameString(), QStringLiteral("Bea H."));
+    manager().onRoomMemberChanged("5001", "5001", 0, u"Renamed", 0);
+    QCOMPARE(room->firstParticipant()->displayNameString(), QStringLiteral("Project Lighthouse"));
+    QCOMPARE(room->firstParticipant()->status(), 1);
+}
+
 void tst_Rooms::tokenZeroOpensTheRoom()
 {
     hostkit::HostUser room = user("5001");
@@ -292,6 +311,9 @@ void tst_Rooms::directory_data()
         document, record(Command::Invited, {"4", "1003", "1004"}), record(Command::InvitationEnded, {"4", "1004"}),
         record(Command::MemberAdded, {"4", "1003"}), record(Command::MemberAdded, {"4", "1003"})}
         << "members=1003 invited= joined=0 counter=1 name=Project Lighthouse" << 0;
+    QTest::newRow("member-list-ends-invitations") << QByteArrayList{
+        document, record(Command::Invited, {"4", "1003", "1004"}), record(Command::Members, {"4", "1000", "1003"})}
+        << "members=1000,1003 invited=1004 joined=0 counter=1 name=Project Lighthouse" << 0;
     QTest::newRow("member-removed-and-left") << QByteArrayList{
         document + record(Command::Members, {"4", "1000", "1002"}) + record(Command::Joined, {"4"})
         + record(Command::MemberRemoved, {"4", "1002"}) + record(Command::Left, {"4"})}
