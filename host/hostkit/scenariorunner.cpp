@@ -1320,6 +1320,13 @@ void ScenarioRunner::registerRoomSteps()
             return error;
         return host.rooms().openForUser(roomId) ? QString() : QStringLiteral("no rooms listener is registered");
     });
+    addStep(QStringLiteral("history-plugin"), 1, 1, {}, [&host](const Step &s, bool *) {
+        const QString answer = s.args.at(0);
+        if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+            return QStringLiteral("history-plugin is yes or no, not %1").arg(answer);
+        host.setHistoryPlugin(answer == QLatin1String("yes"));
+        return QString();
+    });
     // Contacts dragged out of the contact list: item-model data with each
     // contact's id in its user role, as a list view of contacts writes it.
     addStep(QStringLiteral("drop-contacts"), 2, -1, {}, [=](const Step &s, bool *) {

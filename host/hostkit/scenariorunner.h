@@ -88,7 +88,7 @@ private:
     void registerBuiltins();
     // paste, drag, drop, direct-transfer, cloud-delivery.
     void registerTransferSteps();
-    // room-join, room-leave, room-rename, room-open, drop-contacts.
+    // room-join, room-leave, room-rename, room-open, history-plugin, drop-contacts.
     void registerRoomSteps();
     void runNext();
     void finish(int code, const QString &message);
