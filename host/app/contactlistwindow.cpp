@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <vector>
@@ -225,6 +228,36 @@ QByteArray ContactListWindow::selectedId() const
 {
     const QListWidgetItem *item = m_contacts->currentItem();
     return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+}
+
+QByteArrayList ContactListWindow::pickContacts()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("PickContacts"));
+    dialog.setWindowTitle(QStringLiteral("Choose contacts"));
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("Contacts"));
+    for (const hostkit::Contact &c : m_host.profile().contacts()) {
+        if (c.isRoom())
+            continue;
+        auto *item = new QListWidgetItem(contactIcon(c.id, c.status, false), c.displayName, list);
+        item->setData(Qt::UserRole, c.id);
+        item->setCheckState(Qt::Unchecked);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    QByteArrayList ids;
+    if (dialog.exec() != QDialog::Accepted)
+        return ids;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            ids << list->item(i)->data(Qt::UserRole).toByteArray();
+    }
+    return ids;
 }
 
 QByteArrayList ContactListWindow::selectedIds() const

@@ -26,6 +26,8 @@ public:
 
     QMenu *pluginMenu() const { return m_pluginMenu; }
     QListWidget *contactList() const { return m_contacts; }
+    // Asks the person to tick contacts (not rooms); empty when cancelled.
+    QByteArrayList pickContacts();
     // Selects the contact with this id; false when there is none.
     bool selectContact(const QByteArray &id);
 

@@ -123,6 +123,8 @@ public:
     // Ids pickContacts (slot 149) answers with next; empty: the user cancels.
     void setPickedContacts(const QByteArrayList &ids) { m_picked = ids; }
     QByteArrayList pickedContacts() const { return m_picked; }
+    // Asked instead, when set: a person picks (chat-host's own dialog).
+    void setContactPicker(std::function<QByteArrayList()> picker) { m_picker = std::move(picker); }
     // Plug-ins whose buttons chat windows show (slots 136, 137). Unset:
     // every plug-in object but "chat".
     void setButtonPlugins(const QByteArrayList &ids) { m_buttonPlugins = ids; m_buttonPluginsSet = true; }
@@ -271,6 +273,7 @@ private:
     qint64 m_hostNumber = 1;
     QHash<int, bool> m_stateAnswers;
     QByteArrayList m_picked;
+    std::function<QByteArrayList()> m_picker;
     QByteArrayList m_buttonPlugins;
     bool m_buttonPluginsSet = false;
     DirectTransferPlugin m_directTransfer;

@@ -867,7 +867,7 @@ bool HostServices::canReceiveBroadcast(const char *peerId)
 int HostServices::pickContacts(IVariable *out)
 {
     const int e = record(149, "pickContacts", {});
-    const QByteArrayList ids = m_host.pickedContacts();
+    const QByteArrayList ids = m_host.m_picker ? m_host.m_picker() : m_host.pickedContacts();
     setVariable(out, ids.join(','));
     result(e, QString::fromUtf8(ids.join(',')));
     return ids.size();
