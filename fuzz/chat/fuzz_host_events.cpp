@@ -57,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(!event.numbers.isEmpty() && event.numbers.size() == HostEvent::splitFields(bytes).size());
         break;
     case Route::RoomRequest:
+        check(event.numbers.size() == 1);
+        break;
     case Route::Ignored:
         break;
     }

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +17,10 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -41,8 +47,11 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     m_contacts->setIconSize(QSize(36, 36));
     m_contacts->setSpacing(2);
     m_contacts->setUniformItemSizes(true);
-    // Contacts dragged out carry their ids (user role) as item-model data,
-    // which the broadcast composer takes as recipients.
+    // Several contacts at once for the plug-ins that act on a selection (a
+    // room with all of them); contacts drag out as item-model data with
+    // their ids in the user role, onto a room's member list or a broadcast
+    // composer's recipients.
+    m_contacts->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_contacts->setDragEnabled(true);
     m_contacts->setDragDropMode(QAbstractItemView::DragOnly);
     setCentralWidget(m_contacts);
@@ -76,7 +85,7 @@ ContactListWindow::ContactListWindow(hostkit::Host &host, QWidget *parent)
     statusBar()->addPermanentWidget(own);
 
     connect(m_contacts, &QListWidget::itemActivated, this, &ContactListWindow::onContactActivated);
-    connect(m_contacts, &QListWidget::currentRowChanged, this, &ContactListWindow::refreshActions);
+    connect(m_contacts, &QListWidget::itemSelectionChanged, this, &ContactListWindow::refreshActions);
     connect(&host, &hostkit::Host::contactsChanged, this, &ContactListWindow::refreshContacts);
     connect(&host, &hostkit::Host::pluginsChanged, this, &ContactListWindow::refreshPlugins);
     connect(&host, &hostkit::Host::popupShown, this, &ContactListWindow::onPopup);
@@ -168,12 +177,17 @@ void ContactListWindow::refreshPlugins()
         if (plugin->description())
             action->setToolTip(QString::fromUtf16(plugin->description()));
         connect(action, &QAction::triggered, this, [this, plugin] {
-            const QByteArray id = selectedId();
-            const hostkit::Contact *c = m_host.profile().find(id);
-            if (!c || !m_host.plugins().contains(plugin))
+            const QByteArrayList ids = selectedIds();
+            if (ids.isEmpty() || !m_host.plugins().contains(plugin))
                 return;
-            hostkit::HostUser user(*c);
-            plugin->execute(&user, kOpenAction);
+            if (ids.size() > 1) {
+                m_host.executeMulti(plugin->pluginId(), ids, kOpenAction);
+                return;
+            }
+            if (const hostkit::Contact *c = m_host.profile().find(ids.first())) {
+                hostkit::HostUser user(*c);
+                plugin->execute(&user, kOpenAction);
+            }
         });
         m_pluginMenu->addAction(action);
         m_pluginBar->addAction(action);
@@ -192,13 +206,20 @@ void ContactListWindow::refreshPlugins()
 
 void ContactListWindow::refreshActions()
 {
-    const hostkit::Contact *c = m_host.profile().find(selectedId());
+    std::vector<std::unique_ptr<hostkit::HostUser>> users;
+    std::vector<IUser *> pointers;
+    for (const QByteArray &id : selectedIds()) {
+        if (const hostkit::Contact *c = m_host.profile().find(id)) {
+            users.push_back(std::make_unique<hostkit::HostUser>(*c));
+            pointers.push_back(users.back().get());
+        }
+    }
     for (const auto &[action, plugin] : qAsConst(m_pluginActions)) {
         bool enabled = false;
-        if (c) {
-            hostkit::HostUser user(*c);
-            enabled = plugin->canExecute(&user, kOpenAction);
-        }
+        if (pointers.size() == 1)
+            enabled = plugin->canExecute(pointers.front(), kOpenAction);
+        else if (pointers.size() > 1)
+            enabled = plugin->canExecuteMulti(pointers.data(), int(pointers.size()), kOpenAction);
         action->setEnabled(enabled);
     }
     m_settings->setEnabled(m_host.findPlugin("chat") != nullptr);
@@ -208,6 +229,46 @@ QByteArray ContactListWindow::selectedId() const
 {
     const QListWidgetItem *item = m_contacts->currentItem();
     return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+}
+
+QByteArrayList ContactListWindow::pickContacts()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("PickContacts"));
+    dialog.setWindowTitle(QStringLiteral("Choose contacts"));
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("Contacts"));
+    for (const hostkit::Contact &c : m_host.profile().contacts()) {
+        if (c.isRoom())
+            continue;
+        auto *item = new QListWidgetItem(contactIcon(c.id, c.status, false), c.displayName, list);
+        item->setData(Qt::UserRole, c.id);
+        item->setCheckState(Qt::Unchecked);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    QByteArrayList ids;
+    if (dialog.exec() != QDialog::Accepted)
+        return ids;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            ids << list->item(i)->data(Qt::UserRole).toByteArray();
+    }
+    return ids;
+}
+
+QByteArrayList ContactListWindow::selectedIds() const
+{
+    QByteArrayList ids;
+    for (int i = 0; i < m_contacts->count(); ++i) {
+        if (m_contacts->item(i)->isSelected())
+            ids << m_contacts->item(i)->data(Qt::UserRole).toByteArray();
+    }
+    return ids;
 }
 
 bool ContactListWindow::selectContact(const QByteArray &id)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QMainWindow>
 
 class IPlugin;
@@ -25,6 +26,8 @@ public:
 
     QMenu *pluginMenu() const { return m_pluginMenu; }
     QListWidget *contactList() const { return m_contacts; }
+    // Asks the person to tick contacts (not rooms); empty when cancelled.
+    QByteArrayList pickContacts();
     // Selects the contact with this id; false when there is none.
     bool selectContact(const QByteArray &id);
 
@@ -39,6 +42,8 @@ private Q_SLOTS:
 
 private:
     QByteArray selectedId() const;
+    // The selected contacts in list order.
+    QByteArrayList selectedIds() const;
     QIcon presenceIcon(int status) const;
     QIcon contactIcon(const QByteArray &id, int status, bool room) const;
 

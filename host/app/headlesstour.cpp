@@ -386,6 +386,49 @@ const char *const TabbedShots[] = {
     "40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png",
 };
 
+// A chat room: Bea and Chris chosen in the contact list and the room created
+// with both; they join as system lines and answer (Bea typing first); Farah
+// joins and Chris leaves; Dana, dropped on the member list, is invited and
+// joins; the room is renamed in its settings dialog and left past its
+// question.
+const char RoomsTour[] = R"(
+tabbed off
+peer Bea reply="Bea: %1" typing=300 after=1400
+peer Chris reply="Chris: Friday works for me" typing=900 after=2200
+select ContactList/Contacts "Bea Hansen\nWorking from home"
+key Shift+Down target=ContactList/Contacts
+shot ContactList 50-room-contacts-chosen.png
+action ContactList "Create Chat Room"
+shot "@Chat Room" 51-room-preparing.png
+wait 400
+type "Shall we meet at the harbour on Friday?"
+key Return
+wait 800
+shot "@Chat Room" 52-room-member-typing.png
+wait 2200
+shot "@Chat Room" 53-room-members-answer.png
+room-join "Alex, Bea, Chris" Farah
+room-leave "Alex, Bea, Chris" Chris
+drop-contacts "@Chat Room/splitterVertical/splitterReceivedHorizontal/conferenceUsersWidget" Dana
+wait 2000
+shot "@Chat Room" 54-room-join-and-leave.png
+click "@Chat Room/frmPeerInfo/SettingsRoom"
+key Ctrl+A target=UpdateRoomDialog/lnRoomDisplayName
+type "Harbour team" target=UpdateRoomDialog/lnRoomDisplayName
+shot UpdateRoomDialog 55-room-settings.png
+click UpdateRoomDialog/btnOk
+shot "@Harbour team" 56-room-renamed.png
+answer Yes shot=57-room-leave-question.png
+click "@Harbour team/frmPeerInfo/LeaveRoom"
+expect-no-window "@Harbour team"
+)";
+
+const char *const RoomsShots[] = {
+    "50-room-contacts-chosen.png", "51-room-preparing.png", "52-room-member-typing.png",
+    "53-room-members-answer.png", "54-room-join-and-leave.png", "55-room-settings.png", "56-room-renamed.png",
+    "57-room-leave-question.png",
+};
+
 // A broadcast to all five contacts, one at a time two seconds apart: Bea
 // in the job from the contact list, Chris, Dana and Farah dropped on the
 // recipients, Eli picked through "Add users". Midway Bea has read it, Chris
@@ -490,6 +533,7 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && pictures(folder, error)
            && viewer(folder, error)
            && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error)
+           && runScenario(RoomsTour, RoomsShots, int(std::size(RoomsShots)), folder, error)
            && runScenario(BroadcastTour, BroadcastShots, int(std::size(BroadcastShots)), folder, error);
 }
 

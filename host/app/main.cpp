@@ -220,6 +220,8 @@ int main(int argc, char **argv)
         for (const QString &file : tour.files())
             std::printf("%s\n", qPrintable(file));
     } else {
+        // A person at the screen picks the contacts plug-ins ask for.
+        host.setContactPicker([&window] { return window.pickContacts(); });
         QTimer world;
         QObject::connect(&world, &QTimer::timeout, &host, &hostkit::Host::processDue);
         world.start(kWorldTickMs);

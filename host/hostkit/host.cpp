@@ -11,6 +11,7 @@
 #include "messagestore.h"
 #include "network.h"
 #include "pluginlibrary.h"
+#include "roomsservice.h"
 #include "transfers.h"
 
 #include "lib_kelvan/clock.h"
@@ -43,6 +44,7 @@ Host::Host(Profile profile, QObject *parent)
     , m_profile(std::move(profile))
     , m_network(std::make_unique<Network>(*this))
     , m_transfers(std::make_unique<Transfers>(*this))
+    , m_rooms(std::make_unique<RoomsService>(*this))
     , m_historySync(std::make_unique<HistorySync>(*this))
 {
     if (!m_profile.isValid()) {
@@ -141,6 +143,9 @@ Result Host::initializePlugins()
         recordDelivery(p, 16, "onOwnUserChanged", {});
         p->onOwnUserChanged();
     }
+    // Signed in: the rooms service sends what the user's rooms are like.
+    if (findPlugin("chat_rooms"))
+        m_rooms->signIn();
     Q_EMIT pluginsChanged();
     return Result::success();
 }
@@ -239,6 +244,8 @@ IPlugin *Host::findPlugin(const QByteArray &pluginId) const
     }
     if (pluginId == DirectTransferPlugin::kId && m_directTransferState != DirectTransfer::Absent)
         return const_cast<DirectTransferPlugin *>(&m_directTransfer);
+    if (pluginId == HistoryPlugin::kId && m_historyPresent)
+        return const_cast<HistoryPlugin *>(&m_history);
     return nullptr;
 }
 
@@ -560,6 +567,27 @@ bool Host::execute(const QByteArray &pluginId, const QByteArray &contactId, int 
     HostUser user(*c);
     recordDelivery(plugin, 27, "execute", {text(contactId), action});
     plugin->execute(&user, action);
+    return true;
+}
+
+bool Host::executeMulti(const QByteArray &pluginId, const QByteArrayList &contactIds, int action)
+{
+    IPlugin *plugin = findPlugin(pluginId);
+    if (!plugin || !plugin->supportsMultiSelect())
+        return false;
+    std::vector<std::unique_ptr<HostUser>> users;
+    std::vector<IUser *> pointers;
+    QJsonArray ids;
+    for (const QByteArray &id : contactIds) {
+        const Contact *c = m_profile.find(id);
+        if (!c)
+            return false;
+        users.push_back(std::make_unique<HostUser>(*c));
+        pointers.push_back(users.back().get());
+        ids.append(text(id));
+    }
+    recordDelivery(plugin, 34, "executeMulti", {ids, action});
+    plugin->executeMulti(pointers.data(), int(pointers.size()), action, "", 0);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directtransferplugin.h"
+#include "historyplugin.h"
 #include "hostclock.h"
 #include "hostscreens.h"
 #include "journal.h"
@@ -29,6 +30,7 @@ class HistorySync;
 class HostServices;
 class MessageStore;
 class Network;
+class RoomsService;
 class Transfers;
 
 // The reference host: serves one profile to the plug-in objects of one
@@ -61,6 +63,8 @@ public:
     Journal &journal() { return m_journal; }
     Network &network() { return *m_network; }
     Transfers &transfers() { return *m_transfers; }
+    // The rooms service behind the "chat_rooms" service object (slots 88 to 92).
+    RoomsService &rooms() { return *m_rooms; }
     Scheduler &scheduler() { return m_scheduler; }
     // What hostClock (slot 158) and hostScreens (slot 159) offer the plug-in.
     HostClock &clock() { return m_clock; }
@@ -125,6 +129,8 @@ public:
     // Ids pickContacts (slot 149) answers with next; empty: the user cancels.
     void setPickedContacts(const QByteArrayList &ids) { m_picked = ids; }
     QByteArrayList pickedContacts() const { return m_picked; }
+    // Asked instead, when set: a person picks (chat-host's own dialog).
+    void setContactPicker(std::function<QByteArrayList()> picker) { m_picker = std::move(picker); }
     // Plug-ins whose buttons chat windows show (slots 136, 137). Unset:
     // every plug-in object but "chat".
     void setButtonPlugins(const QByteArrayList &ids) { m_buttonPlugins = ids; m_buttonPluginsSet = true; }
@@ -137,6 +143,9 @@ public:
     // What isCloudDeliveryAvailable (slot 140) answers; default true.
     void setCloudDelivery(bool available) { m_cloudDelivery = available; }
     bool cloudDelivery() const { return m_cloudDelivery; }
+    // Whether findPlugin answers "history" with the HistoryPlugin stand-in;
+    // default no.
+    void setHistoryPlugin(bool present) { m_historyPresent = present; }
 
     // ---- the world ------------------------------------------------------
     // A message from a peer (in a room when `room` is given): stored and
@@ -165,6 +174,9 @@ public:
     bool openChat(const QByteArray &contactId);
     // The user triggers a plug-in's action on a contact (canExecute first).
     bool execute(const QByteArray &pluginId, const QByteArray &contactId, int action = 2);
+    // The same on several contacts at once (executeMulti, an empty text);
+    // false when a contact is unknown or the plug-in selects one at a time.
+    bool executeMulti(const QByteArray &pluginId, const QByteArrayList &contactIds, int action = 2);
     bool openConversation(const QByteArray &userId, const QByteArray &sessionKey);
 
     // The store loses messages other than through a message-level command
@@ -224,6 +236,7 @@ Q_SIGNALS:
 
 private:
     friend class HostServices;
+    friend class RoomsService;
 
     HostServices *createServices(const QByteArray &label, IPlugin *plugin);
     void registerFurther(HostServices *caller, IPlugin *plugin);
@@ -253,6 +266,7 @@ private:
     HostScreens m_screens;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<Transfers> m_transfers;
+    std::unique_ptr<RoomsService> m_rooms;
     std::unique_ptr<HistorySync> m_historySync;
 
     // Service objects live as long as the host: a plug-in may still hold
@@ -273,11 +287,14 @@ private:
     QHash<int, bool> m_stateAnswers;
     QByteArrayList m_picked;
     QHash<QByteArray, QByteArray> m_options;
+    std::function<QByteArrayList()> m_picker;
     QByteArrayList m_buttonPlugins;
     bool m_buttonPluginsSet = false;
     DirectTransferPlugin m_directTransfer;
     DirectTransfer m_directTransferState = DirectTransfer::Absent;
     bool m_cloudDelivery = true;
+    HistoryPlugin m_history{*this};
+    bool m_historyPresent = false;
     EventSink m_eventSink;
     QHash<QByteArray, int> m_missed;
     QVector<Sound> m_sounds;

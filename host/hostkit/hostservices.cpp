@@ -10,6 +10,7 @@
 #include "hostuser.h"
 #include "messagestore.h"
 #include "network.h"
+#include "roomsservice.h"
 #include "transfers.h"
 
 #include "lib_kelvan/clock.h"
@@ -81,8 +82,6 @@ auto onHostThread(Host &host, F work) -> decltype(work())
         return result;
     }
 }
-
-constexpr int kCreateRoomDelayMs = 300;
 
 } // namespace
 
@@ -269,9 +268,13 @@ bool HostServices::sendControl(const char *recipientId, const char *text)
     return onHostThread(m_host, [&] {
         const int e = record(26, "sendControl", {utf8(recipientId), utf8(text)});
         const QByteArray to = bytes(recipientId);
-        const bool ok = !to.isEmpty() && text && m_host.profile().find(to);
+        const Contact *recipient = to.isEmpty() || !text ? nullptr : m_host.profile().find(to);
+        const bool ok = recipient != nullptr;
         if (ok)
             m_host.network().controlSent(to, bytes(text));
+        // What the rooms plug-in sends a room is for the rooms service.
+        if (ok && recipient->isRoom() && m_label == "chat_rooms")
+            m_host.rooms().controlFromPlugin(to, bytes(text));
         result(e, ok);
         return ok;
     });
@@ -368,113 +371,43 @@ IPlugin *HostServices::findPlugin(const char *pluginId)
 void HostServices::leaveRoom(std::int64_t roomId)
 {
     record(88, "leaveRoom", {decimal(roomId)});
-    const QByteArray id = QByteArray::number(qint64(roomId));
-    Contact *room = m_host.profile().find(id);
-    if (!room || !room->isRoom())
-        return;
-    room->members.removeAll(m_host.profile().own().id);
-    IRoomsListener *listener = m_host.roomsListener();
-    m_host.profile().contacts().erase(std::remove_if(m_host.profile().contacts().begin(), m_host.profile().contacts().end(),
-                                                     [&](const Contact &c) { return c.id == id; }),
-                                      m_host.profile().contacts().end());
-    if (listener) {
-        m_host.recordDelivery(nullptr, 6, "onRoomRemoved", {QString::fromUtf8(id)});
-        listener->onRoomRemoved(id.constData());
-    }
-    Q_EMIT m_host.contactsChanged();
+    m_host.rooms().leave(QByteArray::number(qint64(roomId)));
 }
 
 int HostServices::createRoom(IUser *const *users, int count)
 {
     QJsonArray ids;
-    QByteArrayList members{m_host.profile().own().id};
+    QByteArrayList contacts;
     for (int i = 0; users && i < count; ++i) {
         if (users[i] && users[i]->id()) {
             ids.append(utf8(users[i]->id()));
-            members.append(bytes(users[i]->id()));
+            contacts.append(bytes(users[i]->id()));
         }
     }
     const int e = record(89, "createRoom", {ids});
-    static int tokens = 0;
-    const int token = ++tokens;
+    const int token = m_host.rooms().createRoom(contacts);
     result(e, token);
-    // The rooms service answers later, as a server would.
-    Host *host = &m_host;
-    m_host.scheduler().schedule(kCreateRoomDelayMs, QStringLiteral("room ready (request %1)").arg(token), [host, token, members] {
-        qint64 next = 5001;
-        for (const Contact &c : host->profile().contacts())
-            next = std::max(next, c.id.toLongLong() + 1);
-        Contact room;
-        room.id = QByteArray::number(next);
-        room.type = 1;
-        room.status = Contact::Online;
-        room.members = members;
-        QStringList names;
-        for (const QByteArray &m : members) {
-            if (const Contact *c = host->profile().find(m))
-                names << (c->firstName.isEmpty() ? c->displayName : c->firstName);
-        }
-        room.displayName = names.join(QStringLiteral(", "));
-        room.userName = "room" + room.id;
-        host->profile().addContact(room);
-        Q_EMIT host->contactsChanged();
-        IRoomsListener *listener = host->roomsListener();
-        if (!listener)
-            return;
-        HostUser roomUser(room);
-        host->recordDelivery(nullptr, 1, "onRoomReady", {QString::fromUtf8(room.id), token});
-        listener->onRoomReady(&roomUser, token);
-        std::vector<std::unique_ptr<HostUser>> memberUsers;
-        std::vector<IUser *> pointers;
-        for (const QByteArray &m : members) {
-            if (const Contact *c = host->profile().find(m)) {
-                memberUsers.push_back(std::make_unique<HostUser>(*c));
-                pointers.push_back(memberUsers.back().get());
-            }
-        }
-        host->recordDelivery(nullptr, 2, "onRoomJoined", {QString::fromUtf8(room.id), int(pointers.size())});
-        listener->onRoomJoined(room.id.constData(), pointers.data(), int(pointers.size()));
-    });
     return token;
 }
 
 void HostServices::renameRoom(std::int64_t roomId, const char16_t *displayName)
 {
     record(90, "renameRoom", {decimal(roomId), utf16(displayName)});
-    Contact *room = m_host.profile().find(QByteArray::number(qint64(roomId)));
-    if (!room || !room->isRoom() || !displayName)
-        return;
-    room->displayName = QString::fromUtf16(displayName);
-    if (IRoomsListener *listener = m_host.roomsListener()) {
-        HostUser user(*room);
-        m_host.recordDelivery(nullptr, 5, "onRoomUpdated", {QString::fromUtf8(room->id)});
-        listener->onRoomUpdated(&user);
-    }
-    Q_EMIT m_host.contactsChanged();
+    if (displayName)
+        m_host.rooms().rename(QByteArray::number(qint64(roomId)), QString::fromUtf16(displayName));
 }
 
 void HostServices::inviteToRoom(std::int64_t roomId, const char *const *userIds, int count)
 {
     QJsonArray ids;
-    for (int i = 0; userIds && i < count; ++i)
-        ids.append(utf8(userIds[i]));
-    record(91, "inviteToRoom", {decimal(roomId), ids});
-    const QByteArray id = QByteArray::number(qint64(roomId));
-    Contact *room = m_host.profile().find(id);
-    if (!room || !room->isRoom())
-        return;
+    QByteArrayList contacts;
     for (int i = 0; userIds && i < count; ++i) {
-        const QByteArray member = bytes(userIds[i]);
-        const Contact *c = m_host.profile().find(member);
-        if (!c || room->members.contains(member))
-            continue;
-        room->members.append(member);
-        if (IRoomsListener *listener = m_host.roomsListener()) {
-            HostUser user(*c);
-            m_host.recordDelivery(nullptr, 3, "onRoomMemberJoined", {QString::fromUtf8(id), QString::fromUtf8(member)});
-            listener->onRoomMemberJoined(id.constData(), &user);
-        }
+        ids.append(utf8(userIds[i]));
+        if (userIds[i])
+            contacts.append(bytes(userIds[i]));
     }
+    record(91, "inviteToRoom", {decimal(roomId), ids});
+    m_host.rooms().invite(QByteArray::number(qint64(roomId)), contacts);
 }
 
 void HostServices::roomOpened(std::int64_t roomId)
@@ -935,7 +868,7 @@ bool HostServices::canReceiveBroadcast(const char *peerId)
 int HostServices::pickContacts(IVariable *out)
 {
     const int e = record(149, "pickContacts", {});
-    const QByteArrayList ids = m_host.pickedContacts();
+    const QByteArrayList ids = m_host.m_picker ? m_host.m_picker() : m_host.pickedContacts();
     setVariable(out, ids.join(','));
     result(e, QString::fromUtf8(ids.join(',')));
     return ids.size();

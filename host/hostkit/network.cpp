@@ -2,6 +2,7 @@
 
 #include "host.h"
 #include "messagecommand.h"
+#include "roomsservice.h"
 
 #include "lib_kelvan/elementtree.h"
 
@@ -45,6 +46,10 @@ QByteArray Network::controlRecord(const QByteArray &command, const QByteArray &s
 void Network::messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body)
 {
     m_sent.append({recipient, sessionKey, body, false});
+    if (const Contact *c = m_host.profile().find(recipient); c && c->isRoom()) {
+        m_host.rooms().messageToRoom(recipient, body);
+        return;
+    }
     if (!m_behaviours.contains(recipient))
         return;
     const PeerBehaviour b = m_behaviours.value(recipient);

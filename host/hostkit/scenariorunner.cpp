@@ -4,6 +4,7 @@
 #include "host.h"
 #include "messagestore.h"
 #include "network.h"
+#include "roomsservice.h"
 #include "transfers.h"
 #include "widgetpath.h"
 
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDataStream>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDir>
@@ -204,6 +206,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     registerTransferSteps();
     registerPointerSteps();
     registerBroadcastSteps();
+    registerRoomSteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
@@ -555,16 +558,22 @@ void ScenarioRunner::registerBuiltins()
             return error;
         return host.openChat(id) ? QString() : QStringLiteral("no \"chat\" plug-in is loaded");
     });
-    addStep(QStringLiteral("execute"), 2, 2, {QStringLiteral("action")}, [=, &host](const Step &s, bool *) {
+    addStep(QStringLiteral("execute"), 2, -1, {QStringLiteral("action")}, [=, &host](const Step &s, bool *) {
         QString error;
-        const QByteArray id = contactId(s.args.at(1), &error);
-        if (id.isEmpty())
-            return error;
+        QByteArrayList ids;
+        for (const QString &name : s.args.mid(1)) {
+            const QByteArray id = contactId(name, &error);
+            if (id.isEmpty())
+                return error;
+            ids << id;
+        }
         qint64 action = 2;
         if (s.options.contains(QStringLiteral("action")) && !number(s.options.value(QStringLiteral("action")), &action, &error))
             return error;
-        return host.execute(s.args.at(0).toUtf8(), id, int(action)) ? QString()
-                                                                     : QStringLiteral("no plug-in \"%1\" is loaded").arg(s.args.at(0));
+        // Several contacts: the plug-in's action on the whole selection.
+        const bool done = ids.size() == 1 ? host.execute(s.args.at(0).toUtf8(), ids.first(), int(action))
+                                          : host.executeMulti(s.args.at(0).toUtf8(), ids, int(action));
+        return done ? QString() : QStringLiteral("no plug-in \"%1\" is loaded that acts on several contacts").arg(s.args.at(0));
     });
     addStep(QStringLiteral("conversation"), 1, 1, {QStringLiteral("session")}, [=, &host](const Step &s, bool *) {
         QString error;
@@ -1250,6 +1259,77 @@ void ScenarioRunner::registerTransferSteps()
         if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
             return QStringLiteral("cloud-delivery is yes or no, not %1").arg(answer);
         host.setCloudDelivery(answer == QLatin1String("yes"));
+        return QString();
+    });
+}
+
+void ScenarioRunner::registerRoomSteps()
+{
+    Host &host = m_host;
+    auto contactIds = [&host](const QStringList &names, QByteArrayList *ids) {
+        for (const QString &name : names) {
+            QByteArray id = host.profile().find(name.toUtf8()) ? name.toUtf8() : QByteArray();
+            for (const Contact &c : host.profile().contacts()) {
+                if (id.isEmpty() && (c.displayName.compare(name, Qt::CaseInsensitive) == 0
+                                     || QString::fromUtf8(c.userName).compare(name, Qt::CaseInsensitive) == 0))
+                    id = c.id;
+            }
+            if (id.isEmpty())
+                return QStringLiteral("no contact \"%1\"").arg(name);
+            *ids << id;
+        }
+        return QString();
+    };
+    auto room = [&host, contactIds](const QString &name, QByteArray *id) {
+        QByteArrayList ids;
+        const QString error = contactIds({name}, &ids);
+        if (!error.isEmpty())
+            return error;
+        const Contact *c = host.profile().find(ids.first());
+        if (!c->isRoom())
+            return QStringLiteral("\"%1\" is no room").arg(name);
+        *id = ids.first();
+        return QString();
+    };
+    addStep(QStringLiteral("room-join"), 2, 2, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        QByteArrayList ids;
+        QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            error = contactIds({s.args.at(1)}, &ids);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().memberJoins(roomId, ids.first()) ? QString() : QStringLiteral("%1 is in the room already").arg(s.args.at(1));
+    });
+    addStep(QStringLiteral("room-leave"), 2, -1, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        QByteArrayList ids;
+        QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            error = contactIds(s.args.mid(1), &ids);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().membersLeave(roomId, ids) ? QString() : QStringLiteral("none of them is in the room");
+    });
+    addStep(QStringLiteral("room-rename"), 2, 2, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        const QString error = room(s.args.at(0), &roomId);
+        if (error.isEmpty())
+            host.rooms().rename(roomId, s.args.at(1));
+        return error;
+    });
+    addStep(QStringLiteral("room-open"), 1, 1, {}, [=, &host](const Step &s, bool *) {
+        QByteArray roomId;
+        const QString error = room(s.args.at(0), &roomId);
+        if (!error.isEmpty())
+            return error;
+        return host.rooms().openForUser(roomId) ? QString() : QStringLiteral("no rooms listener is registered");
+    });
+    addStep(QStringLiteral("history-plugin"), 1, 1, {}, [&host](const Step &s, bool *) {
+        const QString answer = s.args.at(0);
+        if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+            return QStringLiteral("history-plugin is yes or no, not %1").arg(answer);
+        host.setHistoryPlugin(answer == QLatin1String("yes"));
         return QString();
     });
 }

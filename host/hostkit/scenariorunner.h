@@ -93,6 +93,8 @@ private:
     // broadcast-options, broadcast-peer, receive-broadcast, pick-contacts,
     // drop-contacts, wait-broadcasts (scenariobroadcaststeps.cpp).
     void registerBroadcastSteps();
+    // room-join, room-leave, room-rename, room-open, history-plugin.
+    void registerRoomSteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();

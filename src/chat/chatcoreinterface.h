@@ -6,6 +6,7 @@
 
 class ChatManager;
 class IHostServices;
+class RoomDirectory;
 class SettingsManager;
 
 // What conversations need from the chat core object (Chat, one per
@@ -54,6 +55,12 @@ public:
     {
         Q_UNUSED(picture) Q_UNUSED(peerId) Q_UNUSED(transferKey)
     }
+    // The rooms the plug-in knows of (owned by the core); null when it keeps none.
+    virtual RoomDirectory *roomDirectory() const { return nullptr; }
+    // Asks the "history" plug-in, when the host has one, for the room's
+    // messages that are missing here.
+    virtual void requestRoomHistory(const QByteArray &roomId) { Q_UNUSED(roomId) }
+
     // Uploads to `peerId` that have not ended, in the order they started:
     // a window that opens later shows them in its uploads list.
     virtual QList<QByteArray> pendingUploads(const QByteArray &peerId) const

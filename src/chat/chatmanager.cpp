@@ -5,9 +5,10 @@
 #include "chat/chatsession.h"
 #include "chat/chatwindowfactory.h"
 #include "chat/controlrecord.h"
+#include "chat/roomdirectory.h"
 #include "chat/tabbedwindowinterface.h"
 #include "lib_kelvan/clock.h"
-#include "plugin/records/userobj.h"
+#include "plugin/records/roomuserinfo.h"
 #include "settings/settingsmanager.h"
 
 #include <sdk/ihostservices.h>
@@ -210,9 +211,9 @@ ChatSession *ChatManager::findOrCreateConversation(const IUser *user, const QByt
         return session;
     const QByteArray key = sessionKey.isEmpty() || sessionKey.size() > MaxSessionKeyBytes ? newSessionKey(user) : sessionKey;
     auto *session = new ChatSession(this, user, key);
-    if (session->isRoom())
-        session->prepareRoom();
     add(session);
+    if (session->isRoom())
+        prepareRoom(session);
     return session;
 }
 
@@ -321,6 +322,8 @@ void ChatManager::onNudge(const IUser *sender, const ControlRecord &record)
                 return;
             session = new ChatSession(this, &room, sessionKey.isEmpty() ? newSessionKey(&room) : sessionKey);
             add(session);
+            if (session->isRoom())
+                prepareRoom(session);
             session->show(true);
         } else if (!sessionKey.isEmpty()) {
             session->setSessionKey(sessionKey);
@@ -367,39 +370,126 @@ void ChatManager::onNudgeRefusal(const IUser *sender, const ControlRecord &recor
     session->onNudgeRefused(idOf(sender));
 }
 
+// --- Rooms ---------------------------------------------------------------------------
+
+ChatSession *ChatManager::startRoomCreation(const IUser *standIn, int requestToken)
+{
+    if (!standIn || standIn->type() != 1 || requestToken == 0)
+        return nullptr;
+    auto *session = new ChatSession(this, standIn, QByteArray());
+    session->setRequestToken(requestToken);
+    add(session);
+    session->prepareRoom();
+    session->show(false);
+    return session;
+}
+
+void ChatManager::prepareRoom(ChatSession *session)
+{
+    session->prepareRoom();
+    RoomDirectory *directory = m_core ? m_core->roomDirectory() : nullptr;
+    const QByteArray roomId = session->firstParticipantId();
+    if (!directory || roomId.isEmpty())
+        return;
+    if (directory->find(roomId))
+        syncRoom(session);
+    else
+        directory->requestDocument(roomId);
+}
+
+void ChatManager::syncRoom(ChatSession *session)
+{
+    RoomDirectory *directory = m_core ? m_core->roomDirectory() : nullptr;
+    const RoomUserInfo *record = directory ? directory->find(session->firstParticipantId()) : nullptr;
+    if (!record)
+        return;
+    if (session->firstParticipant() && session->firstParticipant()->displayNameString() != record->displayNameString())
+        session->onUserUpdated(record);
+    if (session->isRoomReady() || !record->isJoined())
+        return;
+    // Members who were there before the window opened: no joined lines.
+    IHostServices *host = m_core->roomsHostServices() ? m_core->roomsHostServices() : m_core->hostServices();
+    for (const QByteArray &id : record->memberIds()) {
+        UserObj member;
+        if (host && host->getUser(&member, id.constData()))
+            session->memberJoined(&member, false);
+    }
+    session->roomReady();
+}
+
+void ChatManager::leaveRoom(ChatSession *session)
+{
+    qint64 room = 0;
+    IHostServices *host = session && session->roomNumber(&room) ? session->roomsHost() : nullptr;
+    remove(session);
+    if (host)
+        host->leaveRoom(room);
+}
+
+void ChatManager::roomsChanged(const QList<QByteArray> &roomIds)
+{
+    for (const QByteArray &id : roomIds) {
+        if (ChatSession *session = findRoom(id))
+            syncRoom(session);
+    }
+}
+
 // --- IRoomsListener ---------------------------------------------------------------
 //
-// Membership, readiness, notices and member changes of rooms belong to the
-// room directory; until it takes them, those events change nothing here.
+// The host's rooms service tells what happens in a room; the room's open
+// conversation shows it. Events for rooms without a conversation, members
+// joining twice and members leaving who were never in change nothing.
 
 void ChatManager::onRoomReady(IUser *room, int requestToken)
 {
-    Q_UNUSED(room)
-    Q_UNUSED(requestToken)
-    qCDebug(lcConversations) << "room event not handled: onRoomReady";
+    if (!room || idOf(room).isEmpty())
+        return;
+    if (requestToken == 0) {
+        UserObj copy(room);
+        copy.setType(1);
+        openChat(&copy);
+        return;
+    }
+    QList<ChatSession *> waiting;
+    forEach([&](ChatSession *session) {
+        if (session->isRoom() && session->requestToken() == requestToken)
+            waiting.append(session);
+    });
+    for (ChatSession *session : qAsConst(waiting)) {
+        session->takeRoom(room);
+        syncRoom(session);
+        session->show(false);
+    }
 }
 
 void ChatManager::onRoomJoined(const char *roomId, IUser *const *members, int count)
 {
-    Q_UNUSED(roomId)
-    Q_UNUSED(members)
-    Q_UNUSED(count)
-    qCDebug(lcConversations) << "room event not handled: onRoomJoined";
+    ChatSession *session = roomId ? findRoom(QByteArray(roomId)) : nullptr;
+    if (!session)
+        return;
+    for (int i = 0; members && i < count; ++i)
+        session->memberJoined(members[i], true);
+    session->roomReady();
+    if (!m_core)
+        return;
+    if (RoomDirectory *directory = m_core->roomDirectory())
+        directory->setJoined(QByteArray(roomId), true);
+    m_core->requestRoomHistory(QByteArray(roomId));
 }
 
 void ChatManager::onRoomMemberJoined(const char *roomId, IUser *member)
 {
-    Q_UNUSED(roomId)
-    Q_UNUSED(member)
-    qCDebug(lcConversations) << "room event not handled: onRoomMemberJoined";
+    if (ChatSession *session = roomId ? findRoom(QByteArray(roomId)) : nullptr)
+        session->memberJoined(member, true);
 }
 
 void ChatManager::onRoomMembersLeft(const char *roomId, const char *const *memberIds, int count)
 {
-    Q_UNUSED(roomId)
-    Q_UNUSED(memberIds)
-    Q_UNUSED(count)
-    qCDebug(lcConversations) << "room event not handled: onRoomMembersLeft";
+    ChatSession *session = roomId ? findRoom(QByteArray(roomId)) : nullptr;
+    for (int i = 0; session && memberIds && i < count; ++i) {
+        if (memberIds[i])
+            session->memberLeft(QByteArray(memberIds[i]));
+    }
 }
 
 void ChatManager::onRoomUpdated(IUser *room)
@@ -407,6 +497,8 @@ void ChatManager::onRoomUpdated(IUser *room)
     if (!room || idOf(room).isEmpty())
         return;
     const UserObj copy(room);
+    if (RoomDirectory *directory = m_core ? m_core->roomDirectory() : nullptr)
+        directory->onRoomUpdated(&copy);
     forEach([&](ChatSession *session) { session->onUserUpdated(&copy); });
 }
 
@@ -420,18 +512,16 @@ void ChatManager::onRoomRemoved(const char *roomId)
 
 void ChatManager::onRoomNotice(const char *roomId, const char *argument)
 {
-    Q_UNUSED(roomId)
-    Q_UNUSED(argument)
-    qCDebug(lcConversations) << "room event not handled: onRoomNotice";
+    ChatSession *session = roomId ? findRoom(QByteArray(roomId)) : nullptr;
+    if (session && argument)
+        session->onRoomNotice(QByteArray(argument));
 }
 
 void ChatManager::onRoomMemberChanged(const char *roomId, const char *memberId, int status,
                                       const char16_t *displayName, int flags)
 {
-    Q_UNUSED(roomId)
-    Q_UNUSED(memberId)
-    Q_UNUSED(status)
-    Q_UNUSED(displayName)
     Q_UNUSED(flags)
-    qCDebug(lcConversations) << "room event not handled: onRoomMemberChanged";
+    ChatSession *session = roomId ? findRoom(QByteArray(roomId)) : nullptr;
+    if (session && memberId)
+        session->memberChanged(QByteArray(memberId), status, displayName ? QString::fromUtf16(displayName) : QString());
 }

@@ -97,6 +97,19 @@ public:
     // and given `text` as its first message. Null when every user is offline.
     ChatSession *startMultiChat(IUser *const *users, int count, const QString &text);
 
+    // --- Rooms --------------------------------------------------------------
+
+    // A conversation for a room being created: `standIn` (a room record
+    // without an id) stands first until onRoomReady brings the room of
+    // `requestToken`. Shown at once, waiting.
+    ChatSession *startRoomCreation(const IUser *standIn, int requestToken);
+    // The user leaves the room of `session`: the conversation goes, then the
+    // rooms service hears of it (and may tell of the room's removal at once).
+    void leaveRoom(ChatSession *session);
+    // The room directory's records of these rooms changed: their open
+    // conversations follow (name, and members once the own account is in).
+    void roomsChanged(const QList<QByteArray> &roomIds);
+
     // --- Control records ------------------------------------------------------
 
     // A control text the host delivered to the text chat plug-in. WRITING,
@@ -135,6 +148,12 @@ private:
     ChatSession *createForKnownSender(const IUser *sender, const QByteArray &sessionKey);
     // Whether the host allows chatting with `id` and its notifications are on.
     bool mayNotify(const QByteArray &id) const;
+    // A new room conversation waits for its room: what the directory knows
+    // makes it ready at once, otherwise the service is asked for the room.
+    void prepareRoom(ChatSession *session);
+    // Fills a waiting room conversation from the directory once the own
+    // account is in the room; the name follows in any case.
+    void syncRoom(ChatSession *session);
 
     ChatCoreInterface *const m_core; // not owned
     TabbedWindowInterface *m_tabbed = nullptr; // owned until dispose()

@@ -6,6 +6,7 @@
 #include "chat/chatwindowfactory.h"
 #include "chat/chatwindowinterface.h"
 #include "chat/controlrecord.h"
+#include "chat/roomsystemmessage.h"
 #include "lib_kelvan/clock.h"
 #include "plugin/records/userobj.h"
 #include "settings/settingsmanager.h"
@@ -63,6 +64,13 @@ IHostServices *ChatSession::host() const
 {
     ChatCoreInterface *chatCore = core();
     return chatCore ? chatCore->hostServices() : nullptr;
+}
+
+IHostServices *ChatSession::roomsHost() const
+{
+    ChatCoreInterface *chatCore = core();
+    IHostServices *rooms = chatCore ? chatCore->roomsHostServices() : nullptr;
+    return rooms ? rooms : host();
 }
 
 QByteArray ChatSession::sessionKey() const
@@ -566,4 +574,136 @@ void ChatSession::uploadFinished(const QByteArray &transferKey)
 {
     if (ChatWindowInterface *window = m_window.load())
         window->uploadFinished(transferKey);
+}
+
+// --- Rooms -----------------------------------------------------------------------
+
+void ChatSession::roomReady()
+{
+    if (!m_isRoom)
+        return;
+    m_roomReady = true;
+    if (ChatWindowInterface *window = m_window.load())
+        window->enableInput();
+}
+
+bool ChatSession::roomNumber(qint64 *number) const
+{
+    bool numeric = false;
+    *number = firstParticipantId().toLongLong(&numeric);
+    return m_isRoom && numeric;
+}
+
+void ChatSession::postRoomSystemMessage(const QByteArray &memberId, int code)
+{
+    qint64 room = 0;
+    bool numeric = false;
+    const qint64 sender = memberId.toLongLong(&numeric);
+    IHostServices *services = roomsHost();
+    if (!roomNumber(&room) || !numeric || !services)
+        return;
+    IMessageObject *message = services->createMessage();
+    if (!message)
+        return;
+    message->setPeerId(room);
+    message->setSenderId(sender);
+    message->setTime(kelvan::Clock::instance().now().toSecsSinceEpoch());
+    message->setKind(IHostMessage::KindRoomSystem);
+    message->setBody(RoomSystemMessage::body(RoomSystemMessage::Code(code)).constData());
+    message->setFlag(0);
+    services->postMessage(message);
+    services->releaseMessage(message);
+}
+
+bool ChatSession::memberJoined(const IUser *member, bool announce)
+{
+    if (!m_isRoom || !member || !member->id() || !*member->id() || member->type() == 1)
+        return false;
+    const QByteArray id(member->id());
+    if (hasParticipant(id))
+        return false;
+    addParticipant(member);
+    if (announce)
+        postRoomSystemMessage(id, RoomSystemMessage::Joined);
+    return true;
+}
+
+bool ChatSession::memberLeft(const QByteArray &memberId)
+{
+    if (!m_isRoom || memberId.isEmpty() || !removeParticipant(memberId))
+        return false;
+    postRoomSystemMessage(memberId, RoomSystemMessage::Left);
+    return true;
+}
+
+void ChatSession::memberChanged(const QByteArray &memberId, int status, const QString &displayName)
+{
+    {
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
+        UserObj *member = findParticipant(memberId);
+        if (!member || member == m_participants.front())
+            return;
+        member->setStatus(status);
+        if (!displayName.trimmed().isEmpty())
+            member->setDisplayName(displayName.trimmed());
+    }
+    if (ChatWindowInterface *window = m_window.load())
+        window->memberChanged(memberId);
+}
+
+void ChatSession::takeRoom(const IUser *room)
+{
+    if (!m_isRoom || !room || !room->id() || !*room->id())
+        return;
+    {
+        std::lock_guard<std::recursive_mutex> locker(m_participantLock);
+        UserObj *record = new UserObj(room);
+        record->setType(1);
+        delete m_participants.front();
+        m_participants.front() = record;
+        m_sessionKey = record->idBytes();
+    }
+    m_requestToken = 0;
+    if (ChatWindowInterface *window = m_window.load()) {
+        window->updateTitle();
+        // The stand-in had no history; the room has.
+        window->loadHistory();
+    }
+}
+
+void ChatSession::renameRoom(const QString &displayName)
+{
+    qint64 room = 0;
+    const QString name = displayName.trimmed();
+    IHostServices *services = roomsHost();
+    if (!services || name.isEmpty() || !roomNumber(&room))
+        return;
+    services->renameRoom(room, reinterpret_cast<const char16_t *>(name.utf16()));
+}
+
+void ChatSession::inviteToRoom(const QList<QByteArray> &contactIds)
+{
+    qint64 room = 0;
+    IHostServices *services = roomsHost();
+    if (!services || !roomNumber(&room))
+        return;
+    const QByteArray own = core() ? core()->ownUserId() : QByteArray();
+    QList<QByteArray> ids;
+    for (const QByteArray &id : contactIds) {
+        if (!id.isEmpty() && id != own && !hasParticipant(id) && !ids.contains(id))
+            ids.append(id);
+    }
+    if (ids.isEmpty())
+        return;
+    std::vector<const char *> pointers;
+    for (const QByteArray &id : qAsConst(ids))
+        pointers.push_back(id.constData());
+    services->inviteToRoom(room, pointers.data(), int(pointers.size()));
+}
+
+void ChatSession::roomOpened()
+{
+    qint64 room = 0;
+    if (IHostServices *services = roomsHost(); services && roomNumber(&room))
+        services->roomOpened(room);
 }

@@ -46,7 +46,8 @@ public:
     bool isRoom() const { return m_isRoom; }
     // The room is created or joined and the window may send.
     bool isRoomReady() const { return m_roomReady; }
-    void setRoomReady(bool ready) { m_roomReady = ready; }
+    // Marks the room ready and lets the window send.
+    void roomReady();
     // The window is a page of the tabbed window.
     bool isInTabbedWindow() const { return m_inTabbedWindow; }
     void setInTabbedWindow(bool inTab) { m_inTabbedWindow = inTab; }
@@ -153,11 +154,37 @@ public:
     void uploadProgress(const QByteArray &transferKey, qint64 uploaded, qint64 total);
     void uploadFinished(const QByteArray &transferKey);
 
+    // --- Rooms (nothing happens outside rooms) ----------------------------------
+
+    // A member joined: a copy is added (the member list follows) and, with
+    // `announce`, the joined line goes into the room's history through the
+    // rooms host service. A member already present, or the room itself, is
+    // ignored: false.
+    bool memberJoined(const IUser *member, bool announce);
+    // A member left: removed, and the left line posted. Ids that are no
+    // member are ignored: false.
+    bool memberLeft(const QByteArray &memberId);
+    // The host's notice about one member's record (status, name).
+    void memberChanged(const QByteArray &memberId, int status, const QString &displayName);
+    // The room a creation request brought: it replaces the stand-in record
+    // and its id becomes the session key; the token is used up.
+    void takeRoom(const IUser *room);
+    // The room id as the rooms service's 64-bit number; false for a stand-in.
+    bool roomNumber(qint64 *number) const;
+    // The rooms host service (the chat one when the rooms plug-in has none).
+    IHostServices *roomsHost() const;
+    // The rooms service's operations on this room.
+    void renameRoom(const QString &displayName);
+    void inviteToRoom(const QList<QByteArray> &contactIds);
+    // The room's window is showing.
+    void roomOpened();
+
 private:
     Q_DISABLE_COPY(ChatSession)
 
     // The conversation's host: the rooms plug-in's for rooms when it has one.
     IHostServices *host() const;
+    void postRoomSystemMessage(const QByteArray &memberId, int code);
     void sendControl(const QByteArray &recordText, const QList<QByteArray> &recipients);
 
     ChatManager *const m_manager; // not owned; outlives every conversation

@@ -33,6 +33,8 @@ public:
     Button ask(const Box &box) override
     {
         QMessageBox dialog(toolkitIcon(box.icon), box.title, box.text, QMessageBox::NoButton, box.parent);
+        // Questions quote names peers chose (a room's name): never markup.
+        dialog.setTextFormat(Qt::PlainText);
         if (!box.informativeText.isEmpty())
             dialog.setInformativeText(box.informativeText);
         for (const auto &[ours, theirs] : kButtons) {

@@ -6,6 +6,7 @@
 #include "chat/chatwindowinterface.h"
 #include "chat/controlrecord.h"
 #include "chat/outgoingmessage.h"
+#include "chat/roomdirectory.h"
 #include "chat/tabbedwindowinterface.h"
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/log.h"
@@ -13,6 +14,7 @@
 #include "plugin/pluginlogging.h"
 #include "plugin/records/userobj.h"
 #include "plugin/records/variableimpl.h"
+#include "render/messageblocks.h"
 #include "shared/sharedresourcemanager.h"
 #include "settings/settingsdialogfactory.h"
 #include "settings/settingsdialoginterface.h"
@@ -20,6 +22,7 @@
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
+#include <sdk/iplugin.h>
 #include <sdk/ivariable.h>
 
 #include <QClipboard>
@@ -27,6 +30,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeDatabase>
+
+#include <climits>
+#include <vector>
 
 namespace {
 
@@ -89,6 +95,7 @@ void Chat::destroy()
 
 Chat::Chat()
     : m_manager(std::make_unique<ChatManager>(this))
+    , m_roomDirectory(std::make_unique<RoomDirectory>(this))
 {
     m_pictureTransfers.reserve(TransferTableBuckets);
     m_fileTransfers.reserve(TransferTableBuckets);
@@ -359,10 +366,17 @@ void Chat::dispatch(const HostEvent &event)
             session->onConversationEvent(event.code, event.numbers.mid(1));
         return;
     }
-    case Route::RoomRequest:
-        // Answered by the room directory.
-        qCDebug(lcPlugin) << "room request event" << event.code << "not handled";
+    case Route::RoomRequest: {
+        // 777: ask the history plug-in again; 779: the room's history came.
+        const QByteArray roomId = m_roomDirectory->roomOfRequest(int(qBound<qint64>(0, event.numbers.first(), INT_MAX)));
+        if (roomId.isEmpty())
+            return;
+        if (event.code == 777)
+            requestRoomHistory(roomId);
+        else if (ChatSession *session = m_manager->findRoom(roomId))
+            session->loadHistory();
         return;
+    }
     case Route::HistorySyncStarted:
     case Route::HistorySyncFinished:
         onHistorySync(event.route == Route::HistorySyncStarted);
@@ -451,6 +465,49 @@ ChatSession *Chat::startMultiChat(IUser *const *users, int count, const QString 
     return m_manager->startMultiChat(users, count, text);
 }
 
+// --- Rooms ---------------------------------------------------------------------------
+
+void Chat::onRoomCommand(const QByteArray &text)
+{
+    m_manager->roomsChanged(m_roomDirectory->apply(text));
+}
+
+ChatSession *Chat::createRoom(IUser *const *users, int count)
+{
+    IHostServices *rooms = m_roomsHost ? m_roomsHost : m_host;
+    std::vector<IUser *> contacts;
+    for (int i = 0; users && i < count; ++i) {
+        if (users[i] && users[i]->type() == 0 && !idOf(users[i]).isEmpty())
+            contacts.push_back(users[i]);
+    }
+    if (!rooms || contacts.empty())
+        return nullptr;
+    const int token = rooms->createRoom(contacts.data(), int(contacts.size()));
+    if (token == 0)
+        return nullptr;
+    // Stands first until the room arrives: a room without an id yet.
+    UserObj standIn;
+    standIn.setType(1);
+    standIn.setStatus(1);
+    standIn.setDisplayName(QCoreApplication::translate("Chat", "New chat room"));
+    return m_manager->startRoomCreation(&standIn, token);
+}
+
+void Chat::requestRoomHistory(const QByteArray &roomId)
+{
+    IPlugin *history = m_host && !roomId.isEmpty() ? m_host->findPlugin("history") : nullptr;
+    if (!history)
+        return;
+    qint64 newest = 0;
+    if (IMessageList *list = m_host->newestMessages(roomId.constData())) {
+        if (list->count() > 0 && list->at(list->count() - 1))
+            newest = MessageBlocks::messageTimeToDateTime(list->at(list->count() - 1)->time()).toSecsSinceEpoch();
+        m_host->releaseMessageList(list);
+    }
+    const QByteArray data = roomId + ':' + QByteArray::number(qMax<qint64>(0, newest));
+    history->onEvent(778, data.constData(), data.size());
+}
+
 // --- Notices -------------------------------------------------------------------------
 
 void Chat::notifyUserWindow(const IUser *user)
@@ -474,6 +531,7 @@ void Chat::onConnectionLost()
 {
     if (m_settingsDialog)
         delete m_settingsDialog.data();
+    m_roomDirectory->clear();
     m_manager->forEach([](ChatSession *session) { session->onConnectionLost(); });
     m_pictureTransfers.clear();
     m_fileTransfers.clear();
@@ -485,6 +543,7 @@ void Chat::onUserPresence(const IUser *user, int value)
     if (id.isEmpty())
         return;
     const int status = user->status();
+    m_roomDirectory->onPresence(id, status);
     m_manager->forEach([&](ChatSession *session) { session->onUserPresence(id, status, value); });
 }
 
@@ -510,6 +569,8 @@ void Chat::onUserUpdated(const IUser *user)
     if (idOf(user).isEmpty())
         return;
     const UserObj copy(user);
+    if (copy.isRoom())
+        m_roomDirectory->onRoomUpdated(&copy);
     m_manager->forEach([&](ChatSession *session) { session->onUserUpdated(&copy); });
 }
 

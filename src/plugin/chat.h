@@ -19,6 +19,7 @@ class IHostMessage;
 class IHostServices;
 class IUser;
 class IVariable;
+class RoomDirectory;
 class SettingsDialogInterface;
 struct HostEvent;
 
@@ -57,6 +58,7 @@ public:
     QString appName() const override;
 
     ChatManager &manager() const { return *m_manager; }
+    RoomDirectory *roomDirectory() const override { return m_roomDirectory.get(); }
 
     // --- ChatCoreInterface -----------------------------------------------------
 
@@ -80,6 +82,9 @@ public:
     // The one-line text the host shows for a message.
     void describeMessage(IHostMessage *message, IVariable *out) const;
     void onCommand(const IUser *sender, const QByteArray &text);
+    // A room control text of the rooms service: the directory applies it and
+    // the open rooms it changed follow.
+    void onRoomCommand(const QByteArray &text);
 
     // Sends the file (picture) message of a finished upload to its peer.
     void sendFileMessage(const QByteArray &transferKey);
@@ -95,6 +100,14 @@ public:
     // Finds or creates the conversation and shows it.
     ChatSession *openById(const QByteArray &userId, const QByteArray &sessionKey);
     ChatSession *startMultiChat(IUser *const *users, int count, const QString &text);
+    // Asks the rooms service to create a room with the ordinary contacts
+    // among `users` and opens its window, which waits for the room. Null
+    // when there is nobody to invite or the service refused.
+    ChatSession *createRoom(IUser *const *users, int count);
+    // Sends the "history" plug-in event 778 with "room id:newest time", the
+    // time (seconds since 1970) of the newest message the host has of the
+    // room, 0 for none: the messages after it are missing.
+    void requestRoomHistory(const QByteArray &roomId) override;
 
     // --- Notices for every conversation ------------------------------------------
 
@@ -180,6 +193,7 @@ private:
     IHostServices *m_host = nullptr;      // not owned
     IHostServices *m_roomsHost = nullptr; // not owned
     std::unique_ptr<ChatManager> m_manager;
+    std::unique_ptr<RoomDirectory> m_roomDirectory;
     QPointer<QObject> m_settingsDialog;
     QHash<QByteArray, QList<QByteArray>> m_pictureTransfers;
     QHash<QByteArray, QList<QByteArray>> m_fileTransfers;

@@ -145,6 +145,9 @@ HostEvent HostEvent::parse(int code, const QByteArray &data)
         return event;
     }
     case 777: case 779:
+        // The request number of a room document.
+        if (!toNumbers({data}, &event.numbers))
+            return event;
         event.route = Route::RoomRequest;
         return event;
     case HostEventCode::HistorySyncStarted:

@@ -25,7 +25,7 @@ struct HostEvent
         Nudge,                  // 32: numbers = sender, room, third value
         ConversationNumbers,    // 33: numbers
         ConversationEvent,      // 34 to 37: numbers, the first a conversation id
-        RoomRequest,            // 777, 779: the data for the room directory
+        RoomRequest,            // 777, 779: numbers[0] = a room document's request number
         HistorySyncStarted,     // 40: no data
         HistorySyncFinished,    // 41: no data
     };

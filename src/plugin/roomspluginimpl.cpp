@@ -1,5 +1,6 @@
 #include "plugin/roomspluginimpl.h"
 
+#include "chat/roomsystemmessage.h"
 #include "plugin/chat.h"
 #include "plugin/pluginsupport.h"
 #include "plugin/records/userobj.h"
@@ -7,6 +8,9 @@
 
 #include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
+#include <sdk/ivariable.h>
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -93,12 +97,101 @@ void RoomsPluginImpl::setLanguage(const char *languageCode)
     PluginSupport::setLanguage(languageCode);
 }
 
+bool RoomsPluginImpl::hostHasRooms() const
+{
+    return m_host && m_host->findPlugin("chat_rooms");
+}
+
+bool RoomsPluginImpl::canExecute(IUser *user, int action)
+{
+    if (!isActionAllowed(action) || !hostHasRooms())
+        return false;
+    if (user && user->type() == 0)
+        return true;
+    // From a room (or from nowhere) a room can still be made, with someone
+    // from the contact list.
+    const int count = m_host->contactCount();
+    for (int i = 0; i < count; ++i) {
+        UserObj contact;
+        if (m_host->contactAt(&contact, i) && contact.type() == 0)
+            return true;
+    }
+    return false;
+}
+
 void RoomsPluginImpl::execute(IUser *user, int action)
 {
-    // canExecute keeps the base answer (no) until room creation is available here,
-    // so the administrator's refusal is all this operation shows.
-    if (!canExecute(user, action) && !isActionAllowed(action))
+    if (canExecute(user, action)) {
+        Chat *chat = Chat::instance();
+        if (chat && action == 2 && user && user->type() == 0) {
+            IUser *const users[] = {user};
+            chat->createRoom(users, 1);
+        }
+        return;
+    }
+    if (!isActionAllowed(action))
         PluginSupport::showDisabledMessage();
+}
+
+bool RoomsPluginImpl::canExecuteMulti(IUser *const *users, int count, int action)
+{
+    if (!isActionAllowed(action) || !supportsMultiSelect() || !users || count < 1)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (users[i] && users[i]->type() == 0 && canExecute(users[i], action))
+            return true;
+    }
+    return false;
+}
+
+void RoomsPluginImpl::executeMulti(IUser *const *users, int count, int action, const char *text, int value)
+{
+    Q_UNUSED(text)
+    Q_UNUSED(value)
+    if (canExecuteMulti(users, count, action)) {
+        if (Chat *chat = Chat::instance(); chat && action == 2)
+            chat->createRoom(users, count);
+        return;
+    }
+    if (!isActionAllowed(action))
+        PluginSupport::showDisabledMessage();
+}
+
+void RoomsPluginImpl::onCommand(IUser *sender, const char *text)
+{
+    Q_UNUSED(sender)
+    Chat *chat = Chat::instance();
+    if (chat && text && hostHasRooms())
+        chat->onRoomCommand(QByteArray(text));
+}
+
+void RoomsPluginImpl::sendAttachment(IUser *const *users, int count, const char *text, int value)
+{
+    Q_UNUSED(value)
+    if (Chat *chat = Chat::instance())
+        chat->sendAttachment(users, count, bytes(text));
+}
+
+void RoomsPluginImpl::describeMessage(IHostMessage *message, IVariable *out)
+{
+    if (!message || !out)
+        return;
+    const QByteArray body = bytes(message->body());
+    const int code = RoomSystemMessage::code(body);
+    if (code != RoomSystemMessage::Joined && code != RoomSystemMessage::Left) {
+        out->set(body.constData(), body.size());
+        return;
+    }
+    Chat *chat = Chat::instance();
+    IHostServices *host = m_host ? m_host : chat ? chat->hostServices() : nullptr;
+    const QByteArray senderId = QByteArray::number(qint64(message->senderId()));
+    UserObj sender;
+    if (!host || !host->getUser(&sender, senderId.constData()))
+        sender.setDisplayName(QString::fromLatin1(senderId));
+    const char *sentence = code == RoomSystemMessage::Joined ? QT_TRANSLATE_NOOP("RoomsPluginImpl", "%1 joined the room.")
+                                                             : QT_TRANSLATE_NOOP("RoomsPluginImpl", "%1 left the room.");
+    const QByteArray text = QCoreApplication::translate("RoomsPluginImpl", sentence).arg(sender.displayNameString()).toUtf8();
+    out->set(text.constData(), text.size());
 }
 
 bool RoomsPluginImpl::supportsMultiSelect() const

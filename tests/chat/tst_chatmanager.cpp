@@ -397,7 +397,7 @@ void tst_ChatManager::receivedNudge_data()
         << true << QByteArray("1001") << QStringList{"attachToTabbedWindow", "onNudgeReceived 1001"} << 0;
     QTest::newRow("room-nudge-opens-room-in-background")
         << QByteArray("1001") << QByteArray("5001") << true << true << false
-        << true << QByteArray("5001") << QStringList{"showWindow background", "onNudgeReceived 1001"} << 0;
+        << true << QByteArray("5001") << QStringList{"prepareRoom", "showWindow background", "onNudgeReceived 1001"} << 0;
     QTest::newRow("room-notifications-disabled-nothing")
         << QByteArray("1001") << QByteArray("5001") << true << false << false
         << false << QByteArray() << QStringList{} << 0;

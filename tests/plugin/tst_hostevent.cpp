@@ -47,10 +47,10 @@ void tst_HostEvent::routes_data()
     QTest::newRow("33-numbers") << 33 << QByteArray("1001,55,56") << Route::ConversationNumbers << QByteArray() << "1001,55,56";
     QTest::newRow("34-conversation-event") << 34 << QByteArray("1001,1,2") << Route::ConversationEvent << QByteArray() << "1001,1,2";
     QTest::newRow("37-only-the-id") << 37 << QByteArray("1001") << Route::ConversationEvent << QByteArray() << "1001";
-    QTest::newRow("777-room-request") << 777 << QByteArray("5001:20260101") << Route::RoomRequest << QByteArray() << "";
+    QTest::newRow("777-room-request") << 777 << QByteArray("12") << Route::RoomRequest << QByteArray() << "12";
     QTest::newRow("40-history-sync-started") << 40 << QByteArray() << Route::HistorySyncStarted << QByteArray() << "";
     QTest::newRow("41-history-sync-finished") << 41 << QByteArray() << Route::HistorySyncFinished << QByteArray() << "";
-    QTest::newRow("779-room-request") << 779 << QByteArray() << Route::RoomRequest << QByteArray() << "";
+    QTest::newRow("779-room-request") << 779 << QByteArray("3") << Route::RoomRequest << QByteArray() << "3";
 
     QTest::newRow("unknown-code") << 31 << QByteArray("1,2") << Route::Ignored << QByteArray() << "";
     QTest::newRow("empty-transfer-key") << 4 << QByteArray() << Route::Ignored << QByteArray() << "";
@@ -64,6 +64,8 @@ void tst_HostEvent::routes_data()
     QTest::newRow("nudge-not-numeric") << 32 << QByteArray("bea,0,0") << Route::Ignored << QByteArray() << "";
     QTest::newRow("numbers-empty-data") << 33 << QByteArray() << Route::Ignored << QByteArray() << "";
     QTest::newRow("numbers-trailing-comma") << 34 << QByteArray("1001,") << Route::Ignored << QByteArray() << "";
+    QTest::newRow("room-request-not-a-number") << 777 << QByteArray("5001:20260101") << Route::Ignored << QByteArray() << "";
+    QTest::newRow("room-request-empty") << 779 << QByteArray() << Route::Ignored << QByteArray() << "";
     QTest::newRow("progress-not-a-record") << 12 << QByteArray("up1,10,20") << Route::Ignored << QByteArray() << "";
 }
 

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -90,6 +91,8 @@ private Q_SLOTS:
     void textChatNeverExecutesMulti();
     void executeOnRoom_data();
     void executeOnRoom();
+    void roomsRule_data();
+    void roomsRule();
     void secondInitializeRegistersNothingTwice();
     void initializeAndShutdownRepeatedly();
     void settingsFollowTheSignedInIdentity();
@@ -326,6 +329,51 @@ void tst_LibChat::executeOnRoom()
     QVERIFY(chat()->drawIcon(&image));
     QVERIFY(!image.image().isNull());
     QCOMPARE(chat()->isActionAllowed(5), true);
+}
+
+// The rooms object: a contact may start a room; from a room (or nowhere) a
+// room can be made only while the contact list holds an ordinary contact.
+// Only action 2 on a contact asks the service for a room.
+void tst_LibChat::roomsRule_data()
+{
+    QTest::addColumn<QByteArray>("userId"); // empty: no user
+    QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("contactsInList");
+    QTest::addColumn<bool>("can");
+    QTest::addColumn<int>("created");
+
+    QTest::newRow("contact-action-2-creates") << QByteArray("1001") << 2 << true << true << 1;
+    QTest::newRow("contact-other-action-creates-nothing") << QByteArray("1001") << 3 << true << true << 0;
+    QTest::newRow("room-with-contacts-can-but-execute-does-nothing") << QByteArray("5001") << 2 << true << true << 0;
+    QTest::newRow("room-without-ordinary-contacts-cannot") << QByteArray("5001") << 2 << false << false << 0;
+    QTest::newRow("no-user-with-contacts-can") << QByteArray() << 2 << true << true << 0;
+    QTest::newRow("no-user-without-contacts-cannot") << QByteArray() << 2 << false << false << 0;
+}
+
+void tst_LibChat::roomsRule()
+{
+    QFETCH(QByteArray, userId);
+    QFETCH(int, action);
+    QFETCH(bool, contactsInList);
+    QFETCH(bool, can);
+    QFETCH(int, created);
+    std::unique_ptr<hostkit::HostUser> subject;
+    if (!userId.isEmpty())
+        subject = std::make_unique<hostkit::HostUser>(*m_host->profile().find(userId));
+    QVector<hostkit::Contact> &contacts = m_host->profile().contacts();
+    const QVector<hostkit::Contact> everyone = contacts;
+    if (!contactsInList) {
+        // The rooms stay; the contact being asked about need not be listed.
+        contacts.erase(std::remove_if(contacts.begin(), contacts.end(), [](const hostkit::Contact &c) { return !c.isRoom(); }),
+                       contacts.end());
+    }
+    IPlugin *rooms = plugin("chat_rooms");
+    QVERIFY(rooms);
+    QCOMPARE(rooms->canExecute(subject.get(), action), can);
+    rooms->execute(subject.get(), action);
+    contacts = everyone;
+    QCOMPARE(journal().count("createRoom"), created);
+    m_host->shutdownPlugins(); // the waiting room window goes with the library's objects
 }
 
 void tst_LibChat::secondInitializeRegistersNothingTwice()

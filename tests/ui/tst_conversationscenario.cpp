@@ -69,7 +69,9 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
                              "20-hostile-messages-cut.png", "21-new-messages-marker.png", "23-liked-and-labelled.png",
                              "24-edit-overlay.png", "25-edited-in-place.png", "26-reply-overlay.png",
                              "27-reply-sent.png", "30-picture-pasted.png", "31-uploads-in-progress.png",
-                             "32-drop-overlay.png", "33-received-picture-and-file.png", "70-viewer.png",
+                             "32-drop-overlay.png", "33-received-picture-and-file.png", "51-room-preparing.png",
+                             "52-room-member-typing.png", "53-room-members-answer.png", "54-room-join-and-leave.png",
+                             "56-room-renamed.png", "57-room-leave-question.png", "70-viewer.png",
                              "71-viewer-lens-rectangle.png", "72-viewer-lens-circle.png", "73-viewer-previous.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
@@ -80,7 +82,8 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
     for (const char *name : {"40-tabbed-window-blinking.png", "41-tabbed-tab-read.png", "42-tabbed-close-question.png"})
         QCOMPARE(QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).size(), QSize(768, 684));
     for (const char *name : {"10-emoticon-picker.png", "11-quick-text-menu.png", "12-quick-text-dialog.png",
-                             "22-message-menu.png", "74-viewer-fullscreen.png"})
+                             "22-message-menu.png", "50-room-contacts-chosen.png",
+                             "55-room-settings.png", "74-viewer-fullscreen.png"})
         QVERIFY2(!QImage(QDir(shots.path()).filePath(QString::fromLatin1(name))).isNull(), name);
     // The broadcast composer keeps its size from composing through sending to
     // the end; the viewer shows beside it.

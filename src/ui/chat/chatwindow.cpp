@@ -23,6 +23,7 @@
 #include "ui/chat/chatfiledragoverlay.h"
 #include "ui/chat/chatuilog.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/roomcontrols.h"
 #include "ui/chat/dialogcontext.h"
 #include "ui/chat/fulltextviewer.h"
 #include "ui/chat/historylinks.h"
@@ -189,6 +190,12 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     connect(m_ui->splitterVertical, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
     connect(m_ui->splitterReceivedHorizontal, &QSplitter::splitterMoved, this, &ChatWindow::onSplitterMoved);
     connect(m_ui->conferenceUsersWidget, &QTreeWidget::itemDoubleClicked, this, &ChatWindow::onItemDoubleClicked);
+    if (room) {
+        m_room = new RoomControls(this, m_ui->statusBar, session, [this] { closeConversation(true); }, this);
+        connect(m_ui->frmPeerInfo, &UserInfoFrame::roomSettings, m_room, &RoomControls::onRoomSettings);
+        connect(m_ui->frmPeerInfo, &UserInfoFrame::leaveRoom, m_room, &RoomControls::onLeaveRoom);
+        connect(m_ui->conferenceUsersWidget, &ConferenceUsersWidget::dragDropUsers, m_room, &RoomControls::onDragDropUsers);
+    }
 
     if (SettingsManager *manager = settings())
         connect(manager, &SettingsManager::textFormatChanged, this, &ChatWindow::applyTextFormat);
@@ -522,7 +529,7 @@ void ChatWindow::restoreSplitters()
     if (m_session && m_session->isRoom()
         && !restoreSplitter(m_ui->splitterReceivedHorizontal, *manager, SettingsManager::Splitter::Conference)) {
         // The participant list as wide as a name needs.
-        const int list = qMax(m_ui->conferenceUsersWidget->minimumWidth(), 14 * fontMetrics().averageCharWidth());
+        const int list = qMax(m_ui->conferenceUsersWidget->minimumWidth(), 20 * fontMetrics().averageCharWidth());
         m_ui->splitterReceivedHorizontal->setSizes({qMax(1, width() - list), list});
     }
 }
@@ -611,6 +618,9 @@ void ChatWindow::prepareRoom()
     m_ui->btnSend->setEnabled(false);
     m_ui->pluginsBar->setEnabled(false);
     m_ui->settingsBar->setEnabled(false);
+    m_ui->frmPeerInfo->setRoomButtonsEnabled(false);
+    if (m_room)
+        m_room->preparing();
 }
 
 void ChatWindow::enableInput()
@@ -618,6 +628,11 @@ void ChatWindow::enableInput()
     m_ui->editSend->setEnabled(true);
     m_ui->settingsBar->setEnabled(true);
     m_ui->pluginsBar->setEnabled(true);
+    m_ui->frmPeerInfo->setRoomButtonsEnabled(true);
+    if (m_room)
+        m_room->ready();
+    // The editor could not take the focus while it waited.
+    m_ui->editSend->setFocus();
     if (m_ui->statusBar->currentMessage() == tr("Preparing chat room..."))
         m_ui->statusBar->clearMessage();
     onTextChanged();
@@ -630,6 +645,7 @@ void ChatWindow::disableInput()
     m_ui->btnSend->setEnabled(false);
     m_ui->pluginsBar->setEnabled(false);
     m_ui->settingsBar->setEnabled(false);
+    m_ui->frmPeerInfo->setRoomButtonsEnabled(false);
 }
 
 // --- Typing ------------------------------------------------------------------------------------
@@ -921,6 +937,10 @@ void ChatWindow::onEditReceiveAnchorClicked(const QUrl &url)
 
 void ChatWindow::onPluginsActionTriggered(const QString &pluginId)
 {
+    if (m_room && pluginId == QLatin1String(PluginsButtonsManager::RoomActionPluginId)) {
+        m_room->inviteFromPicker();
+        return;
+    }
     if (IHostServices *services = host())
         services->triggerPluginButton(pluginId.toUtf8().constData(), conversationId().constData());
 }
@@ -929,7 +949,7 @@ void ChatWindow::refreshPluginButtons()
 {
     PluginsButtonsManager::instance().fill(m_ui->pluginsBar, host(), [this](const QByteArray &id) {
         onPluginsActionTriggered(QString::fromUtf8(id));
-    });
+    }, m_room != nullptr);
 }
 
 void ChatWindow::onConversationEvent(int code, const QList<qint64> &values)
@@ -969,6 +989,8 @@ void ChatWindow::showWindow(bool background)
     m_ui->editSend->setFocus();
     if (m_session->isRoom() && !m_session->isRoomReady() && !hasSendableMembers())
         m_ui->statusBar->showMessage(tr("Preparing chat room..."));
+    if (m_room)
+        m_room->windowShown();
 }
 
 bool ChatWindow::isWindowHidden() const
@@ -1116,7 +1138,7 @@ void ChatWindow::closeEvent(QCloseEvent *event)
     closeConversation();
 }
 
-void ChatWindow::closeConversation()
+void ChatWindow::closeConversation(bool leaveRoom)
 {
     leaveTabbedWindow();
     ChatSession *session = m_session;
@@ -1126,7 +1148,10 @@ void ChatWindow::closeConversation()
     m_shaker->timer()->stop();
     if (session) {
         session->windowClosed();
-        session->manager()->remove(session);
+        if (leaveRoom)
+            session->manager()->leaveRoom(session);
+        else
+            session->manager()->remove(session);
     }
     hide();
     deleteLater();
@@ -1225,11 +1250,11 @@ void ChatWindow::refresh()
         m_history->rerender();
 }
 
-// --- Hooks of later steps -----------------------------------------------------------------------------------
-// Rooms, plug-in buttons, transfers and uploads reach the window through
-// these; their handling arrives with those parts.
-
-void ChatWindow::onRoomNotice(const QByteArray &argument) { Q_UNUSED(argument) }
+void ChatWindow::onRoomNotice(const QByteArray &argument)
+{
+    if (m_room)
+        m_room->showNotice(argument);
+}
 
 // --- Pictures, files and their transfers ------------------------------------------------------------
 

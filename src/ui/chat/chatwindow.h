@@ -26,6 +26,7 @@ class MessageActions;
 class NudgeShaker;
 class OutgoingFiles;
 class QuickTextMenu;
+class RoomControls;
 class QAction;
 class QLabel;
 class QMenu;
@@ -204,6 +205,8 @@ public:
     ChatFileDragOverlay *dragOverlay() const { return m_dragOverlay; }
     OutgoingFiles *outgoingFiles() const { return m_outgoing; }
     ImageViewerOpener *imageViewer() const { return m_imageViewer; }
+    // Null outside rooms.
+    RoomControls *roomControls() const { return m_room; }
 
 Q_SIGNALS:
     void sigLoadHistory();
@@ -256,7 +259,8 @@ private:
     void restoreSplitters();
     // The conversation's new messages from the host, appended to the history.
     void appendNewMessages();
-    void closeConversation();
+    // `leaveRoom`: the rooms service hears that the user left the room.
+    void closeConversation(bool leaveRoom = false);
     // The tabbed window this window is a page of, or null.
     TabbedWindowInterface *tabbedWindow() const;
     // A page leaving for good (closed or released) leaves the tabbed window.
@@ -275,6 +279,7 @@ private:
     ChatFileDragOverlay *m_dragOverlay = nullptr;     // owned (child of the history view)
     ChatDragDropListener *m_dragListener = nullptr;   // owned (child)
     OutgoingFiles *m_outgoing = nullptr;              // owned (child)
+    RoomControls *m_room = nullptr;                   // owned (child); rooms only
     HistoryTransfers *m_transfers = nullptr;          // owned (child)
     MessageActions *m_messageActions = nullptr; // owned (child)
     HistoryLinks *m_links = nullptr;           // owned (child)

@@ -9,13 +9,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
+const char PluginsButtonsManager::RoomActionPluginId[] = "chat_conference";
+
 PluginsButtonsManager &PluginsButtonsManager::instance()
 {
     static PluginsButtonsManager manager;
     return manager;
 }
 
-void PluginsButtonsManager::fill(QToolBar *bar, IHostServices *host, const Trigger &trigger)
+void PluginsButtonsManager::fill(QToolBar *bar, IHostServices *host, const Trigger &trigger, bool roomAction)
 {
     if (!bar)
         return;
@@ -24,6 +26,24 @@ void PluginsButtonsManager::fill(QToolBar *bar, IHostServices *host, const Trigg
     bar->clear();
     QList<QToolButton *> &buttons = m_buttons[bar];
     buttons.clear();
+    const auto addButton = [&](QAction *action) {
+        bar->addAction(action);
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
+            button->setObjectName(QStringLiteral("PluginButton"));
+            button->setProperty("class", QStringLiteral("QToolButton Ormica"));
+            buttons.append(button);
+        }
+    };
+    if (roomAction) {
+        auto *action = new QAction(bar);
+        action->setObjectName(QStringLiteral("add_room_participants"));
+        if (const char16_t *icon = host ? host->skinPath("chat/textconference.png") : nullptr)
+            action->setIcon(QIcon(QString::fromUtf16(icon)));
+        action->setText(tr("Add people to this Chat Room (Persistent)"));
+        action->setToolTip(action->text());
+        connect(action, &QAction::triggered, bar, [trigger] { trigger(RoomActionPluginId); });
+        addButton(action);
+    }
     const int count = host ? host->pluginButtonCount() : 0;
     for (int i = 0; i < count; ++i) {
         IPlugin *plugin = host->pluginButtonAt(i);
@@ -40,13 +60,7 @@ void PluginsButtonsManager::fill(QToolBar *bar, IHostServices *host, const Trigg
         action->setText(tip);
         action->setToolTip(tip);
         connect(action, &QAction::triggered, bar, [trigger, pluginId] { trigger(pluginId); });
-        bar->addAction(action);
-        auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action));
-        if (!button)
-            continue;
-        button->setObjectName(QStringLiteral("PluginButton"));
-        button->setProperty("class", QStringLiteral("QToolButton Ormica"));
-        buttons.append(button);
+        addButton(action);
     }
     bar->setVisible(!buttons.isEmpty());
 }

@@ -24,11 +24,16 @@ public:
     // Called with the id of the plug-in whose button was pressed.
     using Trigger = std::function<void(const QByteArray &pluginId)>;
 
+    // The plug-in id the room action triggers with: it invites people to
+    // the room of the window.
+    static const char RoomActionPluginId[]; // "chat_conference"
+
     static PluginsButtonsManager &instance();
 
     // Puts the buttons of the plug-ins `host` lists into `bar` in place of
-    // the ones there; the bar shows only when it holds one.
-    void fill(QToolBar *bar, IHostServices *host, const Trigger &trigger);
+    // the ones there, after the room action when `roomAction` is set; the
+    // bar shows only when it holds one.
+    void fill(QToolBar *bar, IHostServices *host, const Trigger &trigger, bool roomAction = false);
     // The buttons a bar holds, in order.
     QList<QToolButton *> buttons(const QToolBar *bar) const;
     int windowCount() const { return m_buttons.size(); }

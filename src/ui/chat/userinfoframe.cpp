@@ -56,8 +56,8 @@ UserInfoFrame::UserInfoFrame(QWidget *parent)
     nameFont.setBold(true);
     m_ui->lblUsername->setFont(nameFont);
 
-    // The room buttons arrive with the room actions; a page of the tabbed
-    // window shows its close button.
+    // The room buttons show for rooms (update); a page of the tabbed window
+    // shows its close button.
     m_ui->btnLeaveRoom->hide();
     m_ui->btnSettingsRoom->hide();
     m_ui->btnClose->hide();
@@ -101,6 +101,8 @@ void UserInfoFrame::update(const IUser *user, IHostServices *host)
     m_ui->lblDescription->setText(m_description);
     m_ui->lblDescription->setVisible(!m_description.isEmpty());
     m_ui->lblNetworkIcon->setVisible(!m_room);
+    m_ui->btnLeaveRoom->setVisible(m_room);
+    m_ui->btnSettingsRoom->setVisible(m_room);
 
     QPixmap avatar;
     if (host && user->id()) {
@@ -121,6 +123,12 @@ void UserInfoFrame::update(const IUser *user, IHostServices *host)
 void UserInfoFrame::setInTabbedWindow(bool inTab)
 {
     m_ui->btnClose->setVisible(inTab);
+}
+
+void UserInfoFrame::setRoomButtonsEnabled(bool enabled)
+{
+    m_ui->btnLeaveRoom->setEnabled(enabled);
+    m_ui->btnSettingsRoom->setEnabled(enabled);
 }
 
 bool UserInfoFrame::isExpanded() const

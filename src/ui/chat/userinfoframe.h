@@ -33,6 +33,8 @@ public:
     void update(const IUser *user, IHostServices *host);
     // The close button belongs to pages of the tabbed window only.
     void setInTabbedWindow(bool inTab);
+    // A room's settings and leave buttons work once the room is ready.
+    void setRoomButtonsEnabled(bool enabled);
     // Whether the details are shown.
     bool isExpanded() const;
 
