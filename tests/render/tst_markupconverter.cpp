@@ -113,7 +113,7 @@ private Q_SLOTS:
     void commands();
 
 private:
-    RenderContext context() const;
+    RenderContext context(bool emoticons = false) const;
 
     std::unique_ptr<hostkit::Host> m_host;
     IHostServices *m_services = nullptr;
@@ -141,11 +141,12 @@ void tst_MarkupConverter::init()
     m_host->journal().clear();
 }
 
-RenderContext tst_MarkupConverter::context() const
+RenderContext tst_MarkupConverter::context(bool emoticons) const
 {
     RenderContext c;
     c.host = m_services;
     c.language = QStringLiteral("en");
+    c.emoticons = emoticons ? m_emoticons.get() : nullptr;
     return c;
 }
 
@@ -750,10 +751,8 @@ void tst_MarkupConverter::peerTextCannotInject_data()
 void tst_MarkupConverter::peerTextCannotInject()
 {
     QFETCH(QString, markup);
-    RenderContext c = context();
-    c.emoticons = m_emoticons.get();
     ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(markup, QStringLiteral("<Bea \"B\">"), keys, c);
+    const RenderedBody body = renderMessageBody(markup, QStringLiteral("<Bea \"B\">"), keys, context(true));
     QCOMPARE(checkRenderedHtml(body.html), QString());
     QCOMPARE(checkRenderedHtml(body.locationHtml), QString());
 }
@@ -790,10 +789,8 @@ void tst_MarkupConverter::hostileBodiesKeepToTheBounds()
     QFETCH(QString, markup);
     QFETCH(bool, cut);
     QFETCH(QString, shown);
-    RenderContext c = context();
-    c.emoticons = m_emoticons.get();
     ResourceKeyTable keys;
-    const RenderedBody body = renderMessageBody(markup, QString(), keys, c);
+    const RenderedBody body = renderMessageBody(markup, QString(), keys, context(true));
     QCOMPARE(checkRenderedHtml(body.html), QString());
     QCOMPARE(checkRenderBounds(body.html), QString());
     QCOMPARE(body.cut, cut);
@@ -825,8 +822,7 @@ void tst_MarkupConverter::bidiControlsLeaveFileNames()
 
 void tst_MarkupConverter::emoticonsInBody()
 {
-    RenderContext c = context();
-    c.emoticons = m_emoticons.get();
+    RenderContext c = context(true);
     ResourceKeyTable keys;
     const RenderedBody single = renderMessageBody(QStringLiteral(" :) "), QString(), keys, c);
     QVERIFY2(single.html.contains(QLatin1String("src=\"smile_big\"")), qPrintable(single.html));
@@ -897,8 +893,7 @@ void tst_MarkupConverter::markupToEditorHtmlRoundTrip()
 {
     QFETCH(QString, markup);
     QFETCH(int, pictures);
-    RenderContext c = context();
-    c.emoticons = m_emoticons.get();
+    RenderContext c = context(true);
     QTextDocument document;
     QTextCursor cursor(&document);
     const QString html = MarkupConverter::markupToEditorHtml(markup, c);
@@ -913,10 +908,8 @@ void tst_MarkupConverter::editorHtmlOfManyParentheses()
 {
     // Every "(" is a possible emoticon code up to the one ")" at the end:
     // read whole each time, this text outlasts the test's time-out.
-    RenderContext c = context();
-    c.emoticons = m_emoticons.get();
     const QString markup = QStringLiteral("(a").repeated(1000000) + QLatin1Char(')');
-    QCOMPARE(MarkupConverter::markupToEditorHtml(markup, c), markup);
+    QCOMPARE(MarkupConverter::markupToEditorHtml(markup, context(true)), markup);
 }
 
 void tst_MarkupConverter::markupToPlainText_data()
@@ -940,16 +933,13 @@ void tst_MarkupConverter::markupToPlainText()
 
 void tst_MarkupConverter::commands()
 {
+    // Edits, replies, likes and labels go through the message actions' tests.
     QCOMPARE(editCommand(9000000000LL, QStringLiteral("new")), QStringLiteral("[edit 9000000000]new"));
-    QCOMPARE(replyCommand(7, QStringLiteral("ok")), QStringLiteral("[reply 7]ok"));
     QCOMPARE(deleteCommand(7), QStringLiteral("[delete 7]"));
-    QCOMPARE(likeCommand(7, true), QStringLiteral("[like 7 T]"));
-    QCOMPARE(likeCommand(7, false), QStringLiteral("[like 7 F]"));
     QCOMPARE(toggledLabels(QStringLiteral(" success  danger "), QStringLiteral("warning")),
              QStringList({"success", "danger", "warning"}));
     QCOMPARE(toggledLabels(QStringLiteral("success danger success"), QStringLiteral("success")),
              QStringList({"danger", "success"}));
-    QCOMPARE(labelCommand(7, {QStringLiteral("a"), QStringLiteral("b")}), QStringLiteral("[label 7 a b]"));
 }
 
 QTEST_MAIN(tst_MarkupConverter)
