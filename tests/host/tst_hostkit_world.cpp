@@ -191,8 +191,6 @@ void TestHostkitWorld::peerRefusesOrReturnsNudges()
 
 void TestHostkitWorld::controlRecordsAreWrittenWithTheElementWriter()
 {
-    QCOMPARE(hostkit::Network::controlRecord("WRITING", "1000_20260305120000_0"),
-             QByteArray("<data COMMAND=\"WRITING\" session_id=\"1000_20260305120000_0\" room_id=\"\"/>\r\n"));
     QCOMPARE(hostkit::Network::controlRecord("NUDGE_DISABLED", "a&b", "5001"),
              QByteArray("<data COMMAND=\"NUDGE_DISABLED\" session_id=\"a&amp;b\" room_id=\"5001\"/>\r\n"));
     QCOMPARE(hostkit::Network::controlRecord("MESSAGE_SEEN"), QByteArray("<data COMMAND=\"MESSAGE_SEEN\"/>\r\n"));
