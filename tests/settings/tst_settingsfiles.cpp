@@ -419,6 +419,9 @@ void TestSettingsFiles::keyValueUnreadableKeptAside_data()
     QTest::newRow("peer id with a space") << QByteArray("alice=no\r\nbob smith=no\r\n") << true << alone;
     QTest::newRow("peer id over 128 bytes") << QByteArray("alice=no\r\n" + QByteArray(129, 'p') + "=no\r\n") << true
                                             << alone;
+    QTest::newRow("peer id of exactly 128 bytes is read")
+        << QByteArray("alice=no\r\n" + QByteArray(128, 'p') + "=no\r\n") << false
+        << QByteArray("alice=no\r\ncarol=no\r\n" + QByteArray(128, 'p') + "=no\r\n");
     QTest::newRow("peer id not UTF-8") << QByteArray("alice=no\r\n\xe9mile=no\r\n") << true << alone;
     QTest::newRow("value that is no flag still reads false")
         << QByteArray("alice=no\r\nbob=maybe\r\n") << true << QByteArray("alice=no\r\nbob=no\r\ncarol=no\r\n");
