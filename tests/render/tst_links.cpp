@@ -31,7 +31,6 @@ private Q_SLOTS:
     void urlFromUserInputFindsExistingFile();
     void parseLinkTarget_data();
     void parseLinkTarget();
-    void targetUrls();
     void oracleRejects_data();
     void oracleRejects();
     void peerLinksStayOutOfTheVocabulary_data();
@@ -222,14 +221,6 @@ void tst_Links::parseLinkTarget()
     const Links::ParsedLink parsed = Links::parseLinkTarget(target);
     QCOMPARE(int(parsed.kind), kind);
     QCOMPARE(parsed.value, value);
-}
-
-void tst_Links::targetUrls()
-{
-    QCOMPARE(Links::geoMapUrl(QStringLiteral("52.5,13.4")).toString(),
-             QStringLiteral("https://maps.google.com/maps/search/?api=1&query=52.5,13.4"));
-    QCOMPARE(Links::locationHttpUrl(QStringLiteral("location://maps.google.com/maps/?q=A@1,2")).scheme(),
-             QStringLiteral("http"));
 }
 
 void tst_Links::oracleRejects_data()

@@ -396,11 +396,7 @@ void tst_SettingsDialogs::historyResetAsksFirst()
     child<QPushButton>(&dialog, "btnSynchronize")->click();
 
     QCOMPARE(m_prompt.asked().size(), size_t(1));
-    const platform::Prompt::Box &box = m_prompt.asked().front();
-    QCOMPARE(box.title, QStringLiteral("Chat Host"));
-    QCOMPARE(box.text, QStringLiteral("You are about to clean the local history and initiate synchronization.\n\n"
-                                      "Do you want to proceed?"));
-    QCOMPARE(box.defaultButton, platform::Prompt::No);
+    QCOMPARE(m_prompt.asked().front().defaultButton, platform::Prompt::No);
     QCOMPARE(m_host->journal().count("runHistoryReset"), resets);
 }
 

@@ -23,37 +23,23 @@ namespace {
 
 using Getter = std::function<QVariant(const SettingsManager &)>;
 
-// Every value config.ini carries, by a name the test rows use.
+// The values the reading rules below look at, by the name their rows use.
 const QMap<QString, Getter> &configGetters()
 {
+    using S = SettingsManager;
     static const QMap<QString, Getter> getters = {
-        {"font", [](const SettingsManager &s) { return QVariant(s.textFormat().font().toString()); }},
-        {"foreColorText", [](const SettingsManager &s) { return QVariant(s.foreColorText()); }},
-        {"foreground", [](const SettingsManager &s) { return QVariant(s.textFormat().foreground().color()); }},
-        {"chatSize", [](const SettingsManager &s) { return QVariant(s.windowSize(SettingsManager::ChatWindow)); }},
-        {"chatMaximized", [](const SettingsManager &s) { return QVariant(s.windowMaximized(SettingsManager::ChatWindow)); }},
-        {"tabbedSize", [](const SettingsManager &s) { return QVariant(s.windowSize(SettingsManager::TabbedChatWindow)); }},
-        {"tabbedMaximized", [](const SettingsManager &s) { return QVariant(s.windowMaximized(SettingsManager::TabbedChatWindow)); }},
-        {"composerSize", [](const SettingsManager &s) { return QVariant(s.windowSize(SettingsManager::BroadcastComposer)); }},
-        {"composerMaximized", [](const SettingsManager &s) { return QVariant(s.windowMaximized(SettingsManager::BroadcastComposer)); }},
-        {"viewerSize", [](const SettingsManager &s) { return QVariant(s.windowSize(SettingsManager::BroadcastViewer)); }},
-        {"viewerMaximized", [](const SettingsManager &s) { return QVariant(s.windowMaximized(SettingsManager::BroadcastViewer)); }},
-        {"bigSingleEmoticons", [](const SettingsManager &s) { return QVariant(s.bigSingleEmoticons()); }},
-        {"visibleAvatars", [](const SettingsManager &s) { return QVariant(s.visibleAvatars()); }},
-        {"allowReceiveNudge", [](const SettingsManager &s) { return QVariant(s.allowReceiveNudge()); }},
-        {"checkSpelling", [](const SettingsManager &s) { return QVariant(s.checkSpelling()); }},
-        {"spellLanguage", [](const SettingsManager &s) { return QVariant(s.spellLanguage()); }},
-        {"splitterChat", [](const SettingsManager &s) { return QVariant(s.splitterText(SettingsManager::Splitter::Chat)); }},
-        {"splitterTabbed", [](const SettingsManager &s) { return QVariant(s.splitterText(SettingsManager::Splitter::TabbedChat)); }},
-        {"splitterConference", [](const SettingsManager &s) { return QVariant(s.splitterText(SettingsManager::Splitter::Conference)); }},
-        {"tabbedChat", [](const SettingsManager &s) { return QVariant(s.tabbedChat()); }},
-        {"playSound", [](const SettingsManager &s) { return QVariant(s.playSound()); }},
-        {"showNotification", [](const SettingsManager &s) { return QVariant(s.showNotification()); }},
-        {"magnifierSize", [](const SettingsManager &s) { return QVariant(s.magnifierSize()); }},
-        {"magnifierZoom", [](const SettingsManager &s) { return QVariant(s.magnifierZoom()); }},
-        {"magnifierShape", [](const SettingsManager &s) { return QVariant(s.magnifierShape()); }},
-        {"magnifierBorder", [](const SettingsManager &s) { return QVariant(s.magnifierBorder()); }},
-        {"magnifierSmoothZoom", [](const SettingsManager &s) { return QVariant(s.magnifierSmoothZoom()); }},
+        {"foreColorText", [](const S &s) { return QVariant(s.foreColorText()); }},
+        {"foreground", [](const S &s) { return QVariant(s.textFormat().foreground().color()); }},
+        {"chatSize", [](const S &s) { return QVariant(s.windowSize(S::ChatWindow)); }},
+        {"chatMaximized", [](const S &s) { return QVariant(s.windowMaximized(S::ChatWindow)); }},
+        {"visibleAvatars", [](const S &s) { return QVariant(s.visibleAvatars()); }},
+        {"allowReceiveNudge", [](const S &s) { return QVariant(s.allowReceiveNudge()); }},
+        {"spellLanguage", [](const S &s) { return QVariant(s.spellLanguage()); }},
+        {"splitterChat", [](const S &s) { return QVariant(s.splitterText(S::Splitter::Chat)); }},
+        {"splitterConference", [](const S &s) { return QVariant(s.splitterText(S::Splitter::Conference)); }},
+        {"tabbedChat", [](const S &s) { return QVariant(s.tabbedChat()); }},
+        {"playSound", [](const S &s) { return QVariant(s.playSound()); }},
+        {"magnifierSize", [](const S &s) { return QVariant(s.magnifierSize()); }},
     };
     return getters;
 }
@@ -189,7 +175,6 @@ void TestSettingsFiles::cleanup()
 void TestSettingsFiles::configExactBytesAndRoundTrip()
 {
     const QFont font(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true);
-    QMap<QString, QVariant> written;
     {
         SettingsManager settings;
         settings.load(folder(), QStringLiteral("en"));
@@ -218,8 +203,6 @@ void TestSettingsFiles::configExactBytesAndRoundTrip()
         settings.setMagnifierSmoothZoom(false);
         QVERIFY(settings.save(false));
         QVERIFY(!settings.isSavePending());
-        for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
-            written.insert(it.key(), it.value()(settings));
     }
     const QByteArray expected = "<config>\r\n"
                                 "\t<text>\r\n"
@@ -257,12 +240,12 @@ void TestSettingsFiles::configExactBytesAndRoundTrip()
                                 "</config>\r\n";
     QCOMPARE(readBytes(folder(), "config.ini"), expected);
 
+    // Every value read back is written again as it was.
     SettingsManager reread;
     reread.load(folder(), QStringLiteral("fr"));
-    for (auto it = configGetters().begin(); it != configGetters().end(); ++it)
-        QVERIFY2(it.value()(reread) == written.value(it.key()), qPrintable(it.key()));
-    QCOMPARE(reread.textFormat().font().bold(), true);
-    QCOMPARE(reread.textFormat().font().italic(), true);
+    QVERIFY(QFile::remove(QDir(folder()).filePath(QStringLiteral("config.ini"))));
+    QVERIFY(reread.save(false));
+    QCOMPARE(readBytes(folder(), "config.ini"), expected);
 }
 
 void TestSettingsFiles::configReadingRules_data()
@@ -436,6 +419,9 @@ void TestSettingsFiles::keyValueUnreadableKeptAside_data()
     QTest::newRow("peer id with a space") << QByteArray("alice=no\r\nbob smith=no\r\n") << true << alone;
     QTest::newRow("peer id over 128 bytes") << QByteArray("alice=no\r\n" + QByteArray(129, 'p') + "=no\r\n") << true
                                             << alone;
+    QTest::newRow("peer id of exactly 128 bytes is read")
+        << QByteArray("alice=no\r\n" + QByteArray(128, 'p') + "=no\r\n") << false
+        << QByteArray("alice=no\r\ncarol=no\r\n" + QByteArray(128, 'p') + "=no\r\n");
     QTest::newRow("peer id not UTF-8") << QByteArray("alice=no\r\n\xe9mile=no\r\n") << true << alone;
     QTest::newRow("value that is no flag still reads false")
         << QByteArray("alice=no\r\nbob=maybe\r\n") << true << QByteArray("alice=no\r\nbob=no\r\ncarol=no\r\n");
