@@ -6,20 +6,25 @@
 #include "../ui/windowfixture.h"
 
 #include "broadcast/broadcastdocument.h"
+#include "hostkit/transfers.h"
 #include "broadcast/broadcastregistry.h"
 #include "broadcast/broadcastwindowfactory.h"
 #include "ui/broadcast/broadcastviewer.h"
 #include "ui/broadcast/broadcastwindow.h"
 #include "ui/broadcast/broadcastwindowfactoryimpl.h"
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/imagevieweropener.h"
+#include "viewer/chatimageviewerframe.h"
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 
+#include <QBuffer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QtTest>
 
 class tst_BroadcastWindows : public QObject
@@ -39,6 +44,7 @@ private Q_SLOTS:
     void closeQuestion_data();
     void closeQuestion();
     void viewerShowsAndAnswersOnce();
+    void viewerPicturesOpenInTheImageViewer();
 
 private:
     BroadcastWindow *composer(const QList<quint64> &recipients);
@@ -218,6 +224,45 @@ void tst_BroadcastWindows::viewerShowsAndAnswersOnce()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(viewer.isNull());
     QCOMPARE(m_fixture->calls("sendControl", QStringLiteral("MESSAGE_SEEN")), 1);
+}
+
+void tst_BroadcastWindows::viewerPicturesOpenInTheImageViewer()
+{
+    const auto png = [](Qt::GlobalColor colour) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    auto &transfers = m_fixture->host->transfers();
+    const QByteArray red = transfers.publish(png(Qt::red), QStringLiteral("red.png"), true);
+    const QByteArray blue = transfers.publish(png(Qt::blue), QStringLiteral("blue.png"), true);
+    const qint64 id = m_fixture->host->receiveBroadcast("1001", "[pic src=\"" + red + "\"] and [pic src=\"" + blue + "\"]");
+    m_registry->onBroadcastReceived(hostkit::HostMessage(*m_fixture->host->store().byEvent(id)));
+    auto *viewer = dynamic_cast<BroadcastViewer *>(m_registry->viewerRecord(1001)->viewer);
+    QVERIFY(viewer);
+    viewer->resize(500, 400);
+    m_fixture->host->advance(600);
+    QString href;
+    for (QTextBlock block = viewer->historyView()->document()->begin(); block.isValid() && href.isEmpty(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd() && href.isEmpty(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                href = it.fragment().charFormat().anchorHref();
+        }
+    }
+    QVERIFY(href.startsWith(QLatin1String("pic:")));
+    Q_EMIT viewer->historyView()->anchorClicked(QUrl(href));
+    ChatImageViewer *shown = viewer->imageViewer()->viewer();
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(shown->count(), 2);
+    QCOMPARE(shown->currentIndex(), 0);
+    QCOMPARE(shown->findChild<QLabel *>(QStringLiteral("Name"))->text(), QStringLiteral("Bea Hansen"));
+    QCOMPARE(QColor(shown->frame()->fullImage().pixel(0, 0)), QColor(Qt::red));
+    // The desktop is never asked to open a broadcast's picture.
+    QCOMPARE(m_fixture->prompt.asked().size(), size_t(0));
 }
 
 QTEST_MAIN(tst_BroadcastWindows)

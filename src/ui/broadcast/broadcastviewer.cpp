@@ -17,22 +17,28 @@
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/fulltextviewer.h"
 #include "ui/chat/linkopener.h"
-#include "ui/chat/pictureopener.h"
+#include "ui/chat/imagevieweropener.h"
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/windowgeometrymanager.h"
 
 #include <sdk/ihostservices.h>
 #include <sdk/iplugin.h>
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -91,6 +97,9 @@ BroadcastViewer::BroadcastViewer(BroadcastRegistry *registry, quint64 senderId)
     styleWidget(m_history, "editReceive", "Edit Chat");
     m_history->setResourceResolver([this](int type, const QUrl &name) { return m_resources.resolve(type, name); });
     layout->addWidget(m_history, 1);
+    m_imageViewer = new ImageViewerOpener(
+        this, m_history, [this] { return host(); }, [this] { return shownPictures(); }, [this] { return appName(); },
+        this);
 
     auto *buttons = new QHBoxLayout;
     m_status = new QLabel(this);
@@ -138,6 +147,27 @@ SettingsManager *BroadcastViewer::settings() const
 {
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     return resources ? resources->settings() : nullptr;
+}
+
+QVector<ChatImageViewer::Picture> BroadcastViewer::shownPictures() const
+{
+    // The broadcast's own pictures, in the order they stand, all from its sender.
+    QVector<ChatImageViewer::Picture> pictures;
+    const QString sender = senderName();
+    const QImage avatar = m_avatar->pixmap(Qt::ReturnByValue).toImage();
+    for (QTextBlock block = m_history->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            const bool listed = std::any_of(pictures.cbegin(), pictures.cend(),
+                                            [&name](const ChatImageViewer::Picture &p) { return p.path == name; });
+            if (!listed && format.anchorHref().startsWith(QLatin1String("pic:")) && QFileInfo(name).isFile())
+                pictures.append({name, sender, avatar});
+        }
+    }
+    return pictures;
 }
 
 QString BroadcastViewer::senderName() const
@@ -276,8 +306,9 @@ void BroadcastViewer::onEditReceiveAnchorClicked(const QUrl &url)
     QString status;
     switch (link.kind) {
     case Links::LinkTarget::Picture:
-        if (!PictureOpener::open(link.value, this, appName(), &status))
-            showStatus(status);
+        // Local picture names are the host's files, never a peer's path.
+        if (!m_imageViewer->open(link.value))
+            showStatus(QCoreApplication::translate("HistoryLinks", "The picture has not arrived yet."));
         return;
     case Links::LinkTarget::Chat:
         openContact(link.value);

@@ -4,12 +4,14 @@
 #include "render/messageblocks.h"
 #include "render/resourcekeytable.h"
 #include "ui/chat/historyresources.h"
+#include "viewer/chatimageviewer.h"
 
 #include <QFrame>
 #include <QUrl>
 
 class BroadcastRegistry;
 class IHostServices;
+class ImageViewerOpener;
 class QAction;
 class QLabel;
 class QMenu;
@@ -53,6 +55,7 @@ public:
     QLabel *userName() const { return m_userName; }
     QMenu *locationMenu() const { return m_locationMenu; }
     QUrl location() const { return m_location; }
+    ImageViewerOpener *imageViewer() const { return m_imageViewer; }
     quint64 senderId() const { return m_senderId; }
 
 public Q_SLOTS:
@@ -70,6 +73,7 @@ private:
     IHostServices *host() const;
     SettingsManager *settings() const;
     QString senderName() const;
+    QVector<ChatImageViewer::Picture> shownPictures() const;
     QString appName() const;
     void retranslate();
     void render();
@@ -84,6 +88,7 @@ private:
     QLabel *m_avatar = nullptr;
     QLabel *m_userName = nullptr;
     TextBrowser *m_history = nullptr;
+    ImageViewerOpener *m_imageViewer = nullptr;
     QPushButton *m_ok = nullptr;
     QLabel *m_status = nullptr;
     QMenu *m_locationMenu = nullptr;
