@@ -42,9 +42,14 @@ QByteArray Network::controlRecord(const QByteArray &command, const QByteArray &s
     return kelvan::writeElement(element, 0);
 }
 
-void Network::messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body)
+void Network::messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body,
+                          qint64 eventId)
 {
     m_sent.append({recipient, sessionKey, body, false});
+    if (m_transport) {
+        m_transport->sendMessage(recipient, sessionKey, body, eventId);
+        return;
+    }
     if (!m_behaviours.contains(recipient))
         return;
     const PeerBehaviour b = m_behaviours.value(recipient);
@@ -68,6 +73,8 @@ void Network::messageSent(const QByteArray &recipient, const QByteArray &session
 void Network::controlSent(const QByteArray &recipient, const QByteArray &text)
 {
     m_sent.append({recipient, QByteArray(), text, true});
+    if (m_transport)
+        m_transport->sendControl(recipient, text);
 }
 
 void Network::scheduleMessage(qint64 delayMs, const QByteArray &from, const QByteArray &body,
