@@ -355,6 +355,7 @@ void XmppTransport::sendMessage(const QByteArray &recipient, const QByteArray &s
                                 qint64 eventId)
 {
     const QString to = jidOf(recipient);
+    qCDebug(lcXmpp) << "sending to" << recipient << to << body.left(40);
     if (to.isEmpty()) {
         qCInfo(lcXmpp) << "no network address for" << recipient << "- message not sent";
         return;
@@ -509,14 +510,18 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
             if (c.isRoom() && c.jid.toLower() == fromBare)
                 r = &c;
         }
-        if (!r)
+        if (!r) {
+            qCDebug(lcXmpp) << "groupchat message from a room the user is not in:" << fromBare;
             return;
+        }
         conversation = room = r->id;
         const QString nick = QXmppUtils::jidToResource(message.from());
         outgoing = nick == m_account.nick;
         sender = outgoing ? ownId.toLongLong() : senderInRoom(nick);
-        if (sender == 0)
-            return; // someone the user has no contact for
+        if (sender == 0) {
+            qCDebug(lcXmpp) << "room message from" << nick << "who is no contact";
+            return;
+        }
     } else {
         outgoing = fromBare == ownJid || (fromBare.isEmpty() && !live);
         const QString peer = outgoing ? QXmppUtils::jidToBareJid(message.to()).toLower() : fromBare;
@@ -635,7 +640,10 @@ void XmppTransport::storeFromArchive(QXmppMessage message, const QByteArray &con
     m.sessionKey = message.thread().toUtf8().left(kMaxIdBytes);
     m.senderId = sender;
     m.received = received;
-    const QDateTime stamp = message.stamp().isValid() ? message.stamp() : kelvan::Clock::instance().now();
+    // The server's time, but never later than the host's own: with clocks
+    // apart, history must not sort after what the user writes next.
+    const QDateTime now = kelvan::Clock::instance().now();
+    const QDateTime stamp = message.stamp().isValid() && message.stamp() < now ? message.stamp() : now;
     m.time = storeTimeFromDateTime(stamp);
     m.body = body;
     const MessageCommand reply = MessageCommand::parse(body);

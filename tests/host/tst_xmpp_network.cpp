@@ -27,6 +27,7 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 const QByteArray kBea = "1001"; // Bea in Alex's profile
+const QByteArray kRoom = "5001"; // a room in both profiles
 
 struct Side
 {
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void commandsTravelAsExtensions_data();
     void commandsTravelAsExtensions();
     void typingArrivesAsControlRecord();
+    void roomHoldsBoth();
     void secondDeviceReadsTheArchive();
     void restartedServerLosesAndDoublesNothing();
     void hostileStanzasAreIgnored_data();
@@ -74,6 +76,8 @@ Side TestXmppNetwork::makeSide(const QString &user, bool withPlugin)
                                        {"password", "pw-" + user},
                                        {"host", "127.0.0.1"},
                                        {"port", int(m_server->port())}});
+    if (Contact *room = profile.find(kRoom))
+        room->jid = QStringLiteral("team@") + m_server->roomService();
     if (Contact *bea = profile.find(kBea))
         bea->jid = user == QLatin1String("bea") ? QString() : m_server->jid(QStringLiteral("bea"));
     // Offline until the server says otherwise.
@@ -228,6 +232,24 @@ void TestXmppNetwork::typingArrivesAsControlRecord()
     QVERIFY(it != calls.rend());
     QVERIFY(it->arguments.at(1).toString().contains(QLatin1String("WRITING")));
     QVERIFY(it->arguments.at(1).toString().contains(QLatin1String("session_id=\"s1\"")));
+}
+
+void TestXmppNetwork::roomHoldsBoth()
+{
+    QSignalSpy arrived(m_bea.transport.get(), &XmppTransport::messageHandled);
+    QVERIFY(m_alex.services->sendInstantMessage("", kRoom.constData(), "to the team"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_bea.host->store().newest(kRoom, 1).isEmpty(), kWaitMs);
+    const StoredMessage got = m_bea.host->store().newest(kRoom, 1).first();
+    QCOMPARE(got.body, QByteArray("to the team"));
+    QCOMPARE(QByteArray::number(got.senderId), alexOnBea());
+    // The sender's own copy comes back from the room: stored once.
+    QTRY_VERIFY_WITH_TIMEOUT(m_alex.host->store().count(kRoom) >= 1, kWaitMs);
+    QVERIFY(arrived.count() >= 1);
+    const int own = m_alex.host->store().count(kRoom);
+    QVERIFY(m_bea.services->sendInstantMessage("", kRoom.constData(), "on my way"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_alex.host->store().newest(kRoom, 1).first().body, QByteArray("on my way"), kWaitMs);
+    QCOMPARE(m_alex.host->store().count(kRoom), own + 1);
+    QCOMPARE(m_alex.host->store().newest(kRoom, 1).first().senderId, kBea.toLongLong());
 }
 
 void TestXmppNetwork::secondDeviceReadsTheArchive()
