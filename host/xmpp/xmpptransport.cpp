@@ -355,7 +355,6 @@ void XmppTransport::sendMessage(const QByteArray &recipient, const QByteArray &s
                                 qint64 eventId)
 {
     const QString to = jidOf(recipient);
-    qCDebug(lcXmpp) << "sending to" << recipient << to << body.left(40);
     if (to.isEmpty()) {
         qCInfo(lcXmpp) << "no network address for" << recipient << "- message not sent";
         return;
