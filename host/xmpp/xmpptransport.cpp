@@ -19,8 +19,13 @@
 #include <QXmppPresence.h>
 #include <QXmppRosterManager.h>
 #include <QXmppUtils.h>
+#include <QXmppVCardIq.h>
+#include <QXmppVCardManager.h>
 
+#include <QBuffer>
+#include <QDir>
 #include <QDomElement>
+#include <QImageReader>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcXmpp, "hostkit.xmpp")
@@ -37,6 +42,13 @@ constexpr int kMaxControlBytes = 4 * 1024;
 constexpr int kMaxReactionBytes = 64;
 // Ids the host itself never writes longer; longer ones are not looked up.
 constexpr int kMaxIdBytes = 128;
+// A peer's picture: at most this many bytes and pixels a side are read,
+// and it is kept at the size contact lists show.
+constexpr int kMaxPhotoBytes = 512 * 1024;
+constexpr int kMaxPhotoSide = 2048;
+constexpr int kAvatarSide = 64;
+// Room members a room's presence may bring.
+constexpr int kMaxRoomMembers = 500;
 // Contacts a roster may bring; beyond it, entries are left out.
 constexpr int kMaxRosterContacts = 5000;
 // Ids new contacts from the network are numbered from.
@@ -149,6 +161,13 @@ XmppTransport::XmppTransport(Host &host, const Account &account, QObject *parent
         const auto *r = m_client->findExtension<QXmppRosterManager>();
         contactFor(jid, r->getRosterEntry(jid).name());
     });
+    auto *vcards = m_client->findExtension<QXmppVCardManager>();
+    if (!vcards) {
+        vcards = new QXmppVCardManager;
+        m_client->addExtension(vcards);
+    }
+    connect(vcards, &QXmppVCardManager::vCardReceived, this, &XmppTransport::onVCard);
+    connect(m_client.get(), &QXmppClient::presenceReceived, this, &XmppTransport::onRoomPresence);
     connect(roster, &QXmppRosterManager::presenceChanged, this,
             [this](const QString &bareJid, const QString &) { onPresenceChanged(bareJid); });
     // The server lives in real time, whatever clock the host runs on: the
@@ -230,6 +249,7 @@ void XmppTransport::onConnected()
     while (!m_queue.isEmpty() && m_client->isConnected())
         m_client->sendPacket(m_queue.dequeue());
     joinRooms();
+    publishOwnCard();
     Q_EMIT connected();
 }
 
@@ -282,8 +302,11 @@ void XmppTransport::onRosterReceived()
     const auto *roster = m_client->findExtension<QXmppRosterManager>();
     for (const QString &jid : roster->getRosterBareJids())
         contactFor(jid, roster->getRosterEntry(jid).name());
-    for (const QString &jid : roster->getRosterBareJids())
+    auto *vcards = m_client->findExtension<QXmppVCardManager>();
+    for (const QString &jid : roster->getRosterBareJids()) {
         onPresenceChanged(jid);
+        vcards->requestVCard(jid);
+    }
     Q_EMIT rosterReceived();
 }
 
@@ -308,6 +331,86 @@ void XmppTransport::onPresenceChanged(const QString &bareJid)
     }
     if (status != c->status || text != c->statusMessage)
         m_host.setPresence(c->id, status, text.left(1024));
+}
+
+void XmppTransport::publishOwnCard()
+{
+    const Profile &profile = m_host.profile();
+    const Contact &own = profile.own();
+    QImage picture;
+    if (!own.avatarFile.isEmpty())
+        picture = QImage(QDir(profile.folder()).filePath(own.avatarFile));
+    if (picture.isNull())
+        picture = Profile::drawnAvatar(own, kAvatarSide);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.scaled(kAvatarSide, kAvatarSide, Qt::KeepAspectRatio, Qt::SmoothTransformation).save(&buffer, "PNG");
+    QXmppVCardIq card;
+    card.setFullName(own.displayName);
+    card.setFirstName(own.firstName);
+    card.setLastName(own.lastName);
+    card.setNickName(QString::fromUtf8(own.userName));
+    card.setPhoto(png);
+    card.setPhotoType(QStringLiteral("image/png"));
+    m_client->findExtension<QXmppVCardManager>()->setClientVCard(card);
+}
+
+void XmppTransport::onVCard(const QXmppVCardIq &card)
+{
+    const QString jid = QXmppUtils::jidToBareJid(card.from()).toLower();
+    Contact *contact = nullptr;
+    for (Contact &c : m_host.profile().contacts()) {
+        if (!c.isRoom() && c.jid.toLower() == jid)
+            contact = &c;
+    }
+    if (!contact || card.photo().isEmpty() || card.photo().size() > kMaxPhotoBytes)
+        return;
+    QBuffer buffer;
+    buffer.setData(card.photo());
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxPhotoSide || size.height() > kMaxPhotoSide)
+        return;
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return;
+    const QString name = QStringLiteral("avatars/%1.png").arg(QString::fromUtf8(contact->id));
+    QDir(m_host.profile().folder()).mkpath(QStringLiteral("avatars"));
+    if (!picture.scaled(kAvatarSide, kAvatarSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+             .save(QDir(m_host.profile().folder()).filePath(name), "PNG"))
+        return;
+    contact->avatarFile = name;
+    const QByteArray id = contact->id;
+    if (!m_host.profile().isInMemory())
+        m_host.profile().save();
+    m_host.contactChanged(id);
+    Q_EMIT avatarChanged(id);
+}
+
+void XmppTransport::onRoomPresence(const QXmppPresence &presence)
+{
+    const QString roomJid = QXmppUtils::jidToBareJid(presence.from()).toLower();
+    Contact *room = nullptr;
+    for (Contact &c : m_host.profile().contacts()) {
+        if (c.isRoom() && c.jid.toLower() == roomJid)
+            room = &c;
+    }
+    if (!room)
+        return;
+    const QString nick = QXmppUtils::jidToResource(presence.from());
+    const qint64 member = nick == m_account.nick ? m_host.profile().own().id.toLongLong() : senderInRoom(nick);
+    if (member == 0)
+        return;
+    const QByteArray id = QByteArray::number(member);
+    const bool present = presence.type() == QXmppPresence::Available;
+    if (present == room->members.contains(id) || (present && room->members.size() >= kMaxRoomMembers))
+        return;
+    if (present)
+        room->members.append(id);
+    else
+        room->members.removeAll(id);
+    m_host.contactChanged(room->id);
 }
 
 QString XmppTransport::jidOf(const QByteArray &contactId) const

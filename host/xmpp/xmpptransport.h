@@ -14,6 +14,8 @@
 
 class QXmppClient;
 class QXmppMessage;
+class QXmppPresence;
+class QXmppVCardIq;
 
 namespace hostkit {
 
@@ -79,6 +81,8 @@ Q_SIGNALS:
     // A chat state, attention or control record was passed on.
     void controlHandled(const QByteArray &from);
     void messageSentOut(const QString &id);
+    // A contact's picture came from its vCard (saved under avatars/).
+    void avatarChanged(const QByteArray &contactId);
 
 private:
     void onConnected();
@@ -88,6 +92,10 @@ private:
     void send(QXmppMessage message);
     void scheduleReconnect();
     void joinRooms();
+    void publishOwnCard();
+    void onVCard(const QXmppVCardIq &card);
+    // Who is in a room the profile holds: its members.
+    void onRoomPresence(const QXmppPresence &presence);
     QString jidOf(const QByteArray &contactId) const;
     bool isRoom(const QByteArray &contactId) const;
     qint64 senderInRoom(const QString &nick) const;

@@ -157,6 +157,10 @@ void TestXmppNetwork::rosterBecomesContactsWithPresence()
     QVERIFY(!alex.isEmpty());
     QCOMPARE(m_bea.host->profile().find(alex)->displayName, QStringLiteral("Alex Morgan"));
     QTRY_COMPARE_WITH_TIMEOUT(m_bea.host->profile().find(alex)->status, int(Contact::Online), kWaitMs);
+    // Alex's picture from his vCard.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_bea.host->profile().find(alex)->avatarFile.isEmpty(), kWaitMs);
+    const QImage avatar(QDir(m_bea.host->profile().folder()).filePath(m_bea.host->profile().find(alex)->avatarFile));
+    QCOMPARE(avatar.size(), QSize(64, 64));
 }
 
 void TestXmppNetwork::messageArrivesStoredAndDelivered()
@@ -238,6 +242,8 @@ void TestXmppNetwork::roomHoldsBoth()
 {
     QSignalSpy arrived(m_bea.transport.get(), &XmppTransport::messageHandled);
     QVERIFY(m_alex.services->sendInstantMessage("", kRoom.constData(), "to the team"));
+    // Alex is in the room as Bea sees it.
+    QTRY_VERIFY_WITH_TIMEOUT(m_bea.host->profile().find(kRoom)->members.contains(alexOnBea()), kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(!m_bea.host->store().newest(kRoom, 1).isEmpty(), kWaitMs);
     const StoredMessage got = m_bea.host->store().newest(kRoom, 1).first();
     QCOMPARE(got.body, QByteArray("to the team"));
