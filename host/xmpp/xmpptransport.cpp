@@ -642,22 +642,22 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
     const QByteArray originId = bounded(message.originId().isEmpty() ? message.id() : message.originId());
     MessageStore &store = m_host.store();
 
-    // Signals without a body first; only live ones mean anything now.
-    if (message.body().isEmpty()) {
-        if (!live || outgoing)
-            ; // nothing but reactions and retractions below
-        else if (message.state() == QXmppMessage::Composing) {
+    // Signals without a body first; only live ones from others mean
+    // anything now (reactions and retractions are handled below).
+    if (message.body().isEmpty() && live && !outgoing) {
+        bool signal = true;
+        if (message.state() == QXmppMessage::Composing) {
             m_host.deliverControl(senderId, Network::controlRecord("WRITING", sessionKey, room));
-            Q_EMIT controlHandled(senderId);
-            return;
         } else if (message.isAttentionRequested() && room.isEmpty()) {
             m_host.deliverEvent(32, senderId + ",0,0");
-            Q_EMIT controlHandled(senderId);
-            return;
         } else if (const QDomElement control = extension(message, "record", kControlNs); !control.isNull()) {
             const QByteArray text = control.text().toUtf8();
             if (text.size() <= kMaxControlBytes)
                 m_host.deliverControl(senderId, text);
+        } else {
+            signal = false;
+        }
+        if (signal) {
             Q_EMIT controlHandled(senderId);
             return;
         }
@@ -679,8 +679,7 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
         }
         body = "[like " + QByteArray::number(target) + (liked ? " T]" : " F]");
     } else if (const QDomElement applyTo = extension(message, "apply-to", kFastenNs);
-               !applyTo.isNull() && applyTo.firstChildElement(QStringLiteral("retract")).namespaceURI() != QLatin1String("x")
-               && !applyTo.firstChildElement(QStringLiteral("retract")).isNull()) {
+               !applyTo.isNull() && namespaceOf(applyTo.firstChildElement(QStringLiteral("retract"))) == QLatin1String(kRetractNs)) {
         const qint64 target = targetOf(applyTo.attribute(QStringLiteral("id")));
         if (target == 0)
             return;
@@ -710,8 +709,8 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
     }
 
     qint64 eventId = 0;
-    const bool change = MessageCommand::parse(body).kind != MessageCommand::Kind::None
-        && MessageCommand::parse(body).kind != MessageCommand::Kind::Reply;
+    const MessageCommand::Kind kind = MessageCommand::parse(body).kind;
+    const bool change = kind != MessageCommand::Kind::None && kind != MessageCommand::Kind::Reply;
     if (!live && change)
         return; // the archive's changes are applied live or never
     if (!live) {
@@ -730,7 +729,7 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
     Q_EMIT messageHandled(eventId);
 }
 
-void XmppTransport::storeFromArchive(QXmppMessage message, const QByteArray &conversation, qint64 sender,
+void XmppTransport::storeFromArchive(const QXmppMessage &message, const QByteArray &conversation, qint64 sender,
                                      bool received, const QByteArray &body, const QByteArray &originId,
                                      const QByteArray &archiveId)
 {

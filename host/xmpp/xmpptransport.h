@@ -99,7 +99,7 @@ private:
     QString jidOf(const QByteArray &contactId) const;
     bool isRoom(const QByteArray &contactId) const;
     qint64 senderInRoom(const QString &nick) const;
-    void storeFromArchive(QXmppMessage message, const QByteArray &conversation, qint64 sender, bool received,
+    void storeFromArchive(const QXmppMessage &message, const QByteArray &conversation, qint64 sender, bool received,
                           const QByteArray &body, const QByteArray &originId, const QByteArray &archiveId);
 
     Host &m_host;
