@@ -207,9 +207,11 @@ Result ProsodyServer::start(int timeoutMs)
     m_log.clear();
     m_process.setWorkingDirectory(m_folder);
     if (runningAsRoot()) {
-        // setpriv executes prosody in its own place, so signals reach it.
+        // setpriv executes prosody in its own place, so signals reach it;
+        // a test that crashes takes its server along.
         arguments = QStringList{QStringLiteral("--reuid=prosody"), QStringLiteral("--regid=prosody"),
-                                QStringLiteral("--init-groups"), QStringLiteral("prosody")} + arguments;
+                                QStringLiteral("--init-groups"), QStringLiteral("--pdeathsig=TERM"),
+                                QStringLiteral("prosody")} + arguments;
         m_process.start(QStringLiteral("setpriv"), arguments);
     } else {
         m_process.start(QStringLiteral("prosody"), arguments);
