@@ -130,9 +130,13 @@ Result ProsodyServer::writeFiles()
                              "http_ports = { %2 }\n"
                              "http_interfaces = { \"127.0.0.1\" }\n"
                              "https_ports = { }\n"
-                             "http_external_url = \"http://127.0.0.1:%2/\"\n")
+                             "http_external_url = \"http://127.0.0.1:%2/\"\n"
+                             // Addresses name 127.0.0.1, which is no host of
+                             // the server's: such requests go to the file share.
+                             "http_default_host = %3\n")
                   .arg(m_port)
-                  .arg(m_httpPort);
+                  .arg(m_httpPort)
+                  .arg(lua(uploadService()));
     // Loopback only, so no TLS; passwords stay plain in the data folder,
     // which lets them be written before the server starts.
     config += QStringLiteral(

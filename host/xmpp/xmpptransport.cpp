@@ -1,11 +1,13 @@
 #include "xmpptransport.h"
 
 #include "xmpparchive.h"
+#include "xmppfileshare.h"
 
 #include "hostkit/host.h"
 #include "hostkit/messagecommand.h"
 #include "hostkit/messagestore.h"
 #include "hostkit/profile.h"
+#include "hostkit/transfers.h"
 
 #include "lib_kelvan/clock.h"
 #include "lib_kelvan/elementtree.h"
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QDomElement>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcXmpp, "hostkit.xmpp")
@@ -66,6 +69,15 @@ const char kFallbackNs[] = "urn:xmpp:fallback:0";
 const char kControlNs[] = "urn:x-chat-host:control:0";
 // What a like is as a reaction.
 const char kLikeReaction[] = "\xF0\x9F\x91\x8D"; // thumbs up
+
+// The first attachment address of the host's cloud a body names (a picture
+// or file message); empty when it names none.
+QByteArray cloudAddress(const QByteArray &body)
+{
+    static const QRegularExpression address(QStringLiteral("%1://[^\\s\"\\]]{1,512}").arg(QLatin1String(Transfers::kScheme)));
+    const QRegularExpressionMatch match = address.match(QString::fromUtf8(body));
+    return match.hasMatch() ? match.captured(0).toUtf8() : QByteArray();
+}
 
 QString namespaceOf(const QDomElement &e)
 {
@@ -135,6 +147,8 @@ XmppTransport::XmppTransport(Host &host, const Account &account, QObject *parent
 {
     if (m_account.nick.isEmpty())
         m_account.nick = QXmppUtils::jidToUser(m_account.jid);
+    m_fileShare = new XmppFileShare(*m_client, this);
+    m_fileShare->setFallbackService(QStringLiteral("upload.") + QXmppUtils::jidToDomain(m_account.jid));
     m_archive = new XmppArchive;
     // Before the client's own managers see anything: archived copies are
     // not live messages.
@@ -531,6 +545,19 @@ void XmppTransport::sendMessage(const QByteArray &recipient, const QByteArray &s
         m.setMarkable(true);
         if (eventId)
             store.setNetworkIds(eventId, id.toUtf8(), QByteArray());
+        // An attachment of the host's cloud goes to the server's file share
+        // first; the message names where the peer fetches it.
+        const QByteArray address = cloudAddress(body);
+        const Transfers &transfers = m_host.transfers();
+        if (!address.isEmpty() && transfers.isPublished(address)) {
+            m_fileShare->upload(transfers.publishedContent(address), transfers.publishedName(address),
+                                [this, m](const QUrl &url) mutable {
+                                    if (url.isValid())
+                                        m.setOutOfBandUrl(url.toString());
+                                    send(m);
+                                });
+            return;
+        }
     }
     send(m);
 }
@@ -697,6 +724,24 @@ void XmppTransport::handleMessage(const QXmppMessage &message, const QString &ar
         if (const qint64 known = targetOf(QString::fromUtf8(originId)); known != 0 && !originId.isEmpty()) {
             if (!live)
                 store.setNetworkIds(known, QByteArray(), bounded(archiveId));
+            return;
+        }
+        // An attachment comes down from the file share before the message
+        // is stored, under an address of this host's own cloud.
+        const QByteArray address = cloudAddress(body);
+        // (Addresses are each host's own: the same one may name another
+        // file here, so it is always replaced.)
+        if (live && !outgoing && !address.isEmpty() && !message.outOfBandUrl().isEmpty()) {
+            m_fileShare->download(QUrl(message.outOfBandUrl()), [this, message, address](const QByteArray &data) {
+                QXmppMessage local = message;
+                local.setOutOfBandUrl(QString());
+                if (!data.isEmpty()) {
+                    const QString name = QUrl::fromPercentEncoding(address.mid(address.lastIndexOf('/') + 1));
+                    const QByteArray mine = m_host.transfers().publish(data, name, address.contains("://pictures/"));
+                    local.setBody(QString::fromUtf8(message.body().toUtf8().replace(address, mine)));
+                }
+                handleMessage(local);
+            });
             return;
         }
         // A typed command text must not turn into one with this store's ids.

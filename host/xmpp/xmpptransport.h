@@ -21,6 +21,7 @@ namespace hostkit {
 
 class Host;
 class XmppArchive;
+class XmppFileShare;
 
 // The host's network when the profile holds an XMPP account: the roster
 // becomes the contacts (with presence), what the plug-in sends goes out as
@@ -106,6 +107,7 @@ private:
     Account m_account;
     std::unique_ptr<QXmppClient> m_client;
     XmppArchive *m_archive = nullptr; // owned by the client
+    XmppFileShare *m_fileShare = nullptr;
     QQueue<QXmppMessage> m_queue;
     bool m_wasConnected = false;
     bool m_wanted = false; // connected unless the user disconnected

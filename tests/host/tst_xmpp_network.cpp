@@ -6,6 +6,7 @@
 #include "hostkit/journal.h"
 #include "hostkit/messagestore.h"
 #include "hostkit/network.h"
+#include "hostkit/transfers.h"
 #include "xmpp/prosodyserver.h"
 #include "xmpp/xmpptransport.h"
 
@@ -15,6 +16,7 @@
 #include <QXmppMessage.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void commandsTravelAsExtensions_data();
     void commandsTravelAsExtensions();
     void typingArrivesAsControlRecord();
+    void pictureGoesAcross();
     void roomHoldsBoth();
     void secondDeviceReadsTheArchive();
     void restartedServerLosesAndDoublesNothing();
@@ -236,6 +239,27 @@ void TestXmppNetwork::typingArrivesAsControlRecord()
     QVERIFY(it != calls.rend());
     QVERIFY(it->arguments.at(1).toString().contains(QLatin1String("WRITING")));
     QVERIFY(it->arguments.at(1).toString().contains(QLatin1String("session_id=\"s1\"")));
+}
+
+void TestXmppNetwork::pictureGoesAcross()
+{
+    // The same address on both sides names different pictures: Bea's
+    // cloud already holds one under the address Alex's picture gets.
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    red.save(&buffer, "PNG");
+    const QByteArray address = m_alex.host->transfers().publish(png, QStringLiteral("red.png"), true);
+    QCOMPARE(m_bea.host->transfers().publish("not the picture", QStringLiteral("red.png"), true), address);
+    QVERIFY(m_alex.services->sendInstantMessage("", kBea.constData(), "[pic src=\"" + address + "\"]"));
+    QSignalSpy arrived(m_bea.transport.get(), &XmppTransport::messageHandled);
+    QVERIFY(arrived.wait(kWaitMs));
+    const QByteArray body = m_bea.host->store().byEvent(arrived.last().at(0).toLongLong())->body;
+    QVERIFY2(body.startsWith("[pic src=\"sim://pictures/") && !body.contains(address), body.constData());
+    const QByteArray local = body.mid(10, body.size() - 12);
+    QCOMPARE(m_bea.host->transfers().publishedContent(local), png);
 }
 
 void TestXmppNetwork::roomHoldsBoth()
