@@ -136,7 +136,7 @@ int main(int argc, char **argv)
         XmppDemoOptions demo;
         demo.program = QCoreApplication::applicationFilePath();
         demo.pluginPath = pluginPath;
-        demo.folder = parser.isSet(xmppFolderOption) ? parser.value(xmppFolderOption) : demoFolder.path();
+        demo.folder = QDir(parser.isSet(xmppFolderOption) ? parser.value(xmppFolderOption) : demoFolder.path()).absolutePath();
         demo.shots = parser.isSet(headlessOption) ? QDir(parser.value(shotsOption)).absolutePath() : QString();
         return runXmppDemo(demo);
 #else

@@ -7,6 +7,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,7 +25,7 @@ constexpr int kSideTimeoutMs = 240000;
 
 const char kRoomUser[] = "lighthouse";
 
-// Alex writes first and watches Bea type and answer.
+// Alex writes first, watches Bea type and answer, then sends a picture.
 const char kAlexTour[] = R"TOUR(
 tabbed off
 open Bea
@@ -32,9 +35,15 @@ await expect-status @Bea "is typing" timeout=60000
 shot @Bea %1/alex-01-bea-typing.png
 await expect-history @Bea "Hello Alex" timeout=60000
 shot @Bea %1/alex-02-answer.png
+paste "%2" target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+key Return target=@Bea/splitterVertical/frameVSend/frameSend/Send[0]
+wait 3000
+await expect-stored Bea "[pic" timeout=30000
+await expect-history @Bea "Thanks for the picture" timeout=60000
+shot @Bea %1/alex-03-picture-sent.png
 )TOUR";
 
-// Bea waits for Alex and answers, typing a while first.
+// Bea waits for Alex and answers, typing a while first; the picture comes.
 const char kBeaTour[] = R"TOUR(
 tabbed off
 await expect-stored Alex "real XMPP server" timeout=60000
@@ -46,6 +55,13 @@ type "[b]instantly[/b]!" target=@Alex/splitterVertical/frameVSend/frameSend/Send
 key Return target=@Alex/splitterVertical/frameVSend/frameSend/Send[0]
 await expect-history @Alex "instantly" timeout=60000
 shot @Alex %1/bea-01-conversation.png
+await expect-stored Alex "[pic" timeout=60000
+wait 3000
+type "Thanks for the picture!" target=@Alex/splitterVertical/frameVSend/frameSend/Send[0]
+key Return target=@Alex/splitterVertical/frameVSend/frameSend/Send[0]
+wait 1000
+shot @Alex %1/bea-02-picture-received.png
+pause 2000
 )TOUR";
 
 bool writeText(const QString &path, const QByteArray &text)
@@ -134,6 +150,27 @@ int runXmppDemo(const XmppDemoOptions &options)
         return 2;
     }
 
+    // The picture Alex sends.
+    const QString picture = QDir(options.folder).filePath(QStringLiteral("harbour.png"));
+    {
+        QImage image(320, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QLinearGradient sky(0, 0, 0, 200);
+        sky.setColorAt(0, QColor(0x87ceeb));
+        sky.setColorAt(1, QColor(0x1e5799));
+        painter.fillRect(image.rect(), sky);
+        painter.setBrush(QColor(0xf5f5dc));
+        painter.setPen(Qt::NoPen);
+        painter.drawRect(140, 60, 40, 110);
+        painter.setBrush(QColor(0xcc3333));
+        painter.drawRect(140, 80, 40, 20);
+        painter.drawRect(140, 120, 40, 20);
+        painter.setBrush(QColor(0xffd700));
+        painter.drawEllipse(QPoint(160, 50), 14, 14);
+        painter.end();
+        image.save(picture, "PNG");
+    }
+
     struct Side
     {
         QString name;
@@ -149,7 +186,7 @@ int runXmppDemo(const XmppDemoOptions &options)
                               QDir(options.folder).filePath(side.name + QStringLiteral("-app"))};
         if (!options.shots.isEmpty()) {
             const QString script = QDir(options.folder).filePath(side.name + QStringLiteral(".scenario"));
-            writeText(script, QString::fromLatin1(side.tour).arg(options.shots).toUtf8());
+            writeText(script, QString::fromLatin1(side.tour).arg(options.shots, picture).toUtf8());
             arguments << QStringLiteral("--script") << script;
         }
         side.process = std::make_unique<QProcess>();
