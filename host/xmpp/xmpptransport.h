@@ -19,7 +19,9 @@ class QXmppVCardIq;
 
 namespace hostkit {
 
+struct Contact;
 class Host;
+class Profile;
 class XmppArchive;
 class XmppFileShare;
 
@@ -45,7 +47,7 @@ public:
         QString nick;     // in rooms; empty: the JID's local part
     };
     // The profile's "xmpp" object; nothing when it has none (or no JID).
-    static std::optional<Account> accountOf(const class Profile &profile);
+    static std::optional<Account> accountOf(const Profile &profile);
 
     XmppTransport(Host &host, const Account &account, QObject *parent = nullptr);
     ~XmppTransport() override;
@@ -59,7 +61,7 @@ public:
     const Account &account() const { return m_account; }
     // The contact standing for a JID, created (with the next free id) when
     // it is new; null for the own JID or one that is not a JID.
-    const class Contact *contactFor(const QString &bareJid, const QString &name = QString());
+    const Contact *contactFor(const QString &bareJid, const QString &name = QString());
 
     // NetworkTransport
     void sendMessage(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body,
