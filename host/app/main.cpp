@@ -2,6 +2,9 @@
 //   chat-host --plugin libchat.so                   contact list window
 //   chat-host --plugin libchat.so --script FILE     runs a scenario (see host/README.md)
 //   chat-host --plugin libchat.so --headless --shots DIR
+//   chat-host --plugin libchat.so --xmpp [--headless --shots DIR]   two people through a local prosody
+// A profile with an "xmpp" account chats through that server instead of the
+// simulated network.
 // --clock and --screen give the plug-in the host's time and screens.
 #include "contactlistwindow.h"
 #include "headlesstour.h"
@@ -10,6 +13,11 @@
 #include "hostkit/scenariorunner.h"
 
 #include "lib_kelvan/clock.h"
+
+#ifdef HOSTKIT_HAS_XMPP
+#include "xmppdemo.h"
+#include "xmpp/xmpptransport.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -105,9 +113,37 @@ int main(int argc, char **argv)
                                                          "(the second part: what panels leave); repeat for more, primary first. "
                                                          "Default: the machine's screens."),
                                           QStringLiteral("geometry"));
+    const QCommandLineOption xmppOption(QStringLiteral("xmpp"),
+                                        QStringLiteral("Start a local prosody server and two hosts (Alex and Bea) chatting through it."));
+    const QCommandLineOption xmppFolderOption(QStringLiteral("xmpp-folder"),
+                                              QStringLiteral("Folder for --xmpp's server, profiles and scenarios (default: a temporary one)."),
+                                              QStringLiteral("folder"));
     parser.addOptions({pluginOption, profileOption, scriptOption, headlessOption, shotsOption, pageOption, appOption,
-                       languageOption, journalOption, clockOption, screenOption});
+                       languageOption, journalOption, clockOption, screenOption, xmppOption, xmppFolderOption});
     parser.process(app);
+
+    if (parser.isSet(xmppOption)) {
+#ifdef HOSTKIT_HAS_XMPP
+        if (!pluginGiven) {
+            fail(QStringLiteral("--xmpp needs --plugin"));
+            return 2;
+        }
+        if (parser.isSet(headlessOption) && !parser.isSet(shotsOption)) {
+            fail(QStringLiteral("--xmpp --headless needs --shots DIR"));
+            return 2;
+        }
+        QTemporaryDir demoFolder;
+        XmppDemoOptions demo;
+        demo.program = QCoreApplication::applicationFilePath();
+        demo.pluginPath = pluginPath;
+        demo.folder = QDir(parser.isSet(xmppFolderOption) ? parser.value(xmppFolderOption) : demoFolder.path()).absolutePath();
+        demo.shots = parser.isSet(headlessOption) ? QDir(parser.value(shotsOption)).absolutePath() : QString();
+        return runXmppDemo(demo);
+#else
+        fail(QStringLiteral("--xmpp: this chat-host was built without QXmpp (apt-get install libqxmpp-dev)"));
+        return 2;
+#endif
+    }
 
     const bool scripted = parser.isSet(scriptOption);
     const bool headless = parser.isSet(headlessOption);
@@ -195,6 +231,15 @@ int main(int argc, char **argv)
     } else if (scripted) {
         qCInfo(lcChatHost) << "no --plugin: the scenario runs against the host alone";
     }
+
+#ifdef HOSTKIT_HAS_XMPP
+    // The profile's own network account replaces the simulated peers.
+    std::unique_ptr<hostkit::XmppTransport> transport;
+    if (const auto account = hostkit::XmppTransport::accountOf(host.profile())) {
+        transport = std::make_unique<hostkit::XmppTransport>(host, *account);
+        transport->connectToServer();
+    }
+#endif
 
     ContactListWindow window(host);
     window.show();

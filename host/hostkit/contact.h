@@ -22,6 +22,7 @@ struct Contact
     QByteArrayList members;   // rooms: member ids
     bool canChat = true;      // what canChatWith answers
     QString avatarFile;       // relative to the profile folder; empty: drawn from the name
+    QString jid;              // the network address on a real network (bare JID; a room's JID for rooms)
 
     bool isRoom() const { return type == 1; }
 };

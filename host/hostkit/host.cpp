@@ -546,6 +546,34 @@ void Host::setPresence(const QByteArray &contactId, int status, const QString &s
     Q_EMIT contactsChanged();
 }
 
+void Host::connectionLost()
+{
+    for (IPlugin *p : plugins()) {
+        recordDelivery(p, 17, "onConnectionLost", {});
+        p->onConnectionLost();
+    }
+}
+
+void Host::contactChanged(const QByteArray &contactId)
+{
+    const Contact *c = m_profile.find(contactId);
+    if (!c)
+        return;
+    const HostUser user(*c);
+    for (IPlugin *p : plugins()) {
+        recordDelivery(p, 21, "onUserChanged", {text(contactId)});
+        p->onUserChanged(const_cast<HostUser *>(&user));
+    }
+    Q_EMIT contactsChanged();
+}
+
+void Host::markSeen(const QByteArray &conversation)
+{
+    m_missed.remove(conversation);
+    if (NetworkTransport *transport = m_network->transport())
+        transport->markedSeen(conversation);
+}
+
 bool Host::openChat(const QByteArray &contactId)
 {
     const Contact *c = m_profile.find(contactId);

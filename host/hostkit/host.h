@@ -170,6 +170,10 @@ public:
     using EventSink = std::function<void(int code, const QByteArray &data)>;
     void setEventSink(EventSink sink) { m_eventSink = std::move(sink); }
     void setPresence(const QByteArray &contactId, int status, const QString &statusMessage);
+    // The connection to the network dropped (onConnectionLost).
+    void connectionLost();
+    // A contact appeared or changed (a roster on a real network).
+    void contactChanged(const QByteArray &contactId);
     // The user opens a conversation (openChat of the "chat" object).
     bool openChat(const QByteArray &contactId);
     // The user triggers a plug-in's action on a contact (canExecute first).
@@ -248,7 +252,7 @@ private:
     void playSound(const QString &path);
     void showPopup(const Popup &popup);
     void submitEvent(const HostEvent &event);
-    void markSeen(const QByteArray &conversation) { m_missed.remove(conversation); }
+    void markSeen(const QByteArray &conversation);
 
     struct PluginEntry
     {

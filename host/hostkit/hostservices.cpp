@@ -291,7 +291,7 @@ bool HostServices::sendInstantMessage(const char *sessionKey, const char *recipi
         }
         const QByteArray pluginId = m_label == "broadcast" ? QByteArray("broadcast") : QByteArray("chat");
         const qint64 eventId = m_host.storeOutgoing(pluginId, to, bytes(sessionKey), bytes(text));
-        m_host.network().messageSent(to, bytes(sessionKey), bytes(text));
+        m_host.network().messageSent(to, bytes(sessionKey), bytes(text), eventId);
         result(e, decimal(eventId));
         return true;
     });
@@ -846,7 +846,7 @@ bool HostServices::sendBroadcast(const char *jobId, const char *peerId, const ch
         const qint64 eventId = m_host.store().append(m);
         if (eventId != 0) {
             Q_EMIT m_host.messageStored(eventId, peer);
-            m_host.network().broadcastSent(peer, m.body);
+            m_host.network().broadcastSent(peer, m.body, eventId);
         }
         result(e, decimal(eventId));
         return eventId != 0;

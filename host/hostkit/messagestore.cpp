@@ -166,6 +166,17 @@ Result MessageStore::prepare()
         return Result::failure(QStringLiteral("Cannot read the message store %1: %2").arg(m_path, q.lastError().text()));
     const int version = q.value(0).toInt();
     q.finish();
+    // Added beside the schema rather than in it: older hosts read a store
+    // that has it, and stores that never met a network stay as they were
+    // until one does.
+    if (!q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS network_ids ("
+                               " event_id INTEGER PRIMARY KEY,"
+                               " conversation TEXT NOT NULL,"
+                               " origin_id TEXT NOT NULL DEFAULT '',"
+                               " archive_id TEXT NOT NULL DEFAULT '')"))
+        || !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS network_ids_by_origin ON network_ids (conversation, origin_id)"))
+        || !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS network_ids_by_archive ON network_ids (archive_id)")))
+        return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, q.lastError().text()));
     if (version == kSchemaVersion)
         return Result::success();
 
@@ -344,6 +355,93 @@ bool MessageStore::clear(const QByteArray &conversation)
         m_lastError = q.lastError().text();
         return false;
     });
+}
+
+bool MessageStore::setNetworkIds(qint64 eventId, const QByteArray &originId, const QByteArray &archiveId)
+{
+    const auto message = byEvent(eventId);
+    if (!message)
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    // An id learnt later (the archive's, after the live copy) never wipes
+    // one known already.
+    q.prepare(QStringLiteral("INSERT INTO network_ids (event_id, conversation, origin_id, archive_id) VALUES (?, ?, ?, ?) "
+                             "ON CONFLICT (event_id) DO UPDATE SET "
+                             "origin_id = CASE WHEN excluded.origin_id = '' THEN origin_id ELSE excluded.origin_id END, "
+                             "archive_id = CASE WHEN excluded.archive_id = '' THEN archive_id ELSE excluded.archive_id END"));
+    q.addBindValue(eventId);
+    q.addBindValue(textValue(message->conversation));
+    q.addBindValue(textValue(originId));
+    q.addBindValue(textValue(archiveId));
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+qint64 firstEvent(QSqlQuery &q)
+{
+    return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+}
+
+QByteArray firstText(QSqlQuery &q)
+{
+    return q.exec() && q.next() ? q.value(0).toString().toUtf8() : QByteArray();
+}
+
+} // namespace
+
+// Ids of removed messages may linger in network_ids; joining with messages
+// keeps them from naming anything.
+qint64 MessageStore::eventByOriginId(const QByteArray &conversation, const QByteArray &originId) const
+{
+    if (originId.isEmpty())
+        return 0;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT n.event_id FROM network_ids n JOIN messages m ON m.event_id = n.event_id "
+                             "WHERE n.conversation = ? AND n.origin_id = ? ORDER BY n.event_id LIMIT 1"));
+    q.addBindValue(textValue(conversation));
+    q.addBindValue(textValue(originId));
+    return firstEvent(q);
+}
+
+qint64 MessageStore::eventByArchiveId(const QByteArray &archiveId) const
+{
+    if (archiveId.isEmpty())
+        return 0;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT n.event_id FROM network_ids n JOIN messages m ON m.event_id = n.event_id "
+                             "WHERE n.archive_id = ? LIMIT 1"));
+    q.addBindValue(textValue(archiveId));
+    return firstEvent(q);
+}
+
+QByteArray MessageStore::originIdOf(qint64 eventId) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT origin_id FROM network_ids WHERE event_id = ?"));
+    q.addBindValue(eventId);
+    return firstText(q);
+}
+
+QByteArray MessageStore::archiveIdOf(qint64 eventId) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT archive_id FROM network_ids WHERE event_id = ?"));
+    q.addBindValue(eventId);
+    return firstText(q);
+}
+
+QByteArray MessageStore::newestArchiveId(const QByteArray &conversation) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("SELECT n.archive_id FROM network_ids n JOIN messages m ON m.event_id = n.event_id "
+                             "WHERE n.conversation = ? AND n.archive_id != '' ORDER BY n.event_id DESC LIMIT 1"));
+    q.addBindValue(textValue(conversation));
+    return firstText(q);
 }
 
 bool MessageStore::remove(qint64 eventId)

@@ -67,6 +67,20 @@ public:
     bool setLabels(qint64 eventId, const QByteArray &labels);
     bool setLiked(qint64 eventId, const QByteArray &userId, bool liked);
 
+    // A message's ids on a real network: the id its sender gave it (what
+    // corrections, receipts and markers name; unique per conversation) and
+    // the id the server's archive gave it. Kept beside the event id, in a
+    // table of their own, so a store without a network never has them.
+    bool setNetworkIds(qint64 eventId, const QByteArray &originId, const QByteArray &archiveId);
+    // 0 when no message of the conversation carries the id.
+    qint64 eventByOriginId(const QByteArray &conversation, const QByteArray &originId) const;
+    qint64 eventByArchiveId(const QByteArray &archiveId) const;
+    QByteArray originIdOf(qint64 eventId) const;
+    QByteArray archiveIdOf(qint64 eventId) const;
+    // The newest archive id of a conversation (where an archive query
+    // picks up); empty when none is known.
+    QByteArray newestArchiveId(const QByteArray &conversation) const;
+
     // Runs `work` in one transaction (many appends at once).
     bool transaction(const std::function<bool()> &work);
 

@@ -43,9 +43,14 @@ QByteArray Network::controlRecord(const QByteArray &command, const QByteArray &s
     return kelvan::writeElement(element, 0);
 }
 
-void Network::messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body)
+void Network::messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body,
+                          qint64 eventId)
 {
     m_sent.append({recipient, sessionKey, body, false});
+    if (m_transport) {
+        m_transport->sendMessage(recipient, sessionKey, body, eventId);
+        return;
+    }
     if (const Contact *c = m_host.profile().find(recipient); c && c->isRoom()) {
         m_host.rooms().messageToRoom(recipient, body);
         return;
@@ -73,11 +78,19 @@ void Network::messageSent(const QByteArray &recipient, const QByteArray &session
 void Network::controlSent(const QByteArray &recipient, const QByteArray &text)
 {
     m_sent.append({recipient, QByteArray(), text, true});
+    if (m_transport)
+        m_transport->sendControl(recipient, text);
 }
 
-void Network::broadcastSent(const QByteArray &recipient, const QByteArray &body)
+void Network::broadcastSent(const QByteArray &recipient, const QByteArray &body, qint64 eventId)
 {
     m_sent.append({recipient, QByteArray(), body, false});
+    if (m_transport) {
+        // A real network carries a broadcast as an ordinary message; its
+        // receipts come back from the peer, not from a simulated delay.
+        m_transport->sendMessage(recipient, QByteArray(), body, eventId);
+        return;
+    }
     const PeerBehaviour b = behaviour(recipient);
     if (b.seenAfterMs >= 0)
         scheduleControl(b.seenAfterMs, recipient, controlRecord("MESSAGE_SEEN"));

@@ -10,6 +10,21 @@ namespace hostkit {
 
 class Host;
 
+// A real network the host talks through instead of the scripted peers
+// (chosen per profile). It is handed what the plug-in sends; what arrives
+// it gives to the host (receiveMessage, deliverControl, setPresence).
+class NetworkTransport
+{
+public:
+    virtual ~NetworkTransport() = default;
+    // `eventId`: the sent message in the store (0 when it was not stored).
+    virtual void sendMessage(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body,
+                             qint64 eventId) = 0;
+    virtual void sendControl(const QByteArray &recipient, const QByteArray &text) = 0;
+    // The user has seen the conversation's messages.
+    virtual void markedSeen(const QByteArray &conversation) { Q_UNUSED(conversation) }
+};
+
 // The simulated network behind the host. What the plug-in sends goes on
 // the wire (recorded in order) to scripted peers, which may answer after
 // delays on the host's scheduler: a typing notice (WRITING), the answer
@@ -33,15 +48,21 @@ public:
     void setBehaviour(const QByteArray &peer, const PeerBehaviour &behaviour);
     PeerBehaviour behaviour(const QByteArray &peer) const;
 
+    // Not owned; null: the simulation answers. Scripted peers stay quiet
+    // while a transport is set.
+    void setTransport(NetworkTransport *transport) { m_transport = transport; }
+    NetworkTransport *transport() const { return m_transport; }
+
     QVector<Sent> sent() const { return m_sent; }
     void clearSent() { m_sent.clear(); }
 
     // Called by the host services when the plug-in sends.
-    void messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body);
+    void messageSent(const QByteArray &recipient, const QByteArray &sessionKey, const QByteArray &body,
+                     qint64 eventId = 0);
     void controlSent(const QByteArray &recipient, const QByteArray &text);
     // A broadcast reached the peer: a peer with seenAfterMs answers with
     // MESSAGE_SEEN after that long, as when its user closed the viewer.
-    void broadcastSent(const QByteArray &recipient, const QByteArray &body);
+    void broadcastSent(const QByteArray &recipient, const QByteArray &body, qint64 eventId);
 
     void scheduleMessage(qint64 delayMs, const QByteArray &from, const QByteArray &body,
                          const QByteArray &sessionKey = QByteArray(), const QByteArray &room = QByteArray());
@@ -58,6 +79,7 @@ private:
     Host &m_host;
     QHash<QByteArray, PeerBehaviour> m_behaviours;
     QVector<Sent> m_sent;
+    NetworkTransport *m_transport = nullptr;
 };
 
 } // namespace hostkit

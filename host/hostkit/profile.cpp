@@ -38,6 +38,7 @@ Contact contactFromJson(const QJsonObject &o)
     c.type = o.value(QStringLiteral("type")).toInt();
     c.canChat = o.value(QStringLiteral("canChat")).toBool(true);
     c.avatarFile = o.value(QStringLiteral("avatar")).toString();
+    c.jid = o.value(QStringLiteral("jid")).toString();
     for (const QJsonValue &m : o.value(QStringLiteral("members")).toArray())
         c.members.append(m.toString().toUtf8());
     return c;
@@ -62,6 +63,8 @@ QJsonObject contactToJson(const Contact &c)
         o.insert(QStringLiteral("canChat"), false);
     if (!c.avatarFile.isEmpty())
         o.insert(QStringLiteral("avatar"), c.avatarFile);
+    if (!c.jid.isEmpty())
+        o.insert(QStringLiteral("jid"), c.jid);
     if (!c.members.isEmpty()) {
         QJsonArray members;
         for (const QByteArray &m : c.members)
@@ -135,6 +138,7 @@ Result Profile::fromJson(const QJsonObject &d)
         const QJsonObject o = v.toObject();
         m_customStatuses.append({o.value(QStringLiteral("code")).toInt(-1), o.value(QStringLiteral("text")).toString()});
     }
+    m_xmpp = d.value(QStringLiteral("xmpp")).toObject();
     m_peers.clear();
     const QJsonObject peers = d.value(QStringLiteral("peers")).toObject();
     for (auto it = peers.begin(); it != peers.end(); ++it)
@@ -159,6 +163,8 @@ QJsonObject Profile::toJson() const
     for (auto it = m_peers.begin(); it != m_peers.end(); ++it)
         peers.insert(QString::fromUtf8(it.key()), peerToJson(it.value()));
     d.insert(QStringLiteral("peers"), peers);
+    if (!m_xmpp.isEmpty())
+        d.insert(QStringLiteral("xmpp"), m_xmpp);
     return d;
 }
 

@@ -78,6 +78,11 @@ public:
     QVector<CustomStatusEntry> &customStatuses() { return m_customStatuses; }
     const QVector<CustomStatusEntry> &customStatuses() const { return m_customStatuses; }
 
+    // The account on a real network ("xmpp": jid, password, host, port);
+    // empty: the host stays on the simulated network.
+    QJsonObject xmppAccount() const { return m_xmpp; }
+    void setXmppAccount(const QJsonObject &account) { m_xmpp = account; }
+
     QHash<QByteArray, PeerBehaviour> &peers() { return m_peers; }
     const QHash<QByteArray, PeerBehaviour> &peers() const { return m_peers; }
 
@@ -103,6 +108,7 @@ private:
     QVector<Contact> m_contacts;
     QVector<CustomStatusEntry> m_customStatuses;
     QHash<QByteArray, PeerBehaviour> m_peers;
+    QJsonObject m_xmpp;
 };
 
 } // namespace hostkit

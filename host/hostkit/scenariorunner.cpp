@@ -767,6 +767,48 @@ void ScenarioRunner::registerBuiltins()
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         return QString();
     });
+    // What comes over a real network arrives in real time: an expectation
+    // is tried again, with events processed, until it holds or the time is up.
+    // The host's clock moves along with the real time waited, so that what
+    // arrives meanwhile is not older than what the server stamped.
+    addStep(QStringLiteral("await"), 1, -1,
+            {QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("service"), QStringLiteral("contains")},
+            [this, number, &host](const Step &s, bool *failed) {
+        const auto def = m_steps.constFind(s.args.at(0));
+        if (!s.args.at(0).startsWith(QLatin1String("expect-")) || def == m_steps.constEnd())
+            return QStringLiteral("await takes an expect-... step");
+        Step inner = s;
+        inner.name = s.args.at(0);
+        inner.args = s.args.mid(1);
+        inner.options.remove(QStringLiteral("timeout"));
+        if (inner.args.size() < def->minArgs || (def->maxArgs >= 0 && inner.args.size() > def->maxArgs))
+            return QStringLiteral("wrong number of arguments for %1").arg(inner.name);
+        for (auto it = inner.options.cbegin(); it != inner.options.cend(); ++it) {
+            if (!def->options.contains(it.key()))
+                return QStringLiteral("%1 has no option \"%2\"").arg(inner.name, it.key());
+        }
+        QString error;
+        qint64 timeout = 20000;
+        if (s.options.contains(QStringLiteral("timeout"))
+            && (!number(s.options.value(QStringLiteral("timeout")), &timeout, &error) || timeout < 0 || timeout > 120000))
+            return error.isEmpty() ? QStringLiteral("an await timeout is 0 to 120000 ms") : error;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        qint64 advanced = 0;
+        for (;;) {
+            host.advance(elapsed.elapsed() - advanced);
+            advanced = elapsed.elapsed();
+            bool notYet = false;
+            const QString problem = def->handler(inner, &notYet);
+            if (problem.isEmpty() || !notYet)
+                return problem;
+            if (elapsed.elapsed() > timeout) {
+                *failed = true;
+                return QStringLiteral("%1 (waited %2 ms)").arg(problem).arg(timeout);
+            }
+            QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        }
+    });
     addStep(QStringLiteral("language"), 1, 1, {}, [&host](const Step &s, bool *) {
         host.setInterfaceLanguage(s.args.at(0).toUtf8());
         return QString();

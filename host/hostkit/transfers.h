@@ -67,6 +67,9 @@ public:
     // Content a peer makes available; returns its "sim://" address.
     QByteArray publish(const QByteArray &content, const QString &name, bool picture);
     bool isPublished(const QByteArray &address) const { return m_cloud.contains(address); }
+    // What the cloud holds under an address (empty when nothing) and its name.
+    QByteArray publishedContent(const QByteArray &address) const { return m_cloud.value(address); }
+    QString publishedName(const QByteArray &address) const { return m_cloudNames.value(address); }
 
     // The first transfer, in the order they were started, whose key or
     // address is `keyOrAddress` (an "upload:" prefix is ignored); an empty

@@ -247,6 +247,8 @@ void TestHostkitScenario::wrongScenariosStopWithTheLine_data()
     QTest::newRow("missing-widget") << "wait 1\nclick Nowhere/Button\n" << 2 << "line 2: click: no widget named \"Nowhere\"";
     QTest::newRow("bad-status") << "presence Bea sleepy\n" << 2 << "\"sleepy\" is not a status";
     QTest::newRow("failed-expectation") << "expect-stored Bea \"never said\"\n" << 1 << "line 1: expect-stored: no stored message";
+    QTest::newRow("await-without-an-expectation") << "await wait 10\n" << 2 << "line 1: await: await takes an expect-... step";
+    QTest::newRow("await-gives-up-after-its-timeout") << "await expect-stored Bea \"never said\" timeout=50\n" << 1 << "(waited 50 ms)";
     QTest::newRow("key-that-is-no-key") << "key Ctrl+Nope target=Main/frameSend/Edit\n" << 2 << "is not a key";
 }
 
@@ -283,6 +285,12 @@ void TestHostkitScenario::peersAndExpectationsInProcess()
                                        "journal out/journal.jsonl\n")));
     QCOMPARE(runner.exec(), 0);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("out/journal.jsonl"))).size() > 0);
+    // Waiting in real time moves the host's clock along: the answer due
+    // 300 ms later arrives while the step waits.
+    QVERIFY(host.servicesFor("chat")->sendInstantMessage("s1", "1001", "third"));
+    QVERIFY(runner.load(QStringLiteral("await expect-stored Bea \"got third\" timeout=10000\n"
+                                       "await expect-call sendInstantMessage contains=third count=1\n")));
+    QCOMPARE(runner.exec(), 0);
 }
 
 void TestHostkitScenario::chatHostRunsAScenario()
