@@ -281,6 +281,8 @@ void tst_Slots::slotPositions_data()
     SLOT_ROW(IHostServices, ownTransferSchemes, 157);
     SLOT_ROW(IHostServices, hostClock, 158);
     SLOT_ROW(IHostServices, hostScreens, 159);
+    SLOT_ROW(IHostServices, searchMessages, 160);
+    SLOT_ROW(IHostServices, messagesPageAfter, 161);
     SLOT_ROW(IHostClock, epochMs, 0);
     SLOT_ROW(IHostClock, utcOffsetSeconds, 1);
     SLOT_ROW(IHostClock, tickMs, 2);
