@@ -199,6 +199,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     connect(m_modalWatch, &QTimer::timeout, this, &ScenarioRunner::checkModal);
     registerBuiltins();
     registerTransferSteps();
+    registerHistorySteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;

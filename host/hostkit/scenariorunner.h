@@ -88,6 +88,8 @@ private:
     void registerBuiltins();
     // paste, drag, drop, direct-transfer, cloud-delivery.
     void registerTransferSteps();
+    // fill, find, find-next, find-previous, expect-text, expect-shown.
+    void registerHistorySteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();
