@@ -65,6 +65,8 @@ public:
 Q_SIGNALS:
     // The user scrolled (or wheeled) up against the top of the history.
     void reachedTop();
+    // The user scrolled (or wheeled) down against the bottom.
+    void reachedBottom();
     // Ctrl+Home and Ctrl+End: the first and the last message.
     void firstRequested();
     void lastRequested();
