@@ -2,6 +2,7 @@
 
 #include "chat/chatcoreinterface.h"
 #include "chat/chatsession.h"
+#include "plugin/records/variableimpl.h"
 #include "render/attachmentblocks.h"
 #include "render/markupconverter.h"
 #include "settings/settingsmanager.h"
@@ -674,6 +675,25 @@ bool HistoryPane::highlight(qint64 eventId, const QString &text, bool matchCase)
 void HistoryPane::clearHighlight()
 {
     m_view->setExtraSelections({});
+}
+
+int HistoryPane::search(const QString &text, int flags, qint64 from, int limit, QVector<qint64> *ids) const
+{
+    ids->clear();
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return -1;
+    VariableImpl out;
+    const QByteArray id = conversationId();
+    const int found = services->searchMessages(id.constData(), reinterpret_cast<const char16_t *>(text.utf16()), flags,
+                                               from, limit, &out);
+    for (const QByteArray &number : out.bytes().split(',')) {
+        bool ok = false;
+        const qint64 eventId = number.toLongLong(&ok);
+        if (ok && ids->size() < limit)
+            ids->append(eventId);
+    }
+    return found < 0 ? -1 : ids->size();
 }
 
 // --- Resources ---------------------------------------------------------------------------------------

@@ -88,6 +88,9 @@ public:
     // when its text does not read that way. False when it is not shown.
     bool highlight(qint64 eventId, const QString &text, bool matchCase);
     void clearHighlight();
+    // The host's search of the whole conversation (IHostServices::SearchFlag
+    // flags): the ids found, how many, -1 when the host cannot search.
+    int search(const QString &text, int flags, qint64 from, int limit, QVector<qint64> *ids) const;
 
     // Messages the window holds at most (plus TrimSlack before it trims).
     static constexpr int DefaultWindowSize = 200;
