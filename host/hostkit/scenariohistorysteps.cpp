@@ -118,6 +118,9 @@ void ScenarioRunner::registerHistorySteps()
         QTextBrowser *view = historyView(s.args.at(0), &error);
         if (!view)
             return error;
+        // The shortcut belongs to the window the focus is in.
+        QApplication::setActiveWindow(view->window());
+        view->setFocus(Qt::ShortcutFocusReason);
         pressKey(view, Qt::Key_F, Qt::ControlModifier);
         QLineEdit *edit = findText(s.args.at(0), &error);
         if (!edit)

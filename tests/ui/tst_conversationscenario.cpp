@@ -67,7 +67,8 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
                              "20-hostile-messages-cut.png", "21-new-messages-marker.png", "23-liked-and-labelled.png",
                              "24-edit-overlay.png", "25-edited-in-place.png", "26-reply-overlay.png",
                              "27-reply-sent.png", "30-picture-pasted.png", "31-uploads-in-progress.png",
-                             "32-drop-overlay.png", "33-received-picture-and-file.png"}) {
+                             "32-drop-overlay.png", "33-received-picture-and-file.png", "80-long-history-paged.png",
+                             "81-find-brought-in.png", "82-find-and-new-message.png", "83-find-next.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
         // The chat window's first size on the tour's 1280 x 760 work area.
