@@ -58,6 +58,7 @@ private Q_SLOTS:
     void appendsKeepTheWindowBounded();
     void selectionSurvivesATrim();
     void findWalksTheWholeConversation();
+    void pagingForwardFromAMessageFarBack();
 
 private:
     // `stored` messages, numbered, some with more text.
@@ -217,6 +218,35 @@ void tst_HistoryWindow::findWalksTheWholeConversation()
     QTest::keyClick(text, Qt::Key_Escape);
     QVERIFY(!bar->isVisible());
     QVERIFY(window->isVisible());
+}
+
+// From a message brought in far back, newer pages come in below as the
+// user reaches the bottom, the line read staying on its pixel, until the
+// window reaches the newest message.
+void tst_HistoryWindow::pagingForwardFromAMessageFarBack()
+{
+    ChatWindow *window = openLong(200, 10);
+    QVERIFY(window);
+    HistoryPane *history = window->history();
+    const RenderedHistory &shown = window->renderedHistory();
+    QVERIFY(history->bringIn(m_ids.at(20)));
+    QVERIFY(!shown.contains(m_ids.last()));
+    QVERIFY(!history->showsNewest());
+    TextBrowser *view = window->historyView();
+    QScrollBar *bar = view->verticalScrollBar();
+    int loads = 0;
+    for (; loads < 100; ++loads) {
+        bar->triggerAction(QAbstractSlider::SliderToMaximum); // as the user does
+        const QString read = numbered(m_ids.indexOf(shown.newestId()));
+        const int at = topOf(view, read);
+        if (!history->loadNewer())
+            break;
+        QCOMPARE(topOf(view, read), at);
+        QVERIFY(shown.size() <= Window + HistoryPane::TrimSlack);
+    }
+    QVERIFY(loads >= 17);
+    QVERIFY(history->showsNewest());
+    QCOMPARE(shown.newestId(), m_ids.last());
 }
 
 QTEST_MAIN(tst_HistoryWindow)

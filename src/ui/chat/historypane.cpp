@@ -481,13 +481,15 @@ bool HistoryPane::loadNewer()
         m_newerBeyond = false;
     if (!html.isEmpty()) {
         const int from = m_view->document()->characterCount() - 1;
-        // Below what the user reads, which stays where it is.
+        // Below what the user reads, which stays where it is, also while
+        // the far end goes (the new part may not be laid out yet, so the
+        // view may still seem to stand at its bottom).
         m_view->setFollowsBottom(false);
         m_view->appendFragment(stylePrefix() + html);
-        refreshFollowing();
         track(from, m_view->document()->characterCount() - 1, piecesOf(added));
     }
     trim();
+    refreshFollowing();
     m_paging = false;
     updateMarker();
     return !added.isEmpty();
@@ -666,8 +668,7 @@ bool HistoryPane::highlight(qint64 eventId, const QString &text, bool matchCase)
     QTextCursor start(document);
     start.setPosition(mark.selectionStart());
     QScrollBar *bar = m_view->verticalScrollBar();
-    bar->setValue(bar->value() + m_view->cursorRect(start).center().y() - m_view->viewport()->height() / 2);
-    m_view->rememberScrollPosition();
+    m_view->scrollTo(bar->value() + m_view->cursorRect(start).center().y() - m_view->viewport()->height() / 2);
     updateMarker();
     return true;
 }

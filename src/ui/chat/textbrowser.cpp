@@ -102,6 +102,13 @@ void TextBrowser::scrollToBottom()
     rememberScrollPosition();
 }
 
+void TextBrowser::scrollTo(int value)
+{
+    m_anchorPosition = -1;
+    verticalScrollBar()->setValue(value);
+    rememberScrollPosition();
+}
+
 void TextBrowser::scrollToTop()
 {
     m_anchorPosition = -1;
