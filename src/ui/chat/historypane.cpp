@@ -215,6 +215,7 @@ QVector<HistoryPane::Piece> HistoryPane::piecesOf(const QVector<qint64> &ids, qi
 
 void HistoryPane::track(int from, int to, const QVector<Piece> &pieces)
 {
+    m_piecesSinceBuilt += pieces.size();
     const QList<QTextFrame *> frames = m_view->document()->rootFrame()->childFrames();
     auto it = std::lower_bound(frames.begin(), frames.end(), from,
                                [](const QTextFrame *frame, int position) { return frame->firstPosition() < position; });
@@ -254,6 +255,7 @@ void HistoryPane::setContent(const QString &html)
     forgetFrames();
     m_view->setExtraSelections({});
     m_view->setUpdatesEnabled(false);
+    m_piecesSinceBuilt = -pieces.size(); // the pieces tracked below
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     const QString styles = resources ? resources->styles() : QString();
     m_view->setHtml(styles.isEmpty() ? QStringLiteral("<html><body></body></html>") : styles);
@@ -538,6 +540,45 @@ void HistoryPane::trim()
         removePieces(0, older);
     else
         removePieces(size - newer, size);
+    m_piecesSinceBuilt += qMax(older, newer);
+    renewIfWorn();
+}
+
+// The rich-text engine never forgets a format, and every table brings its
+// own: a document that has taken in and let go of many messages holds on
+// to memory in proportion to all of them. Once it has seen several windows
+// come and go, the window is built anew, what the user reads staying put;
+// not under a selection or a found match, which a new document would lose.
+void HistoryPane::renewIfWorn()
+{
+    if (m_piecesSinceBuilt < RenewFactor * m_windowSize || m_framesLost || m_view->textCursor().hasSelection()
+        || !m_view->extraSelections().isEmpty())
+        return;
+    const bool following = m_view->isAtBottom() && m_view->followsBottom();
+    // The first message that reaches into the view from its top.
+    const int topPosition = m_view->cursorForPosition(QPoint(0, 0)).position();
+    QTextFrame *top = nullptr;
+    for (QTextFrame *frame : m_view->document()->rootFrame()->childFrames()) {
+        if (frame->lastPosition() >= topPosition && !frame->property(SeparatorProperty).toBool()) {
+            top = frame;
+            break;
+        }
+    }
+    const qint64 anchor = top ? top->property(MessageProperty).toLongLong() : 0;
+    // Where the anchor's first line stands in the view, before and after.
+    const auto lineTop = [this](QTextFrame *frame) {
+        QTextCursor at(m_view->document());
+        at.setPosition(frame->firstPosition());
+        return m_view->cursorRect(at).top();
+    };
+    const int offset = anchor ? lineTop(top) : 0;
+    rerender();
+    QTextFrame *again = m_blockFrames.value(anchor);
+    QScrollBar *bar = m_view->verticalScrollBar();
+    if (following)
+        m_view->scrollToBottom();
+    else if (again)
+        m_view->scrollTo(bar->value() + lineTop(again) - offset);
 }
 
 void HistoryPane::removePieces(int firstEntry, int endEntry)

@@ -97,6 +97,9 @@ public:
     static constexpr int TrimSlack = 50;
     // Past this a selection no longer keeps the messages it spans.
     static constexpr int HardLimitFactor = 4;
+    // Messages and separators that may come and go, in windows, before the
+    // document is built anew (see renewIfWorn).
+    static constexpr int RenewFactor = 8;
     int windowSize() const { return m_windowSize; }
     void setWindowSize(int messages) { m_windowSize = qMax(1, messages); }
     // Whether the window reaches the first (the newest) message.
@@ -170,6 +173,7 @@ private:
     // shows (and from any selection) until it holds windowSize() again.
     void trim();
     void removePieces(int firstEntry, int endEntry);
+    void renewIfWorn();
     // Renders `messages` (oldest first) as the whole window.
     void showWindow(const QVector<const IHostMessage *> &messages);
     void showContextMenu(const QPoint &pos, const QPoint &globalPos);
@@ -193,4 +197,5 @@ private:
     bool m_paging = false;
     bool m_unseenBelow = false;
     int m_windowSize = DefaultWindowSize;
+    int m_piecesSinceBuilt = 0;
 };
