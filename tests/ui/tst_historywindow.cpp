@@ -222,7 +222,7 @@ void tst_HistoryWindow::findWalksTheWholeConversation()
 
 // From a message brought in far back, newer pages come in below as the
 // user reaches the bottom, the line read staying on its pixel, until the
-// window reaches the newest message.
+// window reaches the newest message; Ctrl+Home goes back to the first.
 void tst_HistoryWindow::pagingForwardFromAMessageFarBack()
 {
     ChatWindow *window = openLong(200, 10);
@@ -247,6 +247,12 @@ void tst_HistoryWindow::pagingForwardFromAMessageFarBack()
     QVERIFY(loads >= 17);
     QVERIFY(history->showsNewest());
     QCOMPARE(shown.newestId(), m_ids.last());
+    // Ctrl+Home: the window moves to the first message, at the top.
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(shown.oldestId(), m_ids.first());
+    QVERIFY(history->showsFirst() && !history->showsNewest());
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(shown.size() <= Window + HistoryPane::TrimSlack);
 }
 
 QTEST_MAIN(tst_HistoryWindow)
