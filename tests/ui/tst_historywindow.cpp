@@ -169,7 +169,7 @@ void tst_HistoryWindow::selectionSurvivesATrim()
 // deletions, match case narrows, Escape clears the mark.
 void tst_HistoryWindow::findWalksTheWholeConversation()
 {
-    ChatWindow *window = openLong(300, 10, {{5, " a Needle"}, {150, " NEEDLE"}, {296, " needles"}});
+    ChatWindow *window = openLong(300, 40, {{5, " a Needle"}, {150, " NEEDLE"}, {296, " needles"}});
     QVERIFY(window);
     auto *bar = window->findChild<FindBar *>();
     QVERIFY(bar);
@@ -192,6 +192,8 @@ void tst_HistoryWindow::findWalksTheWholeConversation()
         QCOMPARE(bar->current(), newestFirst.at(i));
         QVERIFY(window->renderedHistory().contains(newestFirst.at(i)));
         QCOMPARE(marked().toLower(), QStringLiteral("needle"));
+        // Scrolled to: the mark stands inside the view.
+        QVERIFY(view->viewport()->rect().contains(view->cursorRect(view->extraSelections().first().cursor).center()));
         QCOMPARE(count->text(), QStringLiteral("%1 of 3").arg(i % 3 + 1));
     }
     QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
