@@ -2,7 +2,11 @@
 // opening a conversation of 10,000 stored messages against one of 100,
 // paging through all 10,000 against a bare QTextBrowser given the same
 // HTML at once, and appending one message to a view of 10,000 against one of
-// 100. Runs against hostkit with its journal off, on the offscreen platform.
+// 100; a conversation of a million stored messages against one of 100, the
+// heap a window holds after paging through 100,000 against 1,000, and
+// finding in the million. Runs against hostkit with its journal off, on the
+// offscreen platform, over a profile folder kept in the build folder (the
+// million messages are written once).
 
 #include "comparison.h"
 
@@ -11,6 +15,7 @@
 #include "hostkit/host.h"
 #include "hostkit/hostmessage.h"
 #include "hostkit/hostuser.h"
+#include "hostkit/hostvariable.h"
 #include "hostkit/messagestore.h"
 #include "hostkit/network.h"
 #include "lib_kelvan/clock.h"
@@ -22,6 +27,7 @@
 #include "settings/settingsmanager.h"
 #include "ui/chat/chatwindow.h"
 #include "ui/chat/chatwindowfactoryimpl.h"
+#include "ui/chat/historypane.h"
 #include "ui/chat/renderedhistory.h"
 #include "ui/chat/textbrowser.h"
 
@@ -29,11 +35,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScrollBar>
 #include <QTextBlock>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -48,6 +58,23 @@ constexpr int SmallHistory = 100;
 constexpr int PageSize = 100;
 const QByteArray LargePeer = "1001";
 const QByteArray SmallPeer = "1002";
+constexpr int MillionHistory = 1000000;
+constexpr int HundredThousandHistory = 100000;
+constexpr int ThousandHistory = 1000;
+const QByteArray MillionPeer = "8001";
+const QByteArray HundredThousandPeer = "8002";
+const QByteArray ThousandPeer = "8003";
+// In the oldest message of the million and in every thousandth after it.
+const QString FindText = QStringLiteral("lighthouse");
+
+// The build folder (where CMakeCache.txt stands) above the executable.
+QString buildFolder()
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    while (!dir.exists(QStringLiteral("CMakeCache.txt")) && dir.cdUp()) {
+    }
+    return dir.exists(QStringLiteral("CMakeCache.txt")) ? dir.absolutePath() : QCoreApplication::applicationDirPath();
+}
 
 class QuietAlert final : public platform::WindowAlert
 {
@@ -81,7 +108,19 @@ struct World
         kelvan::Clock::setInstance(&clock);
         platform::Prompt::setInstance(&prompt);
         platform::WindowAlert::setInstance(&alert);
-        host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
+        QString error;
+        hostkit::Profile profile = hostkit::Profile::openOrCreate(buildFolder() + QStringLiteral("/bench-history"),
+                                                                  clock.now(), &error);
+        if (!profile.isValid())
+            qFatal("bench_chatwindow: %s", qPrintable(error));
+        for (const QByteArray &id : {MillionPeer, HundredThousandPeer, ThousandPeer}) {
+            hostkit::Contact contact;
+            contact.id = id;
+            contact.displayName = QStringLiteral("Peer %1").arg(QString::fromUtf8(id));
+            contact.status = hostkit::Contact::Online;
+            profile.addContact(contact);
+        }
+        host = std::make_unique<hostkit::Host>(profile);
         if (!host->isReady())
             qFatal("bench_chatwindow: %s", qPrintable(host->error()));
         host->journal().setEnabled(false);
@@ -99,6 +138,18 @@ struct World
         resources->loadTemplate(host->dataFolder());
         fill(LargePeer, LargeHistory);
         fill(SmallPeer, SmallHistory);
+        fill(ThousandPeer, ThousandHistory);
+        keep(HundredThousandPeer, HundredThousandHistory);
+        keep(MillionPeer, MillionHistory);
+    }
+
+    // Fills the conversation unless it holds `count` messages from an earlier run.
+    void keep(const QByteArray &peer, int count)
+    {
+        if (host->store().count(peer) == count)
+            return;
+        std::fprintf(stderr, "writing %d messages for %s once...\n", count, peer.constData());
+        fill(peer, count);
     }
 
     ~World()
@@ -113,24 +164,24 @@ struct World
         kelvan::Clock::setInstance(nullptr);
     }
 
-    // `count` messages in both directions, about thirty a day, ending now.
+    // `count` messages in both directions, about thirty a day, ending now
+    // (what the conversation held before goes).
     void fill(const QByteArray &peer, int count)
     {
         const QDateTime end = clock.now().toUTC().addSecs(-60);
         const qint64 own = host->profile().own().id.toLongLong();
-        host->store().transaction([&] {
-            for (int i = 0; i < count; ++i) {
-                hostkit::StoredMessage m;
-                m.conversation = peer;
-                m.received = i % 2 == 0;
-                m.senderId = m.received ? peer.toLongLong() : own;
-                m.time = hostkit::storeTimeFromDateTime(end.addSecs(-qint64(count - i) * 2880));
-                m.body = body(i);
-                if (host->store().append(m) == 0)
-                    return false;
-            }
-            return true;
+        host->store().clear(peer);
+        const bool filled = host->store().fill(count, [&](int i, hostkit::StoredMessage &m) {
+            m.conversation = peer;
+            m.received = i % 2 == 0;
+            m.senderId = m.received ? peer.toLongLong() : own;
+            m.time = hostkit::storeTimeFromDateTime(end.addSecs(-qint64(count - i) * 2880));
+            m.body = body(i);
+            if (i % 1000 == 0)
+                m.body += " near the " + FindText.toUtf8();
         });
+        if (!filled)
+            qFatal("bench_chatwindow: %s", qPrintable(host->store().lastError()));
     }
 
     ChatWindow *open(const QByteArray &id)
@@ -206,17 +257,138 @@ double openMs(const QByteArray &id)
     return ms;
 }
 
-// Pages through the whole conversation; leaves the window open.
-ChatWindow *pageThroughAll(const QByteArray &id, double *ms)
+// Pages through the whole conversation to its first message; leaves the
+// window open. `window` messages at most stay rendered (0: the default).
+ChatWindow *pageThroughAll(const QByteArray &id, double *ms, int window = 0)
 {
-    ChatWindow *window = nullptr;
+    ChatWindow *chat = nullptr;
     *ms = msOf([&] {
-        window = world().open(id);
-        while (window->loadOlderMessages()) {
-        }
-        laidOut(window->historyView());
+        chat = world().open(id);
+        if (window > 0)
+            chat->history()->setWindowSize(window);
+        QScrollBar *bar = chat->historyView()->verticalScrollBar();
+        do {
+            bar->setValue(0); // where the user stands when older ones come
+        } while (chat->loadOlderMessages());
+        laidOut(chat->historyView());
     });
-    return window;
+    return chat;
+}
+
+// Pages through every message and comes back to the newest, as a reader
+// of a long conversation does.
+ChatWindow *pageThroughAndBack(const QByteArray &id, int window = 0)
+{
+    double unused = 0;
+    ChatWindow *chat = pageThroughAll(id, &unused, window);
+    chat->history()->goToLast();
+    laidOut(chat->historyView());
+    return chat;
+}
+
+double appendMs(ChatWindow *window, const QByteArray &from, int n);
+
+std::vector<double> appendRuns(ChatWindow *window, const QByteArray &from)
+{
+    std::vector<double> runs;
+    for (int i = 0; i < 15; ++i)
+        runs.push_back(appendMs(window, from, 1000 + i));
+    return runs;
+}
+
+// Heap bytes in use after opening the conversation, paging to its first
+// message and coming back, over those in use before.
+double heapAfterPagingThrough(const QByteArray &id)
+{
+    world().closeAll();
+    malloc_trim(0);
+    const size_t before = mallinfo2().uordblks;
+    pageThroughAndBack(id);
+    const size_t after = mallinfo2().uordblks;
+    world().closeAll();
+    return double(after) - double(before);
+}
+
+// The oldest message holding the text, through the host contract.
+qint64 searchOldest(const QByteArray &id)
+{
+    hostkit::HostVariable out;
+    const std::u16string text = FindText.toStdU16String();
+    if (world().services->searchMessages(id.constData(), text.c_str(), 0, 0, 1, &out) != 1)
+        qFatal("bench_chatwindow: no match to find");
+    return QByteArray(out.value()).toLongLong();
+}
+
+// The same question as one full-text query on the store's file.
+qint64 bareQueryOldest(sqlite3 *db, const QByteArray &id)
+{
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT rowid FROM message_text WHERE message_text MATCH ?1 AND conversation = ?2"
+                       " ORDER BY rowid LIMIT 1",
+                       -1, &statement, nullptr);
+    const QByteArray match = '"' + FindText.toUtf8() + '"';
+    sqlite3_bind_text(statement, 1, match.constData(), match.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, 2, id.constData(), id.size(), SQLITE_TRANSIENT);
+    const qint64 found = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return found;
+}
+
+void compareLongHistories()
+{
+    {
+        std::vector<double> large;
+        std::vector<double> small;
+        for (int i = 0; i < 9; ++i) {
+            large.push_back(openMs(MillionPeer));
+            small.push_back(openMs(SmallPeer));
+        }
+        chat::bench::reportComparison(QStringLiteral("history_open_1m_vs_100"), median(large), median(small),
+                                      QStringLiteral("ms"));
+    }
+    {
+        std::vector<double> large;
+        std::vector<double> small;
+        for (int i = 0; i < 2; ++i) {
+            large.push_back(heapAfterPagingThrough(HundredThousandPeer));
+            small.push_back(heapAfterPagingThrough(ThousandPeer));
+        }
+        chat::bench::reportComparison(QStringLiteral("history_memory_100k_vs_1k"), median(large), median(small),
+                                      QStringLiteral("bytes"));
+    }
+    {
+        sqlite3 *db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(world().host->profile().storePath()).constData(), &db,
+                            SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            qFatal("bench_chatwindow: cannot open the store");
+        std::vector<double> ours;
+        std::vector<double> bare;
+        qint64 oldest = 0;
+        for (int i = 0; i < 15; ++i) {
+            ours.push_back(msOf([&] { oldest = searchOldest(MillionPeer); }));
+            bare.push_back(msOf([&] { bareQueryOldest(db, MillionPeer); }));
+        }
+        sqlite3_close(db);
+        chat::bench::reportComparison(QStringLiteral("find_search_vs_fts_query"), median(ours), median(bare),
+                                      QStringLiteral("ms"));
+
+        std::vector<double> bringIn;
+        std::vector<double> open;
+        for (int i = 0; i < 9; ++i) {
+            ChatWindow *window = world().open(MillionPeer);
+            laidOut(window->historyView());
+            bringIn.push_back(msOf([&] {
+                window->history()->bringIn(oldest);
+                window->history()->highlight(oldest, FindText, false);
+                laidOut(window->historyView());
+            }));
+            world().closeAll();
+            open.push_back(openMs(MillionPeer));
+        }
+        chat::bench::reportComparison(QStringLiteral("find_bring_in_vs_open"), median(bringIn), median(open),
+                                      QStringLiteral("ms"));
+    }
 }
 
 double setHtmlMs(const QString &html)
@@ -231,13 +403,19 @@ double setHtmlMs(const QString &html)
     });
 }
 
-// One message arrives and is appended, until laid out.
+// One message arrives and is appended, until laid out. The store's write
+// (to a file, with its full-text index) is the host's and is not timed.
 double appendMs(ChatWindow *window, const QByteArray &from, int n)
 {
+    hostkit::StoredMessage m;
+    m.conversation = from;
+    m.received = true;
+    m.senderId = from.toLongLong();
+    m.time = hostkit::storeTimeFromDateTime(world().clock.now().toUTC());
+    m.body = "A new message " + QByteArray::number(n);
+    world().host->store().append(m);
+    hostkit::HostMessage message(m);
     return msOf([&] {
-        const qint64 id = world().host->receiveMessage(from, "A new message " + QByteArray::number(n));
-        const auto stored = world().host->store().byEvent(id);
-        hostkit::HostMessage message(*stored);
         Chat::instance()->onMessage(&message);
         laidOut(window->historyView());
     });
@@ -254,8 +432,7 @@ BENCHMARK(BM_OpenConversation)->Arg(SmallHistory)->Arg(LargeHistory)->UseManualT
 void BM_AppendMessage(benchmark::State &state)
 {
     const QByteArray id = state.range(0) == LargeHistory ? LargePeer : SmallPeer;
-    double ms = 0;
-    ChatWindow *window = pageThroughAll(id, &ms);
+    ChatWindow *window = pageThroughAndBack(id);
     int n = 0;
     for (auto _ : state)
         state.SetIterationTime(appendMs(window, id, ++n) / 1000.0);
@@ -305,6 +482,7 @@ QByteArray freshPeer()
     contact.displayName = QStringLiteral("Peer %1").arg(next);
     contact.status = hostkit::Contact::Online;
     world().host->profile().addContact(contact);
+    world().host->store().clear(contact.id); // from an earlier run
     world().host->network().setBehaviour(contact.id, hostkit::PeerBehaviour{QString(), 0, 0, false, false});
     return contact.id;
 }
@@ -411,30 +589,34 @@ int main(int argc, char **argv)
         const QString whole = world().wholeHistoryHtml(LargePeer);
         double ours = 0;
         double peer = 0;
-        ChatWindow *large = nullptr;
         for (int i = 0; i < 3; ++i) {
             world().closeAll();
             double run = 0;
-            large = pageThroughAll(LargePeer, &run);
+            pageThroughAll(LargePeer, &run);
             ours = i == 0 ? run : std::min(ours, run);
             const double bare = setHtmlMs(whole);
             peer = i == 0 ? bare : std::min(peer, bare);
         }
         chat::bench::reportComparison(QStringLiteral("history_render_10k_vs_sethtml"), ours, peer, QStringLiteral("ms"));
 
-        std::vector<double> onLarge;
-        for (int i = 0; i < 15; ++i)
-            onLarge.push_back(appendMs(large, LargePeer, 1000 + i));
         world().closeAll();
-        double unused = 0;
-        ChatWindow *small = pageThroughAll(SmallPeer, &unused);
-        std::vector<double> onSmall;
-        for (int i = 0; i < 15; ++i)
-            onSmall.push_back(appendMs(small, SmallPeer, 1000 + i));
+        // A window as large as the conversation: every message stays
+        // rendered, as before the window was bounded (printed, not recorded).
+        const std::vector<double> unboundedLarge = appendRuns(pageThroughAndBack(LargePeer, 2 * LargeHistory), LargePeer);
+        world().closeAll();
+        const std::vector<double> unboundedSmall = appendRuns(pageThroughAndBack(SmallPeer, 2 * LargeHistory), SmallPeer);
+        world().closeAll();
+        std::fprintf(stderr, "history_append_10k_vs_100 with every message rendered: %.2f ms against %.2f ms (%.1f)\n",
+                     median(unboundedLarge), median(unboundedSmall), median(unboundedLarge) / median(unboundedSmall));
+
+        const std::vector<double> onLarge = appendRuns(pageThroughAndBack(LargePeer), LargePeer);
+        world().closeAll();
+        const std::vector<double> onSmall = appendRuns(pageThroughAndBack(SmallPeer), SmallPeer);
         world().closeAll();
         chat::bench::reportComparison(QStringLiteral("history_append_10k_vs_100"), median(onLarge), median(onSmall),
                                       QStringLiteral("ms"));
     }
+    compareLongHistories();
     benchmark::Shutdown();
     return 0;
 }

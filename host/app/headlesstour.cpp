@@ -508,6 +508,45 @@ QString inInterfaceLanguage(const QString &scenario)
     return out;
 }
 
+// A conversation of 100,000 stored messages: the view pages back at the
+// top, finds a message far outside what it shows and brings its page in,
+// stays there while a new message arrives (the marker says so), steps to
+// the next match, and the marker leads back down.
+const char LongHistoryTour[] = R"(
+tabbed off
+fill Farah 100000 text="Harbour log entry" days=400
+open Farah
+wait 100
+expect-shown @Farah "Harbour log entry 99999"
+scroll @Farah top
+wait 100
+expect-history @Farah "Harbour log entry 99850"
+shot @Farah 80-long-history-paged.png
+find @Farah "log entry 12345"
+wait 100
+expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "1 of 1"
+expect-shown @Farah "Harbour log entry 12345"
+shot @Farah 81-find-brought-in.png
+receive Farah "Are you reading the old logs?"
+wait 100
+expect-shown @Farah "Harbour log entry 12345"
+expect-visible @Farah/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
+shot @Farah 82-find-and-new-message.png
+find @Farah "entry 9999"
+find-next @Farah
+wait 100
+expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "2 of 11"
+expect-shown @Farah "Harbour log entry 99998"
+shot @Farah 83-find-next.png
+click @Farah/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
+wait 100
+expect-shown @Farah "Are you reading the old logs?"
+)";
+
+const char *const LongHistoryShots[] = {
+    "80-long-history-paged.png", "81-find-brought-in.png", "82-find-and-new-message.png", "83-find-next.png",
+};
+
 } // namespace
 
 bool HeadlessTour::runScenario(const char *text, const char *const *shots, int count, const QString &folder,
@@ -534,7 +573,8 @@ bool HeadlessTour::conversation(const QString &folder, QString *error)
            && viewer(folder, error)
            && runScenario(TabbedTour, TabbedShots, int(std::size(TabbedShots)), folder, error)
            && runScenario(RoomsTour, RoomsShots, int(std::size(RoomsShots)), folder, error)
-           && runScenario(BroadcastTour, BroadcastShots, int(std::size(BroadcastShots)), folder, error);
+           && runScenario(BroadcastTour, BroadcastShots, int(std::size(BroadcastShots)), folder, error)
+           && runScenario(LongHistoryTour, LongHistoryShots, int(std::size(LongHistoryShots)), folder, error);
 }
 
 bool HeadlessTour::pictures(const QString &folder, QString *error)

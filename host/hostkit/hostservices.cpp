@@ -958,4 +958,34 @@ IHostScreens *HostServices::hostScreens()
     return screens;
 }
 
+int HostServices::searchMessages(const char *conversationId, const char16_t *text, int flags, std::int64_t fromEventId,
+                                 int limit, IVariable *out)
+{
+    const QString what = text ? QString::fromUtf16(text) : QString();
+    const int e = record(160, "searchMessages", {utf8(conversationId), what, flags, decimal(fromEventId), limit, object(out)});
+    if (!m_host.isReady()) {
+        result(e, -1);
+        return -1;
+    }
+    const QVector<qint64> ids = m_host.store().search(bytes(conversationId), what, flags & SearchMatchCase, fromEventId,
+                                                      flags & SearchOlder, limit);
+    QByteArray list;
+    for (const qint64 id : ids) {
+        if (!list.isEmpty())
+            list += ',';
+        list += QByteArray::number(id);
+    }
+    setVariable(out, list);
+    result(e, int(ids.size()));
+    return int(ids.size());
+}
+
+IMessageList *HostServices::messagesPageAfter(const char *conversationId, std::int64_t eventId)
+{
+    const int e = record(161, "messagesPageAfter", {utf8(conversationId), decimal(eventId)});
+    if (!m_host.isReady())
+        return list(e, {});
+    return list(e, m_host.store().after(bytes(conversationId), eventId, m_host.pageSize()));
+}
+
 } // namespace hostkit

@@ -112,6 +112,9 @@ public:
     bool ownTransferSchemes(IVariable *out) override;
     IHostClock *hostClock() override;
     IHostScreens *hostScreens() override;
+    int searchMessages(const char *conversationId, const char16_t *text, int flags, std::int64_t fromEventId, int limit,
+                       IVariable *out) override;
+    IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);

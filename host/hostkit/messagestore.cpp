@@ -1,5 +1,7 @@
 #include "messagestore.h"
 
+#include "searchtext.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -215,12 +217,73 @@ Result MessageStore::prepare()
             return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
         }
     }
+    const Result indexed = createSearchIndex();
+    if (!indexed) {
+        db.rollback();
+        return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, indexed.error));
+    }
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !db.commit()) {
         const QString why = q.lastError().text();
         db.rollback();
         return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
     }
     return Result::success();
+}
+
+// Schema version 2: the full-text index of what messages read. A store of
+// version 1 gets it, its messages indexed once.
+Result MessageStore::createSearchIndex()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    // Trigrams: any run of three or more characters is found inside words,
+    // the way a find bar searches; case folded, the exact case checked
+    // against the stored text when asked.
+    const char *const statements[] = {
+        "CREATE VIRTUAL TABLE IF NOT EXISTS message_text USING fts5(text, conversation UNINDEXED, tokenize = 'trigram')",
+    };
+    for (const char *statement : statements) {
+        if (!q.exec(QString::fromLatin1(statement)))
+            return Result::failure(q.lastError().text());
+    }
+    QSqlQuery existing(db);
+    existing.setForwardOnly(true);
+    if (!existing.exec(QStringLiteral("SELECT event_id, conversation, body FROM messages WHERE deleted = 0")))
+        return Result::failure(existing.lastError().text());
+    while (existing.next()) {
+        if (!indexText(existing.value(0).toLongLong(), existing.value(1).toByteArray(), existing.value(2).toByteArray()))
+            return Result::failure(m_lastError);
+    }
+    return Result::success();
+}
+
+bool MessageStore::unindex(qint64 eventId)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("DELETE FROM message_text WHERE rowid = ?"));
+    q.addBindValue(eventId);
+    if (q.exec())
+        return true;
+    m_lastError = q.lastError().text();
+    return false;
+}
+
+bool MessageStore::indexText(qint64 eventId, const QByteArray &conversation, const QByteArray &body)
+{
+    if (!unindex(eventId))
+        return false;
+    const QString text = searchableText(body);
+    if (text.trimmed().isEmpty())
+        return true;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("INSERT INTO message_text (rowid, text, conversation) VALUES (?, ?, ?)"));
+    q.addBindValue(eventId);
+    q.addBindValue(text);
+    q.addBindValue(textValue(conversation));
+    if (q.exec())
+        return true;
+    m_lastError = q.lastError().text();
+    return false;
 }
 
 qint64 MessageStore::append(StoredMessage &m)
@@ -262,7 +325,60 @@ qint64 MessageStore::append(StoredMessage &m)
     }
     for (const QByteArray &user : qAsConst(m.likedBy))
         setLiked(m.eventId, user, true);
+    if (!m.deleted && !indexText(m.eventId, m.conversation, m.body))
+        qCWarning(lcStore) << "indexing failed:" << m_lastError;
     return m.eventId;
+}
+
+bool MessageStore::fill(int count, const std::function<void(int index, StoredMessage &message)> &make)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    qint64 next = 0;
+    {
+        // Past every id handed out, removed ones included.
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("SELECT max(seq) FROM sqlite_sequence WHERE name = 'messages'")) && q.next())
+            next = q.value(0).toLongLong();
+        next = std::max(next, lastEventId());
+    }
+    return transaction([&] {
+        // Two statements prepared once for the whole batch.
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO messages (event_id, message_id, conversation, session_key, sender, "
+                                      "overriding_sender, time, received, second_flag, kind, plugin_id, body, edited, "
+                                      "deleted, labels, reply_target) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery index(db);
+        index.prepare(QStringLiteral("INSERT INTO message_text (rowid, text, conversation) VALUES (?, ?, ?)"));
+        for (int i = 0; i < count; ++i) {
+            StoredMessage m;
+            make(i, m);
+            m.eventId = ++next;
+            if (m.messageId.isEmpty())
+                m.messageId = "m" + QByteArray::number(m.eventId);
+            const QVariantList values{m.eventId, QString::fromUtf8(m.messageId), textValue(m.conversation),
+                                      textValue(m.sessionKey), m.senderId, m.overridingSenderId, m.time,
+                                      int(m.received), int(m.secondFlag), m.kind, textValue(m.pluginId),
+                                      blobValue(m.body), int(m.edited), int(m.deleted), textValue(m.labels),
+                                      m.replyTarget};
+            for (int v = 0; v < values.size(); ++v)
+                insert.bindValue(v, values.at(v));
+            if (!insert.exec()) {
+                m_lastError = insert.lastError().text();
+                return false;
+            }
+            const QString text = m.deleted ? QString() : searchableText(m.body);
+            if (text.trimmed().isEmpty())
+                continue;
+            index.bindValue(0, m.eventId);
+            index.bindValue(1, text);
+            index.bindValue(2, textValue(m.conversation));
+            if (!index.exec()) {
+                m_lastError = index.lastError().text();
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 QVector<StoredMessage> MessageStore::select(const QString &where, const QVariantList &values, const QString &order, int limit) const
@@ -312,10 +428,72 @@ QVector<StoredMessage> MessageStore::newest(const QByteArray &conversation, int 
     return page;
 }
 
-QVector<StoredMessage> MessageStore::after(const QByteArray &conversation, qint64 eventId) const
+QVector<StoredMessage> MessageStore::after(const QByteArray &conversation, qint64 eventId, int limit) const
 {
     return select(QStringLiteral("conversation = ? AND event_id > ?"), {QString::fromUtf8(conversation), eventId},
-                  QStringLiteral("event_id ASC"), -1);
+                  QStringLiteral("event_id ASC"), limit);
+}
+
+QVector<qint64> MessageStore::search(const QByteArray &conversation, const QString &text, bool matchCase, qint64 from,
+                                     bool older, int limit) const
+{
+    QVector<qint64> ids;
+    if (text.isEmpty() || limit <= 0)
+        return ids;
+    const bool bounded = from > 0 || !older;
+    QString sql;
+    QVariantList values;
+    // Three characters make a trigram the index can look up; a shorter
+    // text is compared with the stored texts of the conversation, from
+    // where the search stands, until enough are found.
+    if (text.toUcs4().size() >= 3) {
+        sql = QStringLiteral("SELECT rowid FROM message_text WHERE message_text MATCH ? AND conversation = ?");
+        values << QString(QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"'))
+               << QString::fromUtf8(conversation);
+        if (bounded) {
+            sql += older ? QStringLiteral(" AND rowid < ?") : QStringLiteral(" AND rowid > ?");
+            values << from;
+        }
+        if (matchCase) {
+            sql += QStringLiteral(" AND instr(text, ?) > 0");
+            values << text;
+        }
+        sql += older ? QStringLiteral(" ORDER BY rowid DESC") : QStringLiteral(" ORDER BY rowid ASC");
+    } else {
+        sql = QStringLiteral("SELECT m.event_id FROM messages m JOIN message_text t ON t.rowid = m.event_id"
+                             " WHERE m.conversation = ?");
+        values << QString::fromUtf8(conversation);
+        if (bounded) {
+            sql += older ? QStringLiteral(" AND m.event_id < ?") : QStringLiteral(" AND m.event_id > ?");
+            values << from;
+        }
+        if (matchCase) {
+            sql += QStringLiteral(" AND instr(t.text, ?) > 0");
+            values << text;
+        } else {
+            QString pattern = text;
+            pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+                .replace(QLatin1Char('%'), QLatin1String("\\%"))
+                .replace(QLatin1Char('_'), QLatin1String("\\_"));
+            sql += QStringLiteral(" AND t.text LIKE ? ESCAPE '\\'");
+            values << QString(QLatin1Char('%') + pattern + QLatin1Char('%'));
+        }
+        sql += older ? QStringLiteral(" ORDER BY m.event_id DESC") : QStringLiteral(" ORDER BY m.event_id ASC");
+    }
+    sql += QStringLiteral(" LIMIT %1").arg(limit);
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : qAsConst(values))
+        q.addBindValue(v);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        qCWarning(lcStore) << "search failed:" << m_lastError;
+        return ids;
+    }
+    while (q.next())
+        ids.append(q.value(0).toLongLong());
+    return ids;
 }
 
 QVector<StoredMessage> MessageStore::before(const QByteArray &conversation, qint64 eventId, int limit) const
@@ -336,7 +514,8 @@ bool MessageStore::clear(const QByteArray &conversation)
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (conversation.isEmpty()) {
         return transaction([&] {
-            if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages")))
+            if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages"))
+                && q.exec(QStringLiteral("DELETE FROM message_text")))
                 return true;
             m_lastError = q.lastError().text();
             return false;
@@ -349,8 +528,12 @@ bool MessageStore::clear(const QByteArray &conversation)
         if (q.exec()) {
             q.prepare(QStringLiteral("DELETE FROM messages WHERE conversation = ?"));
             q.addBindValue(id);
-            if (q.exec())
-                return true;
+            if (q.exec()) {
+                q.prepare(QStringLiteral("DELETE FROM message_text WHERE conversation = ?"));
+                q.addBindValue(id);
+                if (q.exec())
+                    return true;
+            }
         }
         m_lastError = q.lastError().text();
         return false;
@@ -456,7 +639,7 @@ bool MessageStore::remove(qint64 eventId)
             q.prepare(QStringLiteral("DELETE FROM messages WHERE event_id = ?"));
             q.addBindValue(eventId);
             if (q.exec())
-                return true;
+                return unindex(eventId);
         }
         m_lastError = q.lastError().text();
         return false;
@@ -502,16 +685,21 @@ bool updateOne(const QString &connection, const QString &sql, const QVariantList
 
 bool MessageStore::setText(qint64 eventId, const QByteArray &body, bool edited)
 {
+    const auto message = byEvent(eventId);
+    if (!message)
+        return false;
     return updateOne(m_connection, QStringLiteral("UPDATE messages SET body = ?, edited = edited OR ? WHERE event_id = ?"),
-                     {blobValue(body), int(edited), eventId}, &m_lastError);
+                     {blobValue(body), int(edited), eventId}, &m_lastError)
+           && (message->deleted || indexText(eventId, message->conversation, body));
 }
 
 bool MessageStore::markDeleted(qint64 eventId)
 {
     // The text goes with the mark: a deleted message must not be readable
-    // from the store any more.
+    // from the store, nor found by a search, any more.
     return updateOne(m_connection, QStringLiteral("UPDATE messages SET deleted = 1, body = X'' WHERE event_id = ?"),
-                     {eventId}, &m_lastError);
+                     {eventId}, &m_lastError)
+           && unindex(eventId);
 }
 
 bool MessageStore::setLabels(qint64 eventId, const QByteArray &labels)

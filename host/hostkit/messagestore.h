@@ -18,12 +18,16 @@ namespace hostkit {
 // index on (conversation, event id), so a page costs a page, however long
 // the conversation. A database written by a newer host, or one that is not
 // a sound SQLite file, is refused and left byte for byte as it was.
+//
+// A full-text index (SQLite FTS5, trigrams) holds what every message reads
+// (searchableText: its markup reduced to text) and follows every change of
+// the store: appends, edits, deletions, removals.
 // Used on the thread that opened it.
 class MessageStore
 {
 public:
     // Version written to PRAGMA user_version.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     ~MessageStore();
     MessageStore(const MessageStore &) = delete;
@@ -44,10 +48,22 @@ public:
 
     // The newest `limit` messages of a conversation, oldest first.
     QVector<StoredMessage> newest(const QByteArray &conversation, int limit) const;
-    // Every message after the event id, oldest first.
-    QVector<StoredMessage> after(const QByteArray &conversation, qint64 eventId) const;
+    // The messages after the event id, oldest first: every one, or the
+    // first `limit`.
+    QVector<StoredMessage> after(const QByteArray &conversation, qint64 eventId, int limit = -1) const;
     // The `limit` messages right before the event id, oldest first.
     QVector<StoredMessage> before(const QByteArray &conversation, qint64 eventId, int limit) const;
+
+    // Event ids of the messages whose text holds `text`: after `from`
+    // oldest first, or (older) before it, newest first (0: from the newest).
+    // At most `limit`.
+    QVector<qint64> search(const QByteArray &conversation, const QString &text, bool matchCase, qint64 from,
+                           bool older, int limit) const;
+
+    // Appends `count` messages in one transaction, `make` filling the i-th
+    // (conversation, sender, time, body...); far faster than `count` calls
+    // of append. False when any failed (nothing is stored then).
+    bool fill(int count, const std::function<void(int index, StoredMessage &message)> &make);
 
     // Every message of every conversation, in event id order.
     QVector<StoredMessage> all() const;
@@ -89,6 +105,9 @@ public:
 private:
     MessageStore() = default;
     Result prepare();
+    Result createSearchIndex();
+    bool indexText(qint64 eventId, const QByteArray &conversation, const QByteArray &body);
+    bool unindex(qint64 eventId);
     QVector<StoredMessage> select(const QString &where, const QVariantList &values, const QString &order, int limit) const;
 
     QString m_path;

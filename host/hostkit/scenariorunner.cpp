@@ -207,6 +207,7 @@ ScenarioRunner::ScenarioRunner(Host &host, QObject *parent)
     registerPointerSteps();
     registerBroadcastSteps();
     registerRoomSteps();
+    registerHistorySteps();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;

@@ -95,6 +95,8 @@ private:
     void registerBroadcastSteps();
     // room-join, room-leave, room-rename, room-open, history-plugin.
     void registerRoomSteps();
+    // fill, find, find-next, find-previous, expect-text, expect-shown.
+    void registerHistorySteps();
     void runNext();
     void finish(int code, const QString &message);
     void checkModal();

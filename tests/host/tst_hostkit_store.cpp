@@ -2,6 +2,8 @@
 #include "hostkit/hostmessage.h"
 #include "hostkit/messagecommand.h"
 #include "hostkit/messagestore.h"
+#include "hostkit/searchtext.h"
+#include "hostkit/hostvariable.h"
 
 #include <sdk/ihostservices.h>
 
@@ -69,6 +71,11 @@ private Q_SLOTS:
     void pageQueriesUseTheConversationIndex();
     void servicesAnswerQueriesWithLists();
     void createdMessagesConvertTime();
+    void searchableText_data();
+    void searchableText();
+    void searchFollowsEveryChange();
+    void searchOfAnOlderStore();
+    void pagesAfter();
 };
 
 void TestHostkitStore::roundTripKeepsEveryAttribute()
@@ -518,6 +525,123 @@ void TestHostkitStore::createdMessagesConvertTime()
     QCOMPARE(loaded->time, qint64(20260305150000));
     QCOMPARE(loaded->kind, int(IHostMessage::KindNotice));
     QCOMPARE(loaded->conversation, QByteArray("1001"));
+}
+
+void TestHostkitStore::searchableText_data()
+{
+    QTest::addColumn<QByteArray>("markup");
+    QTest::addColumn<QString>("reads");
+    QTest::newRow("formatting tags in any case go") << QByteArray("[B]bold[/b] and [i]it[/I]") << "bold and it";
+    QTest::newRow("breaks become line breaks") << QByteArray("one[br]two\r\nthree") << "one\ntwo\nthree";
+    QTest::newRow("a file reads as its name") << QByteArray("see [file url=\"sim://f\" name=\"plan%91v2%93.pdf\" size=\"1\"]")
+                                              << "see plan[v2].pdf ";
+    QTest::newRow("pictures and mentions read as nothing") << QByteArray("a[pic src=\"sim://p\"]b[img]http://x/y[/img]c[@1001]d")
+                                                           << "abcd";
+    QTest::newRow("a file link reads as its label") << QByteArray("[furl=C:/x.txt]my file[/furl]") << "my file";
+    QTest::newRow("a literal bracket") << QByteArray("a[code][[/code]b") << "a[b";
+    QTest::newRow("an unclosed tag stays text") << QByteArray("[file url=x") << "[file url=x";
+}
+
+void TestHostkitStore::searchableText()
+{
+    QFETCH(QByteArray, markup);
+    QFETCH(QString, reads);
+    QCOMPARE(hostkit::searchableText(markup), reads);
+}
+
+// Every way a message changes reaches the index: what a search finds is
+// what the store holds now.
+void TestHostkitStore::searchFollowsEveryChange()
+{
+    QString error;
+    auto store = MessageStore::open(QStringLiteral(":memory:"), &error);
+    QVERIFY2(store, qPrintable(error));
+    const QByteArray bodies[] = {"the [b]Needle[/b] in a haystack", "no match here", "needle again", "a needle",
+                                 "[pic src=\"sim://needle.png\"]", "ne"};
+    QVERIFY(store->fill(6, [&](int i, StoredMessage &m) { m = message("1001", bodies[i]); }));
+    StoredMessage elsewhere = message("1002", "a needle elsewhere");
+    store->append(elsewhere);
+    const QList<qint64> all = eventIds(store->after("1001", 0));
+    QCOMPARE(all.size(), 6);
+    const auto found = [&](const QString &text, bool matchCase = false, qint64 from = 0, bool older = false,
+                           int limit = 100) { return store->search("1001", text, matchCase, from, older, limit).toList(); };
+    QCOMPARE(found(QStringLiteral("needle")), (QList<qint64>{all[0], all[2], all[3]}));
+    QCOMPARE(found(QStringLiteral("Needle"), true), (QList<qint64>{all[0]}));
+    QCOMPARE(found(QStringLiteral("ne")), (QList<qint64>{all[0], all[2], all[3], all[5]}));
+    QCOMPARE(found(QStringLiteral("NE"), true), QList<qint64>());
+    QCOMPARE(found(QStringLiteral("needle"), false, 0, true, 2), (QList<qint64>{all[3], all[2]}));
+    QCOMPARE(found(QStringLiteral("needle"), false, all[3], true), (QList<qint64>{all[2], all[0]}));
+    QCOMPARE(found(QStringLiteral("needle"), false, all[0], false, 1), (QList<qint64>{all[2]}));
+    QCOMPARE(found(QStringLiteral("50% \"off\"_")), QList<qint64>());
+
+    QVERIFY(store->setText(all[1], "now a needle too", true));
+    QVERIFY(store->setText(all[2], "edited away", true));
+    QVERIFY(store->markDeleted(all[3]));
+    QVERIFY(store->remove(all[0]));
+    QCOMPARE(found(QStringLiteral("needle")), (QList<qint64>{all[1]}));
+    QVERIFY(store->clear("1001"));
+    QCOMPARE(found(QStringLiteral("needle")), QList<qint64>());
+    QCOMPARE(store->search("1002", QStringLiteral("needle"), false, 0, false, 10).size(), 1);
+
+    // Through the host contract: ids as text, the count returned.
+    hostkit::Host host(hostkit::Profile::inMemory());
+    const qint64 first = host.receiveMessage("1003", "Find me");
+    const qint64 second = host.receiveMessage("1003", "find me too");
+    hostkit::HostVariable out;
+    IHostServices *s = host.servicesFor("chat");
+    QCOMPARE(s->searchMessages("1003", u"find me", IHostServices::SearchOlder, 0, 10, &out), 2);
+    QCOMPARE(QByteArray(out.value()), QByteArray::number(second) + ',' + QByteArray::number(first));
+    QCOMPARE(s->searchMessages("1003", u"Find", IHostServices::SearchMatchCase, 0, 10, &out), 1);
+    QCOMPARE(QByteArray(out.value()), QByteArray::number(first));
+}
+
+// A store written before the index existed gets it, its messages indexed.
+void TestHostkitStore::searchOfAnOlderStore()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE messages (event_id INTEGER PRIMARY KEY AUTOINCREMENT, message_id TEXT UNIQUE,"
+                                      " conversation TEXT NOT NULL, session_key TEXT NOT NULL DEFAULT '', sender INTEGER NOT NULL DEFAULT 0,"
+                                      " overriding_sender INTEGER NOT NULL DEFAULT 0, time INTEGER NOT NULL DEFAULT 0,"
+                                      " received INTEGER NOT NULL DEFAULT 0, second_flag INTEGER NOT NULL DEFAULT 0,"
+                                      " kind INTEGER NOT NULL DEFAULT 0, plugin_id TEXT NOT NULL DEFAULT 'chat',"
+                                      " body BLOB NOT NULL DEFAULT '', edited INTEGER NOT NULL DEFAULT 0,"
+                                      " deleted INTEGER NOT NULL DEFAULT 0, labels TEXT NOT NULL DEFAULT '',"
+                                      " reply_target INTEGER NOT NULL DEFAULT 0)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO messages (conversation, body) VALUES ('1001', 'written [b]long[/b] ago')")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 1")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    QString error;
+    auto store = MessageStore::open(path, &error);
+    QVERIFY2(store, qPrintable(error));
+    QCOMPARE(store->search("1001", QStringLiteral("long ago"), false, 0, false, 10).size(), 1);
+}
+
+void TestHostkitStore::pagesAfter()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    host.setPageSize(2);
+    IHostServices *s = host.servicesFor("chat");
+    QList<qint64> ids;
+    for (int i = 0; i < 5; ++i)
+        ids << host.receiveMessage("1004", "text " + QByteArray::number(i));
+    const auto idsOf = [s](IMessageList *list) {
+        QList<qint64> out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->at(i)->eventId();
+        s->releaseMessageList(list);
+        return out;
+    };
+    QCOMPARE(idsOf(s->messagesPageAfter("1004", ids.at(1))), ids.mid(2, 2));
+    QCOMPARE(idsOf(s->messagesPageAfter("1004", ids.at(3))), ids.mid(4));
+    QCOMPARE(idsOf(s->messagesPageAfter("1004", 0)), ids.mid(0, 2));
 }
 
 QTEST_MAIN(TestHostkitStore)

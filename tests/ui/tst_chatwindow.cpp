@@ -4,6 +4,7 @@
 #include "windowfixture.h"
 
 #include "ui/chat/conferenceuserswidget.h"
+#include "ui/chat/historypane.h"
 #include "ui/chat/renderedhistory.h"
 #include "ui/chat/spelllanguagecontrol.h"
 #include "ui/chat/nudgeshaker.h"
@@ -92,7 +93,7 @@ private Q_SLOTS:
     void pagingKeepsReadingPosition();
     void newMessagesNeverMoveAReader_data();
     void newMessagesNeverMoveAReader();
-    void longHistoryComesBackInGrowingBatches();
+    void pagingBackThroughATrimmedWindow();
     void nudgeSentShakesOnce();
     void nudgeReceivedDuringShakeAlertsWithoutRestart();
     void automaticReplyOnce_data();
@@ -544,29 +545,46 @@ void tst_ChatWindow::newMessagesNeverMoveAReader()
     QVERIFY(!marker->isVisible());
 }
 
-void tst_ChatWindow::longHistoryComesBackInGrowingBatches()
+// Paging back to the first message through a window that holds far less:
+// the window stays bounded, the line the user reads stays on its pixel, and
+// the date separators match the days of what is shown after every trim.
+void tst_ChatWindow::pagingBackThroughATrimmedWindow()
 {
     m_f->host->setPageSize(10);
     const QDateTime start(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 300; ++i)
-        m_f->store("1005", QByteArray("old ") + QByteArray::number(i), start.addSecs(600 * i));
+        m_f->store("1005", QStringLiteral("old %1.").arg(i, 4, 10, QLatin1Char('0')).toUtf8(), start.addSecs(3600 * 7 * i));
     ChatWindow *window = m_f->open("1005");
     QVERIFY(window);
+    window->history()->setWindowSize(30);
+    TextBrowser *view = window->historyView();
+    QScrollBar *bar = view->verticalScrollBar();
+    const RenderedHistory &shown = window->renderedHistory();
     int loads = 0;
-    int shown = window->renderedHistory().size();
-    QCOMPARE(shown, 10);
-    while (window->loadOlderMessages()) {
+    do {
+        QVERIFY(shown.size() <= 30 + HistoryPane::TrimSlack);
+        int blocks = 0;
+        int separators = 0;
+        for (int i = 0; i < shown.size(); ++i) {
+            const RenderedHistory::Entry &entry = shown.entries().at(i);
+            blocks += entry.hasBlock;
+            separators += entry.separatorBefore;
+            QCOMPARE(entry.separatorBefore, i > 0 && entry.time / 1000000 != shown.entries().at(i - 1).time / 1000000);
+        }
+        QCOMPARE(view->document()->rootFrame()->childFrames().size(), blocks + separators);
+        bar->setValue(0);
+        const QString top = QStringLiteral("old %1.").arg(300 - 10 * (loads + 1), 4, 10, QLatin1Char('0'));
+        const QTextCursor before = view->document()->find(top);
+        QVERIFY2(!before.isNull(), qPrintable(top));
+        const int y = view->cursorRect(before).top();
+        if (!window->loadOlderMessages())
+            break;
+        QCOMPARE(view->cursorRect(view->document()->find(top)).top(), y);
         ++loads;
-        const int now = window->renderedHistory().size();
-        QVERIFY2(now - shown >= qMin(300 - shown, qMax(10, shown / 4)),
-                 qPrintable(QStringLiteral("%1 -> %2").arg(shown).arg(now)));
-        shown = now;
-    }
-    QCOMPARE(shown, 300);
-    // Far fewer insertions than pages.
-    QVERIFY2(loads <= 15, qPrintable(QString::number(loads)));
-    QCOMPARE(window->renderedHistory().oldestId(), window->renderedHistory().entries().first().eventId);
-    QVERIFY(historyText(window).contains(QStringLiteral("old 0")));
+    } while (loads < 100);
+    QCOMPARE(loads, 29);
+    QVERIFY(historyText(window).contains(QStringLiteral("old 0000.")));
+    QVERIFY(!historyText(window).contains(QStringLiteral("old 0299.")));
     m_f->host->setPageSize(100);
 }
 

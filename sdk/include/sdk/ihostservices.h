@@ -16,7 +16,7 @@ class IUser;
 class IVariable;
 
 // The host service object each plug-in object receives in initialize.
-// 160 slots. The host owns it, so there is no destructor among the slots and
+// 162 slots. The host owns it, so there is no destructor among the slots and
 // slot s sits at vtable index s. Texts returned as const char16_t* are
 // host-owned and must be copied at once; results that need no lifetime go
 // into IVariable objects the caller owns. Reserved slots belong to the host.
@@ -183,6 +183,19 @@ public:
     virtual bool ownTransferSchemes(IVariable *out) = 0;                                                      // 157 schemes of the host's own transfer addresses, comma-separated ("sim"); false when none
     virtual IHostClock *hostClock() = 0;                                                                      // 158 the host's simulated clock for the plug-in's time and timers; null: the machine's
     virtual IHostScreens *hostScreens() = 0;                                                                  // 159 the screens windows are laid out on; null: the machine's
+    virtual int searchMessages(const char *conversationId, const char16_t *text, int flags, std::int64_t fromEventId,
+                               int limit, IVariable *out) = 0;                                                // 160 messages whose text holds `text`: event ids, comma-separated, see SearchFlag; returns how many, -1: no search
+    virtual IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) = 0;            // 161 the page after an event id, oldest first
+
+    // searchMessages: the text is matched against what the messages read
+    // (their markup reduced to text), in the whole conversation. Without
+    // SearchOlder the ids after fromEventId come oldest first; with it the
+    // ids before fromEventId (0: from the newest) come newest first. At
+    // most `limit` ids.
+    enum SearchFlag : int {
+        SearchMatchCase = 1, // upper and lower case differ
+        SearchOlder = 2,     // towards older messages
+    };
 
 protected:
     ~IHostServices() = default;

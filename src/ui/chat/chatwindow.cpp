@@ -25,6 +25,7 @@
 #include "ui/chat/conferenceuserswidget.h"
 #include "ui/chat/roomcontrols.h"
 #include "ui/chat/dialogcontext.h"
+#include "ui/chat/findbar.h"
 #include "ui/chat/fulltextviewer.h"
 #include "ui/chat/historylinks.h"
 #include "ui/chat/historypane.h"
@@ -158,6 +159,7 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     // Ten seconds: a sentence to read, not a state to show.
     connect(m_links, &HistoryLinks::statusMessage, this, [this](const QString &text) { m_ui->statusBar->showMessage(text, 10000); });
     connect(m_history, &HistoryPane::messageMenuRequested, m_messageActions, &MessageActions::showMessageMenu);
+    new FindBar(m_history, m_ui->editReceive, this); // a child of the view
     m_links->setDownloadWatcher([this](const QString &address) { m_transfers->watch(false, address); });
     // Pictures open over the whole window, a child of it: it moves along.
     m_imageViewer = new ImageViewerOpener(

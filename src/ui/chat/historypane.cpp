@@ -2,8 +2,10 @@
 
 #include "chat/chatcoreinterface.h"
 #include "chat/chatsession.h"
+#include "plugin/records/variableimpl.h"
 #include "render/attachmentblocks.h"
 #include "render/links.h"
+#include "render/markupconverter.h"
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/chatuilog.h"
@@ -15,6 +17,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
@@ -94,6 +97,9 @@ HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
     connect(m_view, &TextBrowser::reachedTop, this, [this] {
         // After the scroll that got there has finished.
         QMetaObject::invokeMethod(this, &HistoryPane::loadOlder, Qt::QueuedConnection);
+    });
+    connect(m_view, &TextBrowser::reachedBottom, this, [this] {
+        QMetaObject::invokeMethod(this, &HistoryPane::loadNewer, Qt::QueuedConnection);
     });
     connect(m_view, &TextBrowser::firstRequested, this, &HistoryPane::goToFirst);
     connect(m_view, &TextBrowser::lastRequested, this, &HistoryPane::goToLast);
@@ -210,6 +216,7 @@ QVector<HistoryPane::Piece> HistoryPane::piecesOf(const QVector<qint64> &ids, qi
 
 void HistoryPane::track(int from, int to, const QVector<Piece> &pieces)
 {
+    m_piecesSinceBuilt += pieces.size();
     const QList<QTextFrame *> frames = m_view->document()->rootFrame()->childFrames();
     auto it = std::lower_bound(frames.begin(), frames.end(), from,
                                [](const QTextFrame *frame, int position) { return frame->firstPosition() < position; });
@@ -247,7 +254,9 @@ void HistoryPane::setContent(const QString &html)
         return ids;
     }());
     forgetFrames();
+    m_view->setExtraSelections({});
     m_view->setUpdatesEnabled(false);
+    m_piecesSinceBuilt = -pieces.size(); // the pieces tracked below
     SharedResourceManager *resources = SharedResourceManager::existingInstance();
     const QString styles = resources ? resources->styles() : QString();
     m_view->setHtml(styles.isEmpty() ? QStringLiteral("<html><body></body></html>") : styles);
@@ -264,20 +273,70 @@ void HistoryPane::setContent(const QString &html)
 
 // --- Loading and appending ---------------------------------------------------------------------
 
+namespace {
+
+// The messages of host lists (each oldest first, the lists in order), and
+// the lists given back.
+class Pages
+{
+public:
+    Pages(IHostServices *host) : m_host(host) {}
+    ~Pages()
+    {
+        for (IMessageList *list : qAsConst(m_lists))
+            m_host->releaseMessageList(list);
+    }
+    Q_DISABLE_COPY(Pages)
+
+    // Takes the list over; false for none or an empty one.
+    bool add(IMessageList *list, bool inFront = false)
+    {
+        if (!list)
+            return false;
+        if (list->count() <= 0) {
+            m_host->releaseMessageList(list);
+            return false;
+        }
+        inFront ? m_lists.prepend(list) : m_lists.append(list);
+        return true;
+    }
+    QVector<const IHostMessage *> messages() const
+    {
+        QVector<const IHostMessage *> out;
+        for (const IMessageList *list : m_lists) {
+            for (int i = 0; i < list->count(); ++i) {
+                if (const IHostMessage *message = list->at(i))
+                    out.append(message);
+            }
+        }
+        return out;
+    }
+
+private:
+    IHostServices *m_host;
+    QVector<IMessageList *> m_lists;
+};
+
+} // namespace
+
+void HistoryPane::showWindow(const QVector<const IHostMessage *> &messages)
+{
+    m_history.clear();
+    setContent(renderMessages(messages, false, nullptr));
+}
+
 void HistoryPane::load()
 {
     IHostServices *services = host();
     if (!m_session || !services)
         return;
-    m_history.clear();
-    m_olderExhausted = false;
-    m_unseenBelow = false;
     const QByteArray id = conversationId();
-    IMessageList *list = services->newestMessages(id.constData());
-    const QString html = renderPage(list, false);
-    if (list)
-        services->releaseMessageList(list);
-    setContent(html);
+    Pages page(services);
+    page.add(services->newestMessages(id.constData()));
+    showWindow(page.messages());
+    m_olderExhausted = false;
+    m_newerBeyond = false;
+    m_unseenBelow = false;
     m_loaded = true;
     refreshFollowing();
     if (autoscroll())
@@ -295,14 +354,27 @@ void HistoryPane::rerender()
         load();
         return;
     }
-    const qint64 oldest = m_history.oldestId();
-    m_history.clear();
+    // The same window again, page by page back from its newest message.
     const QByteArray id = conversationId();
-    IMessageList *list = services->messagesAfter(id.constData(), oldest - 1);
-    const QString html = renderPage(list, false);
-    if (list)
-        services->releaseMessageList(list);
-    setContent(html);
+    const qint64 oldest = m_history.oldestId();
+    Pages pages(services);
+    qint64 before = m_history.newestId() + 1;
+    while (before > oldest) {
+        IMessageList *page = services->messagesBefore(id.constData(), before);
+        qint64 pageOldest = before;
+        for (int i = 0; page && i < page->count(); ++i) {
+            if (const IHostMessage *message = page->at(i))
+                pageOldest = qMin<qint64>(pageOldest, message->eventId());
+        }
+        if (!pages.add(page, true) || pageOldest >= before)
+            break;
+        before = pageOldest;
+    }
+    QVector<const IHostMessage *> messages = pages.messages();
+    messages.erase(std::remove_if(messages.begin(), messages.end(),
+                                  [oldest](const IHostMessage *m) { return m->eventId() < oldest; }),
+                   messages.end());
+    showWindow(messages);
 }
 
 QVector<qint64> HistoryPane::appendNew()
@@ -311,16 +383,37 @@ QVector<qint64> HistoryPane::appendNew()
     IHostServices *services = host();
     if (!m_session || !services)
         return added;
+    if (m_newerBeyond) {
+        // The window ends before the newest messages: new ones wait in the
+        // store until the user goes down to them.
+        m_unseenBelow = true;
+        updateMarker();
+        return added;
+    }
     const QByteArray id = conversationId();
+    Pages arrived(services);
     IMessageList *list = services->messagesAfter(id.constData(), m_history.newestId());
-    const QString html = renderPage(list, false, &added);
-    if (list)
+    if (list && list->count() > m_windowSize) {
+        // More at once than the window holds (a history coming back): a
+        // view that follows shows the newest page, any other the marker.
         services->releaseMessageList(list);
+        if (m_view->isAtBottom() && autoscroll()) {
+            load();
+        } else {
+            m_newerBeyond = true;
+            m_unseenBelow = true;
+            updateMarker();
+        }
+        return added;
+    }
+    arrived.add(list);
+    const QString html = renderMessages(arrived.messages(), false, &added);
     if (!html.isEmpty()) {
         const int from = m_view->document()->characterCount() - 1;
         appendFragment(html);
         track(from, m_view->document()->characterCount() - 1, piecesOf(added));
     }
+    trim();
     return added;
 }
 
@@ -344,43 +437,12 @@ void HistoryPane::afterGrowth(bool wasAtBottom)
 bool HistoryPane::loadOlder()
 {
     IHostServices *services = host();
-    if (!m_session || !services || !m_loaded || m_olderExhausted || m_loadingOlder || m_history.isEmpty())
+    if (!m_session || !services || !m_loaded || m_olderExhausted || m_paging || m_history.isEmpty())
         return false;
-    m_loadingOlder = true;
+    m_paging = true;
     const QByteArray id = conversationId();
-    // Every insertion into the history view costs time in proportion to
-    // what the view holds already, so a long history comes back in batches
-    // that grow with it: at least a quarter of what is shown (and at least
-    // one of the host's pages). Paging through a conversation then costs a
-    // small multiple of showing it whole, not a multiple of its pages.
-    const int wanted = qMax(1, m_history.size() / 4);
-    QVector<IMessageList *> pages; // newest page first
-    qint64 before = m_history.oldestId();
-    int fetched = 0;
-    while (fetched < wanted) {
-        IMessageList *page = services->messagesBefore(id.constData(), before);
-        if (!page)
-            break;
-        qint64 oldest = before;
-        for (int i = 0; i < page->count(); ++i) {
-            if (const IHostMessage *message = page->at(i))
-                oldest = qMin<qint64>(oldest, message->eventId());
-        }
-        if (page->count() <= 0 || oldest >= before) {
-            // Nothing older, or a host that does not move back.
-            services->releaseMessageList(page);
-            break;
-        }
-        pages.append(page);
-        fetched += page->count();
-        before = oldest;
-    }
-    QVector<const IHostMessage *> messages;
-    messages.reserve(fetched);
-    for (int p = pages.size() - 1; p >= 0; --p) {
-        for (int i = 0; i < pages.at(p)->count(); ++i)
-            messages.append(pages.at(p)->at(i));
-    }
+    Pages page(services);
+    page.add(services->messagesBefore(id.constData(), m_history.oldestId()));
     QVector<qint64> added;
     // The oldest block shown gets a separator when the page ends on another day.
     const RenderedHistory::Entry *oldest = nullptr;
@@ -392,9 +454,7 @@ bool HistoryPane::loadOlder()
     }
     const qint64 oldestId = oldest ? oldest->eventId : 0;
     const bool oldestHadSeparator = oldest && oldest->separatorBefore;
-    const QString html = renderMessages(messages, true, &added);
-    for (IMessageList *page : qAsConst(pages))
-        services->releaseMessageList(page);
+    const QString html = renderMessages(page.messages(), true, &added);
     if (added.isEmpty())
         m_olderExhausted = true;
     if (!html.isEmpty()) {
@@ -404,22 +464,279 @@ bool HistoryPane::loadOlder()
         m_view->prependFragment(stylePrefix() + html);
         track(0, m_view->document()->characterCount() - before, piecesOf(added, separatorAdded ? oldestId : 0));
     }
-    m_loadingOlder = false;
+    trim();
+    m_paging = false;
     return !added.isEmpty();
+}
+
+bool HistoryPane::loadNewer()
+{
+    IHostServices *services = host();
+    if (!m_session || !services || !m_loaded || !m_newerBeyond || m_paging || m_history.isEmpty())
+        return false;
+    m_paging = true;
+    const QByteArray id = conversationId();
+    Pages page(services);
+    page.add(services->messagesPageAfter(id.constData(), m_history.newestId()));
+    QVector<qint64> added;
+    const QString html = renderMessages(page.messages(), false, &added);
+    if (added.isEmpty())
+        m_newerBeyond = false;
+    if (!html.isEmpty()) {
+        const int from = m_view->document()->characterCount() - 1;
+        // Below what the user reads, which stays where it is, also while
+        // the far end goes (the new part may not be laid out yet, so the
+        // view may still seem to stand at its bottom).
+        m_view->setFollowsBottom(false);
+        m_view->appendFragment(stylePrefix() + html);
+        track(from, m_view->document()->characterCount() - 1, piecesOf(added));
+    }
+    trim();
+    refreshFollowing();
+    m_paging = false;
+    updateMarker();
+    return !added.isEmpty();
+}
+
+void HistoryPane::trim()
+{
+    const int size = m_history.size();
+    if (size <= m_windowSize + TrimSlack)
+        return;
+    const QVector<RenderedHistory::Entry> entries = m_history.entries();
+    const int excess = size - m_windowSize;
+    // What the view shows stays, and so does a selection, unless it spans
+    // far more than a window.
+    int keepFrom = m_view->cursorForPosition(QPoint(0, 0)).position();
+    int keepTo = m_view->cursorForPosition(QPoint(0, m_view->viewport()->height())).position();
+    const QTextCursor selection = m_view->textCursor();
+    if (selection.hasSelection() && size <= HardLimitFactor * m_windowSize) {
+        keepFrom = qMin(keepFrom, selection.selectionStart());
+        keepTo = qMax(keepTo, selection.selectionEnd());
+    }
+    const auto outside = [&](const RenderedHistory::Entry &entry, bool above) {
+        if (!entry.hasBlock)
+            return true;
+        QTextFrame *block = m_blockFrames.value(entry.eventId);
+        QTextFrame *separator = m_separatorFrames.value(entry.eventId);
+        if (!block)
+            return false;
+        return above ? block->lastPosition() < keepFrom
+                     : (separator ? separator : block)->firstPosition() > keepTo;
+    };
+    int older = 0;
+    while (older < excess && outside(entries.at(older), true))
+        ++older;
+    int newer = 0;
+    while (newer < excess && outside(entries.at(size - 1 - newer), false))
+        ++newer;
+    if (m_framesLost) {
+        // No frames to measure by: the oldest go while the view stands at the bottom.
+        older = m_view->isAtBottom() ? excess : 0;
+        newer = 0;
+    }
+    if (older == 0 && newer == 0)
+        return;
+    if (older >= newer)
+        removePieces(0, older);
+    else
+        removePieces(size - newer, size);
+    m_piecesSinceBuilt += qMax(older, newer);
+    renewIfWorn();
+}
+
+// The rich-text engine never forgets a format, and every table brings its
+// own: a document that has taken in and let go of many messages holds on
+// to memory in proportion to all of them. Once it has seen several windows
+// come and go, the window is built anew, what the user reads staying put;
+// not under a selection or a found match, which a new document would lose.
+void HistoryPane::renewIfWorn()
+{
+    if (m_piecesSinceBuilt < RenewFactor * m_windowSize || m_framesLost || m_view->textCursor().hasSelection()
+        || !m_view->extraSelections().isEmpty())
+        return;
+    const bool following = m_view->isAtBottom() && m_view->followsBottom();
+    // The first message that reaches into the view from its top.
+    const int topPosition = m_view->cursorForPosition(QPoint(0, 0)).position();
+    QTextFrame *top = nullptr;
+    for (QTextFrame *frame : m_view->document()->rootFrame()->childFrames()) {
+        if (frame->lastPosition() >= topPosition && !frame->property(SeparatorProperty).toBool()) {
+            top = frame;
+            break;
+        }
+    }
+    const qint64 anchor = top ? top->property(MessageProperty).toLongLong() : 0;
+    // Where the anchor's first line stands in the view, before and after.
+    const auto lineTop = [this](QTextFrame *frame) {
+        QTextCursor at(m_view->document());
+        at.setPosition(frame->firstPosition());
+        return m_view->cursorRect(at).top();
+    };
+    const int offset = anchor ? lineTop(top) : 0;
+    rerender();
+    QTextFrame *again = m_blockFrames.value(anchor);
+    QScrollBar *bar = m_view->verticalScrollBar();
+    if (following)
+        m_view->scrollToBottom();
+    else if (again)
+        m_view->scrollTo(bar->value() + lineTop(again) - offset);
+}
+
+void HistoryPane::removePieces(int firstEntry, int endEntry)
+{
+    const QVector<RenderedHistory::Entry> entries = m_history.entries();
+    const bool oldest = firstEntry == 0;
+    QVector<QPointer<QTextFrame>> frames;
+    for (int i = firstEntry; i < endEntry; ++i) {
+        frames.append(m_separatorFrames.take(entries.at(i).eventId));
+        frames.append(m_blockFrames.take(entries.at(i).eventId));
+    }
+    if (oldest) {
+        m_olderExhausted = false;
+        frames.append(m_separatorFrames.take(m_history.trimOldest(endEntry)));
+    } else {
+        m_newerBeyond = true;
+        m_history.trimNewest(endEntry - firstEntry);
+    }
+    if (m_framesLost) {
+        rerender();
+        return;
+    }
+    int from = -1;
+    int to = -1;
+    for (const QPointer<QTextFrame> &frame : qAsConst(frames)) {
+        if (!frame)
+            continue;
+        from = from < 0 ? frame->firstPosition() - 1 : qMin(from, frame->firstPosition() - 1);
+        to = qMax(to, frame->lastPosition() + 1);
+    }
+    if (from < 0)
+        return;
+    // The newest end goes with whatever followed it (fragments the
+    // conversation appended that the store does not hold).
+    if (!oldest)
+        to = m_view->document()->characterCount() - 1;
+    m_view->replaceRange(from, to, QString());
 }
 
 void HistoryPane::goToFirst()
 {
-    while (loadOlder()) {
+    IHostServices *services = host();
+    // What is missing comes in while the window holds it; else the window
+    // moves to the first page.
+    while (!m_olderExhausted && m_history.size() < m_windowSize && loadOlder()) {
+    }
+    if (!m_olderExhausted && m_session && services) {
+        const QByteArray id = conversationId();
+        Pages page(services);
+        if (page.add(services->messagesPageAfter(id.constData(), 0))) {
+            showWindow(page.messages());
+            m_olderExhausted = true;
+            m_newerBeyond = true;
+        }
     }
     m_view->scrollToTop();
+    updateMarker();
 }
 
 void HistoryPane::goToLast()
 {
+    while (m_newerBeyond && m_history.size() < m_windowSize && loadNewer()) {
+    }
+    if (m_newerBeyond)
+        load();
     m_view->scrollToBottom();
     m_unseenBelow = false;
     updateMarker();
+}
+
+bool HistoryPane::bringIn(qint64 eventId)
+{
+    if (const RenderedHistory::Entry *entry = m_history.find(eventId))
+        return entry->hasBlock;
+    IHostServices *services = host();
+    if (!m_session || !services || eventId <= 0)
+        return false;
+    const QByteArray id = conversationId();
+    IMessageList *before = services->messagesBefore(id.constData(), eventId + 1);
+    IMessageList *after = services->messagesPageAfter(id.constData(), eventId);
+    const int older = before ? before->count() : 0;
+    const int newer = after ? after->count() : 0;
+    const IHostMessage *match = older > 0 ? before->at(older - 1) : nullptr;
+    if (match && match->eventId() == eventId) {
+        // About a page, the message in its middle.
+        const int page = qMax(older, newer);
+        const int below = qMin(newer, page / 2);
+        QVector<const IHostMessage *> messages;
+        for (int i = qMax(0, older - (page - below)); i < older; ++i)
+            messages.append(before->at(i));
+        for (int i = 0; i < below; ++i)
+            messages.append(after->at(i));
+        messages.removeAll(nullptr);
+        showWindow(messages);
+        m_olderExhausted = false;
+        m_newerBeyond = newer > 0;
+    }
+    if (before)
+        services->releaseMessageList(before);
+    if (after)
+        services->releaseMessageList(after);
+    const RenderedHistory::Entry *entry = m_history.find(eventId);
+    return entry && entry->hasBlock;
+}
+
+bool HistoryPane::highlight(qint64 eventId, const QString &text, bool matchCase)
+{
+    QTextFrame *frame = m_blockFrames.value(eventId);
+    if (!frame)
+        return false;
+    QTextDocument *document = m_view->document();
+    QTextCursor mark;
+    if (!text.isEmpty()) {
+        mark = document->find(text, frame->firstPosition(),
+                              matchCase ? QTextDocument::FindCaseSensitively : QTextDocument::FindFlags());
+    }
+    if (mark.isNull() || mark.selectionEnd() > frame->lastPosition()) {
+        mark = QTextCursor(document);
+        mark.setPosition(frame->firstPosition());
+        mark.setPosition(frame->lastPosition(), QTextCursor::KeepAnchor);
+    }
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = mark;
+    // A marker pen's yellow, as readers know it from paper and browsers.
+    selection.format.setBackground(QColor(0xff, 0xd8, 0x40));
+    selection.format.setForeground(Qt::black);
+    m_view->setExtraSelections({selection});
+    QTextCursor start(document);
+    start.setPosition(mark.selectionStart());
+    QScrollBar *bar = m_view->verticalScrollBar();
+    m_view->scrollTo(bar->value() + m_view->cursorRect(start).center().y() - m_view->viewport()->height() / 2);
+    updateMarker();
+    return true;
+}
+
+void HistoryPane::clearHighlight()
+{
+    m_view->setExtraSelections({});
+}
+
+int HistoryPane::search(const QString &text, int flags, qint64 from, int limit, QVector<qint64> *ids) const
+{
+    ids->clear();
+    IHostServices *services = host();
+    if (!m_session || !services)
+        return -1;
+    VariableImpl out;
+    const QByteArray id = conversationId();
+    const int found = services->searchMessages(id.constData(), reinterpret_cast<const char16_t *>(text.utf16()), flags,
+                                               from, limit, &out);
+    for (const QByteArray &number : out.bytes().split(',')) {
+        bool ok = false;
+        const qint64 eventId = number.toLongLong(&ok);
+        if (ok && ids->size() < limit)
+            ids->append(eventId);
+    }
+    return found < 0 ? -1 : ids->size();
 }
 
 // --- Resources ---------------------------------------------------------------------------------------
@@ -574,7 +891,7 @@ QVector<HistoryPane::ShownPicture> HistoryPane::shownPictures() const
 void HistoryPane::updateMarker()
 {
     const QScrollBar *bar = m_view->verticalScrollBar();
-    if (bar->value() >= bar->maximum())
+    if (bar->value() >= bar->maximum() && !m_newerBeyond)
         m_unseenBelow = false;
     if (m_unseenBelow) {
         placeMarker();
@@ -599,13 +916,29 @@ bool HistoryPane::eventFilter(QObject *watched, QEvent *event)
     // compare the pointer only, never ask the half-destroyed view.
     if (watched == m_viewport && event->type() == QEvent::Resize)
         placeMarker();
-    if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu && !m_view->textCursor().hasSelection()) {
+    if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu) {
         // A selection keeps the view's own menu, for copying it.
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-        if (const qint64 id = messageAt(menuEvent->pos())) {
+        const qint64 id = m_view->textCursor().hasSelection() ? 0 : messageAt(menuEvent->pos());
+        if (id)
             Q_EMIT messageMenuRequested(id, menuEvent->globalPos());
-            return true;
-        }
+        else
+            showContextMenu(menuEvent->pos(), menuEvent->globalPos());
+        return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void HistoryPane::showContextMenu(const QPoint &pos, const QPoint &globalPos)
+{
+    QMenu *menu = m_view->createStandardContextMenu(pos);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The first line of a selection, as a find bar takes it.
+    QString selected = m_view->textCursor().selectedText().remove(QChar(0x200B));
+    selected = selected.left(selected.indexOf(QChar::ParagraphSeparator)).simplified().left(200);
+    menu->addSeparator();
+    QAction *find = menu->addAction(tr("Find"), this, [this, selected] { Q_EMIT findRequested(selected); });
+    find->setObjectName(QStringLiteral("actionFind"));
+    find->setShortcut(QKeySequence::Find);
+    menu->popup(globalPos);
 }

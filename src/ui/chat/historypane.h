@@ -30,6 +30,14 @@ class TextBrowser;
 // below and a "new messages" marker at the bottom of the view says so (a
 // click on it goes down). Focus changes never scroll.
 //
+// The view holds a window of the conversation, never all of it: at most
+// windowSize() messages plus a little slack, trimmed at the end far from
+// what the user reads as messages arrive or pages come in. Older pages come
+// back at the top and newer ones at the bottom when the user scrolls there,
+// the reading position kept to the pixel, so that what a message costs does
+// not depend on how long the conversation is. A window that does not reach
+// the newest message shows new messages by the marker only.
+//
 // Every message block and date separator stands in a top-level frame of
 // its own (a table), which the pane remembers by event id: a changed message
 // (a like, a label, an edit, a deletion) is rendered again in its place
@@ -60,15 +68,43 @@ public:
     QVector<qint64> appendNew();
     // Appends HTML the conversation produced itself, by the same rule.
     void appendFragment(const QString &html);
-    // Brings the messages before the oldest shown one in above it, keeping
-    // the reading position: the host's page before it, or as many pages as
-    // make a quarter of what is shown. False when there was nothing older;
+    // Brings the host's page before the oldest message shown in above it,
+    // keeping the reading position. False when there was nothing older;
     // once the first message is shown the host is not asked again.
     bool loadOlder();
-    // The first message of the conversation (paging in what is missing) and
-    // the last one.
+    // Brings the host's page after the newest message shown in below it,
+    // when the window does not reach the newest message. False when there
+    // was nothing newer.
+    bool loadNewer();
+    // The first message of the conversation and the last one: what is
+    // missing is paged in while it fits the window, else the window moves.
     void goToFirst();
     void goToLast();
+    // Shows the message, moving the window to the page around it when it is
+    // not shown. False when the conversation has no such message.
+    bool bringIn(qint64 eventId);
+    // Marks `text` in the shown message (the first occurrence, case as
+    // asked) and scrolls it into the middle of the view; the whole block
+    // when its text does not read that way. False when it is not shown.
+    bool highlight(qint64 eventId, const QString &text, bool matchCase);
+    void clearHighlight();
+    // The host's search of the whole conversation (IHostServices::SearchFlag
+    // flags): the ids found, how many, -1 when the host cannot search.
+    int search(const QString &text, int flags, qint64 from, int limit, QVector<qint64> *ids) const;
+
+    // Messages the window holds at most (plus TrimSlack before it trims).
+    static constexpr int DefaultWindowSize = 200;
+    static constexpr int TrimSlack = 50;
+    // Past this a selection no longer keeps the messages it spans.
+    static constexpr int HardLimitFactor = 4;
+    // Messages and separators that may come and go, in windows, before the
+    // document is built anew (see renewIfWorn).
+    static constexpr int RenewFactor = 8;
+    int windowSize() const { return m_windowSize; }
+    void setWindowSize(int messages) { m_windowSize = qMax(1, messages); }
+    // Whether the window reaches the first (the newest) message.
+    bool showsFirst() const { return m_olderExhausted; }
+    bool showsNewest() const { return !m_newerBeyond; }
 
     // Whether the peer's automatic scrolling changed: the view follows (or
     // stops following) new messages from now on.
@@ -114,6 +150,8 @@ Q_SIGNALS:
     void picturesFetching(const QStringList &addresses);
     // A right click on a message without a selection to copy.
     void messageMenuRequested(qint64 eventId, const QPoint &globalPos);
+    // "Find" in the history's own menu, with the selected text.
+    void findRequested(const QString &selected);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -140,6 +178,14 @@ private:
     QString renderBlock(const IHostMessage *message);
     // After content was added at the end: follow or mark it unseen.
     void afterGrowth(bool wasAtBottom);
+    // Takes messages off the end of the window far from what the view
+    // shows (and from any selection) until it holds windowSize() again.
+    void trim();
+    void removePieces(int firstEntry, int endEntry);
+    void renewIfWorn();
+    // Renders `messages` (oldest first) as the whole window.
+    void showWindow(const QVector<const IHostMessage *> &messages);
+    void showContextMenu(const QPoint &pos, const QPoint &globalPos);
     void updateMarker();
     void placeMarker();
 
@@ -156,6 +202,9 @@ private:
     QToolButton *m_marker = nullptr; // owned by the view
     bool m_loaded = false;
     bool m_olderExhausted = false;
-    bool m_loadingOlder = false;
+    bool m_newerBeyond = false; // the store holds newer messages than the window
+    bool m_paging = false;
     bool m_unseenBelow = false;
+    int m_windowSize = DefaultWindowSize;
+    int m_piecesSinceBuilt = 0;
 };

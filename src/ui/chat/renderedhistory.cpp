@@ -158,3 +158,29 @@ RenderedHistory::Removal RenderedHistory::remove(qint64 eventId)
     reindex();
     return removal;
 }
+
+qint64 RenderedHistory::trimOldest(int count)
+{
+    count = qBound(0, count, m_entries.size());
+    if (count == 0)
+        return 0;
+    m_entries.remove(0, count);
+    reindex();
+    for (Entry &entry : m_entries) {
+        if (!entry.hasBlock)
+            continue;
+        if (!entry.separatorBefore)
+            return 0;
+        entry.separatorBefore = false;
+        return entry.eventId;
+    }
+    return 0;
+}
+
+void RenderedHistory::trimNewest(int count)
+{
+    count = qBound(0, count, m_entries.size());
+    for (int i = m_entries.size() - count; i < m_entries.size(); ++i)
+        m_index.remove(m_entries.at(i).eventId);
+    m_entries.resize(m_entries.size() - count);
+}

@@ -69,6 +69,15 @@ public:
     // is left before the first block or between two blocks of one day.
     Removal remove(qint64 eventId);
 
+    // Forgets the `count` oldest (or newest) messages shown: the far end of
+    // a window over a longer conversation. The separator of the block that
+    // becomes the first goes (none stands before the first); its message
+    // id is returned, else 0.
+    qint64 trimOldest(int count);
+    void trimNewest(int count);
+    // Position of a shown message in entries(), -1 when not shown.
+    int indexOf(qint64 eventId) const { return m_index.value(eventId, -1); }
+
 private:
     static Entry entryFor(const IHostMessage *message);
     void reindex();

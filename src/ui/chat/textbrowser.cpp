@@ -60,6 +60,8 @@ void TextBrowser::onScroll()
     rememberScrollPosition();
     if (bar->value() == bar->minimum() && bar->maximum() > bar->minimum())
         Q_EMIT reachedTop();
+    else if (bar->value() == bar->maximum() && bar->maximum() > bar->minimum())
+        Q_EMIT reachedBottom();
 }
 
 void TextBrowser::wheelEvent(QWheelEvent *event)
@@ -71,6 +73,8 @@ void TextBrowser::wheelEvent(QWheelEvent *event)
     // A view too short to scroll still lets the user ask for older messages.
     if (event->angleDelta().y() > 0 && before == verticalScrollBar()->minimum())
         Q_EMIT reachedTop();
+    else if (event->angleDelta().y() < 0 && before == verticalScrollBar()->maximum())
+        Q_EMIT reachedBottom();
 }
 
 void TextBrowser::restoreScrollPosition()
@@ -95,6 +99,13 @@ void TextBrowser::scrollToBottom()
 {
     m_anchorPosition = -1;
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    rememberScrollPosition();
+}
+
+void TextBrowser::scrollTo(int value)
+{
+    m_anchorPosition = -1;
+    verticalScrollBar()->setValue(value);
     rememberScrollPosition();
 }
 

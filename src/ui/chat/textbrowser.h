@@ -65,6 +65,8 @@ public:
 Q_SIGNALS:
     // The user scrolled (or wheeled) up against the top of the history.
     void reachedTop();
+    // The user scrolled (or wheeled) down against the bottom.
+    void reachedBottom();
     // Ctrl+Home and Ctrl+End: the first and the last message.
     void firstRequested();
     void lastRequested();
@@ -72,6 +74,9 @@ Q_SIGNALS:
 public Q_SLOTS:
     void scrollToBottom();
     void scrollToTop();
+    // Scrolls to the value as the user would: what a prepend or a replaced
+    // range pinned is let go.
+    void scrollTo(int value);
     // On every change of the scroll range: back to the remembered value, or
     // to the new bottom when the view stood at the bottom.
     void restoreScrollPosition();
