@@ -295,12 +295,13 @@ void BroadcastWindow::retranslate()
 
 QString BroadcastWindow::tooManyText() const
 {
-    return tr("You have selected more than %1 users. Please deselect some recipients.").arg(maxRecipients());
+    return tr("You have selected more than %n users. Please deselect some recipients.", nullptr, maxRecipients());
 }
 
 QString BroadcastWindow::tooFewText() const
 {
-    return tr("You have selected less than %1 users. Please select some recipients.").arg(BroadcastLimits::MinRecipients);
+    return tr("You have selected less than %n users. Please select some recipients.", nullptr,
+              BroadcastLimits::MinRecipients);
 }
 
 QString BroadcastWindow::offlineText() const
