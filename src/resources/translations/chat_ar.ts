@@ -779,7 +779,7 @@ Folder: %2</source>
     </message>
     <message>
         <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
-        <translation>هل تريد فعلاً مغادرة الغرفة &quot;%1&quot;؟</translation>
+        <translation>هل تريد فعلاً مغادرة الغرفة «%1»؟</translation>
     </message>
 </context>
 <context>

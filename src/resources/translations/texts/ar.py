@@ -228,7 +228,7 @@ T = {
     "Add people to this Chat Room (Persistent)": "إضافة أشخاص إلى هذه الغرفة (دائمة)",
     "The chat room could not be prepared.": "تعذّر تجهيز الغرفة.",
     "Do you want to close the window?": "هل تريد إغلاق النافذة؟",
-    'Are you sure you want to leave the chat room "%1"?': "هل تريد فعلاً مغادرة الغرفة \"%1\"؟",
+    'Are you sure you want to leave the chat room "%1"?': "هل تريد فعلاً مغادرة الغرفة «%1»؟",
     "%1 joined the room.": "انضم %1 إلى الغرفة.",
     "%1 left the room.": "غادر %1 الغرفة.",
     "Update room details": "تحديث بيانات الغرفة",
