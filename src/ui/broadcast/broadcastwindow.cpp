@@ -260,6 +260,7 @@ void BroadcastWindow::buildSettingsBar()
     add(ActionAddUsers, "chat/addusers.png", QKeySequence(), false);
     if (auto *button = qobject_cast<QToolButton *>(m_settingsBar->widgetForAction(m_actions.value(ActionAddUsers))))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_settingsBar->installEventFilter(this);
     if (services)
         m_delegate->setIcon(QIcon(fromUtf16(services->skinPath("chat/close_tab.png"))));
 }
@@ -704,6 +705,27 @@ void BroadcastWindow::changeEvent(QEvent *event)
     else if (event->type() == QEvent::ActivationChange)
         m_editor->stopAnimateImages();
     QFrame::changeEvent(event);
+}
+
+bool BroadcastWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_settingsBar && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+        fitAddUsersButton();
+    return QFrame::eventFilter(watched, event);
+}
+
+// In a language with long words the labelled button would slip into the
+// bar's overflow menu, out of sight; it gives up its label (kept as the
+// tooltip) first.
+void BroadcastWindow::fitAddUsersButton()
+{
+    auto *button = qobject_cast<QToolButton *>(m_settingsBar->widgetForAction(m_actions.value(ActionAddUsers)));
+    if (!button)
+        return;
+    const bool labelled = button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon;
+    const int label = labelled ? 0 : button->fontMetrics().horizontalAdvance(button->text()) + 8;
+    const bool fits = m_settingsBar->sizeHint().width() + label <= m_settingsBar->width();
+    button->setToolButtonStyle(fits ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }
 
 void BroadcastWindow::keyPressEvent(QKeyEvent *event)
