@@ -267,9 +267,9 @@ mouse @Bea/ImageViewer/Background/frame move x=330 y=360
 wait 100
 shot @Bea 71-viewer-lens-rectangle.png
 mouse @Bea/ImageViewer/Background/frame release x=330 y=360
-action @Bea Tools
-select ChatSettings/tabSettings Gallery
-select ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabGallery/gbMagnifier/cmbShape Circle
+action @Bea "{ChatWindow|Tools}"
+select ChatSettings/tabSettings "{SettingsDialog|Gallery}"
+select ChatSettings/tabSettings/qt_tabwidget_stackedwidget/tabGallery/gbMagnifier/cmbShape "{SettingsDialog|Circle}"
 click ChatSettings/btnOK
 mouse @Bea/ImageViewer/Background/frame press x=330 y=175
 mouse @Bea/ImageViewer/Background/frame wheel delta=240 x=330 y=175
@@ -277,10 +277,10 @@ mouse @Bea/ImageViewer/Background/frame move x=320 y=178
 wait 100
 shot @Bea 72-viewer-lens-circle.png
 mouse @Bea/ImageViewer/Background/frame release x=320 y=178
-key Left target=@Bea/ImageViewer/Background/frame
+click @Bea/ImageViewer/Background/frame/Prev
 wait 300
 shot @Bea 73-viewer-previous.png
-key Right target=@Bea/ImageViewer/Background/frame
+click @Bea/ImageViewer/Background/frame/Next
 click @Bea/ImageViewer/Background/frame/Header/Fullscreen
 wait 300
 shot ImageViewer 74-viewer-fullscreen.png
@@ -398,21 +398,21 @@ peer Chris reply="Chris: Friday works for me" typing=900 after=2200
 select ContactList/Contacts "Bea Hansen\nWorking from home"
 key Shift+Down target=ContactList/Contacts
 shot ContactList 50-room-contacts-chosen.png
-action ContactList "Create Chat Room"
-shot "@Chat Room" 51-room-preparing.png
+action ContactList "{RoomsPluginImpl|Create Chat Room}"
+shot "@{ChatWindow|%1 - Chat Room|}" 51-room-preparing.png
 wait 400
 type "Shall we meet at the harbour on Friday?"
 key Return
 wait 800
-shot "@Chat Room" 52-room-member-typing.png
+shot "@{ChatWindow|%1 - Chat Room|}" 52-room-member-typing.png
 wait 2200
-shot "@Chat Room" 53-room-members-answer.png
+shot "@{ChatWindow|%1 - Chat Room|}" 53-room-members-answer.png
 room-join "Alex, Bea, Chris" Farah
 room-leave "Alex, Bea, Chris" Chris
-drop-contacts "@Chat Room/splitterVertical/splitterReceivedHorizontal/conferenceUsersWidget" Dana
+drop-contacts "@{ChatWindow|%1 - Chat Room|}/splitterVertical/splitterReceivedHorizontal/conferenceUsersWidget" Dana
 wait 2000
-shot "@Chat Room" 54-room-join-and-leave.png
-click "@Chat Room/frmPeerInfo/SettingsRoom"
+shot "@{ChatWindow|%1 - Chat Room|}" 54-room-join-and-leave.png
+click "@{ChatWindow|%1 - Chat Room|}/frmPeerInfo/SettingsRoom"
 key Ctrl+A target=UpdateRoomDialog/lnRoomDisplayName
 type "Harbour team" target=UpdateRoomDialog/lnRoomDisplayName
 shot UpdateRoomDialog 55-room-settings.png
@@ -445,7 +445,7 @@ broadcast-peer Farah seen=500
 execute broadcast Bea
 drop-contacts BroadcastWindow/splitterVertical/BroadcastUsers/Recipients Chris Dana Farah
 pick-contacts Eli
-action BroadcastWindow "Add users"
+action BroadcastWindow "{BroadcastWindow|Add users}"
 type "The harbour walk moves to " target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
 key Ctrl+B target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
 type "Thursday at ten" target=BroadcastWindow/splitterVertical/frameVSend/frameSend/Send[0]
@@ -463,14 +463,14 @@ wait 2000
 wait-broadcasts 4
 wait 2000
 wait-broadcasts 5
-expect-status BroadcastWindow "Sending completed"
+expect-status BroadcastWindow "{BroadcastWindow|Sending completed}"
 wait 1000
-expect-status BroadcastWindow "Seen by all"
+expect-status BroadcastWindow "{BroadcastWindow|Seen by all}"
 shot BroadcastWindow 62-broadcast-sent-and-seen.png
 receive-broadcast Farah "Lunch is on me today: [b]12:30[/b] at the pier (sun)"
 wait 100
-expect-history "@Broadcast Message - Farah" "12:30"
-shot "@Broadcast Message - Farah" 63-broadcast-viewer.png
+expect-history "@{BroadcastViewer|Broadcast Message} - Farah" "12:30"
+shot "@{BroadcastViewer|Broadcast Message} - Farah" 63-broadcast-viewer.png
 click BroadcastViewer/OK
 expect-call sendControl count=1 contains=MESSAGE_SEEN
 )tour";

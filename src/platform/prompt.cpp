@@ -35,6 +35,10 @@ public:
         QMessageBox dialog(toolkitIcon(box.icon), box.title, box.text, QMessageBox::NoButton, box.parent);
         // Questions quote names peers chose (a room's name): never markup.
         dialog.setTextFormat(Qt::PlainText);
+        // A box is a window, which Qt lays out in the application's
+        // direction; it belongs with the window it asks over.
+        if (box.parent)
+            dialog.setLayoutDirection(box.parent->layoutDirection());
         if (!box.informativeText.isEmpty())
             dialog.setInformativeText(box.informativeText);
         for (const auto &[ours, theirs] : kButtons) {

@@ -164,7 +164,10 @@ QString systemLine(const RenderContext &context, const IHostMessage *message)
                                  "<td align=\"center\" style=\"color:#606080; font-size:8pt;\">");
     html += Links::escapeHtml(text.trimmed()).replace(QLatin1Char('\n'), QLatin1String("<br/>"));
     html += QLatin1String(" &nbsp;<span style=\"font-size:7pt;\">");
-    html += Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat));
+    // Set apart from the sentence: in a right-to-left line the day would
+    // otherwise stray from its month ("Dec 2026 07:32 ... 6").
+    html += QChar(0x2068) + Links::escapeHtml(QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat))
+            + QChar(0x2069);
     html += QLatin1String("</span></td></tr></table>");
     return html;
 }

@@ -105,8 +105,7 @@ ChatImageViewer::ChatImageViewer(const Context &context, QWidget *area)
     setIcon(m_ui->btnPrint, "chat/viewer_print.png");
     setIcon(m_ui->btnFullscreen, "chat/viewer_fullscreen.png");
     setIcon(m_ui->btnClose, "chat/viewer_close.png");
-    setIcon(m_ui->btnLeft, "chat/viewer_prev.png");
-    setIcon(m_ui->btnRight, "chat/viewer_next.png");
+    setArrowIcons();
 
     connect(m_ui->btnZoom, &QToolButton::clicked, this, &ChatImageViewer::onZoom);
     connect(m_ui->btnOpen, &QToolButton::clicked, this, &ChatImageViewer::onOpen);
@@ -157,6 +156,15 @@ void ChatImageViewer::setIcon(QAbstractButton *button, const char *skinName)
 {
     const QString file = m_context.skinPath ? m_context.skinPath(skinName) : QString();
     button->setIcon(file.isEmpty() ? QIcon() : QIcon(file));
+}
+
+void ChatImageViewer::setArrowIcons()
+{
+    // Right to left, the row is mirrored: the previous picture's arrow sits
+    // on the right and points there, the next one's on the left.
+    const bool mirrored = isRightToLeft();
+    setIcon(m_ui->btnLeft, mirrored ? "chat/viewer_next.png" : "chat/viewer_prev.png");
+    setIcon(m_ui->btnRight, mirrored ? "chat/viewer_prev.png" : "chat/viewer_next.png");
 }
 
 void ChatImageViewer::restyle(QWidget *widget, const QString &objectName)
@@ -372,10 +380,12 @@ void ChatImageViewer::keyPressEvent(QKeyEvent *event)
         close();
         return;
     case Qt::Key_Left:
-        onPrev();
-        return;
     case Qt::Key_Right:
-        onNext();
+        // The key goes the way its arrow points, as the arrows on screen do.
+        if ((event->key() == Qt::Key_Right) != isRightToLeft())
+            onNext();
+        else
+            onPrev();
         return;
     case Qt::Key_Control:
         m_ui->frame->setZoomActive(true);
@@ -400,5 +410,7 @@ void ChatImageViewer::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         m_ui->retranslateUi(this);
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        setArrowIcons();
     QWidget::changeEvent(event);
 }

@@ -23,7 +23,8 @@ class QAbstractButton;
 
 // The pictures of a conversation, one at a time, full size over the chat
 // window (or full screen): the sender's name and avatar in the header, the
-// previous and next picture by the arrows or the Left and Right keys, the
+// previous and next picture by the arrows or the Left and Right keys (which
+// swap meaning right to left, where the next picture lies leftwards), the
 // magnifier's lens while a mouse button is held (or after Zoom or Control),
 // and the actions open, forward, copy, save, print, full screen and close.
 // The header and the arrows fade in on mouse activity and out after
@@ -108,6 +109,7 @@ private:
     void setIcon(QAbstractButton *button, const char *skinName);
     void restyle(QWidget *widget, const QString &objectName);
     void showArrow(QWidget *arrow, bool shown);
+    void setArrowIcons();
     void updateHeader();
     void watchMouse(QWidget *widget);
     QString currentPath() const;

@@ -18,6 +18,7 @@
 #include "ui/chat/textbrowser.h"
 #include "ui/chat/textedit.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QToolButton>
 #include <QtTest>
 
 class tst_BroadcastWindows : public QObject
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void limitTexts_data();
     void limitTexts();
     void onlyTheIconColumnRemoves();
+    void addUsersGivesUpItsLabelRatherThanHide();
     void seenByAllReplacesSendingCompleted();
     void sendingWaitsForTheConnection();
     void closeQuestion_data();
@@ -140,6 +143,26 @@ void tst_BroadcastWindows::onlyTheIconColumnRemoves()
     QTest::mouseClick(window->sendButton(), Qt::LeftButton);
     click(1002, BroadcastWindow::StateColumn);
     QCOMPARE(window->document()->recipientCount(), 2);
+}
+
+// Long labels (other languages') would push the button into the bar's
+// overflow menu, where nobody finds it.
+void tst_BroadcastWindows::addUsersGivesUpItsLabelRatherThanHide()
+{
+    BroadcastWindow *window = composer({1001, 1002});
+    QToolButton *add = nullptr;
+    for (QToolButton *button : window->findChildren<QToolButton *>()) {
+        if (button->defaultAction() && button->defaultAction()->text() == QLatin1String("Add users"))
+            add = button;
+    }
+    QVERIFY(add);
+    window->show();
+    for (const auto &[width, style] : {std::pair{900, Qt::ToolButtonTextBesideIcon}, {260, Qt::ToolButtonIconOnly},
+                                       {900, Qt::ToolButtonTextBesideIcon}}) {
+        window->resize(width, 500);
+        QApplication::processEvents();
+        QCOMPARE(add->toolButtonStyle(), style);
+    }
 }
 
 void tst_BroadcastWindows::seenByAllReplacesSendingCompleted()

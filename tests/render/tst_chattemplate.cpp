@@ -388,6 +388,9 @@ void tst_ChatTemplate::blockKinds_data()
         << notice << QByteArray() << disabled << true << true << false << line << QStringList{"avatar_", "menu:"};
     QTest::newRow("notice without a menu: the same line")
         << notice << QByteArray() << disabled << true << false << false << line << QStringList{"avatar_", "menu:"};
+    QTest::newRow("notice: its time isolated, so a right-to-left sentence cannot split the date")
+        << notice << QByteArray() << disabled << true << true << false
+        << QString(QStringLiteral("font-size:7pt;\">") + QChar(0x2068)) << QStringList();
 }
 
 void tst_ChatTemplate::blockKinds()

@@ -12,6 +12,7 @@
 #include "viewer/viewerpicture.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -324,10 +325,13 @@ void tst_ImageViewer::arrows_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("prev");
     QTest::addColumn<bool>("next");
-    QTest::newRow("a single picture has neither") << 1 << 0 << false << false;
-    QTest::newRow("the first has only next") << 3 << 0 << false << true;
-    QTest::newRow("the middle one has both") << 3 << 1 << true << true;
-    QTest::newRow("the last has only previous") << 3 << 2 << true << false;
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("a single picture has neither") << 1 << 0 << false << false << false;
+    QTest::newRow("the first has only next") << 3 << 0 << false << true << false;
+    QTest::newRow("the middle one has both") << 3 << 1 << true << true << false;
+    QTest::newRow("the last has only previous") << 3 << 2 << true << false << false;
+    QTest::newRow("right to left, the left key and arrow go on") << 3 << 1 << true << true << true;
+    QTest::newRow("right to left, the first has only next") << 3 << 0 << false << true << true;
 }
 
 void tst_ImageViewer::arrows()
@@ -336,6 +340,8 @@ void tst_ImageViewer::arrows()
     QFETCH(int, index);
     QFETCH(bool, prev);
     QFETCH(bool, next);
+    QFETCH(bool, rightToLeft);
+    m_area.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     QStringList paths;
     for (int i = 0; i < count; ++i)
         paths << writePicture(m_dir.filePath(QStringLiteral("p%1.png").arg(i)), QSize(20, 20), Qt::green);
@@ -346,11 +352,14 @@ void tst_ImageViewer::arrows()
     QCOMPARE(viewer->animation()->opacity(left) == 1.0, prev);
     QCOMPARE(viewer->animation()->opacity(right) == 1.0, next);
     QCOMPARE(left->isEnabled(), prev);
-    sendKey(viewer.data(), Qt::Key_Left);
+    viewer->layout()->activate();
+    QCOMPARE(left->mapTo(viewer.data(), QPoint()).x() > right->mapTo(viewer.data(), QPoint()).x(), rightToLeft);
+    sendKey(viewer.data(), rightToLeft ? Qt::Key_Right : Qt::Key_Left);
     const int back = prev ? index - 1 : index;
     QCOMPARE(viewer->currentIndex(), back);
-    sendKey(viewer.data(), Qt::Key_Right);
+    sendKey(viewer.data(), rightToLeft ? Qt::Key_Left : Qt::Key_Right);
     QCOMPARE(viewer->currentIndex(), qMin(back + 1, count - 1));
+    m_area.setLayoutDirection(Qt::LeftToRight);
 }
 
 void tst_ImageViewer::controlsFadeAfterActivity()

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>رسالة جماعية</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>رسالة جماعية فائتة</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>إغلاق هذا الحدث</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,124 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>إضافة الرسائل الجماعية</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>رسالة جماعية</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>فتح في الخرائط</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>نسخ إلى الحافظة</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>إعادة توجيه عبر %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>موقع %1 المعاد توجيهه:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>رسالة جماعية</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;عريض</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;مائل</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;تسطير</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>نص سريع</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>الوجوه التعبيرية</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>إضافة مستخدمين</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>هذه المحادثة مشفّرة</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>أُرسلت</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>شوهدت</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>انقطع الاتصال بالخادم. يمكن إرسال الرسالة الجماعية عند عودته.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>إزالة المستخدم</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>شاهدها الجميع</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>اكتمل الإرسال</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>لديك رسالة لم تُرسل.
+هل تريد إغلاق النافذة؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>اخترت أكثر من %n مستخدم. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أكثر من مستخدم واحد. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أكثر من مستخدمَين. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أكثر من %n مستخدمين. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أكثر من %n مستخدمًا. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أكثر من %n مستخدم. يُرجى إلغاء اختيار بعض المستلمين.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>اخترت أقل من %n مستخدم. يُرجى اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أقل من مستخدم واحد. يُرجى اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أقل من مستخدمَين. يُرجى اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أقل من %n مستخدمين. يُرجى اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أقل من %n مستخدمًا. يُرجى اختيار بعض المستلمين.</numerusform>
+            <numerusform>اخترت أقل من %n مستخدم. يُرجى اختيار بعض المستلمين.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +274,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>غرفة جديدة</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +308,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>لا يمكن نقل الملفات مباشرة</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>حفظ الصورة</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>ملفات الصور (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>إعادة توجيه</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -564,10 +754,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>إضافة أشخاص إلى هذه الغرفة (دائمة)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>تحرير</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>تعذّر تجهيز الغرفة.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>هل تريد إغلاق النافذة؟</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>هل تريد فعلاً مغادرة الغرفة «%1»؟</translation>
     </message>
 </context>
 <context>
@@ -583,6 +795,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>إنشاء غرفة دائمة</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>انضم %1 إلى الغرفة.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>غادر %1 الغرفة.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +1011,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>لديك رسائل لم تُرسل.
 هل تريد إغلاق كل علامات التبويب؟</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>تحديث بيانات الغرفة</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>الاسم المعروض للغرفة</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Разпращане</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Пропуснато разпращане</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Затваряне на това събитие</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Приставка за разпращане</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Разпращане</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Отваряне в Карти</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Копиране в буфера</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Препращане чрез %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Препратено местоположение на %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Разпращане</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Удебелен</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Курсив</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Подчертан</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Бърз текст</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Емотикони</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Добавяне на потребители</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Изпращане</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Този чат е шифрован</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Изпратено</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Видяно</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Връзката със сървъра е прекъсната. Разпращането може да бъде изпратено, когато тя се възстанови.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Премахване на потребителя</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Видяно от всички</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Изпращането завърши</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Имате неизпратено съобщение.
+Да се затвори ли прозорецът?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Избрали сте повече от %n потребител. Махнете някои получатели.</numerusform>
+            <numerusform>Избрали сте повече от %n потребители. Махнете някои получатели.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Избрали сте по-малко от %n потребител. Изберете получатели.</numerusform>
+            <numerusform>Избрали сте по-малко от %n потребители. Изберете получатели.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Нова стая</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Директният пренос на файлове не е възможен</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Запазване на изображението</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Файлове с изображения (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печат</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Отваряне</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Препращане</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копиране</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Запазване като</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печат</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Цял екран</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Затваряне</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Добавяне на хора в тази стая (постоянна)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Редактиране</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Стаята не можа да бъде подготвена.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Искате ли да затворите прозореца?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Наистина ли искате да напуснете стаята „%1“?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Създаване на постоянна стая</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 влезе в стаята.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 напусна стаята.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>Имате неизпратени съобщения.
 Да се затворят ли всички раздели?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Промяна на данните за стаята</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Показвано име на стаята</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná zpráva</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Zmeškaná hromadná zpráva</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Zavřít tuto událost</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,118 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Zásuvný modul hromadných zpráv</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná zpráva</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Otevřít v Mapách</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopírovat do schránky</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Přeposlat přes %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Přeposlaná poloha od %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná zpráva</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Tučné</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kurzíva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Podtržené</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Rychlý text</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emotikony</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Odeslat</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Tato konverzace je šifrovaná</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Odesláno</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Zobrazeno</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Spojení se serverem bylo ztraceno. Hromadnou zprávu bude možné odeslat, až se obnoví.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Odebrat uživatele</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Zobrazeno všemi</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Odesílání dokončeno</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Máte neodeslanou zprávu.
+Chcete okno zavřít?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Vybrali jste více než %n uživatele. Zrušte výběr některých příjemců.</numerusform>
+            <numerusform>Vybrali jste více než %n uživatele. Zrušte výběr některých příjemců.</numerusform>
+            <numerusform>Vybrali jste více než %n uživatelů. Zrušte výběr některých příjemců.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Vybrali jste méně než %n uživatele. Vyberte nějaké příjemce.</numerusform>
+            <numerusform>Vybrali jste méně než %n uživatele. Vyberte nějaké příjemce.</numerusform>
+            <numerusform>Vybrali jste méně než %n uživatelů. Vyberte nějaké příjemce.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +268,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nová místnost</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +302,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Přímý přenos souborů není možný</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Soubory obrázků (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Přeposlat</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Uložit jako</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
@@ -564,10 +748,32 @@ Složka: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Přidat lidi do této místnosti (trvalé)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Upravit</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Místnost se nepodařilo připravit.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Chcete zavřít okno?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Opravdu chcete opustit místnost „%1“?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +789,14 @@ Složka: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Vytvořit trvalou místnost</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 vstoupil(a) do místnosti.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 opustil(a) místnost.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +1002,25 @@ Chcete pokračovat?</translation>
 Do you want to close all tabs?</source>
         <translation>Máte neodeslané zprávy.
 Chcete zavřít všechny karty?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Upravit údaje místnosti</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Zobrazovaný název místnosti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Rundnachricht</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Verpasste Rundnachricht</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Dieses Ereignis schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Plug-in für Rundnachrichten</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Rundnachricht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>In Karten öffnen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Weiterleiten über %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Weitergeleiteter Standort von %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Rundnachricht</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Schnelltext</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Dieser Chat ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Gesehen</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Die Verbindung zum Server ist unterbrochen. Die Rundnachricht kann gesendet werden, sobald sie wieder besteht.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Benutzer entfernen</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Von allen gesehen</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Senden abgeschlossen</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Du hast eine nicht gesendete Nachricht.
+Möchtest du das Fenster schließen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Du hast mehr als %n Benutzer ausgewählt. Bitte entferne einige Empfänger.</numerusform>
+            <numerusform>Du hast mehr als %n Benutzer ausgewählt. Bitte entferne einige Empfänger.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Du hast weniger als %n Benutzer ausgewählt. Bitte wähle Empfänger aus.</numerusform>
+            <numerusform>Du hast weniger als %n Benutzer ausgewählt. Bitte wähle Empfänger aus.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Neuer Chatroom</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Direkte Dateiübertragung ist nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Bilddateien (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Ordner: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Personen zu diesem Chatroom hinzufügen (dauerhaft)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Der Chatroom konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Möchtest du das Fenster schließen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Möchtest du den Chatroom „%1“ wirklich verlassen?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Ordner: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Einen dauerhaften Chatroom erstellen</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 hat den Chatroom betreten.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 hat den Chatroom verlassen.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Möchtest du fortfahren?</translation>
 Do you want to close all tabs?</source>
         <translation>Du hast nicht gesendete Nachrichten.
 Möchtest du alle Tabs schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Chatroom-Details ändern</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Anzeigename des Chatrooms</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

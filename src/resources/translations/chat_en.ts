@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Broadcast Message</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Missed Broadcast Message</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Close this event</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Broadcast Message Plugin</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Broadcast Message</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Open in Maps</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copy to Clipboard</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Forward via %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Forwarded location of %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Broadcast Message</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Bold</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italic</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Underline</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Quick text</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Add users</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>This chat is encrypted</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Seen</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>The connection to the server is lost. The broadcast can be sent once it is back.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Remove user</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Seen by all</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Sending completed</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>You have an unsent message.
+Do you want to close the window?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>You have selected more than %n users. Please deselect some recipients.</numerusform>
+            <numerusform>You have selected more than %n users. Please deselect some recipients.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>You have selected less than %n users. Please select some recipients.</numerusform>
+            <numerusform>You have selected less than %n users. Please select some recipients.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>New chat room</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Direct file transfer is not possible</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Picture Files (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Fullscreen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Folder: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Add people to this Chat Room (Persistent)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Edit</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>The chat room could not be prepared.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Do you want to close the window?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Are you sure you want to leave the chat room &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Folder: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Create a persistent chat room</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 joined the room.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 left the room.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Do you want to close all tabs?</translation>
             <numerusform>%n missed messages</numerusform>
             <numerusform>%n missed messages</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Update room details</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Room display name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensaje de difusión</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Mensaje de difusión perdido</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Cerrar este evento</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Complemento de mensajes de difusión</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensaje de difusión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Abrir en Mapas</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Reenviar por %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Ubicación reenviada de %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensaje de difusión</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursiva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Subrayado</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Texto rápido</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticonos</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Añadir usuarios</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Esta conversación está cifrada</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Se ha perdido la conexión con el servidor. El mensaje de difusión podrá enviarse cuando se restablezca.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Quitar usuario</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Visto por todos</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Envío completado</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Tiene un mensaje sin enviar.
+¿Desea cerrar la ventana?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Ha seleccionado más de %n usuario. Quite algunos destinatarios.</numerusform>
+            <numerusform>Ha seleccionado más de %n usuarios. Quite algunos destinatarios.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Ha seleccionado menos de %n usuario. Seleccione algunos destinatarios.</numerusform>
+            <numerusform>Ha seleccionado menos de %n usuarios. Seleccione algunos destinatarios.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nueva sala</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>La transferencia directa de archivos no es posible</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Archivos de imagen (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Reenviar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Carpeta: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Añadir personas a esta sala (permanente)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>No se pudo preparar la sala.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>¿Desea cerrar la ventana?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>¿Seguro que desea salir de la sala «%1»?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Carpeta: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Crear una sala permanente</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 se ha unido a la sala.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 ha salido de la sala.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>Tiene mensajes sin enviar.
 ¿Desea cerrar todas las pestañas?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Actualizar los datos de la sala</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Nombre visible de la sala</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>پیام همگانی</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>پیام همگانی ازدست‌رفته</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>بستن این رویداد</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,114 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>افزونهٔ پیام همگانی</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>پیام همگانی</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>باز کردن در نقشه</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>رونوشت در تخته‌گیره</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>بازفرستادن با %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>مکان بازفرستادهٔ %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>پیام همگانی</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;پررنگ</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;کج</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;زیرخط</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>متن سریع</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>شکلک‌ها</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>افزودن کاربران</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>فرستادن</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>این گفتگو رمزگذاری شده است</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>فرستاده شد</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>دیده شد</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>پیوند با کارساز قطع شده است. پیام همگانی پس از برقراری دوباره فرستاده می‌شود.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>برداشتن کاربر</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>دیده‌شده به دست همه</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>فرستادن انجام شد</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>یک پیام فرستاده‌نشده دارید.
+پنجره بسته شود؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>بیش از %n کاربر برگزیده‌اید. لطفاً برخی گیرندگان را از گزینش بیرون آورید.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>کمتر از %n کاربر برگزیده‌اید. لطفاً چند گیرنده برگزینید.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>اتاق تازه</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +298,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>انتقال مستقیم پرونده ممکن نیست</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>ذخیرهٔ تصویر</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>پرونده‌های تصویری (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>گشودن</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>بازفرستادن</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>رونوشت</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>ذخیره با نام</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>تمام‌صفحه</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
     </message>
 </context>
 <context>
@@ -564,10 +744,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>افزودن افراد به این اتاق (ماندگار)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>ویرایش</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>اتاق آماده نشد.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>پنجره بسته شود؟</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>آیا مطمئنید که می‌خواهید اتاق «%1» را ترک کنید؟</translation>
     </message>
 </context>
 <context>
@@ -583,6 +785,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>ساختن یک اتاق ماندگار</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 به اتاق پیوست.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 اتاق را ترک کرد.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +996,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>پیام‌های فرستاده‌نشده دارید.
 همهٔ زبانه‌ها بسته شوند؟</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>به‌روزرسانی جزئیات اتاق</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>نام نمایشی اتاق</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Message de diffusion</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Message de diffusion manqué</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Fermer cet événement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Module de messages de diffusion</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Message de diffusion</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Ouvrir dans Plans</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Transférer via %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Position transférée de %1 :</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Message de diffusion</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Texte rapide</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Émoticônes</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Ajouter des utilisateurs</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Cette conversation est chiffrée</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Vu</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>La connexion au serveur est perdue. Le message de diffusion pourra être envoyé dès son rétablissement.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Retirer l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Vu par tous</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Envoi terminé</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Vous avez un message non envoyé.
+Voulez-vous fermer la fenêtre ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Vous avez sélectionné plus de %n utilisateur. Veuillez désélectionner des destinataires.</numerusform>
+            <numerusform>Vous avez sélectionné plus de %n utilisateurs. Veuillez désélectionner des destinataires.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Vous avez sélectionné moins de %n utilisateur. Veuillez sélectionner des destinataires.</numerusform>
+            <numerusform>Vous avez sélectionné moins de %n utilisateurs. Veuillez sélectionner des destinataires.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nouveau salon</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Le transfert direct de fichiers est impossible</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Fichiers image (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Transférer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Dossier : %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Ajouter des personnes à ce salon (permanent)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Le salon n&apos;a pas pu être préparé.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Voulez-vous fermer la fenêtre ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Voulez-vous vraiment quitter le salon « %1 » ?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Dossier : %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Créer un salon permanent</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 a rejoint le salon.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 a quitté le salon.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Voulez-vous continuer ?</translation>
 Do you want to close all tabs?</source>
         <translation>Vous avez des messages non envoyés.
 Voulez-vous fermer tous les onglets ?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Modifier les détails du salon</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Nom affiché du salon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>הודעת תפוצה</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>הודעת תפוצה שהוחמצה</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>סגירת האירוע</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>תוסף הודעות תפוצה</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>הודעת תפוצה</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>פתיחה במפות</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>העתקה ללוח</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>העברה דרך %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>מיקום שהועבר של %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>הודעת תפוצה</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;מודגש</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;נטוי</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;קו תחתון</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>טקסט מהיר</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>רגשונים</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>הוספת משתמשים</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>שליחה</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>שיחה זו מוצפנת</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>נשלחה</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>נצפתה</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>החיבור לשרת אבד. ניתן יהיה לשלוח את הודעת התפוצה כשהוא יחזור.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>הסרת המשתמש</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>נצפתה על ידי כולם</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>השליחה הושלמה</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>יש לך הודעה שלא נשלחה.
+לסגור את החלון?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>בחרת יותר ממשתמש אחד. נא לבטל את הבחירה בחלק מהנמענים.</numerusform>
+            <numerusform>בחרת יותר מ־%n משתמשים. נא לבטל את הבחירה בחלק מהנמענים.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>בחרת פחות ממשתמש אחד. נא לבחור נמענים.</numerusform>
+            <numerusform>בחרת פחות מ־%n משתמשים. נא לבחור נמענים.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>חדר חדש</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>לא ניתן להעביר קבצים ישירות</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>שמירת התמונה</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>קובצי תמונה (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>הדפסה</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>העברה</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>העתקה</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>שמירה בשם</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>הדפסה</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>מסך מלא</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>הוספת אנשים לחדר הזה (קבוע)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>עריכה</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>לא ניתן היה להכין את החדר.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>לסגור את החלון?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>לצאת מהחדר &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>יצירת חדר קבוע</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 הצטרף/ה לחדר.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 יצא/ה מהחדר.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>יש לך הודעות שלא נשלחו.
 לסגור את כל הלשוניות?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>עדכון פרטי החדר</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>שם התצוגה של החדר</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Messaggio di diffusione</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Messaggio di diffusione perso</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Chiudi questo evento</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Plugin dei messaggi di diffusione</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Messaggio di diffusione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Apri in Mappe</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copia negli appunti</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Inoltra tramite %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Posizione inoltrata di %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Messaggio di diffusione</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Grassetto</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Corsivo</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sottolineato</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Testo rapido</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticon</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Aggiungi utenti</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Questa conversazione è cifrata</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Inviato</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>La connessione al server si è interrotta. Il messaggio di diffusione potrà essere inviato quando tornerà.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Rimuovi utente</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Visto da tutti</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Invio completato</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Hai un messaggio non inviato.
+Vuoi chiudere la finestra?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Hai selezionato più di %n utente. Deseleziona alcuni destinatari.</numerusform>
+            <numerusform>Hai selezionato più di %n utenti. Deseleziona alcuni destinatari.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Hai selezionato meno di %n utente. Seleziona alcuni destinatari.</numerusform>
+            <numerusform>Hai selezionato meno di %n utenti. Seleziona alcuni destinatari.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nuova stanza</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Il trasferimento diretto di file non è possibile</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>File immagine (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Inoltra</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Cartella: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Aggiungi persone a questa stanza (permanente)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Non è stato possibile preparare la stanza.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Vuoi chiudere la finestra?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Vuoi davvero uscire dalla stanza «%1»?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Cartella: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Crea una stanza permanente</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 è entrato nella stanza.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 è uscito dalla stanza.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Vuoi procedere?</translation>
 Do you want to close all tabs?</source>
         <translation>Hai messaggi non inviati.
 Vuoi chiudere tutte le schede?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Aggiorna i dettagli della stanza</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Nome visualizzato della stanza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>一斉送信</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>見逃した一斉送信</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>このイベントを閉じる</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,114 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>一斉送信プラグイン</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>一斉送信</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>マップで開く</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>クリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>%1 で転送</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>%1 の転送された位置:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>一斉送信</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>太字(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>斜体(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>下線(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>クイックテキスト</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>絵文字</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>ユーザーを追加</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>このチャットは暗号化されています</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>既読</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>サーバーとの接続が切れました。接続が回復すると一斉送信を送れます。</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>ユーザーを削除</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>全員が既読</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>送信が完了しました</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>未送信のメッセージがあります。
+ウィンドウを閉じますか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>%n 人を超えるユーザーを選択しています。受信者の選択を一部解除してください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>選択したユーザーが %n 人未満です。受信者を選択してください。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>新しいルーム</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +298,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>直接ファイル転送はできません</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>画像を保存</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>画像ファイル (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>転送</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -564,10 +744,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>このルームにメンバーを追加 (常設)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>編集</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>ルームを準備できませんでした。</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>ウィンドウを閉じますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>ルーム「%1」から退出しますか？</translation>
     </message>
 </context>
 <context>
@@ -583,6 +785,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>常設のルームを作成</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 がルームに参加しました。</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 がルームから退出しました。</translation>
     </message>
 </context>
 <context>
@@ -786,6 +996,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>未送信のメッセージがあります。
 すべてのタブを閉じますか？</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>ルームの詳細を更新</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>ルームの表示名</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>일괄 메시지</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>놓친 일괄 메시지</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>이 알림 닫기</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,114 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>일괄 메시지 플러그인</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>일괄 메시지</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>지도에서 열기</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>클립보드에 복사</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>%1(으)로 전달</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>%1 님이 전달한 위치:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>일괄 메시지</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>굵게(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>기울임꼴(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>밑줄(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>빠른 텍스트</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>이모티콘</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>사용자 추가</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>이 대화는 암호화되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>보냄</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>읽음</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>서버와의 연결이 끊어졌습니다. 연결이 복구되면 일괄 메시지를 보낼 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>사용자 제거</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>모두 읽음</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>보내기 완료</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>보내지 않은 메시지가 있습니다.
+창을 닫으시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>사용자를 %n명 넘게 선택했습니다. 받는 사람 일부를 선택 해제하세요.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>선택한 사용자가 %n명 미만입니다. 받는 사람을 선택하세요.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>새 대화방</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +298,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>파일을 직접 전송할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>사진 저장</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>사진 파일 (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>전달</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -564,10 +744,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>이 대화방에 사람 추가 (영구)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>편집</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>대화방을 준비하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>창을 닫으시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>&quot;%1&quot; 대화방에서 나가시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +785,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>상설 대화방 만들기</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 님이 대화방에 들어왔습니다.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 님이 대화방에서 나갔습니다.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +996,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>보내지 않은 메시지가 있습니다.
 모든 탭을 닫으시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>대화방 정보 수정</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>대화방 표시 이름</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Wiadomość zbiorcza</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Nieodebrana wiadomość zbiorcza</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Zamknij to zdarzenie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,118 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Wtyczka wiadomości zbiorczych</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Wiadomość zbiorcza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Otwórz w Mapach</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopiuj do schowka</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Przekaż przez %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Przekazana lokalizacja od %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Wiadomość zbiorcza</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Pogrubienie</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>K&amp;ursywa</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>Po&amp;dkreślenie</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Szybki tekst</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emotikony</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Dodaj użytkowników</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Ta rozmowa jest szyfrowana</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Wysłano</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Wyświetlono</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Utracono połączenie z serwerem. Wiadomość zbiorczą będzie można wysłać po jego przywróceniu.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Usuń użytkownika</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Wyświetlona przez wszystkich</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Wysyłanie zakończone</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Masz niewysłaną wiadomość.
+Czy chcesz zamknąć okno?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Wybrano więcej niż %n użytkownika. Odznacz niektórych odbiorców.</numerusform>
+            <numerusform>Wybrano więcej niż %n użytkowników. Odznacz niektórych odbiorców.</numerusform>
+            <numerusform>Wybrano więcej niż %n użytkowników. Odznacz niektórych odbiorców.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Wybrano mniej niż %n użytkownika. Wybierz odbiorców.</numerusform>
+            <numerusform>Wybrano mniej niż %n użytkowników. Wybierz odbiorców.</numerusform>
+            <numerusform>Wybrano mniej niż %n użytkowników. Wybierz odbiorców.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +268,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nowy pokój</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +302,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Bezpośredni transfer plików nie jest możliwy</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Zapisz obraz</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Pliki obrazów (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Przekaż</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -564,10 +748,32 @@ Folder: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Dodaj osoby do tego pokoju (stałego)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Edytuj</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Nie udało się przygotować pokoju.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Czy chcesz zamknąć okno?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Czy na pewno chcesz opuścić pokój „%1”?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +789,14 @@ Folder: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Utwórz stały pokój</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 dołącza do pokoju.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 opuszcza pokój.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +1002,25 @@ Czy chcesz kontynuować?</translation>
 Do you want to close all tabs?</source>
         <translation>Masz niewysłane wiadomości.
 Czy chcesz zamknąć wszystkie karty?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Zmień dane pokoju</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Wyświetlana nazwa pokoju</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensagem de difusão</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Mensagem de difusão perdida</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Fechar este evento</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,116 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Plugin de mensagens de difusão</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensagem de difusão</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Abrir no Mapas</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copiar para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Encaminhar por %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Localização encaminhada de %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Mensagem de difusão</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrito</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Itálico</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sublinhado</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Texto rápido</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Adicionar usuários</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Esta conversa é criptografada</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviada</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>A conexão com o servidor foi perdida. A mensagem de difusão poderá ser enviada quando ela voltar.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Remover usuário</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Vista por todos</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Envio concluído</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Você tem uma mensagem não enviada.
+Deseja fechar a janela?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Você selecionou mais de %n usuário. Desmarque alguns destinatários.</numerusform>
+            <numerusform>Você selecionou mais de %n usuários. Desmarque alguns destinatários.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Você selecionou menos de %n usuário. Selecione alguns destinatários.</numerusform>
+            <numerusform>Você selecionou menos de %n usuários. Selecione alguns destinatários.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +266,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nova sala</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +300,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>A transferência direta de arquivos não é possível</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Arquivos de imagem (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Encaminhar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -564,10 +746,32 @@ Pasta: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Adicionar pessoas a esta sala (permanente)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Não foi possível preparar a sala.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Deseja fechar a janela?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Tem certeza de que deseja sair da sala &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +787,14 @@ Pasta: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Criar uma sala permanente</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 entrou na sala.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 saiu da sala.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +999,25 @@ Deseja continuar?</translation>
 Do you want to close all tabs?</source>
         <translation>Você tem mensagens não enviadas.
 Deseja fechar todas as abas?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Atualizar detalhes da sala</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Nome de exibição da sala</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

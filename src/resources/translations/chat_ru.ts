@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Рассылка</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Пропущенная рассылка</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Закрыть это событие</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,118 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Модуль рассылки</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Рассылка</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Открыть в Картах</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Переслать через %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Пересланное местоположение %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Рассылка</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Жирный</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Курсив</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Подчёркнутый</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Быстрый текст</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Смайлики</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Добавить пользователей</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Этот чат зашифрован</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Просмотрено</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Соединение с сервером потеряно. Рассылку можно будет отправить, когда оно восстановится.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Просмотрено всеми</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Отправка завершена</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>У вас есть неотправленное сообщение.
+Закрыть окно?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Выбрано более %n пользователя. Снимите выбор с некоторых получателей.</numerusform>
+            <numerusform>Выбрано более %n пользователей. Снимите выбор с некоторых получателей.</numerusform>
+            <numerusform>Выбрано более %n пользователей. Снимите выбор с некоторых получателей.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Выбрано менее %n пользователя. Выберите получателей.</numerusform>
+            <numerusform>Выбрано менее %n пользователей. Выберите получателей.</numerusform>
+            <numerusform>Выбрано менее %n пользователей. Выберите получателей.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +268,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Новая комната</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +302,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Прямая передача файлов невозможна</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Сохранить изображение</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Файлы изображений (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Переслать</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -564,10 +748,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Добавить людей в эту комнату (постоянную)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Не удалось подготовить комнату.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Закрыть окно?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Вы действительно хотите покинуть комнату «%1»?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +789,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Создать постоянную комнату</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 входит в комнату.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 покидает комнату.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +1002,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>У вас есть неотправленные сообщения.
 Закрыть все вкладки?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Изменить сведения о комнате</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Отображаемое имя комнаты</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná správa</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Zmeškaná hromadná správa</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Zavrieť túto udalosť</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,118 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Doplnok hromadných správ</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná správa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Otvoriť v Mapách</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopírovať do schránky</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>Preposlať cez %1</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>Preposlaná poloha od %1:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Hromadná správa</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Tučné</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kurzíva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Podčiarknuté</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Rýchly text</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emotikony</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Pridať používateľov</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Odoslať</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Táto konverzácia je šifrovaná</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Odoslané</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Zobrazené</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Spojenie so serverom sa stratilo. Hromadnú správu bude možné odoslať, keď sa obnoví.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Odstrániť používateľa</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Zobrazené všetkými</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Odosielanie dokončené</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Máte neodoslanú správu.
+Chcete zavrieť okno?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>Vybrali ste viac ako %n používateľa. Zrušte výber niektorých príjemcov.</numerusform>
+            <numerusform>Vybrali ste viac ako %n používateľov. Zrušte výber niektorých príjemcov.</numerusform>
+            <numerusform>Vybrali ste viac ako %n používateľov. Zrušte výber niektorých príjemcov.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>Vybrali ste menej ako %n používateľa. Vyberte nejakých príjemcov.</numerusform>
+            <numerusform>Vybrali ste menej ako %n používateľov. Vyberte nejakých príjemcov.</numerusform>
+            <numerusform>Vybrali ste menej ako %n používateľov. Vyberte nejakých príjemcov.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +268,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Nová miestnosť</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +302,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Priamy prenos súborov nie je možný</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložiť obrázok</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Súbory obrázkov (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tlačiť</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Otvoriť</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Preposlať</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovať</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Uložiť ako</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tlačiť</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
     </message>
 </context>
 <context>
@@ -564,10 +748,32 @@ Priečinok: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Pridať ľudí do tejto miestnosti (trvalej)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Upraviť</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Miestnosť sa nepodarilo pripraviť.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Chcete zavrieť okno?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>Naozaj chcete opustiť miestnosť „%1“?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +789,14 @@ Priečinok: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Vytvoriť trvalú miestnosť</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 vstúpil(a) do miestnosti.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 opustil(a) miestnosť.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +1002,25 @@ Chcete pokračovať?</translation>
 Do you want to close all tabs?</source>
         <translation>Máte neodoslané správy.
 Chcete zavrieť všetky karty?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Upraviť údaje miestnosti</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Zobrazovaný názov miestnosti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
     </message>
 </context>
 <context>

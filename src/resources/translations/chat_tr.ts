@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Toplu ileti</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>Kaçırılan toplu ileti</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>Bu olayı kapat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,114 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>Toplu ileti eklentisi</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Toplu ileti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>Haritalar&apos;da aç</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Panoya kopyala</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>%1 ile ilet</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>%1 kişisinin iletilen konumu:</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>Toplu ileti</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Kalın</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;İtalik</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Altı çizili</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>Hızlı metin</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>İfadeler</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Kullanıcı ekle</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>Bu sohbet şifreli</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gönderildi</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Görüldü</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>Sunucuyla bağlantı koptu. Toplu ileti, bağlantı geri geldiğinde gönderilebilir.</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Kullanıcıyı kaldır</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>Herkes gördü</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>Gönderme tamamlandı</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>Gönderilmemiş bir iletiniz var.
+Pencereyi kapatmak istiyor musunuz?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>%n kullanıcıdan fazlasını seçtiniz. Lütfen bazı alıcıların seçimini kaldırın.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>%n kullanıcıdan azını seçtiniz. Lütfen alıcı seçin.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>Yeni oda</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +298,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>Doğrudan dosya aktarımı yapılamaz</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Resmi kaydet</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>Resim dosyaları (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>İlet</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Farklı kaydet</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
     </message>
 </context>
 <context>
@@ -564,10 +744,32 @@ Klasör: %2</translation>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>Bu odaya kişi ekle (kalıcı)</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>Düzenle</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>Oda hazırlanamadı.</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>Pencereyi kapatmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>&quot;%1&quot; odasından ayrılmak istediğinizden emin misiniz?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +785,14 @@ Klasör: %2</translation>
     <message>
         <source>Create a persistent chat room</source>
         <translation>Kalıcı bir oda oluştur</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 odaya katıldı.</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 odadan ayrıldı.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +996,25 @@ Devam etmek istiyor musunuz?</translation>
 Do you want to close all tabs?</source>
         <translation>Gönderilmemiş iletileriniz var.
 Tüm sekmeleri kapatmak istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>Oda bilgilerini güncelle</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>Odanın görünen adı</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>

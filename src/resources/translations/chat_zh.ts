@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMissedEvent</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>群发消息</translation>
+    </message>
+    <message>
+        <source>Missed Broadcast Message</source>
+        <translation>错过的群发消息</translation>
+    </message>
+    <message>
+        <source>Close this event</source>
+        <translation>关闭此事件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastPluginImpl</name>
     <message>
         <source>Broadcast Message</source>
@@ -60,6 +79,114 @@
     <message>
         <source>Broadcast Message Plugin</source>
         <translation>群发消息插件</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastViewer</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>群发消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Open in Maps</source>
+        <translation>在地图中打开</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>Forward via %1</source>
+        <translation>通过 %1 转发</translation>
+    </message>
+    <message>
+        <source>Forwarded location of %1:</source>
+        <translation>%1 转发的位置：</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastWindow</name>
+    <message>
+        <source>Broadcast Message</source>
+        <translation>群发消息</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>粗体(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>斜体(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>下划线(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Quick text</source>
+        <translation>快捷短语</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>表情</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>This chat is encrypted</source>
+        <translation>此聊天已加密</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>已读</translation>
+    </message>
+    <message>
+        <source>The connection to the server is lost. The broadcast can be sent once it is back.</source>
+        <translation>与服务器的连接已断开。连接恢复后即可发送群发消息。</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>移除用户</translation>
+    </message>
+    <message>
+        <source>Seen by all</source>
+        <translation>全部已读</translation>
+    </message>
+    <message>
+        <source>Sending completed</source>
+        <translation>发送完成</translation>
+    </message>
+    <message>
+        <source>You have an unsent message.
+Do you want to close the window?</source>
+        <translation>你有一条未发送的消息。
+要关闭窗口吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected more than %n users. Please deselect some recipients.</source>
+        <translation>
+            <numerusform>你选择的用户超过 %n 个。请取消选择部分收件人。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have selected less than %n users. Please select some recipients.</source>
+        <translation>
+            <numerusform>你选择的用户少于 %n 个。请选择收件人。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>New chat room</source>
+        <translation>新聊天室</translation>
+    </message>
+</context>
+<context>
     <name>ChatAlerts</name>
     <message>
         <source>%1 in %2</source>
@@ -164,6 +298,52 @@
     <message>
         <source>Direct file transfer is not possible</source>
         <translation>无法直接传输文件</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewer</name>
+    <message>
+        <source>Save picture</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.%1)</source>
+        <translation>图片文件 (*.%1)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+</context>
+<context>
+    <name>ChatImageViewerClass</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>转发</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -564,10 +744,32 @@ Folder: %2</source>
     </message>
 </context>
 <context>
+    <name>PluginsButtonsManager</name>
+    <message>
+        <source>Add people to this Chat Room (Persistent)</source>
+        <translation>向此聊天室添加成员（永久）</translation>
+    </message>
+</context>
+<context>
     <name>QuickTextMenu</name>
     <message>
         <source>Edit</source>
         <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>RoomControls</name>
+    <message>
+        <source>The chat room could not be prepared.</source>
+        <translation>无法准备聊天室。</translation>
+    </message>
+    <message>
+        <source>Do you want to close the window?</source>
+        <translation>要关闭窗口吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave the chat room &quot;%1&quot;?</source>
+        <translation>确定要离开聊天室“%1”吗？</translation>
     </message>
 </context>
 <context>
@@ -583,6 +785,14 @@ Folder: %2</source>
     <message>
         <source>Create a persistent chat room</source>
         <translation>创建常设聊天室</translation>
+    </message>
+    <message>
+        <source>%1 joined the room.</source>
+        <translation>%1 加入了聊天室。</translation>
+    </message>
+    <message>
+        <source>%1 left the room.</source>
+        <translation>%1 离开了聊天室。</translation>
     </message>
 </context>
 <context>
@@ -786,6 +996,25 @@ Do you want to proceed?</source>
 Do you want to close all tabs?</source>
         <translation>你有未发送的消息。
 要关闭所有标签页吗？</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRoomDialog</name>
+    <message>
+        <source>Update room details</source>
+        <translation>更新聊天室详情</translation>
+    </message>
+    <message>
+        <source>Room display name</source>
+        <translation>聊天室显示名称</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,7 @@ void BroadcastWindow::buildSettingsBar()
     add(ActionAddUsers, "chat/addusers.png", QKeySequence(), false);
     if (auto *button = qobject_cast<QToolButton *>(m_settingsBar->widgetForAction(m_actions.value(ActionAddUsers))))
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_settingsBar->installEventFilter(this);
     if (services)
         m_delegate->setIcon(QIcon(fromUtf16(services->skinPath("chat/close_tab.png"))));
 }
@@ -295,12 +296,13 @@ void BroadcastWindow::retranslate()
 
 QString BroadcastWindow::tooManyText() const
 {
-    return tr("You have selected more than %1 users. Please deselect some recipients.").arg(maxRecipients());
+    return tr("You have selected more than %n users. Please deselect some recipients.", nullptr, maxRecipients());
 }
 
 QString BroadcastWindow::tooFewText() const
 {
-    return tr("You have selected less than %1 users. Please select some recipients.").arg(BroadcastLimits::MinRecipients);
+    return tr("You have selected less than %n users. Please select some recipients.", nullptr,
+              BroadcastLimits::MinRecipients);
 }
 
 QString BroadcastWindow::offlineText() const
@@ -703,6 +705,27 @@ void BroadcastWindow::changeEvent(QEvent *event)
     else if (event->type() == QEvent::ActivationChange)
         m_editor->stopAnimateImages();
     QFrame::changeEvent(event);
+}
+
+bool BroadcastWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_settingsBar && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+        fitAddUsersButton();
+    return QFrame::eventFilter(watched, event);
+}
+
+// In a language with long words the labelled button would slip into the
+// bar's overflow menu, out of sight; it gives up its label (kept as the
+// tooltip) first.
+void BroadcastWindow::fitAddUsersButton()
+{
+    auto *button = qobject_cast<QToolButton *>(m_settingsBar->widgetForAction(m_actions.value(ActionAddUsers)));
+    if (!button)
+        return;
+    const bool labelled = button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon;
+    const int label = labelled ? 0 : button->fontMetrics().horizontalAdvance(button->text()) + 8;
+    const bool fits = m_settingsBar->sizeHint().width() + label <= m_settingsBar->width();
+    button->setToolButtonStyle(fits ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
 }
 
 void BroadcastWindow::keyPressEvent(QKeyEvent *event)

@@ -101,6 +101,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -112,6 +113,7 @@ private:
     int maxRecipients() const;
     void buildLayout();
     void buildSettingsBar();
+    void fitAddUsersButton();
     void retranslate();
     void fillRow(QTreeWidgetItem *item, quint64 peerId) const;
     // Enables adding and sending as the recipients, the text and the

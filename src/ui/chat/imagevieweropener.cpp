@@ -2,6 +2,7 @@
 
 #include "chat/outgoingmessage.h"
 #include "platform/desktop.h"
+#include "platform/interfacedirection.h"
 #include "plugin/records/userobj.h"
 #include "render/markupconverter.h"
 #include "settings/settingsmanager.h"
@@ -102,6 +103,9 @@ bool ImageViewerOpener::open(const QString &localName)
         };
         context.magnifier = magnifierOptions();
         m_viewer = new ChatImageViewer(context, m_area);
+        // Full screen, the viewer is a window of its own: it would take the
+        // application's direction instead of the chat window's.
+        platform::InterfaceDirection::instance().adopt(m_viewer);
         connect(m_viewer, &QObject::destroyed, this, &ImageViewerOpener::restoreHistory);
         if (m_scrollBarPolicy < 0) {
             m_scrollBarPolicy = int(m_history->verticalScrollBarPolicy());

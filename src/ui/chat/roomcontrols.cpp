@@ -3,6 +3,7 @@
 #include "chat/chatcoreinterface.h"
 #include "chat/chatsession.h"
 #include "lib_kelvan/clocktimer.h"
+#include "platform/interfacedirection.h"
 #include "platform/prompt.h"
 #include "plugin/records/userobj.h"
 #include "plugin/records/variableimpl.h"
@@ -151,6 +152,7 @@ void RoomControls::onRoomSettings()
     m_dialog = new UpdateRoomDialog(roomName(session), m_window);
     m_dialog->setObjectName(QStringLiteral("UpdateRoomDialog"));
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    platform::InterfaceDirection::instance().adopt(m_dialog);
     connect(m_dialog, &QDialog::accepted, this, &RoomControls::onRoomDialogAccepted);
     m_dialog->show();
 }
