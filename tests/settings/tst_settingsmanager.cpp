@@ -147,7 +147,7 @@ void TestSettingsManager::delayedChangesWriteOnce()
 
     for (int i = 0; i < 10; ++i) {
         settings.setWindowSize(SettingsManager::ChatWindow, QSize(600 + i, 400));
-        m_clock.advance(SettingsManager::SaveDelayMs - 1); // each change starts the delay over
+        m_clock.advance(499); // each change starts the half second over
     }
     QVERIFY(settings.isSavePending());
     QVERIFY(!exists(folder(), "config.ini"));

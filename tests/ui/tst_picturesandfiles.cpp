@@ -219,7 +219,8 @@ void tst_PicturesAndFiles::sendPictureDialog()
     QCOMPARE(int(m_pickers.requests().size()), 1);
     QCOMPARE(m_pickers.requests().front().title, QStringLiteral("Select pictures to send"));
     QCOMPARE(m_pickers.requests().front().path, QStringLiteral("/earlier"));
-    QCOMPARE(m_pickers.requests().front().filter, OutgoingFiles::pictureFilter());
+    QVERIFY(m_pickers.requests().front().filter.startsWith(QStringLiteral("Images ( *.")));
+    QVERIFY(m_pickers.requests().front().filter.contains(QStringLiteral(" *.png ")));
     QCOMPARE(sentFiles(), (picked ? QStringList{first, second} : QStringList()));
     QCOMPARE(m_f->settings().pictureFolder(), picked ? folder : QStringLiteral("/earlier"));
 }
