@@ -5,6 +5,9 @@
 
 #include "settingstestutil.h"
 
+#include "lib_kelvan/clock.h"
+#include "lib_kelvan/clocktimer.h"
+
 #include <QColor>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -51,6 +54,7 @@ private Q_SLOTS:
     void loadFromMemory();
 
 private:
+    kelvan::ManualClock m_clock; // the save delay moves only when a test says so
     std::unique_ptr<ScreensGuard> m_screens;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString folder() const { return m_dir->path(); }
@@ -58,6 +62,7 @@ private:
 
 void TestSettingsManager::init()
 {
+    kelvan::Clock::setInstance(&m_clock);
     m_screens = std::make_unique<ScreensGuard>();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -67,6 +72,7 @@ void TestSettingsManager::cleanup()
 {
     m_dir.reset();
     m_screens.reset();
+    kelvan::Clock::setInstance(nullptr);
 }
 
 void TestSettingsManager::firstStartGeometry_data()
@@ -135,16 +141,18 @@ void TestSettingsManager::delayedChangesWriteOnce()
 {
     SettingsManager settings;
     settings.load(folder(), QStringLiteral("en"));
-    QTimer *timer = settings.findChild<QTimer *>();
+    auto *timer = settings.findChild<kelvan::ClockTimer *>();
     QVERIFY(timer);
-    QSignalSpy fired(timer, &QTimer::timeout);
+    QSignalSpy fired(timer, &kelvan::ClockTimer::timeout);
 
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         settings.setWindowSize(SettingsManager::ChatWindow, QSize(600 + i, 400));
+        m_clock.advance(499); // each change starts the half second over
+    }
     QVERIFY(settings.isSavePending());
     QVERIFY(!exists(folder(), "config.ini"));
 
-    QTRY_VERIFY(exists(folder(), "config.ini"));
+    m_clock.advance(1);
     QCOMPARE(fired.count(), 1);
     QVERIFY(!settings.isSavePending());
     QVERIFY(readBytes(folder(), "config.ini").contains("<chatwnd_size>609,400</chatwnd_size>"));
