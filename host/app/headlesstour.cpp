@@ -485,7 +485,7 @@ const char *const BroadcastShots[] = {
 namespace {
 
 // The tour names the plug-in's texts as "{Context|English text}" or
-// "{Context|English text|argument for %1}", so that it finds its buttons,
+// "{Context|English text|argument for %1|argument for %2...}", so that it finds its buttons,
 // menus and tabs in whatever language the plug-in was told to speak.
 QString inInterfaceLanguage(const QString &scenario)
 {
@@ -499,8 +499,10 @@ QString inInterfaceLanguage(const QString &scenario)
         const QByteArray context = m.captured(1).toUtf8();
         const QByteArray source = m.captured(2).toUtf8();
         QString text = QCoreApplication::translate(context.constData(), source.constData());
-        if (m.lastCapturedIndex() >= 3)
-            text = text.arg(m.captured(3));
+        if (m.lastCapturedIndex() >= 3) {
+            for (const QString &argument : m.captured(3).split(QLatin1Char('|')))
+                text = text.arg(argument);
+        }
         out += text;
         last = m.capturedEnd();
     }
@@ -524,7 +526,7 @@ expect-history @Farah "Harbour log entry 99850"
 shot @Farah 80-long-history-paged.png
 find @Farah "log entry 12345"
 wait 100
-expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "1 of 1"
+expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "{FindBar|%1 of %2|1|1}"
 expect-shown @Farah "Harbour log entry 12345"
 shot @Farah 81-find-brought-in.png
 receive Farah "Are you reading the old logs?"
@@ -535,7 +537,7 @@ shot @Farah 82-find-and-new-message.png
 find @Farah "entry 9999"
 find-next @Farah
 wait 100
-expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "2 of 11"
+expect-text @Farah/splitterVertical/splitterReceivedHorizontal/Receive/FindBar/FindCount "{FindBar|%1 of %2|2|11}"
 expect-shown @Farah "Harbour log entry 99998"
 shot @Farah 83-find-next.png
 click @Farah/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages

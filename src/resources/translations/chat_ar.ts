@@ -507,6 +507,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>البحث في المحادثة</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>مطابقة حالة الأحرف</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>تطابق أقدم (Enter، F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>تطابق أحدث (Shift+Enter، Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>إغلاق (Escape)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>لا توجد نتائج</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ من %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -549,6 +588,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>الانتقال إلى أحدث رسالة</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
     </message>
 </context>
 <context>

@@ -499,6 +499,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Търсене в чата</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Различаване на главни и малки букви</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>По-старо съвпадение (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>По-ново съвпадение (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Затваряне (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Няма съвпадения</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ от %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 от %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>Към най-новото съобщение</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Търсене</translation>
     </message>
 </context>
 <context>

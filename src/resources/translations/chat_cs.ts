@@ -501,6 +501,45 @@ Chcete okno zavřít?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Hledat v konverzaci</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Rozlišovat velikost písmen</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Starší výsledek (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Novější výsledek (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Zavřít (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Žádné výsledky</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -543,6 +582,10 @@ Chcete okno zavřít?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Přejít na nejnovější zprávu</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Najít</translation>
     </message>
 </context>
 <context>

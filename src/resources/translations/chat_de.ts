@@ -499,6 +499,45 @@ Möchtest du das Fenster schließen?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Im Chat suchen</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Älterer Treffer (Eingabe, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Neuerer Treffer (Umschalt+Eingabe, Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Möchtest du das Fenster schließen?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Zur neuesten Nachricht</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>

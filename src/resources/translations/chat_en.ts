@@ -499,6 +499,45 @@ Do you want to close the window?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Find in the conversation</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Older match (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Newer match (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Close (Escape)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>No matches</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ of %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Do you want to close the window?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Go to the newest message</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
     </message>
 </context>
 <context>

@@ -499,6 +499,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Buscar en la conversación</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Coincidir mayúsculas</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Resultado anterior (Intro, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Resultado más reciente (Mayús+Intro, Mayús+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Cerrar (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Sin resultados</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>Ir al mensaje más reciente</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>جستجو در گفتگو</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>حساس به بزرگی و کوچکی حروف</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>مورد قدیمی‌تر (Enter، F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>مورد جدیدتر (Shift+Enter، Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>بستن (Escape)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>موردی یافت نشد</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ از %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 از %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -539,6 +578,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>رفتن به تازه‌ترین پیام</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>جستجو</translation>
     </message>
 </context>
 <context>

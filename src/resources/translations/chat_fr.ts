@@ -499,6 +499,45 @@ Voulez-vous fermer la fenêtre ?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Rechercher dans la conversation</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Résultat plus ancien (Entrée, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Résultat plus récent (Maj+Entrée, Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Voulez-vous fermer la fenêtre ?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Aller au message le plus récent</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>

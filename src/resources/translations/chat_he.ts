@@ -499,6 +499,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>חיפוש בשיחה</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>התאמת רישיות</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>התאמה ישנה יותר (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>התאמה חדשה יותר (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>סגירה (Escape)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>אין התאמות</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ מתוך %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 מתוך %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>מעבר להודעה החדשה ביותר</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>חיפוש</translation>
     </message>
 </context>
 <context>

@@ -499,6 +499,45 @@ Vuoi chiudere la finestra?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Cerca nella conversazione</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Risultato precedente (Invio, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Risultato successivo (Maiusc+Invio, Maiusc+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Chiudi (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Nessun risultato</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ di %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Vuoi chiudere la finestra?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Vai al messaggio più recente</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
     </message>
 </context>
 <context>

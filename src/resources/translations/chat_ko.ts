@@ -497,6 +497,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>대화에서 찾기</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>대소문자 구분</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>이전 결과 (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>다음 결과 (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>닫기 (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>결과 없음</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -539,6 +578,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>최신 메시지로 이동</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
     </message>
 </context>
 <context>

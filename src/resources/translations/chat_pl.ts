@@ -501,6 +501,45 @@ Czy chcesz zamknąć okno?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Szukaj w rozmowie</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Uwzględniaj wielkość liter</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Starszy wynik (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Nowszy wynik (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Zamknij (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Brak wyników</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -543,6 +582,10 @@ Czy chcesz zamknąć okno?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Przejdź do najnowszej wiadomości</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
     </message>
 </context>
 <context>

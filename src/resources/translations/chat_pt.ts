@@ -499,6 +499,45 @@ Deseja fechar a janela?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Procurar na conversa</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Diferenciar maiúsculas</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Resultado mais antigo (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Resultado mais recente (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Fechar (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Nenhum resultado</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -541,6 +580,10 @@ Deseja fechar a janela?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Ir para a mensagem mais recente</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Procurar</translation>
     </message>
 </context>
 <context>

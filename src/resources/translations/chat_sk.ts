@@ -501,6 +501,45 @@ Chcete zavrieť okno?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Hľadať v konverzácii</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Rozlišovať veľkosť písmen</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Starší výsledok (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Novší výsledok (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Zavrieť (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Žiadne výsledky</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -543,6 +582,10 @@ Chcete zavrieť okno?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>Prejsť na najnovšiu správu</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Nájsť</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,45 @@ Pencereyi kapatmak istiyor musunuz?</translation>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>Sohbette ara</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Büyük/küçük harf duyarlı</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>Daha eski eşleşme (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>Daha yeni eşleşme (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>Kapat (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Eşleşme yok</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>%1+ / %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -539,6 +578,10 @@ Pencereyi kapatmak istiyor musunuz?</translation>
     <message>
         <source>Go to the newest message</source>
         <translation>En yeni iletiye git</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
     </message>
 </context>
 <context>

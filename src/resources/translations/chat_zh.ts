@@ -497,6 +497,45 @@ Do you want to close the window?</source>
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in the conversation</source>
+        <translation>在聊天中查找</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>区分大小写</translation>
+    </message>
+    <message>
+        <source>Older match (Enter, F3)</source>
+        <translation>较早的匹配 (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Newer match (Shift+Enter, Shift+F3)</source>
+        <translation>较新的匹配 (Shift+Enter, Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close (Escape)</source>
+        <translation>关闭 (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>无匹配项</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1+ of %2</source>
+        <translation>第 %1+ 个，共 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 个，共 %2 个</translation>
+    </message>
+</context>
+<context>
     <name>FullTextViewer</name>
     <message>
         <source>Whole message</source>
@@ -539,6 +578,10 @@ Do you want to close the window?</source>
     <message>
         <source>Go to the newest message</source>
         <translation>转到最新消息</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
     </message>
 </context>
 <context>
