@@ -916,7 +916,7 @@ bool HistoryPane::eventFilter(QObject *watched, QEvent *event)
     // compare the pointer only, never ask the half-destroyed view.
     if (watched == m_viewport && event->type() == QEvent::Resize)
         placeMarker();
-    if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu) {
+    if (watched == m_viewport && event->type() == QEvent::ContextMenu) {
         // A selection keeps the view's own menu, for copying it.
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         const qint64 id = m_view->textCursor().hasSelection() ? 0 : messageAt(menuEvent->pos());

@@ -190,7 +190,7 @@ private:
     void placeMarker();
 
     TextBrowser *m_view = nullptr;    // not owned
-    QObject *m_viewport = nullptr;    // not owned: the view's viewport, whose resizes place the marker
+    QObject *m_viewport = nullptr;    // not owned: the view's viewport (its resizes place the marker, its menus)
     ChatSession *m_session = nullptr; // not owned
     RenderedHistory m_history;
     UserNameCache m_names;
