@@ -35,6 +35,7 @@
 #include <QMimeData>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -1077,7 +1078,8 @@ void ScenarioRunner::registerBuiltins()
                 }
                 // A chosen entry closes the whole chain of menus, and the
                 // window below is active again.
-                QWidget *owner = menu->parentWidget() ? menu->parentWidget()->window() : nullptr;
+                // The entry may close (and delete) that window.
+                QPointer<QWidget> owner = menu->parentWidget() ? menu->parentWidget()->window() : nullptr;
                 menu->hide();
                 while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
                     if (!owner && open->parentWidget())

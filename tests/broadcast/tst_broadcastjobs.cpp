@@ -323,6 +323,8 @@ void tst_BroadcastJobs::closingAViewerSendsOneReceipt()
     QCOMPARE(m_factory.viewer, QStringList{"Office closed [b]Monday[/b]"});
     QCOMPARE(m_registry->viewerRecord(1001)->sender.displayNameString(), QStringLiteral("Bea Hansen"));
 
+    // The user closes it: the window goes and tells the registry, twice over.
+    std::unique_ptr<BroadcastViewerInterface> closed(m_registry->viewerRecord(1001)->viewer);
     m_registry->viewerClosed(1001);
     m_registry->viewerClosed(1001);
     const auto receipts = m_host->journal().calls("sendControl");

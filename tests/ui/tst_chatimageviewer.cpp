@@ -164,7 +164,7 @@ void tst_ChatImageViewer::openAsksOnlyForWhatDidNotDecode_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("questions");
     QTest::newRow("a picture that showed opens at once") << png(Qt::red) << 0;
-    QTest::newRow("a file that did not decode asks first") << QByteArray("MZ\x90\0 not a picture", 20) << 1;
+    QTest::newRow("a file that did not decode asks first") << QByteArray("MZ\x90\0 not a picture", sizeof("MZ\x90\0 not a picture") - 1) << 1;
 }
 
 void tst_ChatImageViewer::openAsksOnlyForWhatDidNotDecode()

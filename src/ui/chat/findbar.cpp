@@ -28,7 +28,6 @@ FindBar::FindBar(HistoryPane *history, QWidget *view, QWidget *scope)
     layout->setSpacing(4);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("FindText"));
-    m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(160);
     m_text->installEventFilter(this);
     m_count = new QLabel(this);
