@@ -988,4 +988,12 @@ IMessageList *HostServices::messagesPageAfter(const char *conversationId, std::i
     return list(e, m_host.store().after(bytes(conversationId), eventId, m_host.pageSize()));
 }
 
+IMessageList *HostServices::pictureMessages(const char *conversationId)
+{
+    const int e = record(162, "pictureMessages", {utf8(conversationId)});
+    if (!m_host.isReady())
+        return list(e, {});
+    return list(e, m_host.store().pictureMessages(bytes(conversationId), IHostServices::MaxPictureMessages));
+}
+
 } // namespace hostkit

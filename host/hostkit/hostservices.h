@@ -115,6 +115,7 @@ public:
     int searchMessages(const char *conversationId, const char16_t *text, int flags, std::int64_t fromEventId, int limit,
                        IVariable *out) override;
     IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) override;
+    IMessageList *pictureMessages(const char *conversationId) override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);

@@ -27,6 +27,12 @@ QVariant textValue(const QByteArray &utf8)
     return utf8.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(QString::fromUtf8(utf8));
 }
 
+// The tags a picture is written with; the same test as the SQL below.
+bool holdsPicture(const QByteArray &body)
+{
+    return body.contains("[pic") || body.contains("[img]");
+}
+
 QVariant blobValue(const QByteArray &bytes)
 {
     return bytes.isEmpty() ? QVariant(QByteArray("")) : QVariant(bytes);
@@ -179,8 +185,11 @@ Result MessageStore::prepare()
         || !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS network_ids_by_origin ON network_ids (conversation, origin_id)"))
         || !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS network_ids_by_archive ON network_ids (archive_id)")))
         return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, q.lastError().text()));
-    if (version == kSchemaVersion)
+    if (version == kSchemaVersion) {
+        if (!transaction([this] { return preparePictures(); }))
+            return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, m_lastError));
         return Result::success();
+    }
 
     const char *const schema[] = {
         // AUTOINCREMENT: an event id is never handed out twice, not even
@@ -217,6 +226,11 @@ Result MessageStore::prepare()
             return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
         }
     }
+    // Before the text index: indexing keeps the picture list too.
+    if (!preparePictures()) {
+        db.rollback();
+        return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, m_lastError));
+    }
     const Result indexed = createSearchIndex();
     if (!indexed) {
         db.rollback();
@@ -228,6 +242,34 @@ Result MessageStore::prepare()
         return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, why));
     }
     return Result::success();
+}
+
+// The messages that hold pictures, beside the schema like network_ids, so
+// that a picture list is one indexed range instead of a read of every body.
+// A store that never had the table gets it filled once, inside SQLite, in
+// the caller's transaction.
+bool MessageStore::preparePictures()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'message_pictures'"))) {
+        m_lastError = q.lastError().text();
+        return false;
+    }
+    if (q.next())
+        return true;
+    q.finish();
+    const bool ok = q.exec(QStringLiteral("CREATE TABLE message_pictures ("
+                                     " event_id INTEGER PRIMARY KEY,"
+                                     " conversation TEXT NOT NULL)"))
+               && q.exec(QStringLiteral("CREATE INDEX message_pictures_by_conversation ON message_pictures "
+                                        "(conversation, event_id)"))
+               && q.exec(QStringLiteral("INSERT INTO message_pictures (event_id, conversation) SELECT event_id, "
+                                        "conversation FROM messages WHERE deleted = 0 AND (instr(body, CAST('[pic' AS "
+                                        "BLOB)) > 0 OR instr(body, CAST('[img]' AS BLOB)) > 0)"));
+    if (!ok)
+        m_lastError = q.lastError().text();
+    return ok;
 }
 
 // Schema version 2: the full-text index of what messages read. A store of
@@ -262,8 +304,12 @@ bool MessageStore::unindex(qint64 eventId)
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.prepare(QStringLiteral("DELETE FROM message_text WHERE rowid = ?"));
     q.addBindValue(eventId);
-    if (q.exec())
-        return true;
+    if (q.exec()) {
+        q.prepare(QStringLiteral("DELETE FROM message_pictures WHERE event_id = ?"));
+        q.addBindValue(eventId);
+        if (q.exec())
+            return true;
+    }
     m_lastError = q.lastError().text();
     return false;
 }
@@ -272,6 +318,16 @@ bool MessageStore::indexText(qint64 eventId, const QByteArray &conversation, con
 {
     if (!unindex(eventId))
         return false;
+    if (holdsPicture(body)) {
+        QSqlQuery p(QSqlDatabase::database(m_connection, false));
+        p.prepare(QStringLiteral("INSERT INTO message_pictures (event_id, conversation) VALUES (?, ?)"));
+        p.addBindValue(eventId);
+        p.addBindValue(textValue(conversation));
+        if (!p.exec()) {
+            m_lastError = p.lastError().text();
+            return false;
+        }
+    }
     const QString text = searchableText(body);
     if (text.trimmed().isEmpty())
         return true;
@@ -349,6 +405,8 @@ bool MessageStore::fill(int count, const std::function<void(int index, StoredMes
                                       "deleted, labels, reply_target) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         QSqlQuery index(db);
         index.prepare(QStringLiteral("INSERT INTO message_text (rowid, text, conversation) VALUES (?, ?, ?)"));
+        QSqlQuery picture(db);
+        picture.prepare(QStringLiteral("INSERT INTO message_pictures (event_id, conversation) VALUES (?, ?)"));
         for (int i = 0; i < count; ++i) {
             StoredMessage m;
             make(i, m);
@@ -365,6 +423,14 @@ bool MessageStore::fill(int count, const std::function<void(int index, StoredMes
             if (!insert.exec()) {
                 m_lastError = insert.lastError().text();
                 return false;
+            }
+            if (!m.deleted && holdsPicture(m.body)) {
+                picture.bindValue(0, m.eventId);
+                picture.bindValue(1, textValue(m.conversation));
+                if (!picture.exec()) {
+                    m_lastError = picture.lastError().text();
+                    return false;
+                }
             }
             const QString text = m.deleted ? QString() : searchableText(m.body);
             if (text.trimmed().isEmpty())
@@ -504,6 +570,13 @@ QVector<StoredMessage> MessageStore::before(const QByteArray &conversation, qint
     return page;
 }
 
+QVector<StoredMessage> MessageStore::pictureMessages(const QByteArray &conversation, int limit) const
+{
+    return select(QStringLiteral("event_id IN (SELECT event_id FROM message_pictures WHERE conversation = ? "
+                                 "ORDER BY event_id DESC LIMIT %1)").arg(std::max(0, limit)),
+                  {textValue(conversation)}, QStringLiteral("event_id ASC"), -1);
+}
+
 QVector<StoredMessage> MessageStore::all() const
 {
     return select(QStringLiteral("1"), {}, QStringLiteral("event_id ASC"), -1);
@@ -515,7 +588,7 @@ bool MessageStore::clear(const QByteArray &conversation)
     if (conversation.isEmpty()) {
         return transaction([&] {
             if (q.exec(QStringLiteral("DELETE FROM likes")) && q.exec(QStringLiteral("DELETE FROM messages"))
-                && q.exec(QStringLiteral("DELETE FROM message_text")))
+                && q.exec(QStringLiteral("DELETE FROM message_text")) && q.exec(QStringLiteral("DELETE FROM message_pictures")))
                 return true;
             m_lastError = q.lastError().text();
             return false;
@@ -531,8 +604,12 @@ bool MessageStore::clear(const QByteArray &conversation)
             if (q.exec()) {
                 q.prepare(QStringLiteral("DELETE FROM message_text WHERE conversation = ?"));
                 q.addBindValue(id);
-                if (q.exec())
-                    return true;
+                if (q.exec()) {
+                    q.prepare(QStringLiteral("DELETE FROM message_pictures WHERE conversation = ?"));
+                    q.addBindValue(id);
+                    if (q.exec())
+                        return true;
+                }
             }
         }
         m_lastError = q.lastError().text();

@@ -60,6 +60,10 @@ public:
     QVector<qint64> search(const QByteArray &conversation, const QString &text, bool matchCase, qint64 from,
                            bool older, int limit) const;
 
+    // The newest `limit` messages holding a picture tag, deleted ones left
+    // out, oldest first.
+    QVector<StoredMessage> pictureMessages(const QByteArray &conversation, int limit) const;
+
     // Appends `count` messages in one transaction, `make` filling the i-th
     // (conversation, sender, time, body...); far faster than `count` calls
     // of append. False when any failed (nothing is stored then).
@@ -106,6 +110,7 @@ private:
     MessageStore() = default;
     Result prepare();
     Result createSearchIndex();
+    bool preparePictures();
     bool indexText(qint64 eventId, const QByteArray &conversation, const QByteArray &body);
     bool unindex(qint64 eventId);
     QVector<StoredMessage> select(const QString &where, const QVariantList &values, const QString &order, int limit) const;

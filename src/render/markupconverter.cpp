@@ -889,6 +889,38 @@ int extractTag(QString &text, const QString &open, const QString &close, QString
     return start;
 }
 
+QStringList pictureAddresses(const QString &markup)
+{
+    struct Found
+    {
+        int at;
+        QString address;
+    };
+    QVector<Found> found;
+    const auto scan = [&](QLatin1String open, QLatin1String close, bool enclosed) {
+        int s = markup.indexOf(open);
+        while (s >= 0 && found.size() < RenderBounds::MaxAttachments) {
+            const int c = markup.indexOf(close, s + open.size());
+            if (c < 0)
+                break;
+            const QString inner = markup.mid(s + open.size(), c - s - open.size()).trimmed();
+            QString address = tagAttribute(inner, QStringLiteral("src"));
+            if (address.isEmpty() && enclosed)
+                address = inner;
+            if (!address.isEmpty())
+                found.append({s, address});
+            s = markup.indexOf(open, c + close.size());
+        }
+    };
+    scan(QLatin1String("[pic"), QLatin1String("]"), false);
+    scan(QLatin1String("[img]"), QLatin1String("[/img]"), true);
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.at < b.at; });
+    QStringList addresses;
+    for (int i = 0; i < found.size() && i < RenderBounds::MaxAttachments; ++i)
+        addresses.append(found.at(i).address);
+    return addresses;
+}
+
 QString tagAttribute(const QString &attributes, const QString &key)
 {
     const int at = attributes.indexOf(key + QLatin1Char('='));

@@ -60,6 +60,11 @@ QString tagAttribute(const QString &attributes, const QString &key);
 // The encoding tagAttribute undoes, for writers of attribute values.
 QString encodeAttributeValue(const QString &value);
 
+// The picture addresses of a body's "[pic src=…]" and "[img]…[/img]" tags
+// in the order they stand, at most RenderBounds::MaxAttachments of them, as
+// rendering would take them.
+QStringList pictureAddresses(const QString &markup);
+
 // Whether the message menu offers "Edit" for the message.
 bool canEditMessage(const IHostMessage *message);
 bool canEditMarkup(const QString &markup);

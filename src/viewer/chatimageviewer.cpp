@@ -209,6 +209,7 @@ bool ChatImageViewer::navigate(int index)
     m_activity->start();
     updateHeader();
     m_ui->frame->setFocus();
+    Q_EMIT pictureShown(m_pictures.at(index).path);
     return true;
 }
 

@@ -70,6 +70,8 @@ public:
     // Accepted only for 0 <= index < count().
     bool navigate(int index);
     int currentIndex() const { return m_index; }
+    // The current picture's local file; empty when none.
+    QString currentPath() const;
     int count() const { return m_pictures.size(); }
     // Whether the current picture showed its own pixels (else the broken picture).
     bool isDecoded() const { return m_decoded; }
@@ -87,6 +89,8 @@ public:
 
 Q_SIGNALS:
     void closed();
+    // A picture was shown (its own pixels or the broken picture).
+    void pictureShown(const QString &path);
 
 public Q_SLOTS:
     void onZoom();
@@ -112,7 +116,6 @@ private:
     void setArrowIcons();
     void updateHeader();
     void watchMouse(QWidget *widget);
-    QString currentPath() const;
 
     QScopedPointer<Ui::ChatImageViewerClass> m_ui;
     Context m_context;

@@ -76,6 +76,7 @@ private Q_SLOTS:
     void searchFollowsEveryChange();
     void searchOfAnOlderStore();
     void pagesAfter();
+    void pictureMessagesFollowTheStore();
 };
 
 void TestHostkitStore::roundTripKeepsEveryAttribute()
@@ -614,6 +615,8 @@ void TestHostkitStore::searchOfAnOlderStore()
                                       " deleted INTEGER NOT NULL DEFAULT 0, labels TEXT NOT NULL DEFAULT '',"
                                       " reply_target INTEGER NOT NULL DEFAULT 0)")));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO messages (conversation, body) VALUES ('1001', 'written [b]long[/b] ago')")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO messages (conversation, body) VALUES ('1001', CAST('[pic src=\"a\"]' AS BLOB))")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO messages (conversation, body, deleted) VALUES ('1001', '[img]b[/img]', 1)")));
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 1")));
         db.close();
     }
@@ -622,6 +625,10 @@ void TestHostkitStore::searchOfAnOlderStore()
     auto store = MessageStore::open(path, &error);
     QVERIFY2(store, qPrintable(error));
     QCOMPARE(store->search("1001", QStringLiteral("long ago"), false, 0, false, 10).size(), 1);
+    // Its pictures are listed from the start, the deleted one left out.
+    const QVector<StoredMessage> pictures = store->pictureMessages("1001", 10);
+    QCOMPARE(pictures.size(), 1);
+    QCOMPARE(pictures.first().eventId, qint64(2));
 }
 
 void TestHostkitStore::pagesAfter()
@@ -642,6 +649,52 @@ void TestHostkitStore::pagesAfter()
     QCOMPARE(idsOf(s->messagesPageAfter("1004", ids.at(1))), ids.mid(2, 2));
     QCOMPARE(idsOf(s->messagesPageAfter("1004", ids.at(3))), ids.mid(4));
     QCOMPARE(idsOf(s->messagesPageAfter("1004", 0)), ids.mid(0, 2));
+}
+
+// The picture list through the host contract: every change of a message
+// reaches it, other conversations stay out, and one answer is capped at the
+// newest MaxPictureMessages, oldest first.
+void TestHostkitStore::pictureMessagesFollowTheStore()
+{
+    hostkit::Host host(hostkit::Profile::inMemory());
+    IHostServices *s = host.servicesFor("chat");
+    const auto listed = [s](const char *conversation) {
+        QList<qint64> out;
+        IMessageList *list = s->pictureMessages(conversation);
+        for (int i = 0; i < list->count(); ++i)
+            out << list->at(i)->eventId();
+        s->releaseMessageList(list);
+        return out;
+    };
+    MessageStore &store = host.store();
+    QList<qint64> ids;
+    const QByteArray bodies[] = {"[pic src=\"sim://1\"]", "plain text", "see [img]sim://2[/img]", "[pic src=\"sim://3\"]",
+                                 "[pic src=\"sim://4\"]", "[b]bold[/b]"};
+    for (const QByteArray &body : bodies) {
+        StoredMessage m = message("1005", body);
+        ids << store.append(m);
+    }
+    StoredMessage elsewhere = message("1006", "[pic src=\"sim://5\"]");
+    const qint64 other = store.append(elsewhere);
+    QCOMPARE(listed("1005"), (QList<qint64>{ids[0], ids[2], ids[3], ids[4]}));
+
+    QVERIFY(store.markDeleted(ids[0]));
+    QVERIFY(store.remove(ids[3]));
+    QVERIFY(store.setText(ids[4], "no picture any more", true));
+    QVERIFY(store.setText(ids[5], "now [pic src=\"sim://6\"]", true));
+    QCOMPARE(listed("1005"), (QList<qint64>{ids[2], ids[5]}));
+    QVERIFY(store.clear("1005"));
+    QCOMPARE(listed("1005"), QList<qint64>());
+    QCOMPARE(listed("1006"), QList<qint64>{other});
+
+    const int cap = IHostServices::MaxPictureMessages;
+    QVERIFY(store.fill(cap + 5, [](int i, StoredMessage &m) {
+        m = message("1007", i % 2 ? "[pic src=\"sim://x\"]" : "[img]sim://y[/img]");
+    }));
+    const QList<qint64> capped = listed("1007");
+    QCOMPARE(capped.size(), cap);
+    QCOMPARE(capped.last(), store.lastEventId());
+    QCOMPARE(capped.first(), store.lastEventId() - cap + 1);
 }
 
 QTEST_MAIN(TestHostkitStore)

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void openAsksOnlyForWhatDidNotDecode_data();
     void openAsksOnlyForWhatDidNotDecode();
     void pictureNotFetchedYetOpensWhenItArrives();
+    void browsesPastTheRenderedWindow();
 
 private:
     ChatWindow *openBea();
@@ -210,6 +211,50 @@ void tst_ChatImageViewer::pictureNotFetchedYetOpensWhenItArrives()
     QVERIFY(viewer && viewer->isVisible());
     QCOMPARE(viewer->currentIndex(), viewer->count() - 1);
     QCOMPARE(QColor(viewer->frame()->fullImage().pixel(0, 0)), QColor(Qt::yellow));
+}
+
+void tst_ChatImageViewer::browsesPastTheRenderedWindow()
+{
+    // 250 messages, six of them pictures; the window opens on the newest
+    // page only, so the four oldest pictures were never rendered nor fetched.
+    const int at[] = {0, 10, 20, 30, 200, 249};
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+    QByteArray addresses[6];
+    for (int i = 0; i < 6; ++i)
+        addresses[i] = m_f->host->transfers().publish(png(colours[i]), QStringLiteral("old.png"), true);
+    const QDateTime start = m_f->clock.now().addSecs(-1000);
+    QVERIFY(m_f->host->store().fill(250, [&](int index, hostkit::StoredMessage &m) {
+        m.conversation = "1001";
+        m.senderId = 1001;
+        m.received = true;
+        m.time = hostkit::storeTimeFromDateTime(start.addSecs(index));
+        m.body = "text " + QByteArray::number(index);
+        for (int i = 0; i < 6; ++i) {
+            if (at[i] == index)
+                m.body = "[pic src=\"" + addresses[i] + "\"]";
+        }
+    }));
+    ChatWindow *window = openBea();
+    advance(600);
+    QVERIFY(window->history()->resourceKeys().pictureName(QString::fromUtf8(addresses[0])).isEmpty());
+    const QString newest = window->history()->resourceKeys().pictureName(QString::fromUtf8(addresses[5]));
+    ChatImageViewer *viewer = clickPicture(window, newest);
+    QVERIFY(viewer);
+    QCOMPARE(viewer->currentIndex(), viewer->count() - 1);
+    QCOMPARE(m_f->calls("pictureMessages", QStringLiteral("1001")), 1);
+    const auto colour = [viewer] { return QColor(viewer->frame()->fullImage().pixel(0, 0)); };
+    for (int i = 4; i >= 0; --i) {
+        viewer->onPrev();
+        QCOMPARE(viewer->currentIndex(), viewer->count() - 6 + i);
+        if (i < 4) {
+            // Reached before its file is there: fetched now, shown when it arrives.
+            QVERIFY(!viewer->isDecoded());
+            QCOMPARE(m_f->calls("fetchPicture", QString::fromUtf8(addresses[i])), 1);
+            advance(600);
+        }
+        QCOMPARE(colour(), colours[i]);
+        QCOMPARE(viewer->findChild<QLabel *>(QStringLiteral("Name"))->text(), QStringLiteral("Bea Hansen"));
+    }
 }
 
 QTEST_MAIN(tst_ChatImageViewer)

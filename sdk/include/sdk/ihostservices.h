@@ -16,7 +16,7 @@ class IUser;
 class IVariable;
 
 // The host service object each plug-in object receives in initialize.
-// 162 slots. The host owns it, so there is no destructor among the slots and
+// 163 slots. The host owns it, so there is no destructor among the slots and
 // slot s sits at vtable index s. Texts returned as const char16_t* are
 // host-owned and must be copied at once; results that need no lifetime go
 // into IVariable objects the caller owns. Reserved slots belong to the host.
@@ -186,12 +186,19 @@ public:
     virtual int searchMessages(const char *conversationId, const char16_t *text, int flags, std::int64_t fromEventId,
                                int limit, IVariable *out) = 0;                                                // 160 messages whose text holds `text`: event ids, comma-separated, see SearchFlag; returns how many, -1: no search
     virtual IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) = 0;            // 161 the page after an event id, oldest first
+    virtual IMessageList *pictureMessages(const char *conversationId) = 0;                                    // 162 the messages that hold pictures, oldest first; at most the newest MaxPictureMessages
 
     // searchMessages: the text is matched against what the messages read
     // (their markup reduced to text), in the whole conversation. Without
     // SearchOlder the ids after fromEventId come oldest first; with it the
     // ids before fromEventId (0: from the newest) come newest first. At
     // most `limit` ids.
+    // pictureMessages: every message whose markup holds a picture tag
+    // ("[pic" or "[img]"), deleted ones left out, so that a picture list can
+    // reach past what a window shows. One answer holds at most the newest
+    // MaxPictureMessages of them, whatever the conversation's length.
+    static constexpr int MaxPictureMessages = 1000;
+
     enum SearchFlag : int {
         SearchMatchCase = 1, // upper and lower case differ
         SearchOlder = 2,     // towards older messages

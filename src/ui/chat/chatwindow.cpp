@@ -163,9 +163,15 @@ ChatWindow::ChatWindow(QWidget *parent, ChatSession *conversation)
     m_links->setDownloadWatcher([this](const QString &address) { m_transfers->watch(false, address); });
     // Pictures open over the whole window, a child of it: it moves along.
     m_imageViewer = new ImageViewerOpener(
-        this, m_ui->editReceive, [this] { return host(); }, [this] { return ImageViewerOpener::historyPictures(*m_history); },
+        this, m_ui->editReceive, [this] { return host(); },
+        [this] { return ImageViewerOpener::conversationPictures(*m_history, host()); },
         [this] { return m_session && m_session->core() ? m_session->core()->appName() : QString(); }, this);
     m_links->setPictureOpener([this](const QString &name) { m_imageViewer->open(name); });
+    m_imageViewer->setFetcher([this](const QString &name) {
+        const auto watch = [this](const QString &address) { m_transfers->watch(true, address); };
+        ImageViewerOpener::fetchListedPicture(*m_history, host(), name, watch);
+    });
+    connect(m_transfers, &HistoryTransfers::pictureArrived, m_imageViewer, &ImageViewerOpener::pictureArrived);
     m_links->setPictureFetchWatcher([this](const QString &address) { m_transfers->watch(true, address); });
     connect(m_transfers, &HistoryTransfers::pictureArrived, m_links, &HistoryLinks::pictureArrived);
 

@@ -131,6 +131,8 @@ public:
     QVector<ShownPicture> shownPictures() const;
 
     bool isLoaded() const { return m_loaded; }
+    // The peer's (or room's) id; empty without a conversation.
+    QByteArray conversationId() const;
     const RenderedHistory &rendered() const { return m_history; }
     UserNameCache &names() { return m_names; }
     ResourceKeyTable &resourceKeys() { return m_resourceKeys; }
@@ -158,7 +160,6 @@ protected:
 
 private:
     IHostServices *host() const;
-    QByteArray conversationId() const;
     bool autoscroll() const;
     QString stylePrefix() const;
     QString renderPage(IMessageList *list, bool older, QVector<qint64> *added = nullptr);

@@ -4,13 +4,18 @@
 #include "platform/desktop.h"
 #include "platform/interfacedirection.h"
 #include "plugin/records/userobj.h"
+#include "plugin/records/variableimpl.h"
+#include "render/attachmentblocks.h"
 #include "render/markupconverter.h"
+#include "render/messageblocks.h"
+#include "render/resourcekeytable.h"
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/linkopener.h"
 #include "viewer/chatimageviewerframe.h"
 
+#include <sdk/ihostmessage.h>
 #include <sdk/ihostservices.h>
 
 #include <QAbstractButton>
@@ -66,6 +71,88 @@ QVector<ChatImageViewer::Picture> ImageViewerOpener::historyPictures(HistoryPane
     return pictures;
 }
 
+QVector<ChatImageViewer::Picture> ImageViewerOpener::conversationPictures(HistoryPane &pane, IHostServices *host)
+{
+    const QByteArray id = pane.conversationId();
+    IMessageList *list = host && !id.isEmpty() ? host->pictureMessages(id.constData()) : nullptr;
+    if (!list)
+        return historyPictures(pane);
+    QVector<ChatImageViewer::Picture> pictures;
+    qint64 oldestListed = 0;
+    RenderContext context;
+    context.host = host;
+    QStringList hostSchemes;
+    VariableImpl schemes;
+    if (host->ownTransferSchemes(&schemes)) {
+        for (const QString &scheme : schemes.toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+            hostSchemes.append(scheme.trimmed().toLower());
+    }
+    ResourceKeyTable &keys = pane.resourceKeys();
+    const int count = std::min(list->count(), int(IHostServices::MaxPictureMessages));
+    for (int i = 0; i < count; ++i) {
+        const IHostMessage *message = list->at(i);
+        if (!message || message->isDeleted())
+            continue;
+        if (oldestListed == 0)
+            oldestListed = message->eventId();
+        const qint64 sender = message->overridingSenderId() ? message->overridingSenderId() : message->senderId();
+        for (const QString &address : MarkupConverter::pictureAddresses(QString::fromUtf8(message->body()))) {
+            // What rendering would not fetch by itself waits for the
+            // user's click on it in the history.
+            const bool fetchable =
+                AttachmentBlocks::pictureFetchPolicy(address, hostSchemes) == AttachmentBlocks::PictureFetch::Automatic;
+            const QByteArray bytes = address.toUtf8();
+            VariableImpl name;
+            if ((!host->pictureLocalName(bytes.constData(), &name) || name.bytes().isEmpty()) && fetchable)
+                host->createPictureLocalName(bytes.constData(), &name);
+            const QString localName = name.toString();
+            if (localName.isEmpty())
+                continue;
+            if (!QFileInfo(localName).isFile()) {
+                if (!fetchable)
+                    continue;
+                if (keys.pictureName(address).isEmpty())
+                    keys.notePicture(localName, address, false);
+            }
+            pictures.append({localName, MessageBlocks::senderNameFor(context, sender, pane.names()),
+                             sender ? pane.resources().avatar(QByteArray::number(sender)) : QImage()});
+        }
+    }
+    host->releaseMessageList(list);
+    if (oldestListed == 0)
+        return historyPictures(pane);
+    // Pages scrolled back past the host's cap still browse what they show.
+    QVector<ChatImageViewer::Picture> older;
+    const QVector<HistoryPane::ShownPicture> shown = pane.shownPictures();
+    for (const HistoryPane::ShownPicture &picture : shown) {
+        if (picture.eventId >= oldestListed)
+            break;
+        const RenderedHistory::Entry *entry = pane.rendered().find(picture.eventId);
+        const qint64 sender = entry ? entry->senderId : 0;
+        older.append({picture.localName, pane.names().value(sender),
+                      sender ? pane.resources().avatar(QByteArray::number(sender)) : QImage()});
+    }
+    return older + pictures;
+}
+
+bool ImageViewerOpener::fetchListedPicture(HistoryPane &pane, IHostServices *host, const QString &localName,
+                                           const std::function<void(const QString &address)> &watch)
+{
+    const QString address = pane.resourceKeys().pictureAddress(localName);
+    if (!host || address.isEmpty())
+        return false;
+    if (watch)
+        watch(address);
+    host->fetchPicture(address.toUtf8().constData(), localName.toUtf8().constData());
+    return true;
+}
+
+void ImageViewerOpener::pictureArrived(const QString &localName)
+{
+    if (m_viewer && m_viewer->currentPath() == localName)
+        m_viewer->navigate(m_viewer->currentIndex());
+}
+
 bool ImageViewerOpener::open(const QString &localName)
 {
     if (!QFileInfo(localName).isFile())
@@ -107,6 +194,15 @@ bool ImageViewerOpener::open(const QString &localName)
         // application's direction instead of the chat window's.
         platform::InterfaceDirection::instance().adopt(m_viewer);
         connect(m_viewer, &QObject::destroyed, this, &ImageViewerOpener::restoreHistory);
+        // Once per picture and viewer: a fetch that failed is not retried
+        // by every step past it.
+        m_fetching.clear();
+        connect(m_viewer, &ChatImageViewer::pictureShown, this, [this](const QString &path) {
+            if (m_fetch && !path.isEmpty() && !QFileInfo(path).isFile() && !m_fetching.contains(path)) {
+                m_fetching.insert(path);
+                m_fetch(path);
+            }
+        });
         if (m_scrollBarPolicy < 0) {
             m_scrollBarPolicy = int(m_history->verticalScrollBarPolicy());
             m_history->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
