@@ -199,6 +199,7 @@ void EmotionBoxManager::loadEntries(const QString &folder)
             }
             m_entries.insert(name, new EmoticonEntry(name, smallPath, std::move(small.movie), bigPath,
                                                      std::move(big.movie)));
+            m_longestName = std::max(m_longestName, int(name.size()));
         }
         m_pickerOrder.append(name);
     }
@@ -258,6 +259,7 @@ void EmotionBoxManager::clear()
 {
     qDeleteAll(m_entries);
     m_entries.clear();
+    m_longestName = 0;
     m_pickerOrder.clear();
     m_aliases.clear();
     m_aliasKeys.clear();

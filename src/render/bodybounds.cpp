@@ -120,10 +120,14 @@ private:
         m_out += QLatin1Char('>');
     }
 
-    // One character (a surrogate pair, a character reference) of text.
+    // Text up to the next tag, reference or surrogate, copied in stretches
+    // between the marks a long run needs; or one character (a surrogate
+    // pair, a character reference) of text.
     int text(int i)
     {
         const QChar c = m_in.at(i);
+        if (c != QLatin1Char('&') && !c.isSurrogate())
+            return plainText(i);
         int length = 1;
         if (c == QLatin1Char('&'))
             length = qMax(1, referenceLength(m_in, i));
@@ -137,6 +141,37 @@ private:
             countRunCharacter();
         m_out += m_in.midRef(i, length);
         return i + length;
+    }
+
+    int plainText(int i)
+    {
+        const QChar *data = m_in.constData();
+        const int n = m_in.size();
+        int copied = i;
+        int j = i;
+        for (; j < n; ++j) {
+            const QChar c = data[j];
+            // A "<" that opens no tag is text, and only then does it come here.
+            if (j > i && (c == QLatin1Char('<') || c == QLatin1Char('&') || c.isSurrogate()))
+                break;
+            if (m_out.size() + (j - copied) + 2 > MaxHtmlChars) {
+                m_cut = true;
+                break;
+            }
+            if (allowsBreak(c)) {
+                m_run = 0;
+                continue;
+            }
+            if (m_run >= MaxRunLength) {
+                m_out.append(data + copied, j - copied);
+                copied = j;
+                m_out += ZeroWidthSpace;
+                m_run = 0;
+            }
+            ++m_run;
+        }
+        m_out.append(data + copied, j - copied);
+        return j;
     }
 
     void countRunCharacter()

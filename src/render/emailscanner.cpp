@@ -20,7 +20,10 @@ namespace {
 // QRegExp's \w: QChar::isLetterOrNumber(), QChar::isMark() or "_".
 inline bool isWord(QChar c)
 {
-    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+    const ushort u = c.unicode();
+    if (u < 0x80)
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';
+    return c.isLetterOrNumber() || c.isMark();
 }
 
 // End of the run of words joined by single characters of `joints`
