@@ -251,10 +251,40 @@ private:
     bool m_cut = false;
 };
 
+// Whether the walk would hand back the html as it is: with no more tags than
+// the formatting depth (itself below the anchor and line-break bounds), no
+// stretch without a break opportunity longer than a run (tags counted as
+// characters, which only overstates a run) and room for every character,
+// nothing is dropped, marked or cut. Most messages are like that.
+bool withinBounds(const QString &html)
+{
+    if (html.size() + 1 > MaxHtmlChars)
+        return false;
+    int tags = 0;
+    int run = 0;
+    bool inTag = false; // spaces inside a tag break no run
+    for (const QChar c : html) {
+        if (c == QLatin1Char('<')) {
+            if (++tags > MaxFormattingDepth)
+                return false;
+            inTag = true;
+        } else if (c == QLatin1Char('>')) {
+            inTag = false;
+        }
+        if (!inTag && allowsBreak(c))
+            run = 0;
+        else if (++run > MaxRunLength)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Bounded apply(const QString &html)
 {
+    if (withinBounds(html))
+        return {html, false};
     return Walker(html).run();
 }
 

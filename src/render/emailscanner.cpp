@@ -78,6 +78,9 @@ int find(const QString &text, int from, int *length)
 {
     const int n = text.size();
     int s = qMax(0, from);
+    // Every address holds an "@"; most text holds none.
+    if (text.indexOf(QLatin1Char('@'), s) < 0)
+        return -1;
     while (s < n) {
         if (!isWord(text.at(s))) {
             ++s;
