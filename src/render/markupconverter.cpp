@@ -195,38 +195,41 @@ QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
+    const QChar *data = text.constData();
     const int n = text.size();
+    int copied = 0; // text before this is in `out`
+    const auto replace = [&](int at, int length, QLatin1String with) {
+        out.append(data + copied, at - copied);
+        out += with;
+        copied = at + length;
+    };
     for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (lineBreaks && c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) {
-            out += QLatin1String("<br/>");
+        const QChar c = data[i];
+        if (lineBreaks && c == QLatin1Char('\r') && i + 1 < n && data[i + 1] == QLatin1Char('\n')) {
+            replace(i, 2, QLatin1String("<br/>"));
             ++i;
             continue;
         }
         if (lineBreaks && c == QLatin1Char('\n')) {
-            out += QLatin1String("<br/>");
+            replace(i, 1, QLatin1String("<br/>"));
             continue;
         }
         if (tags && c == QLatin1Char('[')) {
             if (text.midRef(i, CodeBracket.size()) == CodeBracket) {
-                out += QLatin1Char('[');
+                replace(i, CodeBracket.size(), QLatin1String("["));
                 i += CodeBracket.size() - 1;
                 continue;
             }
-            bool replaced = false;
             for (const FormatTag &tag : FormatTags) {
                 if (tagAt(text, i, tag.markup)) {
-                    out += tag.html;
+                    replace(i, tag.markup.size(), tag.html);
                     i += tag.markup.size() - 1;
-                    replaced = true;
                     break;
                 }
             }
-            if (replaced)
-                continue;
         }
-        out += c;
     }
+    out.append(data + copied, n - copied);
     return out;
 }
 
