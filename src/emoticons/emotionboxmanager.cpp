@@ -448,9 +448,12 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
         const QSize size = big ? m_bigSize : m_smallSize;
         const QString resource = big ? name + BigResourceSuffix : name;
         const QString description = emoticonDescription(entry, language).toHtmlEscaped();
-        return QStringLiteral("<img src=\"%1\" alt=\"%2\" title=\"%2\" border=\"0\" width=%3 height=%4 >")
-            .arg(resource.toHtmlEscaped(), description, QString::number(size.width()),
-                 QString::number(size.height()));
+        // Joined rather than formatted with arg(): this runs for every
+        // message that shows an emoticon.
+        return QLatin1String("<img src=\"") + resource.toHtmlEscaped() + QLatin1String("\" alt=\"") + description
+               + QLatin1String("\" title=\"") + description + QLatin1String("\" border=\"0\" width=")
+               + QString::number(size.width()) + QLatin1String(" height=") + QString::number(size.height())
+               + QLatin1String(" >");
     });
 }
 

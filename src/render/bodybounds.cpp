@@ -264,6 +264,13 @@ bool withinBounds(const QString &html)
     int run = 0;
     bool inTag = false; // spaces inside a tag break no run
     for (const QChar c : html) {
+        const ushort u = c.unicode();
+        // Printable ASCII other than the tag brackets: a run character.
+        if (u > 0x20 && u < 0x7f && u != '<' && u != '>') {
+            if (++run > MaxRunLength)
+                return false;
+            continue;
+        }
         if (c == QLatin1Char('<')) {
             if (++tags > MaxFormattingDepth)
                 return false;
