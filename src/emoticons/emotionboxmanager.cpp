@@ -45,8 +45,9 @@ QString picturePath(const QString &folder, const QString &name)
 }
 
 // The trimmed, non-empty texts between each "(" and the next ")", scanning on
-// after that ")".
-QSet<QString> collectCodes(const QString &text)
+// after that ")", that `keep` accepts.
+template<typename Keep>
+QSet<QString> collectCodes(const QString &text, Keep keep)
 {
     QSet<QString> codes;
     int from = 0;
@@ -58,7 +59,7 @@ QSet<QString> collectCodes(const QString &text)
         if (close < 0)
             break;
         const QString code = text.mid(open + 1, close - open - 1).trimmed();
-        if (!code.isEmpty())
+        if (!code.isEmpty() && keep(code))
             codes.insert(code);
         from = close + 1;
     }
@@ -423,12 +424,7 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
 {
     if (!text.contains(QLatin1Char('(')))
         return text;
-    QSet<QString> names;
-    const QSet<QString> codes = collectCodes(text);
-    for (const QString &code : codes) {
-        if (m_entries.contains(code))
-            names.insert(code);
-    }
+    const QSet<QString> names = collectCodes(text, [this](const QString &code) { return m_entries.contains(code); });
     if (names.isEmpty())
         return text;
 
@@ -461,13 +457,10 @@ QString EmotionBoxManager::codesInName(const QString &text, int height) const
 {
     if (!text.contains(QLatin1Char('(')))
         return text;
-    QSet<QString> names;
-    const QSet<QString> codes = collectCodes(text);
-    for (const QString &code : codes) {
+    const QSet<QString> names = collectCodes(text, [this](const QString &code) {
         const EmoticonEntry *entry = m_entries.value(code);
-        if (entry && !entry->smallPath().isEmpty())
-            names.insert(code);
-    }
+        return entry && !entry->smallPath().isEmpty();
+    });
     return replaceNamedCodes(text, names, [&](const QString &name) {
         if (height <= 0)
             return QString();
