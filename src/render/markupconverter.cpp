@@ -114,8 +114,9 @@ QString replaceAll(const QString &text, QLatin1String from, QLatin1String to)
     return out;
 }
 
-// Whether `pair` (two characters) occurs in the text. QString's search for
-// a Latin-1 needle converts it first, which costs more than a short message.
+// Whether `first` directly followed by `second` occurs in the text.
+// QString's search for a Latin-1 needle converts the needle first, which
+// costs more than scanning a short message.
 bool containsPair(const QString &text, QChar first, QChar second)
 {
     const QChar *data = text.constData();
