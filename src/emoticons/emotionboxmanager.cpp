@@ -45,8 +45,9 @@ QString picturePath(const QString &folder, const QString &name)
 }
 
 // The trimmed, non-empty texts between each "(" and the next ")", scanning on
-// after that ")".
-QSet<QString> collectCodes(const QString &text)
+// after that ")", that `keep` accepts.
+template<typename Keep>
+QSet<QString> collectCodes(const QString &text, Keep keep)
 {
     QSet<QString> codes;
     int from = 0;
@@ -58,7 +59,7 @@ QSet<QString> collectCodes(const QString &text)
         if (close < 0)
             break;
         const QString code = text.mid(open + 1, close - open - 1).trimmed();
-        if (!code.isEmpty())
+        if (!code.isEmpty() && keep(code))
             codes.insert(code);
         from = close + 1;
     }
@@ -199,6 +200,7 @@ void EmotionBoxManager::loadEntries(const QString &folder)
             }
             m_entries.insert(name, new EmoticonEntry(name, smallPath, std::move(small.movie), bigPath,
                                                      std::move(big.movie)));
+            m_longestName = std::max(m_longestName, int(name.size()));
         }
         m_pickerOrder.append(name);
     }
@@ -258,6 +260,7 @@ void EmotionBoxManager::clear()
 {
     qDeleteAll(m_entries);
     m_entries.clear();
+    m_longestName = 0;
     m_pickerOrder.clear();
     m_aliases.clear();
     m_aliasKeys.clear();
@@ -421,12 +424,7 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
 {
     if (!text.contains(QLatin1Char('(')))
         return text;
-    QSet<QString> names;
-    const QSet<QString> codes = collectCodes(text);
-    for (const QString &code : codes) {
-        if (m_entries.contains(code))
-            names.insert(code);
-    }
+    const QSet<QString> names = collectCodes(text, [this](const QString &code) { return m_entries.contains(code); });
     if (names.isEmpty())
         return text;
 
@@ -446,9 +444,12 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
         const QSize size = big ? m_bigSize : m_smallSize;
         const QString resource = big ? name + BigResourceSuffix : name;
         const QString description = emoticonDescription(entry, language).toHtmlEscaped();
-        return QStringLiteral("<img src=\"%1\" alt=\"%2\" title=\"%2\" border=\"0\" width=%3 height=%4 >")
-            .arg(resource.toHtmlEscaped(), description, QString::number(size.width()),
-                 QString::number(size.height()));
+        // Joined rather than formatted with arg(): this runs for every
+        // message that shows an emoticon.
+        return QLatin1String("<img src=\"") + resource.toHtmlEscaped() + QLatin1String("\" alt=\"") + description
+               + QLatin1String("\" title=\"") + description + QLatin1String("\" border=\"0\" width=")
+               + QString::number(size.width()) + QLatin1String(" height=") + QString::number(size.height())
+               + QLatin1String(" >");
     });
 }
 
@@ -456,13 +457,10 @@ QString EmotionBoxManager::codesInName(const QString &text, int height) const
 {
     if (!text.contains(QLatin1Char('(')))
         return text;
-    QSet<QString> names;
-    const QSet<QString> codes = collectCodes(text);
-    for (const QString &code : codes) {
+    const QSet<QString> names = collectCodes(text, [this](const QString &code) {
         const EmoticonEntry *entry = m_entries.value(code);
-        if (entry && !entry->smallPath().isEmpty())
-            names.insert(code);
-    }
+        return entry && !entry->smallPath().isEmpty();
+    });
     return replaceNamedCodes(text, names, [&](const QString &name) {
         if (height <= 0)
             return QString();

@@ -52,6 +52,9 @@ public:
     // All entries, sorted by name (ordinal, case-sensitive).
     QVector<const EmoticonEntry *> entries() const;
 
+    // Length of the longest entry name: no longer text can name an entry.
+    int longestNameLength() const { return m_longestName; }
+
     // The animation a rendered document refers to by resource name: an
     // entry's name gives its small animation, the name with "_big" appended
     // its big one (see replaceCodes). Null for anything else.
@@ -129,6 +132,7 @@ private:
     QVector<AliasRun> m_aliasRuns;
     // The first characters of all aliases, one bit per UTF-16 code unit.
     QBitArray m_aliasFirstChars;
+    int m_longestName = 0;
     QSize m_smallSize{32, 32};
     QSize m_bigSize{128, 128};
 };

@@ -120,10 +120,14 @@ private:
         m_out += QLatin1Char('>');
     }
 
-    // One character (a surrogate pair, a character reference) of text.
+    // Text up to the next tag, reference or surrogate, copied in stretches
+    // between the marks a long run needs; or one character (a surrogate
+    // pair, a character reference) of text.
     int text(int i)
     {
         const QChar c = m_in.at(i);
+        if (c != QLatin1Char('&') && !c.isSurrogate())
+            return plainText(i);
         int length = 1;
         if (c == QLatin1Char('&'))
             length = qMax(1, referenceLength(m_in, i));
@@ -137,6 +141,37 @@ private:
             countRunCharacter();
         m_out += m_in.midRef(i, length);
         return i + length;
+    }
+
+    int plainText(int i)
+    {
+        const QChar *data = m_in.constData();
+        const int n = m_in.size();
+        int copied = i;
+        int j = i;
+        for (; j < n; ++j) {
+            const QChar c = data[j];
+            // A "<" that opens no tag is text, and only then does it come here.
+            if (j > i && (c == QLatin1Char('<') || c == QLatin1Char('&') || c.isSurrogate()))
+                break;
+            if (m_out.size() + (j - copied) + 2 > MaxHtmlChars) {
+                m_cut = true;
+                break;
+            }
+            if (allowsBreak(c)) {
+                m_run = 0;
+                continue;
+            }
+            if (m_run >= MaxRunLength) {
+                m_out.append(data + copied, j - copied);
+                copied = j;
+                m_out += ZeroWidthSpace;
+                m_run = 0;
+            }
+            ++m_run;
+        }
+        m_out.append(data + copied, j - copied);
+        return j;
     }
 
     void countRunCharacter()
@@ -216,10 +251,47 @@ private:
     bool m_cut = false;
 };
 
+// Whether the walk would hand back the html as it is: with no more tags than
+// the formatting depth (itself below the anchor and line-break bounds), no
+// stretch without a break opportunity longer than a run (tags counted as
+// characters, which only overstates a run) and room for every character,
+// nothing is dropped, marked or cut. Most messages are like that.
+bool withinBounds(const QString &html)
+{
+    if (html.size() + 1 > MaxHtmlChars)
+        return false;
+    int tags = 0;
+    int run = 0;
+    bool inTag = false; // spaces inside a tag break no run
+    for (const QChar c : html) {
+        const ushort u = c.unicode();
+        // Printable ASCII other than the tag brackets: a run character.
+        if (u > 0x20 && u < 0x7f && u != '<' && u != '>') {
+            if (++run > MaxRunLength)
+                return false;
+            continue;
+        }
+        if (c == QLatin1Char('<')) {
+            if (++tags > MaxFormattingDepth)
+                return false;
+            inTag = true;
+        } else if (c == QLatin1Char('>')) {
+            inTag = false;
+        }
+        if (!inTag && allowsBreak(c))
+            run = 0;
+        else if (++run > MaxRunLength)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Bounded apply(const QString &html)
 {
+    if (withinBounds(html))
+        return {html, false};
     return Walker(html).run();
 }
 

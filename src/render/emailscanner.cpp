@@ -20,7 +20,10 @@ namespace {
 // QRegExp's \w: QChar::isLetterOrNumber(), QChar::isMark() or "_".
 inline bool isWord(QChar c)
 {
-    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+    const ushort u = c.unicode();
+    if (u < 0x80)
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';
+    return c.isLetterOrNumber() || c.isMark();
 }
 
 // End of the run of words joined by single characters of `joints`
@@ -75,6 +78,21 @@ int find(const QString &text, int from, int *length)
 {
     const int n = text.size();
     int s = qMax(0, from);
+    // Every address holds an "@"; most text holds none. Between an
+    // address's start and its "@" stand only word characters and joints, so
+    // no address starts before the last other character ahead of the first
+    // "@", and every start tried before it would end its run there.
+    const int at = text.indexOf(QLatin1Char('@'), s);
+    if (at < 0)
+        return -1;
+    int stretch = at;
+    while (stretch > s) {
+        const QChar c = text.at(stretch - 1);
+        if (!isWord(c) && c != QLatin1Char('-') && c != QLatin1Char('.') && c != QLatin1Char('+'))
+            break;
+        --stretch;
+    }
+    s = stretch;
     while (s < n) {
         if (!isWord(text.at(s))) {
             ++s;

@@ -315,12 +315,15 @@ int findLinkCandidate(const QString &text, int from, int *length)
 
 QString linkifyEmails(const QString &segment)
 {
+    int length = 0;
+    int start = EmailScanner::find(segment, 0, &length);
+    // Most text holds no address: its escaped form is the result.
+    if (start < 0)
+        return escapeHtml(segment);
     QString out;
     out.reserve(segment.size() + 16);
     int pos = 0;
-    int length = 0;
-    for (int start = EmailScanner::find(segment, 0, &length); start >= 0;
-         start = EmailScanner::find(segment, pos, &length)) {
+    for (; start >= 0; start = EmailScanner::find(segment, pos, &length)) {
         out += escapeHtml(segment.mid(pos, start - pos));
         const QString address = segment.mid(start, length);
         appendAnchor(out, MailScheme + address, address);

@@ -69,13 +69,25 @@ int placeholderAt(const QString &text, int i, int *kind, int *index)
     return -1;
 }
 
+// The first "[link_" at or after `from`, or -1. Searching for the bracket
+// first skips QString's conversion of a Latin-1 needle, which costs more
+// than most messages.
+int indexOfLinkOpen(const QString &text, int from)
+{
+    const QLatin1String open("[link_");
+    for (int i = text.indexOf(QLatin1Char('['), from); i >= 0; i = text.indexOf(QLatin1Char('['), i + 1)) {
+        if (text.midRef(i, open.size()) == open)
+            return i;
+    }
+    return -1;
+}
+
 // The first placeholder at or after `from`, or -1.
 int nextPlaceholder(const QString &text, int from)
 {
     int kind = 0;
     int index = 0;
-    for (int i = text.indexOf(QLatin1String("[link_"), from); i >= 0;
-         i = text.indexOf(QLatin1String("[link_"), i + 1)) {
+    for (int i = indexOfLinkOpen(text, from); i >= 0; i = indexOfLinkOpen(text, i + 1)) {
         if (placeholderAt(text, i, &kind, &index) > 0)
             return i;
     }
@@ -99,6 +111,51 @@ QString replaceAll(const QString &text, QLatin1String from, QLatin1String to)
         hit = text.indexOf(from, pos);
     }
     out += text.midRef(pos);
+    return out;
+}
+
+// Whether `first` directly followed by `second` occurs in the text.
+// QString's search for a Latin-1 needle converts the needle first, which
+// costs more than scanning a short message.
+bool containsPair(const QString &text, QChar first, QChar second)
+{
+    const QChar *data = text.constData();
+    const int n = text.size();
+    for (int i = 0; i + 1 < n; ++i) {
+        if (data[i] == first && data[i + 1] == second)
+            return true;
+    }
+    return false;
+}
+
+// Every "  " as " &nbsp;", then every "\r\n" as "<br/>", in one scan: the
+// two share no character, so neither replacement can make or hide the other.
+QString replaceSpacesAndBreaks(const QString &text)
+{
+    const QChar *data = text.constData();
+    const int n = text.size();
+    QString out;
+    int copied = 0;
+    for (int i = 0; i + 1 < n; ++i) {
+        const QLatin1String *with = nullptr;
+        static const QLatin1String Space(" &nbsp;");
+        static const QLatin1String Break("<br/>");
+        if (data[i] == QLatin1Char(' ') && data[i + 1] == QLatin1Char(' '))
+            with = &Space;
+        else if (data[i] == QLatin1Char('\r') && data[i + 1] == QLatin1Char('\n'))
+            with = &Break;
+        else
+            continue;
+        if (out.isNull())
+            out.reserve(n + n / 8);
+        out.append(data + copied, i - copied);
+        out += *with;
+        copied = i + 2;
+        ++i;
+    }
+    if (copied == 0)
+        return text;
+    out.append(data + copied, n - copied);
     return out;
 }
 
@@ -139,38 +196,41 @@ QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
+    const QChar *data = text.constData();
     const int n = text.size();
+    int copied = 0; // text before this is in `out`
+    const auto replace = [&](int at, int length, QLatin1String with) {
+        out.append(data + copied, at - copied);
+        out += with;
+        copied = at + length;
+    };
     for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (lineBreaks && c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) {
-            out += QLatin1String("<br/>");
+        const QChar c = data[i];
+        if (lineBreaks && c == QLatin1Char('\r') && i + 1 < n && data[i + 1] == QLatin1Char('\n')) {
+            replace(i, 2, QLatin1String("<br/>"));
             ++i;
             continue;
         }
         if (lineBreaks && c == QLatin1Char('\n')) {
-            out += QLatin1String("<br/>");
+            replace(i, 1, QLatin1String("<br/>"));
             continue;
         }
         if (tags && c == QLatin1Char('[')) {
             if (text.midRef(i, CodeBracket.size()) == CodeBracket) {
-                out += QLatin1Char('[');
+                replace(i, CodeBracket.size(), QLatin1String("["));
                 i += CodeBracket.size() - 1;
                 continue;
             }
-            bool replaced = false;
             for (const FormatTag &tag : FormatTags) {
                 if (tagAt(text, i, tag.markup)) {
-                    out += tag.html;
+                    replace(i, tag.markup.size(), tag.html);
                     i += tag.markup.size() - 1;
-                    replaced = true;
                     break;
                 }
             }
-            if (replaced)
-                continue;
         }
-        out += c;
     }
+    out.append(data + copied, n - copied);
     return out;
 }
 
@@ -446,10 +506,7 @@ QString placeholder(const char *kind, int index)
 // can be a code.
 int longestEmoticonName(const EmotionBoxManager *emoticons)
 {
-    int longest = 0;
-    for (const EmoticonEntry *entry : emoticons->entries())
-        longest = qMax(longest, entry->name().size());
-    return longest;
+    return emoticons->longestNameLength();
 }
 
 // Which attachment tags a text opens at all, found in one scan, so that the
@@ -633,8 +690,13 @@ QString restoreAttachments(const QString &text, const Attachments &lists)
 QString replaceEmoticonCodes(const QString &html, const RenderContext &context)
 {
     const EmotionBoxManager *emoticons = context.emoticons;
-    if (!html.contains(QLatin1Char('(')))
+    const int opens = html.count(QLatin1Char('('));
+    if (opens == 0)
         return html;
+    // Each code opens with its own "(": with no more of them than the
+    // bound, no code can be past it.
+    if (opens <= RenderBounds::MaxEmoticons)
+        return emoticons->replaceCodes(html, context.language, context.bigSingleEmoticons);
     int split = -1;
     const int longest = longestEmoticonName(emoticons);
     int count = 0;
@@ -675,9 +737,7 @@ QString textPasses(const QString &text, const RenderContext &context)
     if (context.emoticons)
         html = replaceEmoticonCodes(html, context);
     html = replaceMentions(html, context.host);
-    html = replaceAll(html, QLatin1String("  "), QLatin1String(" &nbsp;"));
-    html = replaceAll(html, QLatin1String("\r\n"), QLatin1String("<br/>"));
-    return html;
+    return replaceSpacesAndBreaks(html);
 }
 
 // Markup past MaxMarkupChars is left out; the cut falls after a space near
@@ -821,7 +881,7 @@ QString replaceMentions(const QString &text, IHostServices *host)
     // One scan that steps over the tags earlier passes wrote. A mention
     // inside an anchor, or one whose brackets an anchor tag stands between,
     // stays text: an anchor never holds another.
-    if (!text.contains(QLatin1String("[@")))
+    if (!containsPair(text, QLatin1Char('['), QLatin1Char('@')))
         return text;
     QString out;
     int pos = 0;

@@ -762,6 +762,8 @@ void tst_MarkupConverter::hostileBodiesKeepToTheBounds_data()
         << times("[furl][b][/furl][i][i][/b]", 500) << false << "";
     QTest::newRow("emoticon 20,000 times") << times("(smile)", 20000) << true << "(smile)";
     QTest::newRow("one word of a million characters") << times("x", 1000000) << true << times("x", 200);
+    QTest::newRow("long word around an emoticon, whose tag holds spaces")
+        << times("x", 150) + "(smile)" + times("x", 150) << false << times("x", 150);
     QTest::newRow("ten megabytes of words") << times("word ", 2000000) << true << "word word";
     QTest::newRow("break tag a million times") << times("a[br]", 1000000) << true << "a\na";
     QTest::newRow("line ends") << times("line\r\n", 2000) << true << "line\nline";
