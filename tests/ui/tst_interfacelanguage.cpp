@@ -22,6 +22,9 @@
 #include <QTranslator>
 #include <QtTest>
 
+// Opens the chat window with `id` into `var`; the test stops when it did not open.
+#define OPEN_WINDOW(var, id) ChatWindow *var = m_fixture->open(id); QVERIFY(var)
+
 class tst_InterfaceLanguage : public QObject
 {
     Q_OBJECT
@@ -123,8 +126,7 @@ void tst_InterfaceLanguage::openWindowFollowsLanguage_data()
 void tst_InterfaceLanguage::openWindowFollowsLanguage()
 {
     QFETCH(QString, code);
-    ChatWindow *window = m_fixture->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     auto *send = window->findChild<QPushButton *>(QStringLiteral("Send"));
     QVERIFY(send);
     QMenu *quickText = window->quickText()->menu();
@@ -164,8 +166,7 @@ void tst_InterfaceLanguage::rightToLeftMirrorsOnlyTheLibrarysWindows()
     QFETCH(QByteArray, code);
     QFETCH(bool, mirrored);
     QWidget hostWindow;
-    ChatWindow *window = m_fixture->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     window->resize(600, 500);
     window->show();
     auto *send = window->findChild<QPushButton *>(QStringLiteral("Send"));
@@ -217,8 +218,7 @@ void tst_InterfaceLanguage::messageKeepsItsOwnDirection()
     QFETCH(QString, text);
     QFETCH(Qt::LayoutDirection, direction);
     setLanguage(code.constData());
-    ChatWindow *window = m_fixture->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     m_fixture->receive("1001", text.toUtf8());
 
     const QTextDocument *history = window->historyView()->document();
@@ -238,8 +238,7 @@ void tst_InterfaceLanguage::messageKeepsItsOwnDirection()
 
 void tst_InterfaceLanguage::peersOverrideEndsWithTheirText()
 {
-    ChatWindow *window = m_fixture->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const QString rlo(QChar(0x202E));
     m_fixture->receive("1001", QString(QStringLiteral("see ") + rlo + QStringLiteral("txt.exe")).toUtf8());
     const QString shown = window->historyView()->toPlainText();
