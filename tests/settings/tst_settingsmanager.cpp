@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// A settings manager over the test folder, loaded for `language`.
+#define LOADED(var, language) SettingsManager var; var.load(folder(), language)
+
 using namespace settingstest;
 
 class TestSettingsManager : public QObject
@@ -107,8 +110,7 @@ void TestSettingsManager::firstStartGeometry()
     QFETCH(bool, maximized);
 
     ScreensGuard screens(full, available);
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     for (int kind = 0; kind < SettingsManager::WindowKindCount; ++kind) {
         QCOMPARE(settings.windowSize(kind), sizes.at(kind));
         QCOMPARE(settings.defaultWindowSize(kind), sizes.at(kind));
@@ -126,8 +128,7 @@ void TestSettingsManager::outOfRangeKind_data()
 void TestSettingsManager::outOfRangeKind()
 {
     QFETCH(int, kind);
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QCOMPARE(settings.windowSize(kind), QSize(0, 0));
     QCOMPARE(settings.defaultWindowSize(kind), QSize(0, 0));
     QCOMPARE(settings.windowMaximized(kind), false);
@@ -139,8 +140,7 @@ void TestSettingsManager::outOfRangeKind()
 
 void TestSettingsManager::delayedChangesWriteOnce()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     auto *timer = settings.findChild<kelvan::ClockTimer *>();
     QVERIFY(timer);
     QSignalSpy fired(timer, &kelvan::ClockTimer::timeout);
@@ -160,8 +160,7 @@ void TestSettingsManager::delayedChangesWriteOnce()
 
 void TestSettingsManager::onlyChangesStartTheTimer()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     settings.setWindowSize(SettingsManager::TabbedChatWindow, settings.windowSize(SettingsManager::TabbedChatWindow));
     settings.setWindowMaximized(SettingsManager::ChatWindow, false);
     settings.setSplitterSizes(SettingsManager::Splitter::Conference, {});
@@ -232,8 +231,7 @@ void TestSettingsManager::splitterSizes()
 
     QVERIFY(writeBytes(folder(), "config.ini",
                        "<config><custom><splitter_tabbed_chat>" + stored + "</splitter_tabbed_chat></custom></config>"));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QCOMPARE(settings.splitterSizes(SettingsManager::Splitter::TabbedChat), sizes);
     QCOMPARE(settings.splitterSizes(SettingsManager::Splitter::Chat), QList<int>());
 }
@@ -340,8 +338,7 @@ void TestSettingsManager::quickTextDisplay()
 
 void TestSettingsManager::contactSpellLanguage()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     settings.setContactSpellLanguage(QStringLiteral("alice"), QStringLiteral("de_DE"));
     QVERIFY(readBytes(folder(), "spell_check_languages.ini").contains("<bcp47Name>de_DE</bcp47Name>"));
     QCOMPARE(settings.contactSpellLanguage(QStringLiteral("alice")), QStringLiteral("de_DE"));
@@ -355,8 +352,7 @@ void TestSettingsManager::contactSpellLanguage()
 
 void TestSettingsManager::forgetContact()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     settings.setAutoscroll(QStringLiteral("gone"), false);
     settings.setAutoscroll(QStringLiteral("kept"), false);
     settings.setNotificationsEnabled(QStringLiteral("gone"), false);
@@ -382,8 +378,7 @@ void TestSettingsManager::unchangedValueWritesNothing_data()
 void TestSettingsManager::unchangedValueWritesNothing()
 {
     QFETCH(QString, file);
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     const auto change = [&] {
         if (file == QLatin1String("autoscroll.ini"))
             settings.setAutoscroll(QStringLiteral("alice"), false);
