@@ -301,8 +301,10 @@ void tst_Rooms::directory_data()
     QTest::addColumn<int>("documentRequests");
 
     const QByteArray document = record(Command::Document, {"1", "5001", "4", "1"});
-    QTest::newRow("document-makes-the-record") << QByteArrayList{document}
-        << "members= invited= joined=0 counter=1 name=Project Lighthouse" << 0;
+    // What the document alone makes, and the same once joined.
+    const QString fresh = QStringLiteral("members= invited= joined=0 counter=1 name=Project Lighthouse");
+    const QString joined = QStringLiteral("members= invited= joined=1 counter=1 name=Project Lighthouse");
+    QTest::newRow("document-makes-the-record") << QByteArrayList{document} << fresh << 0;
     QTest::newRow("members-joined-renamed") << QByteArrayList{
         document + record(Command::Members, {"4", "1000", "1001", "1001"}) + record(Command::Joined, {"4"}),
         record(Command::Renamed, {"4", "Harbour: walk"})}
@@ -329,16 +331,13 @@ void tst_Rooms::directory_data()
     QTest::newRow("counter-gap-asks-for-the-document") << QByteArrayList{
         document, record(Command::Counter, {"4", "2"}), record(Command::Counter, {"4", "5"}), record(Command::Counter, {"4", "9"})}
         << "members= invited= joined=0 counter=9 name=Project Lighthouse" << 1;
-    QTest::newRow("stale-counter-ignored") << QByteArrayList{document, record(Command::Counter, {"4", "0"})}
-        << "members= invited= joined=0 counter=1 name=Project Lighthouse" << 0;
-    QTest::newRow("unknown-request-dropped") << QByteArrayList{document + record(Command::Joined, {"9"})}
-        << "members= invited= joined=0 counter=1 name=Project Lighthouse" << 0;
-    QTest::newRow("unknown-command-skipped") << QByteArrayList{document + RoomControlText::write(0x7f, {"4"}) + record(Command::Joined, {"4"})}
-        << "members= invited= joined=1 counter=1 name=Project Lighthouse" << 0;
-    QTest::newRow("truncated-record-ends-the-text") << QByteArrayList{document + record(Command::Joined, {"4"}).chopped(1) + record(Command::Joined, {"4"})}
-        << "members= invited= joined=0 counter=1 name=Project Lighthouse" << 0;
-    QTest::newRow("blank-name-ignored") << QByteArrayList{document + record(Command::Renamed, {"4", "  "})}
-        << "members= invited= joined=0 counter=1 name=Project Lighthouse" << 0;
+    QTest::newRow("stale-counter-ignored") << QByteArrayList{document, record(Command::Counter, {"4", "0"})} << fresh << 0;
+    QTest::newRow("unknown-request-dropped") << QByteArrayList{document + record(Command::Joined, {"9"})} << fresh << 0;
+    QTest::newRow("unknown-command-skipped")
+        << QByteArrayList{document + RoomControlText::write(0x7f, {"4"}) + record(Command::Joined, {"4"})} << joined << 0;
+    QTest::newRow("truncated-record-ends-the-text")
+        << QByteArrayList{document + record(Command::Joined, {"4"}).chopped(1) + record(Command::Joined, {"4"})} << fresh << 0;
+    QTest::newRow("blank-name-ignored") << QByteArrayList{document + record(Command::Renamed, {"4", "  "})} << fresh << 0;
     QTest::newRow("removed-drops-the-record") << QByteArrayList{document, record(Command::Removed, {"4"})} << "none" << 0;
 }
 
