@@ -176,7 +176,6 @@ void tst_ChatWindow::titles()
     QFETCH(QByteArray, id);
     QFETCH(int, status);
     QFETCH(QString, message);
-    QFETCH(QString, title);
     hostkit::Contact *contact = m_f->host->profile().find(id);
     const int oldStatus = contact->status;
     const QString oldMessage = contact->statusMessage;
@@ -186,7 +185,7 @@ void tst_ChatWindow::titles()
     contact->status = oldStatus;
     contact->statusMessage = oldMessage;
     QVERIFY(window);
-    QCOMPARE(window->windowTitle(), title);
+    QTEST(window->windowTitle(), "title");
 }
 
 void tst_ChatWindow::inputDisabledForRoomWithoutMembers()
@@ -220,7 +219,6 @@ void tst_ChatWindow::typingNotices_data()
 void tst_ChatWindow::typingNotices()
 {
     QFETCH(QString, steps);
-    QFETCH(int, notices);
     OPEN_WINDOW(window, "1001");
     m_f->host->journal().clear();
     for (const QString &step : steps.split(QLatin1Char('|'))) {
@@ -234,7 +232,7 @@ void tst_ChatWindow::typingNotices()
         else if (step.startsWith(QLatin1String("wait:")))
             m_f->clock.advance(argument.toLongLong());
     }
-    QCOMPARE(m_f->calls("sendControl", QStringLiteral("WRITING")), notices);
+    QTEST(m_f->calls("sendControl", QStringLiteral("WRITING")), "notices");
 }
 
 void tst_ChatWindow::sendingShowsTheMessageAndKeepsFormat()
@@ -673,12 +671,11 @@ void tst_ChatWindow::perPeerToggles()
 {
     QFETCH(int, id);
     QFETCH(QString, onText);
-    QFETCH(QString, offText);
     OPEN_WINDOW(window, "1001");
     QAction *action = window->settingsAction(id);
     QCOMPARE(action->toolTip(), onText);
     action->trigger();
-    QCOMPARE(action->toolTip(), offText);
+    QTEST(action->toolTip(), "offText");
     const bool stored = id == ChatWindow::ActionNotifications ? m_f->settings().notificationsEnabled(QStringLiteral("1001"))
                                                               : m_f->settings().autoscroll(QStringLiteral("1001"));
     QVERIFY(!stored);
