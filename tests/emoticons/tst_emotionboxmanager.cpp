@@ -185,8 +185,7 @@ void TestEmotionBoxManager::emoticonDescription()
 {
     QFETCH(QString, name);
     QFETCH(QString, language);
-    QFETCH(QString, description);
-    QCOMPARE(m_manager.emoticonDescription(m_manager.findEntry(name), language), description);
+    QTEST(m_manager.emoticonDescription(m_manager.findEntry(name), language), "description");
 }
 
 void TestEmotionBoxManager::replaceAliases_data()
@@ -206,8 +205,7 @@ void TestEmotionBoxManager::replaceAliases_data()
 void TestEmotionBoxManager::replaceAliases()
 {
     QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(m_manager.replaceAliases(text), expected);
+    QTEST(m_manager.replaceAliases(text), "expected");
 }
 
 namespace {
@@ -257,8 +255,7 @@ void TestEmotionBoxManager::replaceCodes()
     QFETCH(QString, text);
     QFETCH(QString, language);
     QFETCH(bool, bigSingle);
-    QFETCH(QString, expected);
-    QCOMPARE(m_manager.replaceCodes(text, language, bigSingle), expected);
+    QTEST(m_manager.replaceCodes(text, language, bigSingle), "expected");
 }
 
 void TestEmotionBoxManager::codesInName_data()
@@ -280,8 +277,7 @@ void TestEmotionBoxManager::codesInName()
 {
     QFETCH(QString, text);
     QFETCH(int, height);
-    QFETCH(QString, expected);
-    QCOMPARE(m_manager.codesInName(text, height), expected);
+    QTEST(m_manager.codesInName(text, height), "expected");
 }
 
 QTEST_MAIN(TestEmotionBoxManager)

@@ -99,6 +99,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<kelvan::ManualClock> m_clock;
     std::unique_ptr<hostkit::Host> m_host;
+    IHostServices *m_chat = nullptr;
 };
 
 void TestHostkitWorld::init()
@@ -107,6 +108,7 @@ void TestHostkitWorld::init()
     kelvan::Clock::setInstance(m_clock.get());
     m_host = std::make_unique<hostkit::Host>(hostkit::Profile::inMemory());
     QVERIFY(m_host->isReady());
+    m_chat = m_host->servicesFor("chat");
 }
 
 void TestHostkitWorld::cleanup()
@@ -118,39 +120,37 @@ void TestHostkitWorld::cleanup()
 
 void TestHostkitWorld::peerTypesThenAnswersOnTheClock()
 {
-    hostkit::Host &host = *m_host;
-    host.network().setBehaviour("1001", {QStringLiteral("echo: %1"), 400, 1500, false, false});
-    IHostServices *s = host.servicesFor("chat");
-    QVERIFY(s->sendInstantMessage("key-1", "1001", "hello"));
-    QCOMPARE(host.store().count("1001"), 1);
-    QCOMPARE(host.network().sent().size(), 1);
+    m_host->network().setBehaviour("1001", {QStringLiteral("echo: %1"), 400, 1500, false, false});
+    QVERIFY(m_chat->sendInstantMessage("key-1", "1001", "hello"));
+    QCOMPARE(m_host->store().count("1001"), 1);
+    QCOMPARE(m_host->network().sent().size(), 1);
 
-    host.advance(399);
-    QCOMPARE(host.scheduler().pendingCount(), 2);
-    host.advance(1);
-    QCOMPARE(host.scheduler().pendingCount(), 1); // WRITING went out at 400 ms
-    QCOMPARE(host.store().count("1001"), 1);
-    host.advance(1099);
-    QCOMPARE(host.store().count("1001"), 1);
-    host.advance(1);
-    QCOMPARE(host.store().count("1001"), 2);
-    const auto answer = host.store().newest("1001", 1).first();
+    m_host->advance(399);
+    QCOMPARE(m_host->scheduler().pendingCount(), 2);
+    m_host->advance(1);
+    QCOMPARE(m_host->scheduler().pendingCount(), 1); // WRITING went out at 400 ms
+    QCOMPARE(m_host->store().count("1001"), 1);
+    m_host->advance(1099);
+    QCOMPARE(m_host->store().count("1001"), 1);
+    m_host->advance(1);
+    QCOMPARE(m_host->store().count("1001"), 2);
+    const auto answer = m_host->store().newest("1001", 1).first();
     QCOMPARE(answer.body, QByteArray("echo: hello"));
     QVERIFY(answer.received);
     QCOMPARE(answer.sessionKey, QByteArray("key-1"));
     QCOMPARE(answer.time, qint64(20260305120001)); // 1.5 s after noon, whole seconds
-    QCOMPARE(host.missedMessageCount("1001"), 1);
-    s->markSeen("1001");
-    QCOMPARE(host.missedMessageCount("1001"), 0);
+    QCOMPARE(m_host->missedMessageCount("1001"), 1);
+    m_chat->markSeen("1001");
+    QCOMPARE(m_host->missedMessageCount("1001"), 0);
 
     // Commands to a peer are applied, never answered.
-    QVERIFY(s->sendInstantMessage("key-1", "1001", QByteArray("[like " + QByteArray::number(answer.eventId) + " T]").constData()));
-    host.advance(5000);
-    QCOMPARE(host.store().count("1001"), 2);
-    QCOMPARE(host.store().byEvent(answer.eventId)->likeCount(), 1);
+    QVERIFY(m_chat->sendInstantMessage("key-1", "1001", QByteArray("[like " + QByteArray::number(answer.eventId) + " T]").constData()));
+    m_host->advance(5000);
+    QCOMPARE(m_host->store().count("1001"), 2);
+    QCOMPARE(m_host->store().byEvent(answer.eventId)->likeCount(), 1);
     // Unknown recipients get nothing.
-    QVERIFY(!s->sendInstantMessage("key-1", "9999", "anyone?"));
-    QVERIFY(!s->sendControl("9999", "x"));
+    QVERIFY(!m_chat->sendInstantMessage("key-1", "9999", "anyone?"));
+    QVERIFY(!m_chat->sendControl("9999", "x"));
 }
 
 void TestHostkitWorld::peerRefusesOrReturnsNudges_data()
@@ -169,13 +169,11 @@ void TestHostkitWorld::peerRefusesOrReturnsNudges()
     QFETCH(bool, refuses);
     QFETCH(bool, nudgesBack);
     QFETCH(QString, expectedControl);
-    QFETCH(int, expectedNudgeEvents);
-    hostkit::Host &host = *m_host;
-    host.network().setBehaviour("1002", {QString(), 500, 1500, refuses, nudgesBack});
-    host.servicesFor("chat")->sendInstantMessage("k", "1002", "[nudge]");
-    host.advance(5000);
+    m_host->network().setBehaviour("1002", {QString(), 500, 1500, refuses, nudgesBack});
+    m_host->servicesFor("chat")->sendInstantMessage("k", "1002", "[nudge]");
+    m_host->advance(5000);
     QStringList controls;
-    for (const auto &e : host.journal().entries()) {
+    for (const auto &e : m_host->journal().entries()) {
         if (e.direction == hostkit::Journal::Direction::Deliver && e.operation == "onCommand")
             controls << e.arguments.at(1).toString();
     }
@@ -185,8 +183,8 @@ void TestHostkitWorld::peerRefusesOrReturnsNudges()
         QCOMPARE(controls.size(), 1);
         QCOMPARE(controls.first().toUtf8(), hostkit::Network::controlRecord(expectedControl.toUtf8(), "k"));
     }
-    QCOMPARE(deliveredEvents(host.journal()).filter(QStringLiteral("32:1002,0,0")).size(), expectedNudgeEvents);
-    QCOMPARE(host.store().count("1002"), 1); // the nudge itself, no answer
+    QTEST(deliveredEvents(m_host->journal()).filter(QStringLiteral("32:1002,0,0")).size(), "expectedNudgeEvents");
+    QCOMPARE(m_host->store().count("1002"), 1); // the nudge itself, no answer
 }
 
 void TestHostkitWorld::controlRecordsAreWrittenWithTheElementWriter()
@@ -198,36 +196,34 @@ void TestHostkitWorld::controlRecordsAreWrittenWithTheElementWriter()
 
 void TestHostkitWorld::downloadsAndPictureFetches()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *s = host.servicesFor("chat");
     // Without plug-ins the events go nowhere; give the "chat" label a
     // plug-in-free journal view by checking the transfer states instead.
-    const QByteArray file = host.transfers().publish("report contents", QStringLiteral("report [v2].txt"), false);
+    const QByteArray file = m_host->transfers().publish("report contents", QStringLiteral("report [v2].txt"), false);
     Text out;
-    QVERIFY(!s->localFileForAddress(file.constData(), &out));
-    s->registerTransfer(file.constData(), u"report [v2].txt", 15, 0);
-    QCOMPARE(s->transferKind(file.constData()), 0);
-    QVERIFY(!s->savedPathForAddress(file.constData(), &out));
-    s->fetchFile(file.constData());
-    QVERIFY(s->isTransferRunning(file.constData()));
-    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
-    QVERIFY(!s->isTransferRunning(file.constData()));
-    QCOMPARE(deliveredEvents(host.journal()), (QStringList{"4:" + QString::fromUtf8(file), "5:" + QString::fromUtf8(file)}));
-    QVERIFY(s->savedPathForAddress(file.constData(), &out));
+    QVERIFY(!m_chat->localFileForAddress(file.constData(), &out));
+    m_chat->registerTransfer(file.constData(), u"report [v2].txt", 15, 0);
+    QCOMPARE(m_chat->transferKind(file.constData()), 0);
+    QVERIFY(!m_chat->savedPathForAddress(file.constData(), &out));
+    m_chat->fetchFile(file.constData());
+    QVERIFY(m_chat->isTransferRunning(file.constData()));
+    m_host->advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    QVERIFY(!m_chat->isTransferRunning(file.constData()));
+    QCOMPARE(deliveredEvents(m_host->journal()), (QStringList{"4:" + QString::fromUtf8(file), "5:" + QString::fromUtf8(file)}));
+    QVERIFY(m_chat->savedPathForAddress(file.constData(), &out));
     QFile saved(QString::fromUtf8(out.m_value));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("report contents"));
     QVERIFY(saved.fileName().endsWith(QLatin1String("report [v2].txt")));
-    QVERIFY(s->localFileForAddress(file.constData(), &out));
+    QVERIFY(m_chat->localFileForAddress(file.constData(), &out));
     // The saved file goes away: no local copy any more, the path stays.
     QVERIFY(QFile::remove(saved.fileName()));
-    QVERIFY(!s->localFileForAddress(file.constData(), &out));
-    QVERIFY(s->savedPathForAddress(file.constData(), &out));
+    QVERIFY(!m_chat->localFileForAddress(file.constData(), &out));
+    QVERIFY(m_chat->savedPathForAddress(file.constData(), &out));
 
     // An address nobody offers fails.
-    s->fetchFile("sim://files/404/gone.txt");
-    host.advance(2000);
-    QCOMPARE(host.transfers().find("sim://files/404/gone.txt")->state, hostkit::Transfers::State::Failed);
+    m_chat->fetchFile("sim://files/404/gone.txt");
+    m_host->advance(2000);
+    QCOMPARE(m_host->transfers().find("sim://files/404/gone.txt")->state, hostkit::Transfers::State::Failed);
 
     // Pictures: a local name first, the fetch fills it.
     QImage red(4, 3, QImage::Format_ARGB32);
@@ -235,47 +231,45 @@ void TestHostkitWorld::downloadsAndPictureFetches()
     QByteArray png;
     QBuffer buffer(&png);
     red.save(&buffer, "PNG");
-    const QByteArray picture = host.transfers().publish(png, QStringLiteral("red.png"), true);
-    QVERIFY(!s->pictureLocalName(picture.constData(), &out));
-    s->createPictureLocalName(picture.constData(), &out);
+    const QByteArray picture = m_host->transfers().publish(png, QStringLiteral("red.png"), true);
+    QVERIFY(!m_chat->pictureLocalName(picture.constData(), &out));
+    m_chat->createPictureLocalName(picture.constData(), &out);
     const QByteArray local = out.m_value;
     QVERIFY(local.endsWith(".png"));
-    QVERIFY(s->pictureLocalName(picture.constData(), &out));
+    QVERIFY(m_chat->pictureLocalName(picture.constData(), &out));
     QCOMPARE(out.m_value, local);
-    s->fetchPicture(picture.constData(), local.constData());
-    host.advance(1000);
+    m_chat->fetchPicture(picture.constData(), local.constData());
+    m_host->advance(1000);
     QCOMPARE(QImage(QString::fromUtf8(local)).size(), QSize(4, 3));
     const QString p = QString::fromUtf8(picture);
-    QCOMPARE(deliveredEvents(host.journal()).mid(2), (QStringList{"4:sim://files/404/gone.txt", "6:sim://files/404/gone.txt", "13:" + p, "14:" + p, "19:" + p}));
+    QCOMPARE(deliveredEvents(m_host->journal()).mid(2), (QStringList{"4:sim://files/404/gone.txt", "6:sim://files/404/gone.txt", "13:" + p, "14:" + p, "19:" + p}));
 }
 
 void TestHostkitWorld::uploadsReportProgressAndFinish()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *s = host.servicesFor("chat");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
     const QByteArray utf8 = writeFile(path, QByteArray(1000, 'n'));
     const char *paths[] = {utf8.constData()};
     const char *recipients[] = {"1001", "9999"};
-    QVERIFY(s->sendFiles(paths, 1, recipients, 2)); // the unknown recipient is skipped
-    QCOMPARE(host.transfers().all().size(), 1);
-    const QByteArray key = host.transfers().all().first().key;
+    QVERIFY(m_chat->sendFiles(paths, 1, recipients, 2)); // the unknown recipient is skipped
+    QCOMPARE(m_host->transfers().all().size(), 1);
+    const QByteArray key = m_host->transfers().all().first().key;
     Text out;
-    QVERIFY(s->transferDetails(key.constData(), &out));
+    QVERIFY(m_chat->transferDetails(key.constData(), &out));
     kelvan::Element details;
     QVERIFY(kelvan::readElement(out.m_value, details));
     QCOMPARE(details.attribute("name"), QByteArray("notes.txt"));
     QCOMPARE(details.attribute("peer"), QByteArray("1001"));
     QCOMPARE(details.attribute("size"), QByteArray("1000"));
-    QVERIFY(s->transferPeer(key.constData(), &out));
+    QVERIFY(m_chat->transferPeer(key.constData(), &out));
     QCOMPARE(out.m_value, QByteArray("1001"));
-    QVERIFY(!s->transferUrl(key.constData(), &out)); // not finished
-    QVERIFY(s->isTransferRunning(key.constData()));
+    QVERIFY(!m_chat->transferUrl(key.constData(), &out)); // not finished
+    QVERIFY(m_chat->isTransferRunning(key.constData()));
 
-    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
-    QVERIFY(!s->isTransferRunning(key.constData()));
-    const QStringList events = deliveredEvents(host.journal());
+    m_host->advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    QVERIFY(!m_chat->isTransferRunning(key.constData()));
+    const QStringList events = deliveredEvents(m_host->journal());
     QCOMPARE(events.first(), QStringLiteral("7:") + QString::fromUtf8(key));
     QCOMPARE(events.filter(QRegularExpression(QStringLiteral("^12:"))).size(), hostkit::Transfers::kUploadSteps);
     kelvan::Element progress;
@@ -285,68 +279,64 @@ void TestHostkitWorld::uploadsReportProgressAndFinish()
     QCOMPARE(progress.attribute("uploaded"), QByteArray("1000"));
     QCOMPARE(progress.attribute("total"), QByteArray("1000"));
     QCOMPARE(events.mid(events.size() - 2), (QStringList{"10:" + QString::fromUtf8(key) + ",1000", "9:" + QString::fromUtf8(key)}));
-    QVERIFY(s->transferUrl(key.constData(), &out));
+    QVERIFY(m_chat->transferUrl(key.constData(), &out));
     QVERIFY(out.m_value.startsWith("sim://files/"));
-    QVERIFY(host.transfers().isPublished(out.m_value));
-    QVERIFY(s->transferLocalPath(key.constData(), &out));
+    QVERIFY(m_host->transfers().isPublished(out.m_value));
+    QVERIFY(m_chat->transferLocalPath(key.constData(), &out));
     QCOMPARE(QString::fromUtf8(out.m_value), QFileInfo(path).absoluteFilePath());
-    QVERIFY(!s->transferPictureSource(key.constData(), &out)); // a file, not a picture
-    QVERIFY(!s->uploadErrorText("1001", &out));
+    QVERIFY(!m_chat->transferPictureSource(key.constData(), &out)); // a file, not a picture
+    QVERIFY(!m_chat->uploadErrorText("1001", &out));
 }
 
 void TestHostkitWorld::stoppedUploadsStop()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *s = host.servicesFor("chat");
     QTemporaryDir dir;
     const QByteArray utf8 = writeFile(dir.filePath(QStringLiteral("big.bin")), QByteArray(4096, 'b'));
     const char *paths[] = {utf8.constData()};
-    QVERIFY(s->sendFilesDirect("1002", paths, 1));
-    host.advance(hostkit::Transfers::kStepMs);
-    s->stopUploads("1002");
-    host.advance(10000);
-    const auto t = host.transfers().all().first();
+    QVERIFY(m_chat->sendFilesDirect("1002", paths, 1));
+    m_host->advance(hostkit::Transfers::kStepMs);
+    m_chat->stopUploads("1002");
+    m_host->advance(10000);
+    const auto t = m_host->transfers().all().first();
     QCOMPARE(t.state, hostkit::Transfers::State::Stopped);
     QVERIFY(t.transferred < t.size);
 
     // A file that cannot be read fails with a reason the plug-in can show.
     const char *missing[] = {"/nonexistent/file.bin"};
-    QVERIFY(s->sendFilesDirect("1002", missing, 1));
-    host.advance(1000);
+    QVERIFY(m_chat->sendFilesDirect("1002", missing, 1));
+    m_host->advance(1000);
     Text out;
-    QVERIFY(s->uploadErrorText("1002", &out));
+    QVERIFY(m_chat->uploadErrorText("1002", &out));
     QVERIFY(out.m_value.contains("/nonexistent/file.bin"));
 }
 
 void TestHostkitWorld::transferLookupByKeyOrAddress()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *s = host.servicesFor("chat");
-    hostkit::Transfers &transfers = host.transfers();
+    hostkit::Transfers &transfers = m_host->transfers();
     QTemporaryDir dir;
     const QByteArray utf8 = writeFile(dir.filePath(QStringLiteral("a.txt")), "abc");
     const char *paths[] = {utf8.constData()};
-    QVERIFY(s->sendFilesDirect("1002", paths, 1));
+    QVERIFY(m_chat->sendFilesDirect("1002", paths, 1));
     const QByteArray key = transfers.all().first().key;
 
     // A running upload has no address yet; an empty name must not find it.
     QVERIFY(!transfers.find(QByteArray()));
-    QCOMPARE(s->transferKind(""), -1);
+    QCOMPARE(m_chat->transferKind(""), -1);
 
-    host.advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
+    m_host->advance(hostkit::Transfers::kUploadSteps * hostkit::Transfers::kStepMs);
     const QByteArray address = transfers.find(key)->address;
     QVERIFY(!address.isEmpty());
     QCOMPARE(transfers.find("upload:" + key)->key, key);
     QCOMPARE(transfers.find(address)->key, key);
     // The address it was published under stays the upload's: a download
     // registered for it later is the same transfer.
-    s->registerTransfer(address.constData(), u"a.txt", 3, 0);
+    m_chat->registerTransfer(address.constData(), u"a.txt", 3, 0);
     QCOMPARE(transfers.all().size(), 1);
 
     for (int i = 0; i < 100; ++i)
-        s->registerTransfer(QByteArray("sim://files/x/" + QByteArray::number(i)).constData(), u"x", i, i % 3);
+        m_chat->registerTransfer(QByteArray("sim://files/x/" + QByteArray::number(i)).constData(), u"x", i, i % 3);
     QCOMPARE(transfers.all().size(), 101);
-    QCOMPARE(s->transferKind("sim://files/x/41"), 2);
+    QCOMPARE(m_chat->transferKind("sim://files/x/41"), 2);
     QCOMPARE(transfers.find("sim://files/x/99")->size, 99);
 }
 
@@ -397,72 +387,68 @@ void TestHostkitWorld::applicationFolderLayout()
 
 void TestHostkitWorld::usersRecordsAndAvatars()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *s = host.servicesFor("chat");
-    QCOMPARE(s->contactCount(), host.profile().contacts().size());
-    QVERIFY(s->canChatWith("1001"));
-    QVERIFY(!s->canChatWith("9999"));
-    QVERIFY(!s->canChatWith(host.profile().own().id.constData()));
-    QCOMPARE(s->customStatusCount(), 3);
-    QVERIFY(!s->customStatusAt(3));
-    QCOMPARE(QString::fromUtf16(s->skinPath("chat/nope.png")), QString());
-    QVERIFY(QFileInfo(QString::fromUtf16(s->skinPath("chat/reply.png"))).isFile());
+    QCOMPARE(m_chat->contactCount(), m_host->profile().contacts().size());
+    QVERIFY(m_chat->canChatWith("1001"));
+    QVERIFY(!m_chat->canChatWith("9999"));
+    QVERIFY(!m_chat->canChatWith(m_host->profile().own().id.constData()));
+    QCOMPARE(m_chat->customStatusCount(), 3);
+    QVERIFY(!m_chat->customStatusAt(3));
+    QCOMPARE(QString::fromUtf16(m_chat->skinPath("chat/nope.png")), QString());
+    QVERIFY(QFileInfo(QString::fromUtf16(m_chat->skinPath("chat/reply.png"))).isFile());
     Text size;
-    s->formatSize(1536, &size);
+    m_chat->formatSize(1536, &size);
     QCOMPARE(size.m_value, QByteArray("1.5 kB"));
-    s->formatDuration(75, &size);
+    m_chat->formatDuration(75, &size);
     QCOMPARE(size.m_value, QByteArray("1:15"));
-    s->formatDuration(3725, &size);
+    m_chat->formatDuration(3725, &size);
     QCOMPARE(size.m_value, QByteArray("1:02:05"));
-    s->mediaCaption(1, &size);
+    m_chat->mediaCaption(1, &size);
     QCOMPARE(size.m_value, QByteArray("Voice message"));
     hostkit::HostUser user;
-    QVERIFY(s->getOwnUser(&user));
-    QCOMPARE(QByteArray(user.id()), host.profile().own().id);
+    QVERIFY(m_chat->getOwnUser(&user));
+    QCOMPARE(QByteArray(user.id()), m_host->profile().own().id);
     // Unknown ids are resolved a moment later, as by a directory server.
     hostkit::Contact unknown;
     unknown.id = "4242";
     hostkit::HostUser request(unknown);
-    s->requestUser(&request);
-    QVERIFY(!s->getUser(&user, "4242"));
-    host.advance(1000);
-    QVERIFY(s->getUser(&user, "4242"));
+    m_chat->requestUser(&request);
+    QVERIFY(!m_chat->getUser(&user, "4242"));
+    m_host->advance(1000);
+    QVERIFY(m_chat->getUser(&user, "4242"));
     QCOMPARE(user.contact().displayName, QStringLiteral("User 4242"));
 
     hostkit::HostImage avatar;
-    QVERIFY(s->getAvatar("1001", &avatar));
+    QVERIFY(m_chat->getAvatar("1001", &avatar));
     QCOMPARE(avatar.image().size(), QSize(64, 64));
     QCOMPARE(qAlpha(avatar.image().pixel(32, 32)), 255); // the painted disc
     QCOMPARE(qAlpha(avatar.image().pixel(0, 0)), 0);     // a round avatar: clear corners
-    QVERIFY(!s->getAvatar("4243", &avatar));
-    QVERIFY(!s->getAvatar("1001", nullptr));
+    QVERIFY(!m_chat->getAvatar("4243", &avatar));
+    QVERIFY(!m_chat->getAvatar("1001", nullptr));
 }
 
 void TestHostkitWorld::roomCreationAnswersThroughTheListener()
 {
-    hostkit::Host &host = *m_host;
-    const int before = host.profile().contacts().size();
-    IHostServices *rooms = host.servicesFor("chat_rooms");
+    const int before = m_host->profile().contacts().size();
+    IHostServices *rooms = m_host->servicesFor("chat_rooms");
     // No listener registered: the room still appears in the profile.
     const int token = rooms->createRoom(nullptr, 0);
     QVERIFY(token > 0);
-    QCOMPARE(host.profile().contacts().size(), before);
-    host.advance(1000);
-    QCOMPARE(host.profile().contacts().size(), before + 1);
-    const hostkit::Contact room = host.profile().contacts().last();
+    QCOMPARE(m_host->profile().contacts().size(), before);
+    m_host->advance(1000);
+    QCOMPARE(m_host->profile().contacts().size(), before + 1);
+    const hostkit::Contact room = m_host->profile().contacts().last();
     QVERIFY(room.isRoom());
-    QVERIFY(room.members.contains(host.profile().own().id));
+    QVERIFY(room.members.contains(m_host->profile().own().id));
     rooms->renameRoom(room.id.toLongLong(), u"Renamed");
-    QCOMPARE(host.profile().find(room.id)->displayName, QStringLiteral("Renamed"));
+    QCOMPARE(m_host->profile().find(room.id)->displayName, QStringLiteral("Renamed"));
     rooms->leaveRoom(room.id.toLongLong());
-    QVERIFY(!host.profile().find(room.id));
+    QVERIFY(!m_host->profile().find(room.id));
 }
 
 // A broadcast job sends from its own thread; the store lives on the host's.
 void TestHostkitWorld::broadcastsFromASendingThread()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *broadcast = host.servicesFor("broadcast");
+    IHostServices *broadcast = m_host->servicesFor("broadcast");
     std::atomic<int> sent{0};
     std::unique_ptr<QThread> sender(QThread::create([&] {
         for (const char *peer : {"1001", "1002", "1003", "5001", "9999"}) {
@@ -479,14 +465,12 @@ void TestHostkitWorld::broadcastsFromASendingThread()
     QCOMPARE(QByteArray(record->pluginId()), QByteArray("broadcast"));
     QVERIFY(!record->isReceived());
     broadcast->releaseMessageRecord(record);
-    QCOMPARE(host.journal().count("sendBroadcast", "broadcast"), 3);
+    QCOMPARE(m_host->journal().count("sendBroadcast", "broadcast"), 3);
 }
 
 void TestHostkitWorld::hostClockIsTheSimulatedOne()
 {
-    hostkit::Host &host = *m_host;
-    IHostServices *services = host.servicesFor("chat");
-    IHostClock *clock = services->hostClock();
+    IHostClock *clock = m_chat->hostClock();
     QVERIFY(clock);
     m_clock->setNow(QDateTime(QDate(2030, 6, 7), QTime(8, 9, 10), Qt::OffsetFromUTC, 7200));
     QCOMPARE(clock->epochMs(), m_clock->now().toMSecsSinceEpoch());
@@ -498,15 +482,15 @@ void TestHostkitWorld::hostClockIsTheSimulatedOne()
     listener.due = start + 300;
     clock->registerListener(&listener);
     clock->registerListener(&listener);
-    host.advance(1000);
+    m_host->advance(1000);
     QCOMPARE(listener.moves, (QList<qint64>{start + 300, start + 1000}));
     clock->unregisterListener(&listener);
-    host.advance(10);
+    m_host->advance(10);
     QCOMPARE(listener.moves.size(), 2);
 
     // On the machine's time the plug-in keeps its own clock.
     kelvan::Clock::setInstance(nullptr);
-    QVERIFY(!services->hostClock());
+    QVERIFY(!m_chat->hostClock());
     kelvan::Clock::setInstance(m_clock.get());
 }
 
@@ -529,9 +513,7 @@ void TestHostkitWorld::screens()
 {
     QFETCH(QString, text);
     QFETCH(QRect, geometry);
-    QFETCH(QRect, available);
-    IHostServices *services = m_host->servicesFor("chat");
-    QVERIFY(!services->hostScreens());
+    QVERIFY(!m_chat->hostScreens());
 
     hostkit::HostScreens::Screen screen;
     QString error;
@@ -541,7 +523,7 @@ void TestHostkitWorld::screens()
         return;
     }
     m_host->screens().setScreens({screen});
-    IHostScreens *screens = services->hostScreens();
+    IHostScreens *screens = m_chat->hostScreens();
     QVERIFY(screens);
     QCOMPARE(screens->screenCount(), 1);
     HostRect g;
@@ -549,40 +531,39 @@ void TestHostkitWorld::screens()
     QVERIFY(screens->geometry(0, &g));
     QVERIFY(screens->availableGeometry(0, &a));
     QCOMPARE(QRect(g.x, g.y, g.width, g.height), geometry);
-    QCOMPARE(QRect(a.x, a.y, a.width, a.height), available);
+    QTEST(QRect(a.x, a.y, a.width, a.height), "available");
     QVERIFY(!screens->geometry(1, &g));
 }
 
 void TestHostkitWorld::historyResetEmptiesTheStoreAndSynchronisesItBack()
 {
-    hostkit::Host &host = *m_host;
     const int total = hostkit::HistorySync::BatchMessages + 10;
     for (int i = 0; i < total; ++i)
-        host.receiveMessage("1001", "message " + QByteArray::number(i));
-    hostkit::StoredMessage question = host.store().newest("1001", 1).first();
+        m_host->receiveMessage("1001", "message " + QByteArray::number(i));
+    hostkit::StoredMessage question = m_host->store().newest("1001", 1).first();
     hostkit::StoredMessage answer;
     answer.conversation = "1001";
     answer.body = "answer";
     answer.replyTarget = question.eventId;
-    host.store().append(answer);
-    host.journal().clear();
+    m_host->store().append(answer);
+    m_host->journal().clear();
 
-    host.servicesFor("chat")->runHistoryReset(0);
-    QCOMPARE(host.store().count(), 0);
-    QCOMPARE(deliveredEvents(host.journal()), QStringList{"40:"});
+    m_host->servicesFor("chat")->runHistoryReset(0);
+    QCOMPARE(m_host->store().count(), 0);
+    QCOMPARE(deliveredEvents(m_host->journal()), QStringList{"40:"});
     // A second request while one runs starts nothing.
-    QVERIFY(!host.historySync().start());
+    QVERIFY(!m_host->historySync().start());
 
-    host.advance(hostkit::HistorySync::BatchIntervalMs);
-    QCOMPARE(host.store().count(), hostkit::HistorySync::BatchMessages);
-    QVERIFY(host.historySync().isRunning());
-    host.advance(hostkit::HistorySync::BatchIntervalMs);
-    QCOMPARE(host.store().count(), total + 1);
-    QCOMPARE(deliveredEvents(host.journal()), (QStringList{"40:", "41:"}));
-    QVERIFY(!host.historySync().isRunning());
+    m_host->advance(hostkit::HistorySync::BatchIntervalMs);
+    QCOMPARE(m_host->store().count(), hostkit::HistorySync::BatchMessages);
+    QVERIFY(m_host->historySync().isRunning());
+    m_host->advance(hostkit::HistorySync::BatchIntervalMs);
+    QCOMPARE(m_host->store().count(), total + 1);
+    QCOMPARE(deliveredEvents(m_host->journal()), (QStringList{"40:", "41:"}));
+    QVERIFY(!m_host->historySync().isRunning());
 
     // Back under new ids, in order, and the reply still answers its message.
-    const QVector<hostkit::StoredMessage> back = host.store().newest("1001", total + 1);
+    const QVector<hostkit::StoredMessage> back = m_host->store().newest("1001", total + 1);
     QCOMPARE(back.first().body, QByteArray("message 0"));
     QVERIFY(back.first().eventId > answer.eventId);
     QCOMPARE(back.last().body, QByteArray("answer"));

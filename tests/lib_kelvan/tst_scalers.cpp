@@ -110,9 +110,8 @@ void tst_Scalers::bilinear()
     QFETCH(Pixels, source);
     QFETCH(QSize, from);
     QFETCH(QSize, to);
-    QFETCH(Pixels, expected);
     kelvan::SmoothEnlarger enlarger(true);
-    QCOMPARE(enlarge(enlarger, source, from, to), expected);
+    QTEST(enlarge(enlarger, source, from, to), "expected");
 }
 
 void tst_Scalers::nearestRepeatsPixels()
@@ -168,10 +167,9 @@ void tst_Scalers::midpoints()
 {
     QFETCH(int, source);
     QFETCH(int, target);
-    QFETCH(QVector<int>, expected);
     std::vector<int> table;
     kelvan::SmoothShrinker::midpoints(source, target, table);
-    QCOMPARE(QVector<int>(table.begin(), table.end()), expected);
+    QTEST(QVector<int>(table.begin(), table.end()), "expected");
 }
 
 void tst_Scalers::shrinkerSamplesThroughTheTables()

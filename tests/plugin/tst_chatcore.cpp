@@ -171,9 +171,8 @@ void tst_ChatCore::sendSplitsAtPictures()
     QFETCH(QByteArray, key);
     QFETCH(QByteArrayList, to);
     QFETCH(QString, text);
-    QFETCH(QJsonArray, sends);
     chat().sendInstantMessage(key, to, text);
-    QCOMPARE(sendsOf(journal()), sends);
+    QTEST(sendsOf(journal()), "sends");
 }
 
 void tst_ChatCore::textSmileysBecomeCodes()
@@ -321,7 +320,6 @@ void tst_ChatCore::nudgeEvent()
 {
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, conversation);
-    QFETCH(int, sounds);
     chat().onEvent(32, data);
     QCOMPARE(chat().manager().count(), conversation.isEmpty() ? 0 : 1);
     if (!conversation.isEmpty()) {
@@ -329,7 +327,7 @@ void tst_ChatCore::nudgeEvent()
         QVERIFY(session);
         QVERIFY(m_windows.windowOf(conversation)->calls().contains(QStringLiteral("onNudgeReceived ") + (conversation == "5001" ? "5001" : "1001")));
     }
-    QCOMPARE(journal().count("playSound"), sounds);
+    QTEST(journal().count("playSound"), "sounds");
 }
 
 void tst_ChatCore::mustAlertList()
@@ -365,7 +363,6 @@ void tst_ChatCore::describeMessage()
 {
     QFETCH(QByteArray, body);
     QFETCH(bool, received);
-    QFETCH(QString, expected);
     hostkit::StoredMessage stored;
     stored.conversation = "1001";
     // The summary names whoever the message gives as its sender.
@@ -375,7 +372,7 @@ void tst_ChatCore::describeMessage()
     hostkit::HostMessage message(stored);
     hostkit::HostVariable out;
     chat().describeMessage(&message, &out);
-    QCOMPARE(QString::fromUtf8(out.value()), expected);
+    QTEST(QString::fromUtf8(out.value()), "expected");
 }
 
 void tst_ChatCore::describeMessageWithNullsDoesNothing()

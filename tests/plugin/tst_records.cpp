@@ -141,7 +141,6 @@ void tst_Records::displayNameRules()
     QFETCH(QString, first);
     QFETCH(QString, last);
     QFETCH(QByteArray, userName);
-    QFETCH(QString, expected);
     FakeUser host;
     host.idText = "1001";
     host.display = display;
@@ -149,7 +148,7 @@ void tst_Records::displayNameRules()
     host.last = last;
     host.userNameText = userName;
     const UserObj copy(&host);
-    QCOMPARE(text(copy.displayName()), expected);
+    QTEST(text(copy.displayName()), "expected");
 }
 
 void tst_Records::statusNames_data()
@@ -301,8 +300,7 @@ void tst_Records::addedSlots_data()
 void tst_Records::addedSlots()
 {
     QFETCH(qint64, index);
-    QFETCH(qint64, expected);
-    QCOMPARE(index, expected);
+    QTEST(index, "expected");
 }
 
 void tst_Records::addedDestructorsDestroy()

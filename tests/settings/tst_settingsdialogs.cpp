@@ -301,8 +301,6 @@ void tst_SettingsDialogs::opensWithStoredValues()
     QFETCH(bool, checkSpelling);
     QFETCH(QString, soundButton);
     QFETCH(QString, popupButton);
-    QFETCH(QString, zoomText);
-    QFETCH(QString, shapeText);
 
     m_settings->setPlaySound(playSound);
     m_settings->setShowNotification(showNotification);
@@ -317,8 +315,8 @@ void tst_SettingsDialogs::opensWithStoredValues()
     auto *zoomCombo = child<QComboBox>(&dialog, "cmbZoom");
     QCOMPARE(zoomCombo->count(), 29);
     QCOMPARE(zoomCombo->itemData(28).toInt(), 29);
-    QCOMPARE(zoomCombo->currentText(), zoomText);
-    QCOMPARE(child<QComboBox>(&dialog, "cmbShape")->currentText(), shapeText);
+    QTEST(zoomCombo->currentText(), "zoomText");
+    QTEST(child<QComboBox>(&dialog, "cmbShape")->currentText(), "shapeText");
     auto *languages = child<QListWidget>(&dialog, "lstSupportedLanguages");
     QCOMPARE(languages->isEnabled(), checkSpelling);
     QCOMPARE(languages->count(), m_spell->availableLanguages().size());
@@ -390,14 +388,13 @@ void tst_SettingsDialogs::historyResetAsksFirst_data()
 void tst_SettingsDialogs::historyResetAsksFirst()
 {
     QFETCH(int, answer);
-    QFETCH(int, resets);
     m_prompt.enqueue(platform::Prompt::Button(answer));
     SettingsDialog dialog(context());
     child<QPushButton>(&dialog, "btnSynchronize")->click();
 
     QCOMPARE(m_prompt.asked().size(), size_t(1));
     QCOMPARE(m_prompt.asked().front().defaultButton, platform::Prompt::No);
-    QCOMPARE(m_host->journal().count("runHistoryReset"), resets);
+    QTEST(m_host->journal().count("runHistoryReset"), "resets");
 }
 
 void tst_SettingsDialogs::synchronizeFollowsTheHost_data()
@@ -420,15 +417,13 @@ void tst_SettingsDialogs::synchronizeFollowsTheHost()
     QFETCH(bool, running);
     QFETCH(bool, available);
     QFETCH(int, disabledParts);
-    QFETCH(bool, enabled);
-    QFETCH(bool, labelShown);
     SettingsDialog dialog(context());
     dialog.show();
     dialog.setSynchronizing(running);
     dialog.setSynchronizationAvailable(available);
     dialog.setHostParts(0, disabledParts);
-    QCOMPARE(child<QPushButton>(&dialog, "btnSynchronize")->isEnabled(), enabled);
-    QCOMPARE(!child<QLabel>(&dialog, "lblSynchronizing")->isHidden(), labelShown);
+    QTEST(child<QPushButton>(&dialog, "btnSynchronize")->isEnabled(), "enabled");
+    QTEST(!child<QLabel>(&dialog, "lblSynchronizing")->isHidden(), "labelShown");
 }
 
 // --- The default font ------------------------------------------------------------------------

@@ -17,6 +17,9 @@
 #include <functional>
 #include <sys/resource.h>
 
+// A settings manager over the test folder, loaded for `language`.
+#define LOADED(var, language) SettingsManager var; var.load(folder(), language)
+
 using namespace settingstest;
 
 namespace {
@@ -176,8 +179,7 @@ void TestSettingsFiles::configExactBytesAndRoundTrip()
 {
     const QFont font(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true);
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         QTextCharFormat format;
         format.setFont(font);
         format.setForeground(QColor(QStringLiteral("#00aa11")));
@@ -241,8 +243,7 @@ void TestSettingsFiles::configExactBytesAndRoundTrip()
     QCOMPARE(readBytes(folder(), "config.ini"), expected);
 
     // Every value read back is written again as it was.
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("fr"));
+    LOADED(reread, QStringLiteral("fr"));
     QVERIFY(QFile::remove(QDir(folder()).filePath(QStringLiteral("config.ini"))));
     QVERIFY(reread.save(false));
     QCOMPARE(readBytes(folder(), "config.ini"), expected);
@@ -321,19 +322,16 @@ void TestSettingsFiles::configReadingRules()
     QFETCH(QByteArray, config);
     QFETCH(QString, language);
     QFETCH(QString, value);
-    QFETCH(QVariant, expected);
 
     QVERIFY(writeBytes(folder(), "config.ini", config));
-    SettingsManager settings;
-    settings.load(folder(), language);
+    LOADED(settings, language);
     QVERIFY(configGetters().contains(value));
-    QCOMPARE(configGetters().value(value)(settings), expected);
+    QTEST(configGetters().value(value)(settings), "expected");
 }
 
 void TestSettingsFiles::missingConfigGivesDefaults()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("de"));
+    LOADED(settings, QStringLiteral("de"));
     QCOMPARE(settings.bigSingleEmoticons(), true);
     QCOMPARE(settings.visibleAvatars(), false);
     QCOMPARE(settings.allowReceiveNudge(), true);
@@ -358,8 +356,7 @@ void TestSettingsFiles::missingConfigGivesDefaults()
 
 void TestSettingsFiles::keyValueExactBytes()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QVERIFY(settings.setAutoscroll(QStringLiteral("bob"), false));
     QVERIFY(settings.setAutoscroll(QStringLiteral("alice"), true));
     QVERIFY(settings.setAutoscroll(QStringLiteral("Zed"), true));
@@ -399,8 +396,7 @@ void TestSettingsFiles::keyValueReading()
 
     QVERIFY(writeBytes(folder(), "autoscroll.ini", file));
     QVERIFY(writeBytes(folder(), "disabled_notifications.ini", file));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QCOMPARE(settings.autoscroll(peer), expected);
     QCOMPARE(settings.notificationsEnabled(peer), expected);
 }
@@ -431,13 +427,11 @@ void TestSettingsFiles::keyValueUnreadableKeptAside()
 {
     QFETCH(QByteArray, file);
     QFETCH(bool, keptAside);
-    QFETCH(QByteArray, rewritten);
 
     const QStringList names{"autoscroll.ini", "disabled_notifications.ini"};
     for (const QString &name : names)
         QVERIFY(writeBytes(folder(), name, file));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     for (const QString &name : names) {
         QCOMPARE(exists(folder(), name + QStringLiteral(".20260305-120000.bad")), keptAside);
         if (keptAside)
@@ -449,7 +443,7 @@ void TestSettingsFiles::keyValueUnreadableKeptAside()
     QVERIFY(settings.setAutoscroll(QStringLiteral("carol"), false));
     QVERIFY(settings.setNotificationsEnabled(QStringLiteral("carol"), false));
     for (const QString &name : names)
-        QCOMPARE(readBytes(folder(), name), rewritten);
+        QTEST(readBytes(folder(), name), "rewritten");
 }
 
 void TestSettingsFiles::invalidPeerIdNeverWritten_data()
@@ -464,8 +458,7 @@ void TestSettingsFiles::invalidPeerIdNeverWritten_data()
 void TestSettingsFiles::invalidPeerIdNeverWritten()
 {
     QFETCH(QString, peer);
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QVERIFY(!SettingsManager::isValidPeerId(peer));
     QVERIFY(!settings.setAutoscroll(peer, false));
     // Kept for this session.
@@ -526,14 +519,11 @@ void TestSettingsFiles::quickTextsReading_data()
 void TestSettingsFiles::quickTextsReading()
 {
     QFETCH(QByteArray, messages);
-    QFETCH(QList<int>, ids);
-    QFETCH(QStringList, texts);
 
     const QByteArray file = "<xml><quick_text_behaviour>1</quick_text_behaviour><canned_messages>" + messages
         + "</canned_messages></xml>";
     QVERIFY(writeBytes(folder(), "canned_msgs.ini", file));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QCOMPARE(settings.quickTextBehaviour(), 1);
     QList<int> readIds;
     QStringList readTexts;
@@ -541,8 +531,8 @@ void TestSettingsFiles::quickTextsReading()
         readIds.append(record.id);
         readTexts.append(record.text);
     }
-    QCOMPARE(readIds, ids);
-    QCOMPARE(readTexts, texts);
+    QTEST(readIds, "ids");
+    QTEST(readTexts, "texts");
     // A readable file is not rewritten by loading.
     QCOMPARE(readBytes(folder(), "canned_msgs.ini"), file);
 }
@@ -550,8 +540,7 @@ void TestSettingsFiles::quickTextsReading()
 void TestSettingsFiles::editedBuiltInBecomesUserText()
 {
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         // What the quick-text dialog's OK does after built-in 1 was edited.
         settings.clearQuickTexts();
         settings.appendBuiltInQuickText(0);
@@ -572,8 +561,7 @@ void TestSettingsFiles::editedBuiltInBecomesUserText()
     QVERIFY(!messages.at(1)->findChild("id"));
     QCOMPARE(leaf(*messages.at(1), "value"), QByteArray("Please send the [b]report[/b]"));
 
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     const QList<SettingsManager::QuickText> expected = {
         {0, QString()}, {-1, QStringLiteral("Please send the [b]report[/b]")}, {2, QString()}};
     QCOMPARE(reread.quickTexts(), expected);
@@ -583,16 +571,14 @@ void TestSettingsFiles::editedBuiltInBecomesUserText()
 void TestSettingsFiles::autoRepliesRoundTrip()
 {
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         settings.setPlainStatusReply(2, QStringLiteral("Back soon & <then>"), true);
         settings.setCustomStatusReply(3, QStringLiteral("In a meeting"), QStringLiteral("Meeting until 3"), false);
         settings.setPlainStatusReply(-1, QStringLiteral("never stored"), true);
         settings.setPlainStatusReply(1, QString(), true);
         QVERIFY(settings.writeAutoReplies());
     }
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     QCOMPARE(replyLines(reread.autoReplies()),
              QStringList({"2||Back soon & <then>|1", "3|In a meeting|Meeting until 3|0"}));
 }
@@ -610,8 +596,7 @@ void TestSettingsFiles::autoRepliesReading()
         "<auto_reply_msg>lunch</auto_reply_msg></message>"
         "</auto_reply_messages></xml>";
     QVERIFY(writeBytes(folder(), "auto_reply_msgs.ini", file));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     // The second record of plain status 2 replaced the first in place.
     QCOMPARE(replyLines(settings.autoReplies()), QStringList({"2||second|1", "2|Lunch|lunch|0"}));
     QCOMPARE(settings.findPlainStatusReply(2).replyText(), QStringLiteral("second"));
@@ -641,8 +626,7 @@ void TestSettingsFiles::textNotUtf8DecodedNotReplaced()
                            + "</custom_status_str><auto_reply_msg>" + stored
                            + "</auto_reply_msg></message></auto_reply_messages></xml>"));
     for (int pass = 0; pass < 2; ++pass) {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         QCOMPARE(settings.quickTexts().size(), 1);
         QCOMPARE(settings.quickTexts().at(0).text, expected);
         QCOMPARE(settings.autoReplies().size(), 1);
@@ -659,8 +643,7 @@ void TestSettingsFiles::writersKeepWithinReadersLimits()
 {
     const QString longest(SettingsManager::MaxTextBytes, QLatin1Char('a'));
     const QString tooLong = longest + QLatin1Char('a');
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     const QByteArray quickTexts = readBytes(folder(), "canned_msgs.ini");
 
     QVERIFY(!settings.appendQuickText(tooLong));
@@ -680,8 +663,7 @@ void TestSettingsFiles::writersKeepWithinReadersLimits()
     QCOMPARE(readBytes(folder(), "canned_msgs.ini"), quickTexts);
     QVERIFY(!exists(folder(), "auto_reply_msgs.ini"));
 
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     QCOMPARE(reread.quickTexts().size(), 3);
     QCOMPARE(QDir(folder()).entryList({"*.bad"}, QDir::Files), QStringList());
 }
@@ -689,8 +671,7 @@ void TestSettingsFiles::writersKeepWithinReadersLimits()
 void TestSettingsFiles::spellLanguagesRoundTrip()
 {
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         settings.setContactSpellLanguage(QStringLiteral("alice"), QStringLiteral("de_DE"));
         settings.setContactSpellLanguage(QStringLiteral("bob"), QStringLiteral("fr_FR"));
     }
@@ -705,8 +686,7 @@ void TestSettingsFiles::spellLanguagesRoundTrip()
     QCOMPARE(leaf(*users.at(0), "id"), QByteArray("alice"));
     QCOMPARE(leaf(*users.at(0), "bcp47Name"), QByteArray("de_DE"));
 
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("alice")), QStringLiteral("de_DE"));
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("bob")), QStringLiteral("fr_FR"));
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("carol")), QString());
@@ -716,13 +696,11 @@ void TestSettingsFiles::pictureFolderBytes()
 {
     const QString path = QString::fromUtf8("/home/\xc3\xa9mile/Bilder");
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         settings.setPictureFolder(path);
     }
     QCOMPARE(readBytes(folder(), "picpath.dat"), path.toUtf8());
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     QCOMPARE(reread.pictureFolder(), path);
 
     // Another identity's folder without picpath.dat has no picture folder.
@@ -749,16 +727,14 @@ void TestSettingsFiles::corruptFileKeptAside()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, rewrittenAtOnce);
 
     QVERIFY(writeBytes(folder(), fileName, bytes));
     {
-        SettingsManager settings;
-        settings.load(folder(), QStringLiteral("en"));
+        LOADED(settings, QStringLiteral("en"));
         const QString keptName = fileName + QStringLiteral(".20260305-120000.bad");
         QVERIFY(exists(folder(), keptName));
         QCOMPARE(readBytes(folder(), keptName), bytes);
-        QCOMPARE(exists(folder(), fileName), rewrittenAtOnce);
+        QTEST(exists(folder(), fileName), "rewrittenAtOnce");
         if (fileName == QLatin1String("config.ini"))
             QCOMPARE(settings.tabbedChat(), true);
         // Saving defaults later leaves the kept copy alone.
@@ -771,8 +747,7 @@ void TestSettingsFiles::corruptFileKeptAside()
 
     // A second bad copy at the same second gets a name of its own.
     QVERIFY(writeBytes(folder(), fileName, bytes));
-    SettingsManager again;
-    again.load(folder(), QStringLiteral("en"));
+    LOADED(again, QStringLiteral("en"));
     QCOMPARE(readBytes(folder(), fileName + QStringLiteral(".20260305-120000-1.bad")), bytes);
 }
 
@@ -780,16 +755,14 @@ void TestSettingsFiles::emptyFileCountsAsMissing()
 {
     QVERIFY(writeBytes(folder(), "canned_msgs.ini", "\r\n"));
     QVERIFY(writeBytes(folder(), "config.ini", ""));
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QCOMPARE(settings.quickTexts().size(), 3);
     QCOMPARE(QDir(folder()).entryList({"*.bad"}, QDir::Files), QStringList());
 }
 
 void TestSettingsFiles::failedWriteKeepsOldFile()
 {
-    SettingsManager settings;
-    settings.load(folder(), QStringLiteral("en"));
+    LOADED(settings, QStringLiteral("en"));
     QVERIFY(settings.save(false));
     const QByteArray old = readBytes(folder(), "config.ini");
     QVERIFY(old.size() > 100);
@@ -811,8 +784,7 @@ void TestSettingsFiles::failedWriteKeepsOldFile()
 
     // Once space is back the next save writes the values kept in memory.
     QVERIFY(settings.save(false));
-    SettingsManager reread;
-    reread.load(folder(), QStringLiteral("en"));
+    LOADED(reread, QStringLiteral("en"));
     QCOMPARE(reread.playSound(), 0);
 }
 

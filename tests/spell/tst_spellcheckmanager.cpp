@@ -356,10 +356,9 @@ void tst_SpellCheckManager::checkWords_data()
 void tst_SpellCheckManager::checkWords()
 {
     QFETCH(QString, word);
-    QFETCH(bool, expected);
     auto manager = startedManager();
     QVERIFY(loadTiny(*manager));
-    QCOMPARE(manager->check(QStringLiteral("xx"), word), expected);
+    QTEST(manager->check(QStringLiteral("xx"), word), "expected");
     QStringList list;
     // Whatever the word, suggestions come back without a crash; rejected
     // input gets none.
@@ -412,12 +411,11 @@ void tst_SpellCheckManager::latin1Dictionary_data()
 void tst_SpellCheckManager::latin1Dictionary()
 {
     QFETCH(QString, word);
-    QFETCH(bool, expected);
     QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("la"),
                                        {QString::fromUtf8("café"), QString::fromUtf8("naïve")}, "ISO8859-1"));
     auto manager = startedManager();
     QVERIFY(loadTiny(*manager, QStringLiteral("la")));
-    QCOMPARE(manager->check(QStringLiteral("la"), word), expected);
+    QTEST(manager->check(QStringLiteral("la"), word), "expected");
 
     QStringList list;
     manager->suggest(QStringLiteral("la"), list, QStringLiteral("cafe"));

@@ -47,7 +47,6 @@ void tst_AlertPolicy::decide()
     QFETCH(int, playSound);
     QFETCH(int, showNotification);
     QFETCH(Placement, placement);
-    QFETCH(QString, expected);
     const AlertPolicy::Decision d = AlertPolicy::decide(playSound, showNotification, placement);
     QStringList got;
     if (d.sound) got << QStringLiteral("sound");
@@ -56,7 +55,7 @@ void tst_AlertPolicy::decide()
     if (d.blinkTab) got << QStringLiteral("blink");
     if (d.unread) got << QStringLiteral("unread");
     if (d.showMinimized) got << QStringLiteral("minimized");
-    QCOMPARE(got.join(QLatin1Char(' ')), expected);
+    QTEST(got.join(QLatin1Char(' ')), "expected");
 }
 
 QTEST_APPLESS_MAIN(tst_AlertPolicy)

@@ -26,6 +26,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+// Opens the chat window with `id` into `var`; the test stops when it did not open.
+#define OPEN_WINDOW(var, id) ChatWindow *var = m_f->open(id); QVERIFY(var)
+
 namespace {
 
 QString historyText(ChatWindow *window)
@@ -137,8 +140,7 @@ void tst_ChatWindow::cleanupTestCase()
 
 void tst_ChatWindow::formAndNames()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QCOMPARE(window->objectName(), QStringLiteral("Main"));
     QCOMPARE(window->property("class").toString(), QStringLiteral("Frame Chat"));
     QCOMPARE(window->editor()->objectName(), QStringLiteral("Send"));
@@ -174,7 +176,6 @@ void tst_ChatWindow::titles()
     QFETCH(QByteArray, id);
     QFETCH(int, status);
     QFETCH(QString, message);
-    QFETCH(QString, title);
     hostkit::Contact *contact = m_f->host->profile().find(id);
     const int oldStatus = contact->status;
     const QString oldMessage = contact->statusMessage;
@@ -184,14 +185,13 @@ void tst_ChatWindow::titles()
     contact->status = oldStatus;
     contact->statusMessage = oldMessage;
     QVERIFY(window);
-    QCOMPARE(window->windowTitle(), title);
+    QTEST(window->windowTitle(), "title");
 }
 
 void tst_ChatWindow::inputDisabledForRoomWithoutMembers()
 {
     // A room record alone: the room is still being joined.
-    ChatWindow *window = m_f->open("5001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "5001");
     QVERIFY(!window->editor()->isEnabled());
     QVERIFY(!window->sendButton()->isEnabled());
     QVERIFY(!window->settingsBar()->isEnabled());
@@ -219,9 +219,7 @@ void tst_ChatWindow::typingNotices_data()
 void tst_ChatWindow::typingNotices()
 {
     QFETCH(QString, steps);
-    QFETCH(int, notices);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     m_f->host->journal().clear();
     for (const QString &step : steps.split(QLatin1Char('|'))) {
         const QString argument = step.section(QLatin1Char(':'), 1);
@@ -234,13 +232,12 @@ void tst_ChatWindow::typingNotices()
         else if (step.startsWith(QLatin1String("wait:")))
             m_f->clock.advance(argument.toLongLong());
     }
-    QCOMPARE(m_f->calls("sendControl", QStringLiteral("WRITING")), notices);
+    QTEST(m_f->calls("sendControl", QStringLiteral("WRITING")), "notices");
 }
 
 void tst_ChatWindow::sendingShowsTheMessageAndKeepsFormat()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const QFont before = window->editor()->currentCharFormat().font();
     typeInto(window, "Hello ");
     window->settingsAction(ChatWindow::ActionBold)->trigger();
@@ -272,8 +269,7 @@ void tst_ChatWindow::closingAsksAboutUnsentText()
     QFETCH(bool, viaEscape);
     QFETCH(int, answer);
     QFETCH(bool, closes);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QPointer<ChatWindow> guard(window);
     typeInto(window, typed);
     // Blanks are nothing to send, yet something to lose.
@@ -302,8 +298,7 @@ void tst_ChatWindow::closingAsksAboutUnsentText()
 
 void tst_ChatWindow::incomingTypingNoticesStayCheap()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const int before = window->renderedHistory().size();
     const hostkit::HostUser bea(*m_f->host->profile().find("1001"));
     const QByteArray record = hostkit::Network::controlRecord("WRITING", QByteArray(), QByteArray());
@@ -350,8 +345,7 @@ void tst_ChatWindow::alerts()
     QFETCH(int, flashes);
     m_f->settings().setPlaySound(playSound);
     m_f->settings().setShowNotification(showNotification);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     if (state == QLatin1String("active")) {
         QApplication::setActiveWindow(window);
         QTRY_VERIFY(window->isActiveWindow());
@@ -396,8 +390,7 @@ void tst_ChatWindow::alertsSilenced()
 {
     QFETCH(QString, why);
     m_f->settings().setPlaySound(0);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QByteArray sender = "1001";
     if (why == QLatin1String("notifications"))
         m_f->settings().setNotificationsEnabled(QStringLiteral("1001"), false);
@@ -416,8 +409,7 @@ void tst_ChatWindow::alertsSilenced()
 
 void tst_ChatWindow::duplicatesSkipped()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const int before = window->renderedHistory().size();
     const qint64 id = m_f->receive("1001", "only once");
     m_f->deliver(id);
@@ -435,8 +427,7 @@ void tst_ChatWindow::dateSeparatorsOnlyBetweenDays()
     m_f->store("1004", "first of yesterday", yesterday);
     m_f->store("1004", "second of yesterday", yesterday.addSecs(3600));
     m_f->store("1004", "this morning", yesterday.addDays(1));
-    ChatWindow *window = m_f->open("1004");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1004");
     QCOMPARE(rules(window), 1);
     m_f->receive("1004", "still day two");
     QCOMPARE(rules(window), 1);
@@ -451,8 +442,7 @@ void tst_ChatWindow::pagingKeepsReadingPosition()
     const QDateTime start(QDate(2026, 2, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 50; ++i)
         m_f->store("1003", QByteArray("message number ") + QByteArray::number(i), start.addSecs(60 * i), i % 2);
-    ChatWindow *window = m_f->open("1003");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1003");
     window->resize(500, 400);
     // The first show's scroll to the bottom.
     QCoreApplication::processEvents();
@@ -510,8 +500,7 @@ void tst_ChatWindow::newMessagesNeverMoveAReader()
     for (int i = 0; i < 40; ++i)
         m_f->store("1002", QByteArray("line ") + QByteArray::number(i), start.addSecs(60 * i));
     m_f->settings().setAutoscroll(QStringLiteral("1002"), autoscroll);
-    ChatWindow *window = m_f->open("1002");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1002");
     window->resize(500, 400);
     // The whole document laid out at that width, so the range is final.
     window->historyView()->document()->documentLayout()->documentSize();
@@ -551,8 +540,7 @@ void tst_ChatWindow::pagingBackThroughATrimmedWindow()
     const QDateTime start(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 300; ++i)
         m_f->store("1005", QStringLiteral("old %1.").arg(i, 4, 10, QLatin1Char('0')).toUtf8(), start.addSecs(3600 * 7 * i));
-    ChatWindow *window = m_f->open("1005");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1005");
     window->history()->setWindowSize(30);
     TextBrowser *view = window->historyView();
     QScrollBar *bar = view->verticalScrollBar();
@@ -587,8 +575,7 @@ void tst_ChatWindow::pagingBackThroughATrimmedWindow()
 
 void tst_ChatWindow::nudgeSentShakesOnce()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QVERIFY(activate(window));
     const QPoint origin = window->pos();
     QTest::keyClick(window->editor(), Qt::Key_N, Qt::ControlModifier);
@@ -606,8 +593,7 @@ void tst_ChatWindow::nudgeSentShakesOnce()
 void tst_ChatWindow::nudgeReceivedDuringShakeAlertsWithoutRestart()
 {
     m_f->settings().setShowNotification(2);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QApplication::setActiveWindow(nullptr);
     const int popupsBefore = m_f->host->popups().size();
     const QPoint origin = window->pos();
@@ -657,8 +643,7 @@ void tst_ChatWindow::automaticReplyOnce()
     const QString oldText = own.statusMessage;
     own.status = ownStatus;
     own.statusMessage = ownText;
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     m_f->receive("1001", "are you there?");
     m_f->receive("1001", "hello?");
     own.status = oldStatus;
@@ -686,13 +671,11 @@ void tst_ChatWindow::perPeerToggles()
 {
     QFETCH(int, id);
     QFETCH(QString, onText);
-    QFETCH(QString, offText);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QAction *action = window->settingsAction(id);
     QCOMPARE(action->toolTip(), onText);
     action->trigger();
-    QCOMPARE(action->toolTip(), offText);
+    QTEST(action->toolTip(), "offText");
     const bool stored = id == ChatWindow::ActionNotifications ? m_f->settings().notificationsEnabled(QStringLiteral("1001"))
                                                               : m_f->settings().autoscroll(QStringLiteral("1001"));
     QVERIFY(!stored);
@@ -702,8 +685,7 @@ void tst_ChatWindow::perPeerToggles()
 
 void tst_ChatWindow::formattingActionsFollowTheCursor()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QAction *bold = window->settingsAction(ChatWindow::ActionBold);
     QAction *italic = window->settingsAction(ChatWindow::ActionItalic);
     QVERIFY(activate(window));
@@ -724,8 +706,7 @@ void tst_ChatWindow::formattingActionsFollowTheCursor()
 
 void tst_ChatWindow::spellLanguageChoiceIsStored()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     // The default language is used, not stored for the contact.
     QTRY_VERIFY(window->editor()->isSpellCheckEnabled());
     QCOMPARE(window->spellLanguage(), m_f->settings().spellLanguage());
@@ -749,8 +730,7 @@ void tst_ChatWindow::spellLanguageChoiceIsStored()
 void tst_ChatWindow::missingDictionaryIsSaid()
 {
     m_f->settings().setContactSpellLanguage(QStringLiteral("1001"), QStringLiteral("xx_XX"));
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QAction *action = window->settingsAction(ChatWindow::ActionSpellLanguage);
     QVERIFY2(!action->text().startsWith(QStringLiteral("Spell check in")), qPrintable(action->text()));
     QVERIFY2(action->toolTip().contains(QStringLiteral("missing")), qPrintable(action->toolTip()));
@@ -767,8 +747,7 @@ void tst_ChatWindow::missingDictionaryIsSaid()
 
 void tst_ChatWindow::messageForClosedWindowIsIgnored()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QPointer<ChatWindow> guard(window);
     window->close();
     QVERIFY(!window->conversation());
@@ -790,8 +769,7 @@ void tst_ChatWindow::messageForClosedWindowIsIgnored()
 
 void tst_ChatWindow::hugeMessageAndManyEmoticons()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QByteArray huge;
     for (int i = 0; i < 20000; ++i)
         huge += "word" + QByteArray::number(i) + ' ';
@@ -809,8 +787,7 @@ void tst_ChatWindow::hugeMessageAndManyEmoticons()
 
 void tst_ChatWindow::crossThreadAppendRunsOnGuiThread()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QThread *gui = QThread::currentThread();
     QThread *caller = QThread::create([window] {
         window->appendHtml(QStringLiteral("<p>from another thread</p>"));
@@ -824,8 +801,7 @@ void tst_ChatWindow::crossThreadAppendRunsOnGuiThread()
 
 void tst_ChatWindow::recordsTheHostCannotLoad()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const int before = window->renderedHistory().size();
     const int soundsBefore = m_f->host->sounds().size();
     m_f->settings().setPlaySound(0);
@@ -848,8 +824,7 @@ void tst_ChatWindow::recordsTheHostCannotLoad()
 
 void tst_ChatWindow::documentResources()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     const auto image = [](QTextDocument *document, const char *name) {
         return document->resource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name))).value<QImage>();
     };
@@ -881,8 +856,7 @@ void tst_ChatWindow::documentResources()
 
 void tst_ChatWindow::roomParticipants()
 {
-    ChatWindow *window = m_f->open("5001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "5001");
     ChatSession *room = window->conversation();
     ConferenceUsersWidget *list = window->participantList();
     QVERIFY(list->isVisibleTo(window));
@@ -915,8 +889,7 @@ void tst_ChatWindow::roomParticipants()
 
 void tst_ChatWindow::textsComeBackOnLanguageChange()
 {
-    ChatWindow *window = m_f->open("1002");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1002");
     const QString title = window->windowTitle();
     window->settingsAction(ChatWindow::ActionBold)->setText(QStringLiteral("stale"));
     window->sendButton()->setText(QStringLiteral("stale"));
@@ -931,8 +904,7 @@ void tst_ChatWindow::textsComeBackOnLanguageChange()
 void tst_ChatWindow::peerHeaderToggleIsStoredAtOnce()
 {
     m_f->settings().setVisibleAvatars(false);
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     UserInfoFrame *header = window->peerInfo();
     QVERIFY(!header->isExpanded());
     QCOMPARE(header->userName(), QStringLiteral("Bea Hansen"));
@@ -972,8 +944,7 @@ void tst_ChatWindow::peerTextsStayText()
 
 void tst_ChatWindow::emoticonsAnimateWhileActive()
 {
-    ChatWindow *window = m_f->open("1001");
-    QVERIFY(window);
+    OPEN_WINDOW(window, "1001");
     QVERIFY(activate(window));
     QTRY_VERIFY(window->editor()->isAnimating());
     QVERIFY(window->historyView()->isAnimating());
