@@ -12,6 +12,7 @@
 #include "render/markupconverter.h"
 #include "resources/chatresources.h"
 #include "settings/settingsmanager.h"
+#include "settings/ui/formattoggles.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/broadcast/itemhovericondelegate.h"
 #include "ui/chat/conferenceuserswidget.h"
@@ -506,15 +507,7 @@ void BroadcastWindow::applyTextFormat()
 
 void BroadcastWindow::onCurrentCharFormatChanged(const QTextCharFormat &format)
 {
-    const auto check = [this](int id, bool on) {
-        if (QAction *action = m_actions.value(id)) {
-            const QSignalBlocker blocker(action);
-            action->setChecked(on);
-        }
-    };
-    check(ActionBold, format.fontWeight() > QFont::Normal);
-    check(ActionItalic, format.fontItalic());
-    check(ActionUnderline, format.fontUnderline());
+    FormatToggles::reflect(m_actions, format);
 }
 
 void BroadcastWindow::onSettingsActionTriggered(int id)
@@ -523,15 +516,7 @@ void BroadcastWindow::onSettingsActionTriggered(int id)
     case ActionBold:
     case ActionItalic:
     case ActionUnderline: {
-        const bool on = m_actions.value(id)->isChecked();
-        QTextCharFormat format;
-        if (id == ActionBold)
-            format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-        else if (id == ActionItalic)
-            format.setFontItalic(on);
-        else
-            format.setFontUnderline(on);
-        m_editor->mergeCurrentCharFormat(format);
+        m_editor->mergeCurrentCharFormat(FormatToggles::change(id, m_actions.value(id)->isChecked()));
         m_editor->setFocus();
         return;
     }
