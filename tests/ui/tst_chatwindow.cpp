@@ -842,12 +842,10 @@ void tst_ChatWindow::textsComeBackOnLanguageChange()
     OPEN_WINDOW(window, "1002");
     const QString title = window->windowTitle();
     window->settingsAction(ChatWindow::ActionBold)->setText(QStringLiteral("stale"));
-    window->sendButton()->setText(QStringLiteral("stale"));
     window->setWindowTitle(QStringLiteral("stale"));
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(window, &change);
     QCOMPARE(window->settingsAction(ChatWindow::ActionBold)->text(), QStringLiteral("&Bold"));
-    QCOMPARE(window->sendButton()->text(), QStringLiteral("Send"));
     QCOMPARE(window->windowTitle(), title);
 }
 
