@@ -313,7 +313,6 @@ void tst_ChatCore::nudgeEvent_data()
     QTest::newRow("one-to-one-nudge") << QByteArray("1001,0,0") << QByteArray("1001") << 1;
     QTest::newRow("room-nudge-uses-room-record") << QByteArray("1001,5001,3") << QByteArray("5001") << 1;
     QTest::newRow("unknown-sender-nothing") << QByteArray("777777,0,0") << QByteArray() << 0;
-    QTest::newRow("malformed-nothing") << QByteArray("1001,0") << QByteArray() << 0;
 }
 
 void tst_ChatCore::nudgeEvent()

@@ -463,7 +463,6 @@ void tst_LibChat::events_data()
                                                       << QStringList{"transferUrl", "transferLocalPath", "transferPeer"};
     QTest::newRow("7-upload-details-asked") << 7 << QByteArray("up-none") << QStringList{"transferDetails", "transferPeer", "transferPeer"};
     QTest::newRow("unknown-code-nothing") << 4242 << QByteArray("1,2,3") << QStringList{};
-    QTest::newRow("empty-key-nothing") << 4 << QByteArray() << QStringList{};
 }
 
 void tst_LibChat::events()
