@@ -3,6 +3,7 @@
 // texts of a send and its receipts, the close question, and the viewer's
 // receipt.
 
+#include "../common/testpictures.h"
 #include "../ui/windowfixture.h"
 
 #include "broadcast/broadcastdocument.h"
@@ -250,15 +251,7 @@ void tst_BroadcastWindows::viewerShowsAndAnswersOnce()
 
 void tst_BroadcastWindows::viewerPicturesOpenInTheImageViewer()
 {
-    const auto png = [](Qt::GlobalColor colour) {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(colour);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    };
+    const auto png = [](Qt::GlobalColor colour) { return testpictures::encoded(testpictures::filled(QSize(8, 8), colour)); };
     auto &transfers = m_fixture->host->transfers();
     const QByteArray red = transfers.publish(png(Qt::red), QStringLiteral("red.png"), true);
     const QByteArray blue = transfers.publish(png(Qt::blue), QStringLiteral("blue.png"), true);

@@ -4,6 +4,7 @@
 // the size asked for, damaged ones are broken; animations are bounded in
 // frames as well as in size.
 
+#include "../common/testpictures.h"
 #include "pictures/pictureloader.h"
 
 #include <QBuffer>
@@ -17,39 +18,10 @@ Q_DECLARE_METATYPE(PictureLoader::Status)
 
 namespace {
 
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, Qt::Uninitialized);
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray chunk(const char *type, const QByteArray &data)
-{
-    const QByteArray typed = QByteArray(type) + data;
-    return bigEndian(quint32(data.size())) + typed + bigEndian(crc32(typed));
-}
-
-// A well-formed PNG header declaring `size` (8-bit RGB), followed by
-// `dataBytes` bytes of image data that could never fill it.
-QByteArray pngDeclaring(QSize size, int dataBytes)
-{
-    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height()))
-                              + QByteArray::fromRawData("\x08\x02\x00\x00\x00", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray(dataBytes, '\0'))
-           + chunk("IEND", QByteArray());
-}
+using testpictures::bigEndian;
+using testpictures::chunk;
+using testpictures::encoded;
+using testpictures::pngDeclaring;
 
 // An MNG that states its frame size and ends.
 QByteArray mngDeclaring(QSize size)
@@ -57,15 +29,6 @@ QByteArray mngDeclaring(QSize size)
     QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height()));
     header += bigEndian(10) + bigEndian(1) + bigEndian(1) + bigEndian(0) + bigEndian(1);
     return QByteArray("\x8aMNG\r\n\x1a\n", 8) + chunk("MHDR", header) + chunk("MEND", QByteArray());
-}
-
-QByteArray encoded(const QImage &image, const char *format, int quality = -1)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, quality);
-    return bytes;
 }
 
 QByteArray patterned(QSize size)

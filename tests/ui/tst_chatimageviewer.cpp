@@ -4,6 +4,7 @@
 // through the host; a picture not fetched yet is fetched and then shown.
 // hostkit's simulated cloud serves the pictures.
 
+#include "../common/testpictures.h"
 #include "windowfixture.h"
 
 #include "render/resourcekeytable.h"
@@ -26,13 +27,7 @@ namespace {
 
 QByteArray png(QColor colour)
 {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return testpictures::encoded(testpictures::filled(QSize(40, 30), colour));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // hostkit's simulated cloud. The host's transfer events reach the chat core
 // as the plug-in's onEvent would pass them.
 
+#include "../common/testpictures.h"
 #include "windowfixture.h"
 
 #include "pictures/pastefolder.h"
@@ -40,41 +41,8 @@ QString writePicture(const QString &folder, const QString &name, QColor colour, 
     return image.save(path, "PNG") ? path : QString();
 }
 
-QString writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
-}
-
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-// A well-formed PNG header declaring `size`: a 4 GB picture in 100 bytes.
-QByteArray pngDeclaring(QSize size)
-{
-    const auto chunk = [](const char *type, const QByteArray &data) {
-        const QByteArray typed = QByteArray(type) + data;
-        return bigEndian(quint32(data.size())) + typed + bigEndian(crc32(typed));
-    };
-    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height())) + QByteArray("\x08\x02\0\0\0", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray(64, '\0'))
-           + chunk("IEND", QByteArray());
-}
+using testpictures::pngDeclaring;
+using testpictures::writeFile;
 
 QMimeData *filesData(const QStringList &paths)
 {

@@ -3,6 +3,7 @@
 // the two scaling passes, the magnifier's sizes, zoom and edges, and the
 // viewer's arrows, fading, keys and actions. Time is a ManualClock.
 
+#include "../common/testpictures.h"
 #include "lib_kelvan/clock.h"
 #include "platform/pickers.h"
 #include "platform/printpreview.h"
@@ -23,45 +24,7 @@
 
 namespace {
 
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, Qt::Uninitialized);
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray chunk(const char *type, const QByteArray &data)
-{
-    const QByteArray typed = QByteArray(type) + data;
-    return bigEndian(quint32(data.size())) + typed + bigEndian(crc32(typed));
-}
-
-// A real, all-black 1-bit PNG: many megapixels in a few kilobytes.
-QByteArray blackPng(QSize size)
-{
-    const QByteArray rows(((size.width() + 7) / 8 + 1) * size.height(), '\0');
-    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height()))
-                              + QByteArray::fromRawData("\x01\x00\x00\x00\x00", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(rows, 9).mid(4))
-           + chunk("IEND", QByteArray());
-}
-
-QString write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
-}
+using testpictures::blackPng;
 
 QString writePicture(const QString &path, QSize size, QColor colour)
 {
@@ -186,7 +149,7 @@ void tst_ImageViewer::reading()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, decoded);
     QFETCH(QSize, size);
-    const ViewerPicture::Loaded loaded = ViewerPicture::load(write(m_dir.filePath(QStringLiteral("read.png")), bytes));
+    const ViewerPicture::Loaded loaded = ViewerPicture::load(testpictures::writeFile(m_dir.filePath(QStringLiteral("read.png")), bytes));
     QCOMPARE(loaded.decoded, decoded);
     QCOMPARE(loaded.image.size(), size);
     if (decoded)
