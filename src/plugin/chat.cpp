@@ -10,6 +10,7 @@
 #include "chat/tabbedwindowinterface.h"
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/log.h"
+#include "lib_kelvan/utf16.h"
 #include "plugin/hostevent.h"
 #include "plugin/pluginlogging.h"
 #include "plugin/records/userobj.h"
@@ -44,10 +45,7 @@ QByteArray idOf(const IUser *user)
     return user && user->id() ? QByteArray(user->id()) : QByteArray();
 }
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 // A host text operation answering into a VariableImpl; empty when it fails.
 template <typename Operation>

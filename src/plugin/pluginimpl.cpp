@@ -1,6 +1,7 @@
 #include "plugin/pluginimpl.h"
 
 #include "chat/chatmanager.h"
+#include "lib_kelvan/utf16.h"
 #include "plugin/broadcastpluginimpl.h"
 #include "plugin/chat.h"
 #include "plugin/hostclockadapter.h"
@@ -32,10 +33,7 @@ const PluginIdentity Identity = {
     32668,
 };
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 QByteArray bytes(const char *text)
 {

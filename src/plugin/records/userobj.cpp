@@ -1,13 +1,12 @@
 #include "userobj.h"
 
+#include "lib_kelvan/utf16.h"
+
 #include <QCoreApplication>
 
 namespace {
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 } // namespace
 

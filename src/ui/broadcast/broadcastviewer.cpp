@@ -5,6 +5,7 @@
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/clock.h"
+#include "lib_kelvan/utf16.h"
 #include "platform/desktop.h"
 #include "platform/windowalert.h"
 #include "plugin/records/imageimpl.h"
@@ -19,6 +20,7 @@
 #include "ui/chat/linkopener.h"
 #include "ui/chat/imagevieweropener.h"
 #include "ui/chat/textbrowser.h"
+#include "ui/chat/widgetstyle.h"
 #include "ui/chat/windowgeometrymanager.h"
 
 #include <sdk/ihostservices.h>
@@ -48,16 +50,7 @@ constexpr int AvatarSize = 48;
 constexpr int PopupMarkupChars = 2000;
 const char MessageSound[] = "plugins/chat/sounds/message.wav";
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
-
-void styleWidget(QWidget *widget, const char *objectName, const char *styleClass)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setProperty("class", QLatin1String(styleClass));
-}
+using kelvan::fromUtf16;
 
 } // namespace
 

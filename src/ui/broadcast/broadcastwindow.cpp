@@ -6,6 +6,7 @@
 #include "emoticons/emoticonentry.h"
 #include "emoticons/emotionboxmanager.h"
 #include "emoticons/ui/emoticonpicker.h"
+#include "lib_kelvan/utf16.h"
 #include "platform/prompt.h"
 #include "plugin/records/userobj.h"
 #include "plugin/records/variableimpl.h"
@@ -21,6 +22,7 @@
 #include "ui/chat/safetext.h"
 #include "ui/chat/spelllanguagecontrol.h"
 #include "ui/chat/textedit.h"
+#include "ui/chat/widgetstyle.h"
 #include "ui/chat/windowgeometrymanager.h"
 
 #include <sdk/ihostservices.h>
@@ -46,16 +48,7 @@ namespace {
 constexpr int AvatarSize = 24;
 constexpr int StateIconSize = 16;
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
-
-void styleWidget(QWidget *widget, const char *objectName, const char *styleClass)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setProperty("class", QLatin1String(styleClass));
-}
+using kelvan::fromUtf16;
 
 quint64 peerIdOf(const QTreeWidgetItem *item)
 {

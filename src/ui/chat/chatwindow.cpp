@@ -10,6 +10,7 @@
 #include "emoticons/emotionboxmanager.h"
 #include "lib_kelvan/clocktimer.h"
 #include "emoticons/ui/emoticonpicker.h"
+#include "lib_kelvan/utf16.h"
 #include "platform/prompt.h"
 #include "plugin/records/userobj.h"
 #include "render/markupconverter.h"
@@ -42,6 +43,7 @@
 #include "ui/chat/textedit.h"
 #include "ui/chat/uploadslistframe.h"
 #include "ui/chat/userinfoframe.h"
+#include "ui/chat/widgetstyle.h"
 #include "ui/chat/windowgeometrymanager.h"
 #include "ui/chat/windowsnapper.h"
 
@@ -66,16 +68,7 @@
 
 namespace {
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
-
-void styleWidget(QWidget *widget, const char *objectName, const char *styleClass)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setProperty("class", QLatin1String(styleClass));
-}
+using kelvan::fromUtf16;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "ui/chat/conferenceuserswidget.h"
 
+#include "lib_kelvan/utf16.h"
 #include "ui/chat/safetext.h"
 
 #include <sdk/ihostservices.h>
@@ -15,10 +16,7 @@ const char ConferenceUsersWidget::ItemModelMimeType[] = "application/x-qabstract
 
 namespace {
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "ui/chat/historyresources.h"
 
 #include "emoticons/emotionboxmanager.h"
+#include "lib_kelvan/utf16.h"
 #include "pictures/pictureloader.h"
 #include "plugin/records/imageimpl.h"
 #include "plugin/records/userobj.h"
@@ -20,10 +21,7 @@
 
 namespace {
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 // Pictures the history shows that the skin may not have: drawn once.
 QImage drawnMenuButton(int size)

@@ -2,6 +2,7 @@
 
 #include "ui_userinfoframe.h"
 
+#include "lib_kelvan/utf16.h"
 #include "plugin/records/imageimpl.h"
 #include "shared/sharedresourcemanager.h"
 #include "settings/settingsmanager.h"
@@ -15,10 +16,7 @@
 
 namespace {
 
-QString fromUtf16(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+using kelvan::fromUtf16;
 
 QIcon skinIcon(IHostServices *host, const char *name)
 {
