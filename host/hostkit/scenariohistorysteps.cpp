@@ -53,26 +53,8 @@ T *visibleChild(QWidget *window, const QString &name)
 void ScenarioRunner::registerHistorySteps()
 {
     Host &host = m_host;
-    auto window = [&host](const QString &path, QString *error) -> QWidget * {
-        QString p = path;
-        if (p.startsWith(QLatin1Char('@'))) {
-            const QString head = p.section(QLatin1Char('/'), 0, 0).mid(1);
-            if (const Contact *c = host.profile().find(head.toUtf8()))
-                p.replace(0, head.size() + 1, QLatin1Char('@') + c->displayName);
-        }
-        return WidgetPath::find(p, error);
-    };
-    auto historyView = [window](const QString &path, QString *error) -> QTextBrowser * {
-        QWidget *w = window(path, error);
-        if (!w)
-            return nullptr;
-        for (const char *name : {"Receive", "ReceiveConf", "editReceive"}) {
-            if (auto *view = visibleChild<QTextBrowser>(w, QLatin1String(name)))
-                return view;
-        }
-        *error = QStringLiteral("%1 shows no history view").arg(path);
-        return nullptr;
-    };
+    auto window = [this](const QString &path, QString *error) { return contactWindow(path, error); };
+    auto historyView = [this](const QString &path, QString *error) { return historyViewIn(path, error); };
     auto findText = [window](const QString &path, QString *error) -> QLineEdit * {
         QWidget *w = window(path, error);
         if (!w)

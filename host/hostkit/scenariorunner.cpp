@@ -438,6 +438,39 @@ void ScenarioRunner::checkModal()
     finish(2, QStringLiteral("the question box has no button \"%1\" (it has %2)").arg(wanted, names.join(QStringLiteral(", "))));
 }
 
+// A window path; "@1001" or "@Bea" also find a window by a contact's name.
+QWidget *ScenarioRunner::contactWindow(const QString &path, QString *error) const
+{
+    QString p = path;
+    if (p.startsWith(QLatin1Char('@'))) {
+        const QString head = p.section(QLatin1Char('/'), 0, 0).mid(1);
+        if (const Contact *c = m_host.profile().find(head.toUtf8()))
+            p.replace(0, head.size() + 1, QLatin1Char('@') + c->displayName);
+    }
+    return WidgetPath::find(p, error);
+}
+
+// The window's history view, the visible one when it has several.
+QTextBrowser *ScenarioRunner::historyViewIn(const QString &path, QString *error) const
+{
+    QWidget *w = contactWindow(path, error);
+    if (!w)
+        return nullptr;
+    QTextBrowser *fallback = nullptr;
+    for (QTextBrowser *b : w->findChildren<QTextBrowser *>()) {
+        const QString name = b->objectName();
+        if (name != QLatin1String("Receive") && name != QLatin1String("ReceiveConf") && name != QLatin1String("editReceive"))
+            continue;
+        if (b->isVisible())
+            return b;
+        if (!fallback)
+            fallback = b;
+    }
+    if (!fallback)
+        *error = QStringLiteral("%1 has no history view (Receive, ReceiveConf or editReceive)").arg(path);
+    return fallback;
+}
+
 void ScenarioRunner::registerBuiltins()
 {
     Host &host = m_host;
@@ -452,34 +485,8 @@ void ScenarioRunner::registerBuiltins()
         *error = QStringLiteral("no contact \"%1\"").arg(text);
         return QByteArray();
     };
-    // A window path; "@1001" or "@Bea" also find a window by a contact's name.
-    auto window = [&host](const QString &path, QString *error) -> QWidget * {
-        QString p = path;
-        if (p.startsWith(QLatin1Char('@'))) {
-            const QString head = p.section(QLatin1Char('/'), 0, 0).mid(1);
-            if (const Contact *c = host.profile().find(head.toUtf8()))
-                p.replace(0, head.size() + 1, QLatin1Char('@') + c->displayName);
-        }
-        return WidgetPath::find(p, error);
-    };
-    auto historyView = [window](const QString &path, QString *error) -> QTextBrowser * {
-        QWidget *w = window(path, error);
-        if (!w)
-            return nullptr;
-        QTextBrowser *fallback = nullptr;
-        for (QTextBrowser *b : w->findChildren<QTextBrowser *>()) {
-            const QString name = b->objectName();
-            if (name != QLatin1String("Receive") && name != QLatin1String("ReceiveConf") && name != QLatin1String("editReceive"))
-                continue;
-            if (b->isVisible())
-                return b;
-            if (!fallback)
-                fallback = b;
-        }
-        if (!fallback)
-            *error = QStringLiteral("%1 has no history view (Receive, ReceiveConf or editReceive)").arg(path);
-        return fallback;
-    };
+    auto window = [this](const QString &path, QString *error) { return contactWindow(path, error); };
+    auto historyView = [this](const QString &path, QString *error) { return historyViewIn(path, error); };
     auto target = [](const Step &s, QString *error) -> QWidget * {
         if (s.options.contains(QStringLiteral("target")))
             return WidgetPath::find(s.options.value(QStringLiteral("target")), error);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QMimeData;
+class QTextBrowser;
 class QTimer;
 
 namespace hostkit {
@@ -77,6 +78,9 @@ Q_SIGNALS:
     void stepStarted(int line, const QString &text);
 
 private:
+    QWidget *contactWindow(const QString &path, QString *error) const;
+    QTextBrowser *historyViewIn(const QString &path, QString *error) const;
+
     struct Definition
     {
         int minArgs = 0;
