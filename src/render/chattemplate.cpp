@@ -29,6 +29,22 @@ bool readUtf8(const QString &path, QString *text)
     return true;
 }
 
+// Every "[menu]" goes, also one that a removal joins from the pieces around
+// it ("[menu[menu]]"): a menu-less section never offers the menu. One pass,
+// checking the end of what is kept after each character.
+QString withoutMenuTag(const QString &section)
+{
+    static const QLatin1String tag("[menu]");
+    QString kept;
+    kept.reserve(section.size());
+    for (const QChar c : section) {
+        kept += c;
+        if (c == QLatin1Char(']') && kept.endsWith(tag))
+            kept.chop(tag.size());
+    }
+    return kept;
+}
+
 } // namespace
 
 QString ChatTemplate::userFileName()
@@ -73,9 +89,8 @@ void ChatTemplate::parse(const QString &source)
     menuBody.replace(QLatin1String("[menu_height]"), menuSize);
     menuBody.replace(QLatin1String("[pi_menu]"), QLatin1String("pi_msg_menu"));
 
-    m_sections[int(Section::SentWithoutMenu)] = templateSection(text, QStringLiteral("sent")).remove(QLatin1String("[menu]"));
-    m_sections[int(Section::ReceivedWithoutMenu)] =
-        templateSection(text, QStringLiteral("received")).remove(QLatin1String("[menu]"));
+    m_sections[int(Section::SentWithoutMenu)] = withoutMenuTag(templateSection(text, QStringLiteral("sent")));
+    m_sections[int(Section::ReceivedWithoutMenu)] = withoutMenuTag(templateSection(text, QStringLiteral("received")));
 
     text.replace(QLatin1String("[menu]"), menuBody);
 

@@ -229,6 +229,10 @@ void tst_ChatTemplate::menuOnlyInLiveSections()
     QVERIFY(renderLive(sent, true).contains(QLatin1String("menu:42")));
     QVERIFY(!renderLive(sent, false).contains(QLatin1String("menu:")));
     QCOMPARE(m_all.templateFor(&message, false), m_all.section(ChatTemplate::Section::SentWithoutMenu));
+    // A tag that removing another one puts together goes as well.
+    ChatTemplate nested;
+    nested.parse(QStringLiteral("[sent]a[menu[menu]]b[/sent]"));
+    QCOMPARE(nested.section(ChatTemplate::Section::SentWithoutMenu), QStringLiteral("ab"));
 }
 
 void tst_ChatTemplate::unreadableUserTemplateFallsBack()
