@@ -317,6 +317,8 @@ void tst_HistoryWindow::scrollBarStandsForTheWholeConversation_data()
     QTest::newRow("a message far back brought in: the thumb far up") << "bring in 300" << -1 << 0;
     QTest::newRow("let go in the middle: the middle of the conversation") << "middle" << 1000 << 1;
     QTest::newRow("dragged with the mouse: one page at the end of the drag") << "drag" << 1000 << 1;
+    QTest::newRow("the bar's own \"Scroll here\" in the middle") << "scroll here" << 1000 << 1;
+    QTest::newRow("a page up on the bar: the view's own page step") << "page up" << -1 << 0;
     QTest::newRow("let go at the top: the first message") << "top" << 0 << 0;
     QTest::newRow("let go at the bottom after the middle: the newest") << "middle, bottom" << 1999 << 1;
 }
@@ -351,6 +353,14 @@ void tst_HistoryWindow::scrollBarStandsForTheWholeConversation()
             companion->goTo(bar->maximum() / 2);
         } else if (step == QLatin1String("drag")) {
             dragThumb(bar, 0.5, 12);
+        } else if (step == QLatin1String("scroll here")) {
+            bar->setSliderPosition(bar->maximum() / 2);
+            QCoreApplication::processEvents();
+        } else if (step == QLatin1String("page up")) {
+            QScrollBar *own = view->verticalScrollBar();
+            const int before = own->value();
+            bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+            QCOMPARE(own->value(), before - own->pageStep());
         } else if (step == QLatin1String("top")) {
             companion->goTo(0);
         } else if (step == QLatin1String("bottom")) {

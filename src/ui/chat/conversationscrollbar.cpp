@@ -131,6 +131,14 @@ void ConversationScrollBar::onAction(int action)
         m_pane->goToLast();
         sync();
         break;
+    case QAbstractSlider::SliderMove:
+        // Not a drag (that waits for the thumb to be let go) but a jump, as
+        // the bar's own "Scroll here" does; once the bar has moved there.
+        if (!m_bar->isSliderDown()) {
+            const int position = m_bar->sliderPosition();
+            QMetaObject::invokeMethod(this, [this, position] { goTo(position); }, Qt::QueuedConnection);
+        }
+        break;
     default:
         break;
     }
