@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -136,7 +137,13 @@ void ConversationScrollBar::onAction(int action)
         // the bar's own "Scroll here" does; once the bar has moved there.
         if (!m_bar->isSliderDown()) {
             const int position = m_bar->sliderPosition();
-            QMetaObject::invokeMethod(this, [this, position] { goTo(position); }, Qt::QueuedConnection);
+            // The bar is the context: it goes with the view, and this with the pane.
+            const QPointer<ConversationScrollBar> self(this);
+            const auto jump = [self, position] {
+                if (self)
+                    self->goTo(position);
+            };
+            QMetaObject::invokeMethod(m_bar, jump, Qt::QueuedConnection);
         }
         break;
     default:

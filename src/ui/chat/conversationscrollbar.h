@@ -20,6 +20,7 @@ class TextBrowser;
 // further: dragged within the window it scrolls at once; let go at a place
 // outside the window, the page there is shown (one host query per drag,
 // never per pixel); at the top the first message, at the bottom the newest.
+// The bar's own menu reaches as far ("Scroll here", top, bottom).
 //
 // The host is asked where the window stands only when the window's ends
 // change. A host that cannot say leaves the view's own bar in sight.
