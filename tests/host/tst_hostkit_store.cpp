@@ -709,7 +709,6 @@ void TestHostkitStore::placesFollowTheStore_data()
     QTest::newRow("filled") << "";
     QTest::newRow("removed at a range's edges") << "remove";
     QTest::newRow("the other conversation cleared") << "clear";
-    QTest::newRow("appended one by one") << "append";
 }
 
 void TestHostkitStore::placesFollowTheStore()
@@ -725,11 +724,6 @@ void TestHostkitStore::placesFollowTheStore()
             QVERIFY(store->remove(id));
     } else if (change == QLatin1String("clear")) {
         QVERIFY(store->clear("1002"));
-    } else if (change == QLatin1String("append")) {
-        for (int i = 0; i < 700; ++i) {
-            StoredMessage m = message("1001", "more");
-            QVERIFY(store->append(m) > 0);
-        }
     }
     QVector<qint64> ids;
     for (const StoredMessage &m : store->all()) {
@@ -750,9 +744,6 @@ void TestHostkitStore::placesFollowTheStore()
         QCOMPARE(page.size(), qMin(3, ids.size() - place));
     }
     QVERIFY(store->pageAt("1001", ids.size(), 3).isEmpty());
-    qint64 none = -1;
-    QCOMPARE(store->ordinal("9999", 100, &none), qint64(0));
-    QCOMPARE(none, qint64(0));
 }
 
 QTEST_MAIN(TestHostkitStore)

@@ -18,8 +18,9 @@ class TextBrowser;
 // keys, arrows and page clicks go to that bar as before (pages come in at
 // the window's ends, the reading position kept). Only the thumb reaches
 // further: dragged within the window it scrolls at once; let go at a place
-// outside the window, the page there is shown (one host query per drag,
-// never per pixel); at the top the first message, at the bottom the newest.
+// outside the window, the page there is shown (one page asked of the host
+// per drag, never one per pixel); at the top the first message, at the
+// bottom the newest, from where the view follows new messages again.
 // The bar's own menu reaches as far ("Scroll here", top, bottom).
 //
 // The host is asked where the window stands only when the window's ends
