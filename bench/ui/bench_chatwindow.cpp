@@ -3,8 +3,8 @@
 // paging through all 10,000 against a bare QTextBrowser given the same
 // HTML at once, and appending one message to a view of 10,000 against one of
 // 100; a conversation of a million stored messages against one of 100, the
-// heap a window holds after paging through 100,000 against 1,000, and
-// finding in the million. Runs against hostkit with its journal off, on the
+// heap a window holds after paging through 100,000 against 1,000,
+// finding in the million, and the scroll bar's thumb let go in its middle. Runs against hostkit with its journal off, on the
 // offscreen platform, over a profile folder kept in the build folder (the
 // million messages are written once).
 
@@ -27,6 +27,7 @@
 #include "settings/settingsmanager.h"
 #include "ui/chat/chatwindow.h"
 #include "ui/chat/chatwindowfactoryimpl.h"
+#include "ui/chat/conversationscrollbar.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/renderedhistory.h"
 #include "ui/chat/textbrowser.h"
@@ -387,6 +388,25 @@ void compareLongHistories()
             open.push_back(openMs(MillionPeer));
         }
         chat::bench::reportComparison(QStringLiteral("find_bring_in_vs_open"), median(bringIn), median(open),
+                                      QStringLiteral("ms"));
+    }
+    {
+        // The thumb let go in the middle of the million: the host's place
+        // queries, the page there rendered and laid out.
+        std::vector<double> jump;
+        std::vector<double> open;
+        for (int i = 0; i < 9; ++i) {
+            ChatWindow *window = world().open(MillionPeer);
+            laidOut(window->historyView());
+            ConversationScrollBar *bar = window->history()->scrollBar();
+            jump.push_back(msOf([&] {
+                bar->goTo(bar->bar()->maximum() / 2);
+                laidOut(window->historyView());
+            }));
+            world().closeAll();
+            open.push_back(openMs(MillionPeer));
+        }
+        chat::bench::reportComparison(QStringLiteral("history_thumb_jump_vs_open"), median(jump), median(open),
                                       QStringLiteral("ms"));
     }
 }

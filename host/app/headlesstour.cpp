@@ -513,7 +513,8 @@ QString inInterfaceLanguage(const QString &scenario)
 // A conversation of 100,000 stored messages: the view pages back at the
 // top, finds a message far outside what it shows and brings its page in,
 // stays there while a new message arrives (the marker says so), steps to
-// the next match, and the marker leads back down.
+// the next match, and the marker leads back down; the scroll bar's thumb,
+// dragged to the middle of its track, shows the middle of the conversation.
 const char LongHistoryTour[] = R"(
 tabbed off
 fill Farah 100000 text="Harbour log entry" days=400
@@ -543,10 +544,16 @@ shot @Farah 83-find-next.png
 click @Farah/splitterVertical/splitterReceivedHorizontal/Receive/NewMessages
 wait 100
 expect-shown @Farah "Are you reading the old logs?"
+drag-thumb @Farah 50
+wait 100
+expect-shown @Farah "Harbour log entry 50"
+expect-not-shown @Farah "Are you reading the old logs?"
+shot @Farah 84-long-history-middle.png
 )";
 
 const char *const LongHistoryShots[] = {
     "80-long-history-paged.png", "81-find-brought-in.png", "82-find-and-new-message.png", "83-find-next.png",
+    "84-long-history-middle.png",
 };
 
 } // namespace

@@ -120,6 +120,11 @@ public:
     // Answers of queryState (slot 4); false when not set.
     void setStateAnswer(int query, bool answer) { m_stateAnswers[query] = answer; }
     bool stateAnswer(int query) const { return m_stateAnswers.value(query, false); }
+    // Whether messageOrdinal and messagesPageAt (slots 163, 164) answer (on
+    // by default); off, they answer -1 and null as a host that cannot say
+    // where a message stands, to try the plug-in against such hosts.
+    void setAnswersOrdinals(bool answers) { m_answersOrdinals = answers; }
+    bool answersOrdinals() const { return m_answersOrdinals; }
     // The configuration text the plug-in object of that id gets through
     // setOptions (slot 15): at once when it is initialised, and after each
     // initialize. For "broadcast", its sending limits ("batch_size=10\n
@@ -299,6 +304,7 @@ private:
     bool m_cloudDelivery = true;
     HistoryPlugin m_history{*this};
     bool m_historyPresent = false;
+    bool m_answersOrdinals = true;
     EventSink m_eventSink;
     QHash<QByteArray, int> m_missed;
     QVector<Sound> m_sounds;

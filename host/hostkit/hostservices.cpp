@@ -996,4 +996,26 @@ IMessageList *HostServices::pictureMessages(const char *conversationId)
     return list(e, m_host.store().pictureMessages(bytes(conversationId), IHostServices::MaxPictureMessages));
 }
 
+std::int64_t HostServices::messageOrdinal(const char *conversationId, std::int64_t eventId, std::int64_t *total)
+{
+    const int e = record(163, "messageOrdinal", {utf8(conversationId), decimal(eventId), object(total)});
+    qint64 all = 0;
+    const qint64 ordinal =
+        m_host.isReady() && m_host.answersOrdinals() ? m_host.store().ordinal(bytes(conversationId), eventId, &all) : -1;
+    if (ordinal >= 0 && total)
+        *total = all;
+    result(e, QJsonArray{decimal(ordinal), decimal(ordinal >= 0 ? all : -1)});
+    return ordinal;
+}
+
+IMessageList *HostServices::messagesPageAt(const char *conversationId, std::int64_t ordinal)
+{
+    const int e = record(164, "messagesPageAt", {utf8(conversationId), decimal(ordinal)});
+    if (!m_host.isReady() || !m_host.answersOrdinals()) {
+        result(e, QJsonValue::Null);
+        return nullptr;
+    }
+    return list(e, m_host.store().pageAt(bytes(conversationId), ordinal, m_host.pageSize()));
+}
+
 } // namespace hostkit

@@ -116,6 +116,8 @@ public:
                        IVariable *out) override;
     IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) override;
     IMessageList *pictureMessages(const char *conversationId) override;
+    std::int64_t messageOrdinal(const char *conversationId, std::int64_t eventId, std::int64_t *total) override;
+    IMessageList *messagesPageAt(const char *conversationId, std::int64_t ordinal) override;
 
 private:
     int record(int slot, const char *operation, const QJsonArray &arguments);

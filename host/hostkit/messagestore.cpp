@@ -186,7 +186,7 @@ Result MessageStore::prepare()
         || !q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS network_ids_by_archive ON network_ids (archive_id)")))
         return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, q.lastError().text()));
     if (version == kSchemaVersion) {
-        if (!transaction([this] { return preparePictures(); }))
+        if (!transaction([this] { return preparePictures() && prepareCounts(); }))
             return Result::failure(QStringLiteral("Cannot write the message store %1: %2").arg(m_path, m_lastError));
         return Result::success();
     }
@@ -227,7 +227,7 @@ Result MessageStore::prepare()
         }
     }
     // Before the text index: indexing keeps the picture list too.
-    if (!preparePictures()) {
+    if (!preparePictures() || !prepareCounts()) {
         db.rollback();
         return Result::failure(QStringLiteral("Cannot create the message store %1: %2").arg(m_path, m_lastError));
     }
@@ -270,6 +270,43 @@ bool MessageStore::preparePictures()
     if (!ok)
         m_lastError = q.lastError().text();
     return ok;
+}
+
+// How many messages each conversation holds per range of 1024 event ids,
+// beside the schema like message_pictures: a message's place in a long
+// conversation is the sum of a few hundred counts plus a count inside one
+// range, where counting the index alone would walk every older message.
+// Triggers keep it in step with every way messages come and go.
+bool MessageStore::prepareCounts()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'message_counts'"))) {
+        m_lastError = q.lastError().text();
+        return false;
+    }
+    if (q.next())
+        return true;
+    q.finish();
+    const char *const statements[] = {
+        "CREATE TABLE message_counts (conversation TEXT NOT NULL, bucket INTEGER NOT NULL, count INTEGER NOT NULL,"
+        " PRIMARY KEY (conversation, bucket)) WITHOUT ROWID",
+        "INSERT INTO message_counts (conversation, bucket, count) SELECT conversation, event_id >> 10, count(*)"
+        " FROM messages GROUP BY conversation, event_id >> 10",
+        "CREATE TRIGGER message_counts_insert AFTER INSERT ON messages BEGIN"
+        " INSERT INTO message_counts (conversation, bucket, count) VALUES (new.conversation, new.event_id >> 10, 1)"
+        " ON CONFLICT (conversation, bucket) DO UPDATE SET count = count + 1; END",
+        "CREATE TRIGGER message_counts_delete AFTER DELETE ON messages BEGIN"
+        " UPDATE message_counts SET count = count - 1 WHERE conversation = old.conversation"
+        " AND bucket = old.event_id >> 10; END",
+    };
+    for (const char *statement : statements) {
+        if (!q.exec(QString::fromLatin1(statement))) {
+            m_lastError = q.lastError().text();
+            return false;
+        }
+    }
+    return true;
 }
 
 // Schema version 2: the full-text index of what messages read. A store of
@@ -447,7 +484,8 @@ bool MessageStore::fill(int count, const std::function<void(int index, StoredMes
     });
 }
 
-QVector<StoredMessage> MessageStore::select(const QString &where, const QVariantList &values, const QString &order, int limit) const
+QVector<StoredMessage> MessageStore::select(const QString &where, const QVariantList &values, const QString &order, int limit,
+                                            qint64 offset) const
 {
     QVector<StoredMessage> out;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
@@ -457,6 +495,8 @@ QVector<StoredMessage> MessageStore::select(const QString &where, const QVariant
         sql += QStringLiteral(" ORDER BY ") + order;
     if (limit >= 0)
         sql += QStringLiteral(" LIMIT %1").arg(limit);
+    if (offset > 0)
+        sql += QStringLiteral(" OFFSET %1").arg(offset);
     q.prepare(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
@@ -721,6 +761,61 @@ bool MessageStore::remove(qint64 eventId)
         m_lastError = q.lastError().text();
         return false;
     });
+}
+
+namespace {
+
+constexpr int CountBucketBits = 10; // as in the message_counts triggers
+
+} // namespace
+
+qint64 MessageStore::ordinal(const QByteArray &conversation, qint64 eventId, qint64 *total) const
+{
+    const qint64 bucket = std::max<qint64>(0, eventId) >> CountBucketBits;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT (SELECT coalesce(sum(count), 0) FROM message_counts WHERE conversation = ?"
+                             " AND bucket < ?) + (SELECT count(*) FROM messages WHERE conversation = ?"
+                             " AND event_id >= ? AND event_id < ?),"
+                             " (SELECT coalesce(sum(count), 0) FROM message_counts WHERE conversation = ?)"));
+    const QString id = QString::fromUtf8(conversation);
+    for (const QVariant &value : {QVariant(id), QVariant(bucket), QVariant(id), QVariant(bucket << CountBucketBits),
+                                  QVariant(eventId), QVariant(id)})
+        q.addBindValue(value);
+    if (!q.exec() || !q.next()) {
+        m_lastError = q.lastError().text();
+        qCWarning(lcStore) << "ordinal query failed:" << m_lastError;
+        return -1;
+    }
+    if (total)
+        *total = q.value(1).toLongLong();
+    return q.value(0).toLongLong();
+}
+
+QVector<StoredMessage> MessageStore::pageAt(const QByteArray &conversation, qint64 ordinal, int limit) const
+{
+    const QString id = QString::fromUtf8(conversation);
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT bucket, count FROM message_counts WHERE conversation = ? AND count > 0"
+                             " ORDER BY bucket"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return {};
+    }
+    qint64 before = 0;
+    const qint64 wanted = std::max<qint64>(0, ordinal);
+    while (q.next()) {
+        const qint64 count = q.value(1).toLongLong();
+        if (before + count > wanted) {
+            return select(QStringLiteral("conversation = ? AND event_id >= ?"),
+                          {id, q.value(0).toLongLong() << CountBucketBits}, QStringLiteral("event_id ASC"),
+                          std::max(0, limit), wanted - before);
+        }
+        before += count;
+    }
+    return {};
 }
 
 int MessageStore::count(const QByteArray &conversation) const

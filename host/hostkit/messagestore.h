@@ -54,6 +54,16 @@ public:
     // The `limit` messages right before the event id, oldest first.
     QVector<StoredMessage> before(const QByteArray &conversation, qint64 eventId, int limit) const;
 
+    // How many messages of the conversation have smaller event ids than
+    // `eventId` (which need not be stored), and in *total how many it holds.
+    // Both read a table of counts per range of event ids (message_counts)
+    // and at most one range of the index, so they cost about the same in a
+    // conversation of a million messages as in one of a hundred.
+    qint64 ordinal(const QByteArray &conversation, qint64 eventId, qint64 *total) const;
+    // The `limit` messages from the one with `ordinal` older ones on,
+    // oldest first; empty past the end.
+    QVector<StoredMessage> pageAt(const QByteArray &conversation, qint64 ordinal, int limit) const;
+
     // Event ids of the messages whose text holds `text`: after `from`
     // oldest first, or (older) before it, newest first (0: from the newest).
     // At most `limit`.
@@ -111,9 +121,11 @@ private:
     Result prepare();
     Result createSearchIndex();
     bool preparePictures();
+    bool prepareCounts();
     bool indexText(qint64 eventId, const QByteArray &conversation, const QByteArray &body);
     bool unindex(qint64 eventId);
-    QVector<StoredMessage> select(const QString &where, const QVariantList &values, const QString &order, int limit) const;
+    QVector<StoredMessage> select(const QString &where, const QVariantList &values, const QString &order, int limit,
+                                  qint64 offset = 0) const;
 
     QString m_path;
     QString m_connection;

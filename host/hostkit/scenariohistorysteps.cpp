@@ -16,6 +16,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -147,6 +150,51 @@ void ScenarioRunner::registerHistorySteps()
             return QString();
         *failed = true;
         return QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(s.args.at(0), text, s.args.at(1));
+    });
+    // The thumb of the history's scroll bar dragged with the mouse to a
+    // place along its track; the bar the user sees, which may be one the
+    // plug-in laid over the view's own.
+    addStep(QStringLiteral("drag-thumb"), 2, 2, {}, [=](const Step &s, bool *) {
+        QString error;
+        QTextBrowser *view = historyView(s.args.at(0), &error);
+        if (!view)
+            return error;
+        bool ok = false;
+        const double percent = s.args.at(1).toDouble(&ok);
+        if (!ok || percent < 0 || percent > 100)
+            return QStringLiteral("drag-thumb wants a percentage from 0 to 100, not %1").arg(s.args.at(1));
+        QScrollBar *bar = view->verticalScrollBar();
+        for (QScrollBar *over : bar->findChildren<QScrollBar *>()) {
+            if (over->isVisible())
+                bar = over;
+        }
+        if (!bar->isVisible())
+            return QStringLiteral("the history of %1 shows no scroll bar").arg(s.args.at(0));
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+        const QPoint from = thumb.center();
+        const int travel = groove.height() - thumb.height();
+        const QPoint to(from.x(), groove.top() + thumb.height() / 2 + qRound(travel * percent / 100.0));
+        const auto send = [bar](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(bar, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+        QApplication::processEvents();
+        return QString();
     });
     // Whether TEXT stands in the part of the history the view shows: the
     // view stays where the user put it.

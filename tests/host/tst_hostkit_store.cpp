@@ -77,6 +77,8 @@ private Q_SLOTS:
     void searchOfAnOlderStore();
     void pagesAfter();
     void pictureMessagesFollowTheStore();
+    void placesFollowTheStore_data();
+    void placesFollowTheStore();
 };
 
 void TestHostkitStore::roundTripKeepsEveryAttribute()
@@ -443,6 +445,7 @@ void TestHostkitStore::pageQueriesUseTheConversationIndex_data()
     QTest::newRow("newest-page") << "SELECT event_id FROM messages WHERE conversation = '1001' ORDER BY event_id DESC LIMIT 100";
     QTest::newRow("page-before") << "SELECT event_id FROM messages WHERE conversation = '1001' AND event_id < 500 ORDER BY event_id DESC LIMIT 100";
     QTest::newRow("everything-after") << "SELECT event_id FROM messages WHERE conversation = '1001' AND event_id > 500 ORDER BY event_id ASC";
+    QTest::newRow("count-inside-a-range") << "SELECT count(*) FROM messages WHERE conversation = '1001' AND event_id >= 1024 AND event_id < 1500";
 }
 
 // A page of a long conversation must be read through the index, in index
@@ -695,6 +698,52 @@ void TestHostkitStore::pictureMessagesFollowTheStore()
     QCOMPARE(capped.size(), cap);
     QCOMPARE(capped.last(), store.lastEventId());
     QCOMPARE(capped.first(), store.lastEventId() - cap + 1);
+}
+
+// A message's place and the page at a place, against counting the store's
+// messages one by one: two conversations interleaved across several ranges
+// of event ids, while messages come and go at the ranges' edges.
+void TestHostkitStore::placesFollowTheStore_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("filled") << "";
+    QTest::newRow("removed at a range's edges") << "remove";
+    QTest::newRow("the other conversation cleared") << "clear";
+}
+
+void TestHostkitStore::placesFollowTheStore()
+{
+    QFETCH(QString, change);
+    QString error;
+    auto store = MessageStore::open(QStringLiteral(":memory:"), &error);
+    QVERIFY2(store, qPrintable(error));
+    // Three of every four messages are 1001's, up to event id 3500.
+    QVERIFY(store->fill(3500, [](int i, StoredMessage &m) { m = message(i % 4 ? "1001" : "1002", "m"); }));
+    if (change == QLatin1String("remove")) {
+        for (const qint64 id : {1023, 1025, 2047, 2049, 3500, 3})
+            QVERIFY(store->remove(id));
+    } else if (change == QLatin1String("clear")) {
+        QVERIFY(store->clear("1002"));
+    }
+    QVector<qint64> ids;
+    for (const StoredMessage &m : store->all()) {
+        if (m.conversation == "1001")
+            ids.append(m.eventId);
+    }
+    for (const qint64 probe : {qint64(0), qint64(1), qint64(1023), qint64(1024), qint64(1025), qint64(2048),
+                               qint64(2049), qint64(3333), ids.last(), ids.last() + 1, qint64(1) << 40}) {
+        qint64 total = -1;
+        const qint64 older = std::lower_bound(ids.begin(), ids.end(), probe) - ids.begin();
+        QCOMPARE(store->ordinal("1001", probe, &total), older);
+        QCOMPARE(total, qint64(ids.size()));
+    }
+    for (const int place : {0, 1, 767, 768, 1536, ids.size() - 2, ids.size() - 1}) {
+        const QVector<StoredMessage> page = store->pageAt("1001", place, 3);
+        QVERIFY(!page.isEmpty());
+        QCOMPARE(page.first().eventId, ids.at(place));
+        QCOMPARE(page.size(), qMin(3, ids.size() - place));
+    }
+    QVERIFY(store->pageAt("1001", ids.size(), 3).isEmpty());
 }
 
 QTEST_MAIN(TestHostkitStore)

@@ -120,7 +120,8 @@ void tst_Slots::slotPositions_data()
     PIN(IHostServices, 141, stopUploads, uploadErrorText, openUserProfile, forwardLocation, sendFiles, broadcastId);
     PIN(IHostServices, 147, sendBroadcast, canReceiveBroadcast, pickContacts, getAvatar, createEvent, submitEvent);
     PIN(IHostServices, 153, releaseEvent, runHistoryReset, forwardText, fetchFile, ownTransferSchemes, hostClock);
-    PIN(IHostServices, 159, hostScreens, searchMessages, messagesPageAfter, pictureMessages);
+    PIN(IHostServices, 159, hostScreens, searchMessages, messagesPageAfter, pictureMessages, messageOrdinal);
+    PIN(IHostServices, 164, messagesPageAt);
     PIN(IHostClock, 0, epochMs, utcOffsetSeconds, tickMs, registerListener, unregisterListener);
     PIN(IHostClockListener, 0, onHostClockMoved, nextDueTickMs);
     PIN(IHostScreens, 0, screenCount, geometry, availableGeometry);

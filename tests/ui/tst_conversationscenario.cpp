@@ -74,7 +74,7 @@ void tst_ConversationScenario::headlessTourShowsTheConversation()
                              "56-room-renamed.png", "57-room-leave-question.png", "70-viewer.png",
                              "71-viewer-lens-rectangle.png", "72-viewer-lens-circle.png", "73-viewer-previous.png",
                              "80-long-history-paged.png", "81-find-brought-in.png", "82-find-and-new-message.png",
-                             "83-find-next.png"}) {
+                             "83-find-next.png", "84-long-history-middle.png"}) {
         const QImage shot(QDir(shots.path()).filePath(QString::fromLatin1(name)));
         QVERIFY2(!shot.isNull(), name);
         // The chat window's first size on the tour's 1280 x 760 work area.

@@ -1,9 +1,10 @@
 // The history view over a conversation far longer than what it renders:
-// appends and the scroll rule across trims, a selection across a trim, and
-// finding in the whole conversation.
+// appends and the scroll rule across trims, a selection across a trim,
+// finding in the whole conversation, and a scroll bar over all of it.
 
 #include "windowfixture.h"
 
+#include "ui/chat/conversationscrollbar.h"
 #include "ui/chat/findbar.h"
 #include "ui/chat/historypane.h"
 #include "ui/chat/renderedhistory.h"
@@ -59,8 +60,13 @@ private Q_SLOTS:
     void selectionSurvivesATrim();
     void findWalksTheWholeConversation();
     void pagingForwardFromAMessageFarBack();
+    void scrollBarStandsForTheWholeConversation_data();
+    void scrollBarStandsForTheWholeConversation();
+    void hostWithoutPlacesKeepsTheViewsOwnBar();
 
 private:
+    // Index in m_ids of the message at the top of the view; -1 for none.
+    int topIndex(ChatWindow *window) const;
     // `stored` messages, numbered, some with more text.
     ChatWindow *openLong(int stored, int pageSize, const QHash<int, QByteArray> &more = {});
     std::unique_ptr<WindowFixture> m_f;
@@ -79,6 +85,7 @@ void tst_HistoryWindow::init()
     m_f->reset();
     m_f->host->store().clear(Peer);
     m_f->host->setPageSize(100);
+    m_f->host->setAnswersOrdinals(true);
     m_ids.clear();
 }
 
@@ -255,6 +262,113 @@ void tst_HistoryWindow::pagingForwardFromAMessageFarBack()
     QVERIFY(history->showsFirst() && !history->showsNewest());
     QCOMPARE(bar->value(), 0);
     QVERIFY(shown.size() <= Window + HistoryPane::TrimSlack);
+}
+
+int tst_HistoryWindow::topIndex(ChatWindow *window) const
+{
+    for (int y = 0; y < 60; y += 2) {
+        if (const qint64 id = window->history()->messageAt(QPoint(20, y)))
+            return m_ids.indexOf(id);
+    }
+    return -1;
+}
+
+// Wherever the view stands, the thumb stands there in the whole
+// conversation, not in the rendered window; let go outside the window, the
+// thumb brings in the page it points at, with one host query. A view taken
+// up the conversation is a reader of older history: a new message leaves
+// it where it is.
+void tst_HistoryWindow::scrollBarStandsForTheWholeConversation_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<int>("expectedTop"); // index of the message at the top; -1: any
+    QTest::addColumn<int>("pagesAsked");  // messagesPageAt calls
+    QTest::newRow("newest page: the thumb at the bottom") << "" << -1 << 0;
+    QTest::newRow("paged back at the top: the thumb only a little way up") << "page back" << -1 << 0;
+    QTest::newRow("a message far back brought in: the thumb far up") << "bring in 300" << -1 << 0;
+    QTest::newRow("let go in the middle: the middle of the conversation") << "middle" << 1000 << 1;
+    QTest::newRow("dragged: one page when let go, none on the way") << "drag" << 1000 << 1;
+    QTest::newRow("the bar's own \"Scroll here\" in the middle") << "scroll here" << 1000 << 1;
+    QTest::newRow("a page up on the bar: the view's own page step") << "page up" << -1 << 0;
+    QTest::newRow("let go at the top: the first message") << "top" << 0 << 0;
+    QTest::newRow("let go at the bottom after the middle: the newest") << "middle, bottom" << 1999 << 1;
+}
+
+void tst_HistoryWindow::scrollBarStandsForTheWholeConversation()
+{
+    QFETCH(QString, move);
+    QFETCH(int, expectedTop);
+    QFETCH(int, pagesAsked);
+    constexpr int Stored = 2000;
+    ChatWindow *window = openLong(Stored, 40);
+    QVERIFY(window);
+    QCoreApplication::processEvents(); // the first show's scroll to the bottom
+    HistoryPane *history = window->history();
+    ConversationScrollBar *companion = history->scrollBar();
+    QScrollBar *bar = companion->bar();
+    TextBrowser *view = window->historyView();
+    QScrollBar *own = view->verticalScrollBar();
+    QVERIFY(companion->isActive() && bar->isVisible());
+    m_f->host->journal().clear();
+    for (const QString &step : move.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const int ownBefore = own->value();
+        if (step == QLatin1String("page back")) {
+            const qint64 oldest = window->renderedHistory().oldestId();
+            own->triggerAction(QAbstractSlider::SliderToMinimum);
+            for (int i = 0; i < 5 && window->renderedHistory().oldestId() == oldest; ++i)
+                QCoreApplication::processEvents();
+        } else if (step.startsWith(QLatin1String("bring in "))) {
+            QVERIFY(history->bringIn(m_ids.at(step.mid(9).toInt())));
+        } else if (step == QLatin1String("middle") || step == QLatin1String("top")) {
+            companion->goTo(step == QLatin1String("top") ? 0 : bar->maximum() / 2);
+        } else if (step == QLatin1String("bottom")) {
+            companion->goTo(bar->maximum());
+        } else if (step == QLatin1String("drag")) {
+            bar->setSliderDown(true);
+            for (int i = 1; i <= 10; ++i)
+                bar->setSliderPosition(bar->maximum() - i * bar->maximum() / 20);
+            bar->setSliderDown(false);
+        } else if (step == QLatin1String("scroll here")) {
+            bar->setSliderPosition(bar->maximum() / 2);
+            QCoreApplication::processEvents();
+        } else if (step == QLatin1String("page up")) {
+            bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+            QCOMPARE(own->value(), ownBefore - own->pageStep());
+        }
+    }
+    QCOMPARE(m_f->host->journal().count("messagesPageAt"), pagesAsked);
+    const int top = topIndex(window);
+    QVERIFY(top >= 0);
+    if (expectedTop == Stored - 1)
+        QVERIFY(history->showsNewest() && view->isAtBottom());
+    else if (expectedTop >= 0)
+        QVERIFY2(qAbs(top - expectedTop) <= (expectedTop ? Stored / 50 : 0), qPrintable(QString::number(top)));
+    // The thumb's place on its track is the top message's place among all.
+    const double thumb = double(bar->value()) / (bar->maximum() + bar->pageStep());
+    QVERIFY2(qAbs(thumb - double(top) / Stored) < 0.02, qPrintable(QStringLiteral("%1 at %2").arg(top).arg(thumb)));
+    const bool atBottom = move.isEmpty() || move.endsWith(QLatin1String("bottom"));
+    QCOMPARE(bar->value() == bar->maximum(), atBottom);
+
+    m_f->receive(Peer, "new one.");
+    QCoreApplication::processEvents();
+    if (atBottom)
+        QVERIFY(view->isAtBottom());
+    else
+        QCOMPARE(topIndex(window), top);
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("NewMessages"))->isVisible(), !atBottom);
+}
+
+// A host that cannot say where a message stands: the view's own bar, over
+// what is rendered, stays in sight.
+void tst_HistoryWindow::hostWithoutPlacesKeepsTheViewsOwnBar()
+{
+    m_f->host->setAnswersOrdinals(false);
+    ChatWindow *window = openLong(200, 40);
+    QVERIFY(window);
+    QCoreApplication::processEvents(); // the first show's scroll to the bottom
+    QVERIFY(!window->history()->scrollBar()->isActive());
+    QVERIFY(!window->history()->scrollBar()->bar()->isVisible());
+    QVERIFY(window->historyView()->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(tst_HistoryWindow)

@@ -16,7 +16,7 @@ class IUser;
 class IVariable;
 
 // The host service object each plug-in object receives in initialize.
-// 163 slots. The host owns it, so there is no destructor among the slots and
+// 165 slots. The host owns it, so there is no destructor among the slots and
 // slot s sits at vtable index s. Texts returned as const char16_t* are
 // host-owned and must be copied at once; results that need no lifetime go
 // into IVariable objects the caller owns. Reserved slots belong to the host.
@@ -187,6 +187,8 @@ public:
                                int limit, IVariable *out) = 0;                                                // 160 messages whose text holds `text`: event ids, comma-separated, see SearchFlag; returns how many, -1: no search
     virtual IMessageList *messagesPageAfter(const char *conversationId, std::int64_t eventId) = 0;            // 161 the page after an event id, oldest first
     virtual IMessageList *pictureMessages(const char *conversationId) = 0;                                    // 162 the messages that hold pictures, oldest first; at most the newest MaxPictureMessages
+    virtual std::int64_t messageOrdinal(const char *conversationId, std::int64_t eventId, std::int64_t *total) = 0; // 163 how many messages of the conversation are older than eventId; *total: how many it holds; -1: unknown
+    virtual IMessageList *messagesPageAt(const char *conversationId, std::int64_t ordinal) = 0;               // 164 the page from the message with that many older ones on, oldest first; null: unknown
 
     // searchMessages: the text is matched against what the messages read
     // (their markup reduced to text), in the whole conversation. Without
@@ -198,6 +200,14 @@ public:
     // reach past what a window shows. One answer holds at most the newest
     // MaxPictureMessages of them, whatever the conversation's length.
     static constexpr int MaxPictureMessages = 1000;
+    // messageOrdinal and messagesPageAt: a message's place in the whole
+    // conversation, so that a view holding a few hundred messages can show
+    // where they stand in a long one and go to any place in it. eventId need
+    // not name a stored message: the answer counts the messages with smaller
+    // ids. messagesPageAt(id, 0) is the first page; past the end the list is
+    // empty. Both are meant to cost about a page's query whatever the
+    // conversation's length. A host that cannot say answers -1 (total
+    // untouched) and null; the plug-in then keeps to what it has rendered.
 
     enum SearchFlag : int {
         SearchMatchCase = 1, // upper and lower case differ

@@ -9,6 +9,7 @@
 #include "settings/settingsmanager.h"
 #include "shared/sharedresourcemanager.h"
 #include "ui/chat/chatuilog.h"
+#include "ui/chat/conversationscrollbar.h"
 #include "ui/chat/textbrowser.h"
 
 #include <sdk/ihostmessage.h>
@@ -103,6 +104,7 @@ HistoryPane::HistoryPane(TextBrowser *view, QObject *parent)
     });
     connect(m_view, &TextBrowser::firstRequested, this, &HistoryPane::goToFirst);
     connect(m_view, &TextBrowser::lastRequested, this, &HistoryPane::goToLast);
+    m_scrollBar = new ConversationScrollBar(m_view, this, this);
     retranslate();
 }
 
@@ -648,6 +650,33 @@ void HistoryPane::goToLast()
     m_view->scrollToBottom();
     m_unseenBelow = false;
     updateMarker();
+}
+
+qint64 HistoryPane::windowOrdinal(std::int64_t *total) const
+{
+    IHostServices *services = host();
+    if (!m_session || !services || m_history.isEmpty())
+        return -1;
+    return services->messageOrdinal(conversationId().constData(), m_history.oldestId(), total);
+}
+
+bool HistoryPane::showPageAt(qint64 ordinal)
+{
+    IHostServices *services = host();
+    if (!m_session || !services || !m_loaded)
+        return false;
+    const QByteArray id = conversationId();
+    Pages page(services);
+    if (!page.add(services->messagesPageAt(id.constData(), ordinal)))
+        return false;
+    showWindow(page.messages());
+    std::int64_t total = 0;
+    const qint64 newest = services->messageOrdinal(id.constData(), m_history.newestId(), &total);
+    m_olderExhausted = ordinal <= 0;
+    m_newerBeyond = newest < 0 || newest + 1 < total;
+    m_view->scrollToTop();
+    updateMarker();
+    return true;
 }
 
 bool HistoryPane::bringIn(qint64 eventId)

@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QVector>
 
+#include <cstdint>
 #include <functional>
 
 class ChatSession;
+class ConversationScrollBar;
 class IHostMessage;
 class IHostServices;
 class IMessageList;
@@ -80,6 +82,14 @@ public:
     // missing is paged in while it fits the window, else the window moves.
     void goToFirst();
     void goToLast();
+    // Where the window stands in the whole conversation: how many messages
+    // are older than its oldest one, *total how many there are; -1 when the
+    // host cannot say.
+    qint64 windowOrdinal(std::int64_t *total) const;
+    // Shows the host's page from the message with `ordinal` older ones on as
+    // the window, its top at the top of the view. False when the host has
+    // no such page.
+    bool showPageAt(qint64 ordinal);
     // Shows the message, moving the window to the page around it when it is
     // not shown. False when the conversation has no such message.
     bool bringIn(qint64 eventId);
@@ -139,6 +149,8 @@ public:
     const HistoryResources &resources() const { return m_resources; }
     // The "new messages" marker (owned by the view).
     QToolButton *newMessagesMarker() const { return m_marker; }
+    // The scroll bar over the whole conversation.
+    ConversationScrollBar *scrollBar() const { return m_scrollBar; }
 
     // Resolves the document resource `name` (a file icon's key, a picture's
     // local name) anew and lays out what shows it again, keeping what the
@@ -201,6 +213,7 @@ private:
     QHash<qint64, QPointer<QTextFrame>> m_separatorFrames; // by the message that follows
     bool m_framesLost = false; // a template broke out of its frame: replace by rendering anew
     QToolButton *m_marker = nullptr; // owned by the view
+    ConversationScrollBar *m_scrollBar = nullptr; // owned by this pane
     bool m_loaded = false;
     bool m_olderExhausted = false;
     bool m_newerBeyond = false; // the store holds newer messages than the window
