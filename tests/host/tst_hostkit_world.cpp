@@ -1,3 +1,5 @@
+#include "../common/testpictures.h"
+
 #include "hostkit/appfolder.h"
 #include "hostkit/historysync.h"
 #include "hostkit/host.h"
@@ -226,11 +228,7 @@ void TestHostkitWorld::downloadsAndPictureFetches()
     QCOMPARE(m_host->transfers().find("sim://files/404/gone.txt")->state, hostkit::Transfers::State::Failed);
 
     // Pictures: a local name first, the fetch fills it.
-    QImage red(4, 3, QImage::Format_ARGB32);
-    red.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    red.save(&buffer, "PNG");
+    const QByteArray png = testpictures::encoded(testpictures::filled(QSize(4, 3), Qt::red));
     const QByteArray picture = m_host->transfers().publish(png, QStringLiteral("red.png"), true);
     QVERIFY(!m_chat->pictureLocalName(picture.constData(), &out));
     m_chat->createPictureLocalName(picture.constData(), &out);

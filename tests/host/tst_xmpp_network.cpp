@@ -2,6 +2,8 @@
 // stores and delivers; message-level commands travel as the protocol's own
 // extensions; a second device reads the archive; a restarted server loses
 // and doubles nothing; what a hostile peer sends is ignored.
+#include "../common/testpictures.h"
+
 #include "hostkit/host.h"
 #include "hostkit/journal.h"
 #include "hostkit/messagestore.h"
@@ -16,7 +18,6 @@
 #include <QXmppMessage.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -245,12 +246,7 @@ void TestXmppNetwork::pictureGoesAcross()
 {
     // The same address on both sides names different pictures: Bea's
     // cloud already holds one under the address Alex's picture gets.
-    QImage red(8, 8, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    red.save(&buffer, "PNG");
+    const QByteArray png = testpictures::encoded(testpictures::filled(QSize(8, 8), Qt::red));
     const QByteArray address = m_alex.host->transfers().publish(png, QStringLiteral("red.png"), true);
     QCOMPARE(m_bea.host->transfers().publish("not the picture", QStringLiteral("red.png"), true), address);
     QVERIFY(m_alex.services->sendInstantMessage("", kBea.constData(), "[pic src=\"" + address + "\"]"));

@@ -185,31 +185,26 @@ private Q_SLOTS:
     void lineFormat_data();
     void lineFormat();
     void stampFollowsClockChanges();
-    void disabledSinkIgnoresLogAndTextsBatch();
+    void disabledSinksAndMembersWriteNothing();
 
     void datedFileName_data();
     void datedFileName();
-    void dailyNameComputedAtOnce();
     void linesAroundMidnightGoToTwoFiles_data();
     void linesAroundMidnightGoToTwoFiles();
-    void fileAppendsBytesAsGiven();
-    void disablingClosesTheFile();
+    void fileAppendsBytesAsGivenAndReopens();
     void fileErrors_data();
     void fileErrors();
 
     void groupIsolatesFailingSink_data();
     void groupIsolatesFailingSink();
-    void groupSkipsDisabledMembers();
 
     void bufferedFlushWaitsForInterval();
     void threadGroupCapsItsQueue_data();
     void threadGroupCapsItsQueue();
-    void threadGroupDeliversLoneLineOnItsOwn();
     void threadGroupWorkerLivesWithTheGroup();
 
-    void socketWritesAndDropsClosedPeers();
+    void socketWritesDropsClosedPeersRefusesOthers();
     void socketConnectsOverTcp();
-    void socketRefusesNonSockets();
 
 private:
     // One clock for the whole run: the default logger's worker reads the
@@ -366,7 +361,7 @@ void TestLog::stampFollowsClockChanges()
                                      "July 04, 2030 01:02:03 GMT+00 e\r\n"}));
 }
 
-void TestLog::disabledSinkIgnoresLogAndTextsBatch()
+void TestLog::disabledSinksAndMembersWriteNothing()
 {
     MemorySink sink;
     sink.setTimestamps(false);
@@ -378,6 +373,22 @@ void TestLog::disabledSinkIgnoresLogAndTextsBatch()
     sink.log(QStringList{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
     QCOMPARE(sink.batches(), 1);
     QCOMPARE(sink.lines(), (LogLines{"one\r\n", "two\r\n", "three\r\n"}));
+
+    // A group passes nothing to a disabled member.
+    MemorySink off;
+    MemorySink on;
+    off.setEnabled(false);
+    kelvan::LogGroup group;
+    group.addSink(&off);
+    group.addSink(&on);
+    group.addSink(&group); // a group never joins itself
+    group.log(QStringLiteral("x"));
+    QCOMPARE(group.sinkCount(), 2);
+    QVERIFY(off.lines().isEmpty());
+    QCOMPARE(on.lines().size(), 1);
+    group.removeSink(&on);
+    group.log(QStringLiteral("y"));
+    QCOMPARE(on.lines().size(), 1);
 }
 
 void TestLog::datedFileName_data()
@@ -403,17 +414,6 @@ void TestLog::datedFileName()
     QTEST(kelvan::LogFile::datedFileName(fileName, date), "expected");
 }
 
-void TestLog::dailyNameComputedAtOnce()
-{
-    m_clock.setNow(at(2026, 3, 5, 23, 30, 0, 3600));
-    kelvan::LogFile file;
-    file.setFileName(QStringLiteral("chat.log"), true);
-    QCOMPARE(file.currentFileName(), QStringLiteral("chat_260305.log"));
-    QVERIFY(file.isDaily());
-    file.setFileName(QStringLiteral("chat.log"), false);
-    QCOMPARE(file.currentFileName(), QStringLiteral("chat.log"));
-}
-
 void TestLog::linesAroundMidnightGoToTwoFiles_data()
 {
     QTest::addColumn<bool>("buffered");
@@ -433,6 +433,9 @@ void TestLog::linesAroundMidnightGoToTwoFiles()
         file = std::make_unique<kelvan::LogFileBuffered>(folder + QStringLiteral("/chat.log"), true);
     else
         file = std::make_unique<kelvan::LogFile>(folder + QStringLiteral("/chat.log"), true);
+    // The dated name is there at once, before the first line.
+    QVERIFY(file->isDaily());
+    QCOMPARE(file->currentFileName(), folder + QStringLiteral("/chat_260305.log"));
     file->log(QStringLiteral("before"));
     file->flush();
     m_clock.advance(2000);
@@ -444,9 +447,11 @@ void TestLog::linesAroundMidnightGoToTwoFiles()
     QCOMPARE(readAll(folder + QStringLiteral("/chat_260306.log")),
              QByteArray("March 06, 2026 00:00:01 GMT+01 after\r\n"));
     QCOMPARE(file->currentFileName(), folder + QStringLiteral("/chat_260306.log"));
+    file->setFileName(folder + QStringLiteral("/chat.log"), false);
+    QCOMPARE(file->currentFileName(), folder + QStringLiteral("/chat.log"));
 }
 
-void TestLog::fileAppendsBytesAsGiven()
+void TestLog::fileAppendsBytesAsGivenAndReopens()
 {
     const QString path = m_dir.filePath(QStringLiteral("append.log"));
     {
@@ -460,20 +465,13 @@ void TestLog::fileAppendsBytesAsGiven()
     file.write(QByteArray("raw\rbytes\n"));
     file.log(QStringList{QStringLiteral("two"), QStringLiteral("three")});
     QCOMPARE(readAll(path), QByteArray("kept\none\r\nraw\rbytes\ntwo\r\nthree\r\n"));
-}
 
-void TestLog::disablingClosesTheFile()
-{
-    const QString path = m_dir.filePath(QStringLiteral("reopen.log"));
-    kelvan::LogFile file(path);
-    file.setTimestamps(false);
-    file.log(QStringLiteral("first"));
+    // Disabling closes the file: had the old descriptor stayed open, the
+    // next line would have gone to the removed file.
     file.setEnabled(false);
     QVERIFY(QFile::remove(path));
     file.setEnabled(true);
     file.log(QStringLiteral("second"));
-    // Had the old descriptor stayed open, the line would have gone to the
-    // removed file.
     QCOMPARE(readAll(path), QByteArray("second\r\n"));
 }
 
@@ -558,24 +556,6 @@ void TestLog::groupIsolatesFailingSink()
     QCOMPARE(after.flushes(), 1);
 }
 
-void TestLog::groupSkipsDisabledMembers()
-{
-    MemorySink off;
-    MemorySink on;
-    off.setEnabled(false);
-    kelvan::LogGroup group;
-    group.addSink(&off);
-    group.addSink(&on);
-    group.addSink(&group); // a group never joins itself
-    group.log(QStringLiteral("x"));
-    QCOMPARE(group.sinkCount(), 2);
-    QVERIFY(off.lines().isEmpty());
-    QCOMPARE(on.lines().size(), 1);
-    group.removeSink(&on);
-    group.log(QStringLiteral("y"));
-    QCOMPARE(on.lines().size(), 1);
-}
-
 void TestLog::bufferedFlushWaitsForInterval()
 {
     const QString path = m_dir.filePath(QStringLiteral("interval.log"));
@@ -650,18 +630,6 @@ void TestLog::threadGroupCapsItsQueue()
     QCOMPARE(group.queuedLines(), 0);
 }
 
-void TestLog::threadGroupDeliversLoneLineOnItsOwn()
-{
-    // Nobody wakes the worker for a single line; its round picks it up.
-    MemorySink sink;
-    sink.setTimestamps(false);
-    kelvan::LogGroupThread group;
-    group.setTimestamps(false);
-    group.addSink(&sink);
-    group.log(QStringLiteral("alone"));
-    QTRY_COMPARE(sink.lines(), LogLines{"alone\r\n"});
-}
-
 void TestLog::threadGroupWorkerLivesWithTheGroup()
 {
     // The default logger's worker may be registered under the same name.
@@ -676,7 +644,8 @@ void TestLog::threadGroupWorkerLivesWithTheGroup()
         QVERIFY(!group.isWorkerRunning());
         group.log(QStringLiteral("start"));
         QVERIFY(group.isWorkerRunning());
-        group.drain();
+        // Nobody wakes the worker for a single line; its round picks it up.
+        QTRY_COMPARE(sink.lines().size(), 1);
         QCOMPARE(threadsNamed("LogGroupThread"), before + 1);
         for (int i = 0; i < 99; ++i)
             group.log(QString::number(i));
@@ -688,7 +657,7 @@ void TestLog::threadGroupWorkerLivesWithTheGroup()
     QCOMPARE(threadsNamed("LogGroupThread"), before);
 }
 
-void TestLog::socketWritesAndDropsClosedPeers()
+void TestLog::socketWritesDropsClosedPeersRefusesOthers()
 {
     int gone[2];
     int alive[2];
@@ -707,6 +676,15 @@ void TestLog::socketWritesAndDropsClosedPeers()
     // The removed socket's descriptor was closed by the sink.
     QCOMPARE(::fcntl(gone[0], F_GETFD), -1);
     ::close(alive[1]);
+
+    // What is no socket is refused.
+    int pipeFds[2];
+    QCOMPARE(::pipe(pipeFds), 0);
+    QVERIFY_EXCEPTION_THROWN(sink.addSocket(pipeFds[1]), kelvan::SocketException);
+    QVERIFY_EXCEPTION_THROWN(sink.addSocket(-1), kelvan::SocketException);
+    QCOMPARE(sink.socketCount(), 1);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
 }
 
 void TestLog::socketConnectsOverTcp()
@@ -734,18 +712,6 @@ void TestLog::socketConnectsOverTcp()
 
     // Nobody listens there any more.
     QVERIFY_EXCEPTION_THROWN(sink.connectTo(QStringLiteral("127.0.0.1"), port), kelvan::ConnectionException);
-}
-
-void TestLog::socketRefusesNonSockets()
-{
-    int pipeFds[2];
-    QCOMPARE(::pipe(pipeFds), 0);
-    kelvan::LogSocket sink;
-    QVERIFY_EXCEPTION_THROWN(sink.addSocket(pipeFds[1]), kelvan::SocketException);
-    QVERIFY_EXCEPTION_THROWN(sink.addSocket(-1), kelvan::SocketException);
-    QCOMPARE(sink.socketCount(), 0);
-    ::close(pipeFds[0]);
-    ::close(pipeFds[1]);
 }
 
 QTEST_GUILESS_MAIN(TestLog)

@@ -1,5 +1,5 @@
-// The host-facing records: the copy rules of user records, the image and
-// text objects, and where the slots the implementations add after the
+// The host-facing records: the copy rules of user and custom-status records,
+// the image and text objects, and where the slots the implementations add after the
 // host's interfaces sit in their virtual tables.
 
 #include "plugin/records/customstatus.h"
@@ -109,6 +109,9 @@ private Q_SLOTS:
     void statusNames();
     void assignCopiesEveryField();
     void roomRecord();
+    void customStatusNewRecord();
+    void customStatusTextInBothEncodings();
+    void customStatusCopies();
     void imageSetDataCopiesWidthTimesHeightTimesFour();
     void imageSetDataRejectsNothingSilently();
     void variableSet();
@@ -230,6 +233,48 @@ void tst_Records::roomRecord()
     QVERIFY(room.isRoom());
     QCOMPARE(text(room.displayName()), QStringLiteral("Lighthouse"));
     QCOMPARE(room.extraId(), nullptr); // none given: null, never ""
+}
+
+void tst_Records::customStatusNewRecord()
+{
+    const CustomStatus status;
+    const ICustomStatus &host = status;
+    QCOMPARE(host.statusCode(), -1);
+    QVERIFY(host.text() != nullptr); // the host reads it as a C string
+    QCOMPARE(QByteArray(host.text()), QByteArray());
+    QVERIFY(status.isNull());
+}
+
+void tst_Records::customStatusTextInBothEncodings()
+{
+    CustomStatus status(3, QString::fromUtf8("Im B\xc3\xbcro"));
+    const ICustomStatus &host = status;
+    QCOMPARE(QByteArray(host.text()), QByteArray("Im B\xc3\xbcro"));
+    QCOMPARE(status.displayText(), QString::fromUtf8("Im B\xc3\xbcro"));
+    status.setTextUtf8("\xe2\x98\x95 break");
+    QCOMPARE(status.displayText(), QString::fromUtf8("\xe2\x98\x95 break"));
+    QCOMPARE(QByteArray(host.text()), QByteArray("\xe2\x98\x95 break"));
+}
+
+void tst_Records::customStatusCopies()
+{
+    CustomStatus source(7, QStringLiteral("Gym"));
+    source.setReplyText(QStringLiteral("not copied"));
+    source.setActive(true);
+    const CustomStatus copy(static_cast<const ICustomStatus &>(source));
+    QCOMPARE(copy.statusCode(), 7);
+    QCOMPARE(copy.displayText(), QStringLiteral("Gym"));
+    QCOMPARE(copy.replyText(), QString());
+    QCOMPARE(copy.isActive(), false);
+
+    // A copy of the record itself is a value of its own.
+    CustomStatus a(1, QStringLiteral("a"));
+    a.setReplyText(QStringLiteral("r"));
+    CustomStatus b = a;
+    QVERIFY(a == b);
+    b.setText(QStringLiteral("b"));
+    QCOMPARE(QByteArray(a.text()), QByteArray("a"));
+    QVERIFY(a != b);
 }
 
 void tst_Records::imageSetDataCopiesWidthTimesHeightTimesFour()

@@ -690,6 +690,14 @@ void TestSettingsFiles::spellLanguagesRoundTrip()
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("alice")), QStringLiteral("de_DE"));
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("bob")), QStringLiteral("fr_FR"));
     QCOMPARE(reread.contactSpellLanguage(QStringLiteral("carol")), QString());
+
+    // A new choice replaces the stored one; a removed one leaves the file.
+    reread.setContactSpellLanguage(QStringLiteral("alice"), QStringLiteral("it_IT"));
+    QVERIFY(readBytes(folder(), "spell_check_languages.ini").contains("<bcp47Name>it_IT</bcp47Name>"));
+    QVERIFY(!readBytes(folder(), "spell_check_languages.ini").contains("de_DE"));
+    reread.removeContactSpellLanguage(QStringLiteral("alice"));
+    QCOMPARE(reread.contactSpellLanguage(QStringLiteral("alice")), QString());
+    QVERIFY(!readBytes(folder(), "spell_check_languages.ini").contains("alice"));
 }
 
 void TestSettingsFiles::pictureFolderBytes()

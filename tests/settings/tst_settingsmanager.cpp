@@ -1,7 +1,9 @@
 // SettingsManager behaviour: first-start geometry, the save timer, setters,
-// automatic-reply finds, quick texts and per-contact entries.
+// splitter positions, automatic-reply finds, quick texts and per-contact
+// entries.
 
 #include "settings/settingsmanager.h"
+#include "settings/ui/splitterstate.h"
 
 #include "settingstestutil.h"
 
@@ -9,6 +11,8 @@
 #include "lib_kelvan/clocktimer.h"
 
 #include <QColor>
+#include <QLabel>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,6 +41,7 @@ private Q_SLOTS:
 
     void splitterSizes_data();
     void splitterSizes();
+    void splitterStoredAndRestored();
 
     void magnifierClamps_data();
     void magnifierClamps();
@@ -44,12 +49,10 @@ private Q_SLOTS:
     void textFormatTakesColour();
 
     void autoReplyFinds();
-    void autoReplyReplacement();
 
     void quickTextDisplay_data();
     void quickTextDisplay();
 
-    void contactSpellLanguage();
     void forgetContact();
     void unchangedValueWritesNothing_data();
     void unchangedValueWritesNothing();
@@ -234,6 +237,33 @@ void TestSettingsManager::splitterSizes()
     QCOMPARE(settings.splitterSizes(SettingsManager::Splitter::Chat), QList<int>());
 }
 
+void TestSettingsManager::splitterStoredAndRestored()
+{
+    const auto splitter = [] {
+        auto made = std::make_unique<QSplitter>(Qt::Vertical);
+        made->addWidget(new QLabel);
+        made->addWidget(new QLabel);
+        made->resize(200, 400);
+        return made;
+    };
+    {
+        LOADED(settings, QStringLiteral("en"));
+        const auto stored = splitter();
+        stored->setSizes({300, 100});
+        storeSplitter(stored.get(), settings, SettingsManager::Splitter::TabbedChat);
+        QVERIFY(settings.isSavePending());
+        QCOMPARE(settings.splitterText(SettingsManager::Splitter::TabbedChat),
+                 QString::number(stored->sizes().at(0)) + ',' + QString::number(stored->sizes().at(1)));
+    }
+    LOADED(settings, QStringLiteral("en"));
+    const auto restored = splitter();
+    QVERIFY(restoreSplitter(restored.get(), settings, SettingsManager::Splitter::TabbedChat));
+    QCOMPARE(restored->sizes(), settings.splitterSizes(SettingsManager::Splitter::TabbedChat));
+    // Nothing stored, or nothing to restore into: nothing restored.
+    QVERIFY(!restoreSplitter(restored.get(), settings, SettingsManager::Splitter::Conference));
+    QVERIFY(!restoreSplitter(nullptr, settings, SettingsManager::Splitter::TabbedChat));
+}
+
 void TestSettingsManager::magnifierClamps_data()
 {
     QTest::addColumn<int>("size");
@@ -279,6 +309,15 @@ void TestSettingsManager::textFormatTakesColour()
 void TestSettingsManager::autoReplyFinds()
 {
     SettingsManager settings;
+    // A later reply for the same status replaces the earlier in place.
+    settings.setPlainStatusReply(1, QStringLiteral("first"), true);
+    settings.setCustomStatusReply(1, QStringLiteral("Gym"), QStringLiteral("gym"), true);
+    settings.setPlainStatusReply(1, QStringLiteral("second"), false);
+    QCOMPARE(replyLines(settings.autoReplies()), QStringList({"1||second|0", "1|Gym|gym|1"}));
+    settings.clearAutoReplies();
+    QVERIFY(settings.autoReplies().isEmpty());
+    QCOMPARE(settings.findPlainStatusReply(1).statusCode(), -1);
+
     settings.setCustomStatusReply(2, QStringLiteral("Lunch"), QStringLiteral("at lunch"), true);
     settings.setPlainStatusReply(2, QStringLiteral("away"), true);
     settings.setPlainStatusReply(3, QStringLiteral("busy"), false);
@@ -300,19 +339,6 @@ void TestSettingsManager::autoReplyFinds()
     QCOMPARE(settings.findCustomStatusReply(CustomStatus(2, QStringLiteral("lunch"))).statusCode(), -1);
 }
 
-void TestSettingsManager::autoReplyReplacement()
-{
-    SettingsManager settings;
-    settings.setPlainStatusReply(1, QStringLiteral("first"), true);
-    settings.setCustomStatusReply(1, QStringLiteral("Gym"), QStringLiteral("gym"), true);
-    settings.setPlainStatusReply(1, QStringLiteral("second"), false);
-    QCOMPARE(replyLines(settings.autoReplies()), QStringList({"1||second|0", "1|Gym|gym|1"}));
-
-    settings.clearAutoReplies();
-    QVERIFY(settings.autoReplies().isEmpty());
-    QCOMPARE(settings.findPlainStatusReply(1).statusCode(), -1);
-}
-
 void TestSettingsManager::quickTextDisplay_data()
 {
     QTest::addColumn<int>("id");
@@ -329,20 +355,6 @@ void TestSettingsManager::quickTextDisplay()
     QFETCH(int, id);
     QFETCH(QString, text);
     QTEST(SettingsManager::quickTextDisplayText(SettingsManager::QuickText{id, text}), "display");
-}
-
-void TestSettingsManager::contactSpellLanguage()
-{
-    LOADED(settings, QStringLiteral("en"));
-    settings.setContactSpellLanguage(QStringLiteral("alice"), QStringLiteral("de_DE"));
-    QVERIFY(readBytes(folder(), "spell_check_languages.ini").contains("<bcp47Name>de_DE</bcp47Name>"));
-    QCOMPARE(settings.contactSpellLanguage(QStringLiteral("alice")), QStringLiteral("de_DE"));
-    settings.setContactSpellLanguage(QStringLiteral("alice"), QStringLiteral("fr_FR"));
-    QVERIFY(readBytes(folder(), "spell_check_languages.ini").contains("<bcp47Name>fr_FR</bcp47Name>"));
-
-    settings.removeContactSpellLanguage(QStringLiteral("alice"));
-    QCOMPARE(settings.contactSpellLanguage(QStringLiteral("alice")), QString());
-    QVERIFY(!readBytes(folder(), "spell_check_languages.ini").contains("alice"));
 }
 
 void TestSettingsManager::forgetContact()

@@ -1,6 +1,7 @@
 #include "lib_kelvan/threadmanager.h"
 #include "spell/loadspellerthread.h"
 #include "spell/spellcheckmanager.h"
+#include "spell/wordencoder.h"
 #include "spelltestfiles.h"
 
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -59,7 +61,6 @@ private Q_SLOTS:
 
     void availableLanguagesIgnoreCase();
     void twoRequestersOneLoad();
-    void requesterDestroyedWhileLoading();
     void deferredRequesterDestroyedBeforeHandled();
     void loadedLanguageAnsweredAtOnce();
     void laterWishReplacesEarlier();
@@ -75,11 +76,11 @@ private Q_SLOTS:
     void checkWords();
     void suggestionsOnlyUpToTheLengthBound_data();
     void suggestionsOnlyUpToTheLengthBound();
-    void latin1Dictionary_data();
-    void latin1Dictionary();
     void destructionWhileLoading_data();
     void destructionWhileLoading();
     void loaderRegisteredWithThreadManager();
+    void wordEncoderUtf8RoundTrip_data();
+    void wordEncoderUtf8RoundTrip();
 
 private:
     std::unique_ptr<SpellCheckManager> startedManager(SpellCheckManager::PreferenceSource preferences = {});
@@ -137,7 +138,14 @@ void tst_SpellCheckManager::twoRequestersOneLoad()
     QSignalSpy loads(manager.get(), &SpellCheckManager::loadSpeller);
     Requester first(&m_log, QStringLiteral("first"));
     Requester second(&m_log, QStringLiteral("second"));
+    auto gone = std::make_unique<Requester>(&m_log, QStringLiteral("gone"));
     manager->requestLanguage(&first, QStringLiteral("xx"), false);
+    manager->requestLanguage(gone.get(), QStringLiteral("xx"), false);
+    QCOMPARE(manager->waitingCount(), 2);
+    // The answer can only arrive through this thread's event loop, which has
+    // not run since the request.
+    gone.reset();
+    QCOMPARE(manager->waitingCount(), 1);
     manager->requestLanguage(&second, QStringLiteral("xx"), true);
 
     QTRY_COMPARE(m_log.size(), 2);
@@ -148,23 +156,6 @@ void tst_SpellCheckManager::twoRequestersOneLoad()
     QCOMPARE(loads.first().at(2).toString(), m_folder + QStringLiteral("xx.dic"));
     QCOMPARE(manager->waitingCount(), 0);
     QVERIFY(!manager->isLoading(QStringLiteral("xx")));
-}
-
-void tst_SpellCheckManager::requesterDestroyedWhileLoading()
-{
-    auto manager = startedManager();
-    auto gone = std::make_unique<Requester>(&m_log, QStringLiteral("gone"));
-    Requester witness(&m_log, QStringLiteral("witness"));
-    manager->requestLanguage(gone.get(), QStringLiteral("xx"), false);
-    manager->requestLanguage(&witness, QStringLiteral("xx"), false);
-    QCOMPARE(manager->waitingCount(), 2);
-    // The answer can only arrive through this thread's event loop, which has
-    // not run since the request.
-    gone.reset();
-    QCOMPARE(manager->waitingCount(), 1);
-
-    QTRY_COMPARE(m_log, QStringList{"witness changed xx"});
-    QCOMPARE(manager->waitingCount(), 0);
 }
 
 void tst_SpellCheckManager::deferredRequesterDestroyedBeforeHandled()
@@ -340,32 +331,45 @@ void tst_SpellCheckManager::checkAndSuggest()
 
 void tst_SpellCheckManager::checkWords_data()
 {
+    QTest::addColumn<QString>("code"); // xx: the UTF-8 sample words; la: ISO 8859-1 with café and naïve
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("expected");
     const QChar lone = QChar(0xD800);
-    QTest::newRow("known word") << "hello" << true;
-    QTest::newRow("non-ASCII known word") << QString::fromUtf8("grüße") << true;
-    QTest::newRow("unknown word") << "helo" << false;
-    QTest::newRow("empty word") << "" << false;
-    QTest::newRow("word over the length limit") << QString(101, QLatin1Char('a')) << false;
-    QTest::newRow("unpaired surrogate") << (QStringLiteral("hel") + lone + QStringLiteral("lo")) << false;
-    QTest::newRow("NUL inside a known word") << (QStringLiteral("hel") + QChar(0) + QStringLiteral("lo")) << false;
-    QTest::newRow("letters outside the BMP") << QString::fromUtf8("\xF0\x9D\x90\x80\xF0\x9D\x90\x81") << false;
+    QTest::newRow("known word") << "xx" << "hello" << true;
+    QTest::newRow("non-ASCII known word") << "xx" << QString::fromUtf8("grüße") << true;
+    QTest::newRow("unknown word") << "xx" << "helo" << false;
+    QTest::newRow("empty word") << "xx" << "" << false;
+    QTest::newRow("word over the length limit") << "xx" << QString(101, QLatin1Char('a')) << false;
+    QTest::newRow("unpaired surrogate") << "xx" << (QStringLiteral("hel") + lone + QStringLiteral("lo")) << false;
+    QTest::newRow("NUL inside a known word") << "xx" << (QStringLiteral("hel") + QChar(0) + QStringLiteral("lo")) << false;
+    QTest::newRow("letters outside the BMP") << "xx" << QString::fromUtf8("\xF0\x9D\x90\x80\xF0\x9D\x90\x81") << false;
+    QTest::newRow("Latin-1: accented word") << "la" << QString::fromUtf8("café") << true;
+    QTest::newRow("Latin-1: accented word with its suffix") << "la" << QString::fromUtf8("naïves") << true;
+    QTest::newRow("Latin-1: word without its accent") << "la" << "cafe" << false;
+    QTest::newRow("Latin-1: letters the encoding lacks") << "la" << QString::fromUtf8("кафе") << false;
+    QTest::newRow("Latin-1: its letters plus one it lacks") << "la" << QString::fromUtf8("café€") << false;
 }
 
 void tst_SpellCheckManager::checkWords()
 {
+    QFETCH(QString, code);
     QFETCH(QString, word);
+    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("la"),
+                                       {QString::fromUtf8("café"), QString::fromUtf8("naïve")}, "ISO8859-1"));
     auto manager = startedManager();
-    QVERIFY(loadTiny(*manager));
-    QTEST(manager->check(QStringLiteral("xx"), word), "expected");
+    QVERIFY(loadTiny(*manager, code));
+    QTEST(manager->check(code, word), "expected");
     QStringList list;
     // Whatever the word, suggestions come back without a crash; rejected
     // input gets none.
-    const int count = manager->suggest(QStringLiteral("xx"), list, word);
+    const int count = manager->suggest(code, list, word);
     QCOMPARE(count, list.size());
     if (word.isEmpty() || word.size() > 100)
         QCOMPARE(count, 0);
+    // Suggestions come back from the dictionary's own encoding.
+    QStringList accented;
+    manager->suggest(code, accented, QStringLiteral("cafe"));
+    QCOMPARE(accented.contains(QString::fromUtf8("café")), code == QLatin1String("la"));
 }
 
 void tst_SpellCheckManager::suggestionsOnlyUpToTheLengthBound_data()
@@ -395,31 +399,6 @@ void tst_SpellCheckManager::suggestionsOnlyUpToTheLengthBound()
         QCOMPARE(count, 0);
     else
         QVERIFY2(list.contains(suggestion), qPrintable(list.join(QLatin1Char(','))));
-}
-
-void tst_SpellCheckManager::latin1Dictionary_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("accented word") << QString::fromUtf8("café") << true;
-    QTest::newRow("accented word with its suffix") << QString::fromUtf8("naïves") << true;
-    QTest::newRow("word without its accent") << "cafe" << false;
-    QTest::newRow("letters the encoding lacks") << QString::fromUtf8("кафе") << false;
-    QTest::newRow("Latin-1 letters plus one it lacks") << QString::fromUtf8("café€") << false;
-}
-
-void tst_SpellCheckManager::latin1Dictionary()
-{
-    QFETCH(QString, word);
-    QVERIFY(spelltest::writeDictionary(m_folder, QStringLiteral("la"),
-                                       {QString::fromUtf8("café"), QString::fromUtf8("naïve")}, "ISO8859-1"));
-    auto manager = startedManager();
-    QVERIFY(loadTiny(*manager, QStringLiteral("la")));
-    QTEST(manager->check(QStringLiteral("la"), word), "expected");
-
-    QStringList list;
-    manager->suggest(QStringLiteral("la"), list, QStringLiteral("cafe"));
-    QVERIFY2(list.contains(QString::fromUtf8("café")), qPrintable(list.join(QLatin1Char(','))));
 }
 
 void tst_SpellCheckManager::destructionWhileLoading_data()
@@ -459,6 +438,40 @@ void tst_SpellCheckManager::loaderRegisteredWithThreadManager()
     QCOMPARE(manager->findChildren<LoadSpellerThread *>().size(), 1);
     manager.reset();
     QVERIFY(!loaderRegistered());
+}
+
+void tst_SpellCheckManager::wordEncoderUtf8RoundTrip_data()
+{
+    // UTF-8 sequence lengths at their boundaries, what is refused, and that
+    // whatever is accepted decodes to the same word.
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QByteArray>("bytes"); // empty: refused
+
+    QTest::newRow("U+007F last of one byte") << QString(QChar(0x7F)) << QByteArray("\x7f");
+    QTest::newRow("U+0080 first of two bytes") << QString(QChar(0x80)) << QByteArray("\xc2\x80");
+    QTest::newRow("U+07FF last of two bytes") << QString(QChar(0x7FF)) << QByteArray("\xdf\xbf");
+    QTest::newRow("U+0800 first of three bytes") << QString(QChar(0x800)) << QByteArray("\xe0\xa0\x80");
+    QTest::newRow("U+FFFD last character of three bytes") << QString(QChar(0xFFFD)) << QByteArray("\xef\xbf\xbd");
+    QTest::newRow("U+FFFF noncharacter refused") << QString(QChar(0xFFFF)) << QByteArray();
+    QTest::newRow("U+10000 first of four bytes")
+        << QString::fromUcs4(std::u32string(U"\U00010000").c_str(), 1) << QByteArray("\xf0\x90\x80\x80");
+    QTest::newRow("leading U+FEFF is not taken for a byte order mark")
+        << (QChar(0xFEFF) + QString(QChar(0x32FF))) << QByteArray("\xef\xbb\xbf\xe3\x8b\xbf");
+    QTest::newRow("lone low surrogate refused") << QString(QChar(0xDC00)) << QByteArray();
+}
+
+void tst_SpellCheckManager::wordEncoderUtf8RoundTrip()
+{
+    QFETCH(QString, word);
+    QFETCH(QByteArray, bytes);
+
+    const WordEncoder encoder("UTF-8");
+    std::string out;
+    QCOMPARE(encoder.encode(word, out), !bytes.isEmpty());
+    if (bytes.isEmpty())
+        return;
+    QCOMPARE(QByteArray::fromStdString(out), bytes);
+    QCOMPARE(encoder.decode(out), word);
 }
 
 QTEST_GUILESS_MAIN(tst_SpellCheckManager)

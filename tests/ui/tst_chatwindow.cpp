@@ -226,8 +226,6 @@ void tst_ChatWindow::typingNotices()
             window->editor()->clear();
         else if (step == QLatin1String("send"))
             pressReturn(window);
-        else if (step.startsWith(QLatin1String("wait:")))
-            m_f->clock.advance(argument.toLongLong());
     }
     QTEST(m_f->calls("sendControl", QStringLiteral("WRITING")), "notices");
 }

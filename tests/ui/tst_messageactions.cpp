@@ -3,6 +3,8 @@
 // edits, replies, changes that come back re-rendered in place, and where
 // each link leads (and where it must not).
 
+#include "../common/testpictures.h"
+
 #include "windowfixture.h"
 
 #include "hostkit/transfers.h"
@@ -20,7 +22,6 @@
 #include <sdk/iplugin.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -445,11 +446,7 @@ void tst_MessageActions::linkKinds()
         }
         target = QStringLiteral("cloud:") + window->history()->resourceKeys().keyOf(QString::fromUtf8(address));
     } else if (kind == QLatin1String("pic")) {
-        QImage picture(8, 8, QImage::Format_ARGB32);
-        picture.fill(Qt::red);
-        QByteArray png;
-        QBuffer buffer(&png);
-        picture.save(&buffer, "PNG");
+        const QByteArray png = testpictures::encoded(testpictures::filled(QSize(8, 8), Qt::red));
         const QByteArray address = m_f->host->transfers().publish(png, QStringLiteral("red.png"), true);
         m_f->receive("1001", "[pic src=\"" + address + "\"]");
         m_f->host->advance(10000);

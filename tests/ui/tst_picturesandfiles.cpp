@@ -304,12 +304,7 @@ void tst_PicturesAndFiles::receivedPictureRedrawn_data()
     // A broken picture whose fetch failed offers to fetch it again.
     QTest::addColumn<int>("overlay");
     using Overlay = FileIcon::PictureOverlay;
-    QImage red(40, 30, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    red.save(&buffer, "PNG");
+    const QByteArray png = testpictures::encoded(testpictures::filled(QSize(40, 30), Qt::red));
     QTest::newRow("the picture replaces the placeholder") << png << false << int(Overlay::None);
     QTest::newRow("a picture too large to decode shows broken") << pngDeclaring(QSize(20000, 20000)) << true
                                                                  << int(Overlay::None);

@@ -2,6 +2,8 @@
 // rules, pictures scaled to the editor, the spelling schedule, underlines
 // and the suggestion menu, against a small dictionary of the test's own.
 
+#include "../common/testpictures.h"
+
 #include "lib_kelvan/clock.h"
 #include "ui/chat/spellchecker.h"
 #include "ui/chat/textedit.h"
@@ -51,13 +53,6 @@ QStringList underlinedWords(const TextEdit &editor)
     return words;
 }
 
-QImage picture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(Qt::darkCyan);
-    return image;
-}
-
 } // namespace
 
 class tst_TextEdit : public QObject
@@ -83,7 +78,6 @@ private Q_SLOTS:
     void underlines();
     void checkingOffRemovesUnderlines();
     void suggestionMenu();
-    void noSuggestionsForWordsWithDigits();
     void hugeTextChecksABoundedNumberOfWords();
 
 private:
@@ -177,7 +171,7 @@ void tst_TextEdit::pasteRules()
     auto *owned = new QMimeData;
     QMimeData &data = *owned;
     if (kind == QLatin1String("image")) {
-        data.setImageData(picture(10, 10));
+        data.setImageData(testpictures::filled(QSize(10, 10), Qt::darkCyan));
     } else if (kind == QLatin1String("files")) {
         data.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.txt"))), QUrl::fromLocalFile(dir.filePath(QStringLiteral("b.pdf")))});
     } else if (kind == QLatin1String("web picture")) {
@@ -212,7 +206,8 @@ void tst_TextEdit::picturesFitTheEditor()
     QFETCH(int, pictureHeight);
     QFETCH(int, shownHeight);
     QCOMPARE(m_editor->height(), 200);
-    QVERIFY(m_editor->insertPicture(QStringLiteral("chat_image:one"), picture(pictureHeight * 2, pictureHeight)));
+    const QImage picture = testpictures::filled(QSize(pictureHeight * 2, pictureHeight), Qt::darkCyan);
+    QVERIFY(m_editor->insertPicture(QStringLiteral("chat_image:one"), picture));
     const QImage shown = m_editor->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("chat_image:one"))).value<QImage>();
     QCOMPARE(shown.height(), shownHeight);
     QCOMPARE(shown.width(), shownHeight * 2);
@@ -222,11 +217,7 @@ void tst_TextEdit::picturesFitTheEditor()
 void tst_TextEdit::unreadablePictureInsertsNothing()
 {
     QTemporaryDir dir;
-    const QString notAPicture = dir.filePath(QStringLiteral("x.png"));
-    QFile file(notAPicture);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    const QString notAPicture = testpictures::writeFile(dir.filePath(QStringLiteral("x.png")), "not a picture");
     QVERIFY(!m_editor->insertPicture(QStringLiteral("chat_image:x"), notAPicture));
     QVERIFY(!m_editor->insertPicture(QStringLiteral("chat_image:y"), dir.filePath(QStringLiteral("missing.png"))));
     QVERIFY(m_editor->toPlainText().isEmpty());
@@ -303,15 +294,13 @@ void tst_TextEdit::suggestionMenu()
     QVERIFY(actions.at(3)->isSeparator());
     actions.at(2)->trigger();
     QCOMPARE(m_editor->toPlainText(), QStringLiteral("the meeting"));
-}
 
-void tst_TextEdit::noSuggestionsForWordsWithDigits()
-{
+    // Underlined, a word with digits still gets no suggestions.
     m_editor->setPlainText(QStringLiteral("b52"));
     m_editor->checkSpelling(QStringLiteral("en_US"));
     QCOMPARE(underlinedWords(*m_editor), QStringList{"b52"});
     std::unique_ptr<QMenu> standard(m_editor->createStandardContextMenu());
-    std::unique_ptr<QMenu> menu(m_editor->createSpellingMenu(m_editor->cursorRect(QTextCursor(m_editor->document())).center()));
+    menu.reset(m_editor->createSpellingMenu(m_editor->cursorRect(QTextCursor(m_editor->document())).center()));
     QCOMPARE(menu->actions().size(), standard->actions().size());
 }
 
