@@ -3,6 +3,7 @@
 #include "render/emailscanner.h"
 
 #include <QDir>
+#include <QStringView>
 
 #include <algorithm>
 #include <QFileInfo>
@@ -44,13 +45,42 @@ bool isTerminator(QChar c)
     return u == ' ' || u == '\r' || u == '\n' || u == 0x2029;
 }
 
-void appendAnchor(QString &out, const QString &target, const QString &label)
+void appendAnchor(QString &out, QStringView targetPrefix, QStringView target, QStringView label)
 {
     out += QLatin1String("<a href=\"");
-    out += escapeAttribute(target);
+    appendEscapedAttribute(out, targetPrefix);
+    appendEscapedAttribute(out, target);
     out += QLatin1String("\">");
-    out += escapeHtml(label);
+    appendEscapedHtml(out, label);
     out += QLatin1String("</a>");
+}
+
+// linkifyEmails of text[from, to) appended to `out`.
+void appendWithEmails(QString &out, const QString &text, int from, int to)
+{
+    // The scanner reads to the end of its text: an address must not run on
+    // past `to`, so a stretch that ends early gets a text of its own.
+    if (to < text.size()) {
+        const int at = text.indexOf(QLatin1Char('@'), from);
+        if (at < 0 || at >= to) {
+            appendEscapedHtml(out, QStringView(text).mid(from, to - from));
+            return;
+        }
+        appendWithEmails(out, text.mid(from, to - from), 0, to - from);
+        return;
+    }
+    int length = 0;
+    int pos = from;
+    for (int start = EmailScanner::find(text, pos, &length); start >= 0;
+         start = EmailScanner::find(text, pos, &length)) {
+        appendEscapedHtml(out, QStringView(text).mid(pos, start - pos));
+        const QStringView address = QStringView(text).mid(start, length);
+        appendAnchor(out, MailScheme, address, address);
+        pos = start + length;
+        if (length == 0)
+            break;
+    }
+    appendEscapedHtml(out, QStringView(text).mid(pos, to - pos));
 }
 
 bool matchesSchemePattern(const QString &text)
@@ -136,35 +166,29 @@ QUrl locationHttpUrl(const QString &locationTarget)
     return QUrl(QLatin1String("http://") + locationTarget.mid(prefix.size()), QUrl::TolerantMode);
 }
 
-QString escapeHtml(const QString &text)
+void appendEscapedHtml(QString &out, QStringView text)
 {
-    // Most chat text has nothing to escape: hand back the shared string.
-    const QChar *begin = text.constData();
-    const QChar *end = begin + text.size();
-    const QChar *first = std::find_if(begin, end, [](QChar c) {
-        const ushort u = c.unicode();
-        return u == '&' || u == '<' || u == '>' || u == '"';
-    });
-    if (first == end)
-        return text;
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        default: out += c;
+    const QChar *data = text.data();
+    const int n = int(text.size());
+    int copied = 0;
+    for (int i = 0; i < n; ++i) {
+        QLatin1String with;
+        switch (data[i].unicode()) {
+        case '&': with = QLatin1String("&amp;"); break;
+        case '<': with = QLatin1String("&lt;"); break;
+        case '>': with = QLatin1String("&gt;"); break;
+        case '"': with = QLatin1String("&quot;"); break;
+        default: continue;
         }
+        out.append(data + copied, i - copied);
+        out += with;
+        copied = i + 1;
     }
-    return out;
+    out.append(data + copied, n - copied);
 }
 
-QString escapeAttribute(const QString &text)
+void appendEscapedAttribute(QString &out, QStringView text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
     for (const QChar c : text) {
         switch (c.unicode()) {
         case '&': out += QLatin1String("&amp;"); break;
@@ -181,12 +205,39 @@ QString escapeAttribute(const QString &text)
         case '\r': out += QLatin1String("&#13;"); break;
         case '\n': out += QLatin1String("&#10;"); break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029)
-                out += QLatin1String("&#") + QString::number(c.unicode()) + QLatin1Char(';');
-            else
+            if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029) {
+                out += QLatin1String("&#");
+                out += QString::number(c.unicode());
+                out += QLatin1Char(';');
+            } else {
                 out += c;
+            }
         }
     }
+}
+
+QString escapeHtml(const QString &text)
+{
+    // Most chat text has nothing to escape: hand back the shared string.
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    const QChar *first = std::find_if(begin, end, [](QChar c) {
+        const ushort u = c.unicode();
+        return u == '&' || u == '<' || u == '>' || u == '"';
+    });
+    if (first == end)
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    appendEscapedHtml(out, text);
+    return out;
+}
+
+QString escapeAttribute(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    appendEscapedAttribute(out, text);
     return out;
 }
 
@@ -277,7 +328,8 @@ int findLinkCandidate(const QString &text, int from, int *length)
         }
         bool advanced = false;
         for (const Marker &marker : Markers) {
-            if (!markerAt(text, p, marker))
+            // Each marker opens with its own character.
+            if (marker.text[0] != c || !markerAt(text, p, marker))
                 continue;
             int start = p;
             bool discard = false;
@@ -316,22 +368,12 @@ int findLinkCandidate(const QString &text, int from, int *length)
 QString linkifyEmails(const QString &segment)
 {
     int length = 0;
-    int start = EmailScanner::find(segment, 0, &length);
     // Most text holds no address: its escaped form is the result.
-    if (start < 0)
+    if (EmailScanner::find(segment, 0, &length) < 0)
         return escapeHtml(segment);
     QString out;
     out.reserve(segment.size() + 16);
-    int pos = 0;
-    for (; start >= 0; start = EmailScanner::find(segment, pos, &length)) {
-        out += escapeHtml(segment.mid(pos, start - pos));
-        const QString address = segment.mid(start, length);
-        appendAnchor(out, MailScheme + address, address);
-        pos = start + length;
-        if (length == 0)
-            break;
-    }
-    out += escapeHtml(segment.mid(pos));
+    appendWithEmails(out, segment, 0, segment.size());
     return out;
 }
 
@@ -348,9 +390,10 @@ QString linkify(const QString &text, const QVector<int> &stops)
         return linkifyEmails(text);
 
     QString out;
-    out.reserve(text.size() + 64);
+    out.reserve(text.size() + text.size() / 2 + 64);
     int plainFrom = 0; // end of the previous link
     int stop = 0;      // first of `stops` that may still cut a link
+    const QStringView view(text);
     while (start >= 0) {
         const bool fileLink = text.midRef(start, 5) == QLatin1String("file:");
         if (fileLink)
@@ -359,29 +402,34 @@ QString linkify(const QString &text, const QVector<int> &stops)
             ++stop;
         if (stop < stops.size() && stops.at(stop) < start + length)
             length = stops.at(stop) - start;
-        QString linkText;
-        bool isLink = false;
-        if (fileLink) {
-            linkText = LocalFileMarker + text.mid(start + 5, length - 5);
-            isLink = true;
-        } else {
-            linkText = text.mid(start, length);
-            isLink = (start == 0 || isLinkDelimiter(text.at(start - 1))) && !isInternalTarget(linkText);
-        }
         const int next = start + length;
-        if (isLink) {
-            out += linkifyEmails(text.mid(plainFrom, start - plainFrom));
-            if (linkText.startsWith(LocalFileMarker))
-                appendAnchor(out, linkText, linkText.mid(LocalFileMarker.size()));
-            else if (linkText.startsWith(QLatin1String("www.")))
-                appendAnchor(out, urlFromUserInput(linkText).toString(), linkText);
-            else
-                appendAnchor(out, linkText, linkText);
+        if (fileLink) {
+            appendWithEmails(out, text, plainFrom, start);
+            // The label is the path after the marker, the target the marker
+            // and the path.
+            const QStringView path = view.mid(start + 5, length - 5);
+            appendAnchor(out, LocalFileMarker, path, path);
             plainFrom = next;
+        } else {
+            const QStringView linkText = view.mid(start, length);
+            const bool isLink = (start == 0 || isLinkDelimiter(text.at(start - 1)))
+                                && !isInternalTarget(linkText.toString());
+            if (isLink) {
+                appendWithEmails(out, text, plainFrom, start);
+                if (linkText.startsWith(LocalFileMarker)) {
+                    appendAnchor(out, QStringView(), linkText, linkText.mid(LocalFileMarker.size()));
+                } else if (linkText.startsWith(QLatin1String("www."))) {
+                    const QString target = urlFromUserInput(linkText.toString()).toString();
+                    appendAnchor(out, QStringView(), target, linkText);
+                } else {
+                    appendAnchor(out, QStringView(), linkText, linkText);
+                }
+                plainFrom = next;
+            }
         }
         start = next < text.size() ? findLinkCandidate(text, next, &length) : -1;
     }
-    out += linkifyEmails(text.mid(plainFrom));
+    appendWithEmails(out, text, plainFrom, text.size());
     return out;
 }
 
