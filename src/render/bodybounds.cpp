@@ -260,6 +260,15 @@ bool withinBounds(const QString &html)
 {
     if (html.size() + 1 > MaxHtmlChars)
         return false;
+    // No run can be longer than the whole text, so a short body only has
+    // its tags to count.
+    if (html.size() <= MaxRunLength) {
+        int tags = 0;
+        for (int i = html.indexOf(QLatin1Char('<')); i >= 0 && tags <= MaxFormattingDepth;
+             i = html.indexOf(QLatin1Char('<'), i + 1))
+            ++tags;
+        return tags <= MaxFormattingDepth;
+    }
     int tags = 0;
     int run = 0;
     bool inTag = false; // spaces inside a tag break no run
