@@ -2,7 +2,10 @@
 
 #include "render/attachmentblocks.h"
 #include "render/bodybounds.h"
+#include "render/formattags.h"
+#include "render/fusedtextscan.h"
 #include "render/links.h"
+#include "render/mentioneduser.h"
 #include "render/renderbounds.h"
 #include "render/renderlog.h"
 #include "render/resourcekeytable.h"
@@ -159,35 +162,6 @@ QString replaceSpacesAndBreaks(const QString &text)
     return out;
 }
 
-// Case-insensitive test for an ASCII tag at position i.
-bool tagAt(const QString &text, int i, QLatin1String tag)
-{
-    if (i + tag.size() > text.size())
-        return false;
-    for (int k = 0; k < tag.size(); ++k) {
-        const ushort c = text.at(i + k).unicode();
-        const ushort lower = (c >= 'A' && c <= 'Z') ? ushort(c + 32) : c;
-        if (lower != ushort(tag.at(k).unicode()))
-            return false;
-    }
-    return true;
-}
-
-struct FormatTag
-{
-    QLatin1String markup;
-    QLatin1String html;
-};
-
-const FormatTag FormatTags[] = {
-    {QLatin1String("[b]"), QLatin1String("<b>")},   {QLatin1String("[/b]"), QLatin1String("</b>")},
-    {QLatin1String("[i]"), QLatin1String("<i>")},   {QLatin1String("[/i]"), QLatin1String("</i>")},
-    {QLatin1String("[u]"), QLatin1String("<u>")},   {QLatin1String("[/u]"), QLatin1String("</u>")},
-    {QLatin1String("[br]"), QLatin1String("<br/>")},
-};
-
-const QLatin1String CodeBracket("[code][[/code]");
-
 // Line breaks and the simple formatting tags in one scan. The replacements
 // write no "[" and the tags cannot overlap each other or "[code][[/code]",
 // so one left-to-right scan gives what replacing each tag everywhere in
@@ -216,17 +190,14 @@ QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
             continue;
         }
         if (tags && c == QLatin1Char('[')) {
-            if (text.midRef(i, CodeBracket.size()) == CodeBracket) {
-                replace(i, CodeBracket.size(), QLatin1String("["));
-                i += CodeBracket.size() - 1;
+            if (text.midRef(i, FormatTags::CodeBracket.size()) == FormatTags::CodeBracket) {
+                replace(i, FormatTags::CodeBracket.size(), QLatin1String("["));
+                i += FormatTags::CodeBracket.size() - 1;
                 continue;
             }
-            for (const FormatTag &tag : FormatTags) {
-                if (tagAt(text, i, tag.markup)) {
-                    replace(i, tag.markup.size(), tag.html);
-                    i += tag.markup.size() - 1;
-                    break;
-                }
+            if (const FormatTags::Tag *tag = FormatTags::tagStartingAt(text, i)) {
+                replace(i, tag->markup.size(), tag->html);
+                i += tag->markup.size() - 1;
             }
         }
     }
@@ -836,7 +807,7 @@ QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QSt
 }
 
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys,
-                               const RenderContext &context)
+                               const RenderContext &context, Passes passes)
 {
     RenderedBody result;
     QString text = markup;
@@ -859,16 +830,25 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
         text = context.emoticons->replaceAliases(text);
     if (text.isEmpty() && !result.cut)
         return result;
-    result.html = boundedBody(restoreAttachments(textPasses(text, context), lists), &result.cut);
+    const bool blocks = !lists.files.isEmpty() || !lists.voices.isEmpty() || !lists.videos.isEmpty()
+                        || !lists.pictures.isEmpty() || !lists.positions.isEmpty();
+    QString html;
+    if (passes == Passes::Sequential || blocks || !FusedTextScan::render(text, context, &html))
+        html = restoreAttachments(textPasses(text, context), lists);
+    result.html = boundedBody(html, &result.cut);
     return result;
 }
 
-QString renderPlainMarkup(const QString &markup, const RenderContext &context)
+QString renderPlainMarkup(const QString &markup, const RenderContext &context, Passes passes)
 {
     if (markup.isEmpty())
         return QString();
     bool cut = markup.size() > RenderBounds::MaxMarkupChars;
-    return boundedBody(textPasses(cut ? cutMarkup(markup) : markup, context), &cut);
+    const QString text = cut ? cutMarkup(markup) : markup;
+    QString html;
+    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html))
+        html = textPasses(text, context);
+    return boundedBody(html, &cut);
 }
 
 QString applyFormattingTags(const QString &text)
@@ -912,19 +892,25 @@ QString replaceMentions(const QString &text, IHostServices *host)
         if (c != QLatin1Char(']'))
             continue;
         const int idStart = start + 2;
-        const QString id = Links::htmlToPlainText(text.mid(idStart, i - idStart)).trimmed();
-        QString name;
-        UserObj user;
+        const QStringView written = QStringView(text).mid(idStart, i - idStart);
+        // Text without tags or references reads as itself.
+        const bool plain = !written.contains(QLatin1Char('<')) && !written.contains(QLatin1Char('&'));
+        const QString id = plain ? written.trimmed().toString()
+                                 : Links::htmlToPlainText(written.toString()).trimmed();
+        MentionedUser user;
         const QByteArray idBytes = id.toUtf8();
-        if (host && host->getUser(&user, idBytes.constData()))
-            name = user.displayNameString();
-        else
-            name = QCoreApplication::translate("MarkupConverter", "Unknown");
-        out += text.midRef(pos, start - pos);
+        const bool known = host && host->getUser(&user, idBytes.constData());
+        if (out.isNull())
+            out.reserve(n + 64);
+        out.append(text.constData() + pos, start - pos);
         out += QLatin1String("<b><a href=\"");
-        out += Links::escapeAttribute(Links::chatTarget(id));
+        Links::appendEscapedAttribute(out, Links::ChatScheme);
+        Links::appendEscapedAttribute(out, id);
         out += QLatin1String("\">");
-        out += Links::escapeHtml(name);
+        if (known)
+            Links::appendEscapedHtml(out, user.name);
+        else
+            Links::appendEscapedHtml(out, QCoreApplication::translate("MarkupConverter", "Unknown"));
         out += QLatin1String("</a></b>");
         pos = i + 1;
         start = -1;
