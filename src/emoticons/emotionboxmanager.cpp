@@ -162,9 +162,18 @@ bool EmotionBoxManager::loadCatalogue(const QString &applicationFolder)
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
         m_entryNames.append(it.key());
         m_entryList.append(it.value());
-        m_markupInNames = m_markupInNames || it.key().contains(QLatin1Char('&')) || it.key().contains(QLatin1Char('<'));
     }
     loadDescriptions(configFolder);
+    for (const EmoticonEntry *entry : qAsConst(m_entryList)) {
+        // Text the space pass would change, in the src, alt or title.
+        const auto spaced = [](const QString &text) {
+            return text.contains(QLatin1String("  ")) || text.contains(QLatin1Char('\r'));
+        };
+        m_codesNeedPasses = m_codesNeedPasses || entry->name().contains(QLatin1Char('&'))
+                            || entry->name().contains(QLatin1Char('<')) || spaced(entry->name());
+        for (const QString &description : entry->descriptions())
+            m_codesNeedPasses = m_codesNeedPasses || spaced(description);
+    }
     loadAliases(configFolder);
     buildAliasIndex();
     qCDebug(lcEmoticons) << "Loaded" << m_entries.size() << "emoticons and" << m_aliases.size()
@@ -248,6 +257,7 @@ void EmotionBoxManager::buildAliasIndex()
     m_aliasValues.clear();
     m_aliasRuns.clear();
     m_aliasFirstChars = QBitArray(0x10000);
+    m_asciiAliasFirstChars[0] = m_asciiAliasFirstChars[1] = 0;
     m_onlyWordAliases = true;
     for (auto it = m_aliases.cbegin(); it != m_aliases.cend(); ++it) {
         const QString &key = it.key();
@@ -256,6 +266,8 @@ void EmotionBoxManager::buildAliasIndex()
         m_aliasKeys.append(key);
         m_aliasValues.append(it.value());
         m_aliasFirstChars.setBit(key.at(0).unicode());
+        if (key.at(0).unicode() < 128)
+            m_asciiAliasFirstChars[key.at(0).unicode() / 64] |= quint64(1) << (key.at(0).unicode() % 64);
         m_onlyWordAliases = m_onlyWordAliases && word;
         if (word && !m_aliasRuns.isEmpty() && m_aliasRuns.last().wordAliases)
             m_aliasRuns.last().end = index + 1;
@@ -273,7 +285,7 @@ void EmotionBoxManager::clear()
     m_codeMarkups.clear();
     m_codeMarkupLanguage.clear();
     m_longestName = 0;
-    m_markupInNames = false;
+    m_codesNeedPasses = false;
     m_pickerOrder.clear();
     m_aliases.clear();
     m_aliasKeys.clear();
@@ -372,17 +384,13 @@ QString EmotionBoxManager::expandWordAliases(const QString &input, int from, con
     const auto keysEnd = m_aliasKeys.cbegin() + run.end;
     QString out;
     int copied = 0;
-    int pos = 0;
-    while (pos < size) {
-        if (isSeparator(data[pos])) {
-            ++pos;
-            continue;
-        }
-        const int start = pos;
+    for (int i = nextAliasWord(data, 0, size); i < size; i = nextAliasWord(data, i + 1, size)) {
+        const int start = i;
+        int pos = start + 1;
         while (pos < size && !isSeparator(data[pos]))
             ++pos;
-        if (!m_aliasFirstChars.testBit(data[start].unicode()))
-            continue;
+        // No later word starts inside this one.
+        i = pos - 1;
         const QStringView word(data + start, pos - start);
         const auto it = std::lower_bound(keysBegin, keysEnd, word, [](const QString &key, QStringView w) {
             return QStringView(key).compare(w) < 0;
@@ -410,6 +418,25 @@ QString EmotionBoxManager::expandWordAliases(const QString &input, int from, con
         return input;
     out.append(data + copied, size - copied);
     return out;
+}
+
+// The start of the first word at or after `from` that opens with an
+// alias's first character, or `size`. Most characters open no alias, so
+// they are passed over in a loop of their own.
+int EmotionBoxManager::nextAliasWord(const QChar *data, int from, int size) const
+{
+    const quint64 low = m_asciiAliasFirstChars[0];
+    const quint64 high = m_asciiAliasFirstChars[1];
+    for (int i = from; i < size; ++i) {
+        const ushort u = data[i].unicode();
+        // Without a branch on the character's range for ASCII, the common
+        // case.
+        const bool first =
+            u < 128 ? ((((u & 64) ? high : low) >> (u & 63)) & 1) != 0 : m_aliasFirstChars.testBit(u);
+        if (first && u > 0x20 && (i == 0 || isSeparator(data[i - 1])))
+            return i;
+    }
+    return size;
 }
 
 // One alias with a separator character in it, applied exactly as the plain

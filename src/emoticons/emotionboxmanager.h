@@ -57,9 +57,11 @@ public:
         return codeMarkup(entry, language);
     }
 
-    // Whether an entry's name holds "&" or "<": such a code can only be
-    // written as the escaped or tagged text that HTML makes of other text.
-    bool hasMarkupInNames() const { return m_markupInNames; }
+    // Whether a code or its picture holds what another text pass of the
+    // renderer acts on: "&" or "<" in a name (such a code can only be
+    // written as the HTML other text becomes), two spaces or a carriage
+    // return in a name or description.
+    bool codesNeedTextPasses() const { return m_codesNeedPasses; }
 
     // All entries, sorted by name (ordinal, case-sensitive).
     QVector<const EmoticonEntry *> entries() const;
@@ -131,6 +133,7 @@ private:
     void loadAliases(const QString &configFolder);
     void buildAliasIndex();
     bool containsAliasFirstChar(const QString &text) const;
+    int nextAliasWord(const QChar *data, int from, int size) const;
     QString replaceWordAliases(const QString &text, const AliasRun &run) const;
     struct AliasExpansions;
     QString expandWordAliases(const QString &input, int from, const AliasRun &run,
@@ -157,9 +160,10 @@ private:
     QVector<AliasRun> m_aliasRuns;
     // The first characters of all aliases, one bit per UTF-16 code unit.
     QBitArray m_aliasFirstChars;
+    quint64 m_asciiAliasFirstChars[2] = {0, 0}; // the same for ASCII, read faster
     bool m_onlyWordAliases = true;
     int m_longestName = 0;
-    bool m_markupInNames = false;
+    bool m_codesNeedPasses = false;
     QSize m_smallSize{32, 32};
     QSize m_bigSize{128, 128};
 };
