@@ -28,15 +28,19 @@ namespace {
 // mention around markup. The one pass that sees across its own output, the
 // space rule, pairs spaces only within text: no tag starts or ends in one.
 
-// Characters the plain-text loop stops at; the rest are copied in runs.
+// Characters the plain-text loop stops at (all ASCII); the rest are copied
+// in runs.
+constexpr quint64 bit(char c)
+{
+    return quint64(1) << (c & 63);
+}
+constexpr quint64 SpecialLow = bit('&') | bit('<') | bit('>') | bit('"') | bit('\r') | bit('\n') | bit(' ') | bit('(');
+constexpr quint64 SpecialHigh = bit('[');
+
 bool isSpecial(QChar c)
 {
-    switch (c.unicode()) {
-    case '&': case '<': case '>': case '"': case '\r': case '\n': case ' ': case '[': case '(':
-        return true;
-    default:
-        return false;
-    }
+    const ushort u = c.unicode();
+    return u < 128 && ((((u & 64) ? SpecialHigh : SpecialLow) >> (u & 63)) & 1) != 0;
 }
 
 // Text that reads the same in HTML after escaping, formatting and line
@@ -54,6 +58,15 @@ bool unchangedByPasses(QStringView text)
     return true;
 }
 
+// Whether BodyBounds would hand the html back as it is, given a length no
+// run of it exceeds and the number of its tags: no more tags than the
+// formatting depth and room for every character.
+bool keepsToBounds(int size, int longestRun, int tags)
+{
+    return size + 1 <= RenderBounds::MaxHtmlChars && longestRun <= RenderBounds::MaxRunLength
+           && tags <= RenderBounds::MaxFormattingDepth;
+}
+
 class Scan
 {
 public:
@@ -66,7 +79,7 @@ public:
         m_out.reserve(2 * m_n + 64);
     }
 
-    bool run(QString *html);
+    bool run(QString *html, bool *withinBounds);
 
 private:
     struct Mention
@@ -81,6 +94,12 @@ private:
     int parenthesis(int i, int to);
     void link(QStringView target, QStringView label);
 
+    // Markup holding `count` tags; the bounds count them.
+    void tags(QLatin1String html, int count)
+    {
+        m_tags += count;
+        raw(html);
+    }
     void raw(QLatin1String html)
     {
         m_out += html;
@@ -98,7 +117,12 @@ private:
             m_out += QLatin1String("&nbsp;");
             m_space = false;
         } else {
+            // A space in text is where a run of characters without a break
+            // ends; everything else counts as part of a run here, which
+            // only ever overstates one.
+            m_longestRun = qMax(m_longestRun, m_out.size() - m_runStart);
             m_out += QLatin1Char(' ');
+            m_runStart = m_out.size();
             m_space = true;
         }
     }
@@ -115,10 +139,12 @@ private:
     bool m_space = false;
     bool m_failed = false;
     int m_opens = 0;
+    int m_runStart = 0;   // where the current run of m_out began
+    int m_longestRun = 0; // at least as long as any run before it
+    int m_tags = 0;       // the "<" written
     int m_noCloseAfter = -1;   // no ")" follows this position
     int m_bracketClose = -1;   // the last "]" found for a mention
     QVarLengthArray<Mention, 4> m_mentions;
-    QVarLengthArray<const QString *, 4> m_plainMarkups; // code pictures checked already
 };
 
 void Scan::escaped(QChar c)
@@ -150,9 +176,11 @@ void Scan::label(QString &out, QStringView text, bool lineFeeds)
         pending = false;
         if (u == '\r' && i + 1 < n && text[i + 1] == QLatin1Char('\n')) {
             out += QLatin1String("<br/>");
+            ++m_tags;
             ++i;
         } else if (u == '\n' && lineFeeds) {
             out += QLatin1String("<br/>");
+            ++m_tags;
         } else if (u == '&') {
             out += QLatin1String("&amp;");
         } else if (u == '<') {
@@ -169,17 +197,17 @@ void Scan::label(QString &out, QStringView text, bool lineFeeds)
 
 void Scan::link(QStringView target, QStringView text)
 {
-    raw(QLatin1String("<a href=\""));
+    tags(QLatin1String("<a href=\""), 1);
     Links::appendEscapedAttribute(m_out, target);
     m_out += QLatin1String("\">");
     Links::appendEscapedHtml(m_out, text);
-    raw(QLatin1String("</a>"));
+    tags(QLatin1String("</a>"), 1);
 }
 
-bool Scan::run(QString *html)
+bool Scan::run(QString *html, bool *withinBounds)
 {
     const EmotionBoxManager *emoticons = m_context.emoticons;
-    if (emoticons && emoticons->hasMarkupInNames())
+    if (emoticons && emoticons->codesNeedTextPasses())
         return false;
     // A message of one code may show the big picture.
     if (emoticons && m_context.bigSingleEmoticons) {
@@ -222,7 +250,9 @@ bool Scan::run(QString *html)
     if (!segment(plainFrom, m_n))
         return false;
 
+    m_longestRun = qMax(m_longestRun, m_out.size() - m_runStart);
     if (m_mentions.isEmpty()) {
+        *withinBounds = keepsToBounds(m_out.size(), m_longestRun, m_tags);
         *html = std::move(m_out);
         return true;
     }
@@ -242,6 +272,8 @@ bool Scan::run(QString *html)
             label(out, QCoreApplication::translate("MarkupConverter", "Unknown"), false);
     }
     out.append(m_out.constData() + copied, m_out.size() - copied);
+    // The names may all stand in one run.
+    *withinBounds = keepsToBounds(out.size(), m_longestRun + out.size() - m_out.size(), m_tags);
     *html = std::move(out);
     return true;
 }
@@ -271,12 +303,12 @@ bool Scan::segment(int from, int to)
         if (!plain(pos, start))
             return false;
         const QStringView address = QStringView(m_text).mid(start, length);
-        raw(QLatin1String("<a href=\""));
+        tags(QLatin1String("<a href=\""), 1);
         Links::appendEscapedAttribute(m_out, Links::MailScheme);
         Links::appendEscapedAttribute(m_out, address);
         m_out += QLatin1String("\">");
         label(m_out, address, true);
-        raw(QLatin1String("</a>"));
+        tags(QLatin1String("</a>"), 1);
         pos = start + length;
         if (length == 0)
             break;
@@ -305,14 +337,14 @@ bool Scan::plain(int from, int to)
             break;
         case '\r':
             if (i + 1 < to && m_data[i + 1] == QLatin1Char('\n')) {
-                raw(QLatin1String("<br/>"));
+                tags(QLatin1String("<br/>"), 1);
                 ++i;
             } else {
                 character(c);
             }
             break;
         case '\n':
-            raw(QLatin1String("<br/>"));
+            tags(QLatin1String("<br/>"), 1);
             break;
         case '[':
             i = bracket(i, to);
@@ -344,7 +376,7 @@ int Scan::bracket(int i, int to)
             m_failed = true;
             return i;
         }
-        raw(tag->html);
+        tags(tag->html, 1);
         return i + tag->markup.size() - 1;
     }
     if (i + 1 >= to || m_data[i + 1] != QLatin1Char('@')) {
@@ -369,12 +401,12 @@ int Scan::bracket(int i, int to)
         return i;
     }
     const QString id = written.trimmed().toString();
-    raw(QLatin1String("<b><a href=\""));
+    tags(QLatin1String("<b><a href=\""), 2);
     Links::appendEscapedAttribute(m_out, Links::ChatScheme);
     Links::appendEscapedAttribute(m_out, id);
     m_out += QLatin1String("\">");
     m_mentions.append({m_out.size(), id});
-    raw(QLatin1String("</a></b>"));
+    tags(QLatin1String("</a></b>"), 2);
     return close;
 }
 
@@ -417,26 +449,22 @@ int Scan::parenthesis(int i, int to)
         character(QLatin1Char('('));
         return i;
     }
-    const QString &markup = emoticons->smallCodeMarkup(entry, m_context.language);
-    // A description with two spaces or a line end in it would change in
-    // the space pass.
-    if (!m_plainMarkups.contains(&markup)) {
-        if (markup.contains(QLatin1String("  ")) || markup.contains(QLatin1Char('\r'))) {
-            m_failed = true;
-            return i;
-        }
-        m_plainMarkups.append(&markup);
-    }
-    m_out += markup;
+    // One <img> element, its texts escaped.
+    m_out += emoticons->smallCodeMarkup(entry, m_context.language);
+    ++m_tags;
     m_space = false;
     return close;
 }
 
 } // namespace
 
-bool render(const QString &text, const RenderContext &context, QString *html)
+bool render(const QString &text, const RenderContext &context, QString *html, bool *withinBounds)
 {
-    return Scan(text, context).run(html);
+    bool within = false;
+    const bool done = Scan(text, context).run(html, &within);
+    if (withinBounds)
+        *withinBounds = done && within;
+    return done;
 }
 
 } // namespace FusedTextScan

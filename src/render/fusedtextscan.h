@@ -15,7 +15,9 @@ namespace FusedTextScan {
 // untouched) when the text holds something only the passes in turn handle:
 // a file link, a link holding "[" or parentheses, nested or crowded
 // emoticon codes, a mention around markup and the like. `text` holds no
-// attachment placeholders the caller will replace.
-bool render(const QString &text, const RenderContext &context, QString *html);
+// attachment placeholders the caller will replace. *withinBounds, when
+// given, tells that BodyBounds would leave the html as it is; false says
+// nothing.
+bool render(const QString &text, const RenderContext &context, QString *html, bool *withinBounds = nullptr);
 
 } // namespace FusedTextScan

@@ -726,9 +726,9 @@ QString cutMarkup(const QString &markup)
 
 // The last step of both renderings: the bounds, and a mark where the text
 // was cut short.
-QString boundedBody(const QString &html, bool *cut)
+QString boundedBody(const QString &html, bool *cut, bool knownWithinBounds = false)
 {
-    BodyBounds::Bounded bounded = BodyBounds::apply(html);
+    BodyBounds::Bounded bounded = knownWithinBounds ? BodyBounds::Bounded{html, false} : BodyBounds::apply(html);
     *cut = *cut || bounded.cut;
     // The zero-width space keeps the mark from lengthening a run.
     if (*cut)
@@ -833,9 +833,10 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
     const bool blocks = !lists.files.isEmpty() || !lists.voices.isEmpty() || !lists.videos.isEmpty()
                         || !lists.pictures.isEmpty() || !lists.positions.isEmpty();
     QString html;
-    if (passes == Passes::Sequential || blocks || !FusedTextScan::render(text, context, &html))
+    bool withinBounds = false;
+    if (passes == Passes::Sequential || blocks || !FusedTextScan::render(text, context, &html, &withinBounds))
         html = restoreAttachments(textPasses(text, context), lists);
-    result.html = boundedBody(html, &result.cut);
+    result.html = boundedBody(html, &result.cut, withinBounds);
     return result;
 }
 
@@ -846,9 +847,10 @@ QString renderPlainMarkup(const QString &markup, const RenderContext &context, P
     bool cut = markup.size() > RenderBounds::MaxMarkupChars;
     const QString text = cut ? cutMarkup(markup) : markup;
     QString html;
-    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html))
+    bool withinBounds = false;
+    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html, &withinBounds))
         html = textPasses(text, context);
-    return boundedBody(html, &cut);
+    return boundedBody(html, &cut, withinBounds);
 }
 
 QString applyFormattingTags(const QString &text)
