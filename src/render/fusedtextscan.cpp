@@ -320,12 +320,25 @@ bool Scan::plain(int from, int to)
 {
     int i = from;
     while (i < to) {
+        // Ordinary characters and single spaces are copied in one stretch;
+        // each such space still ends a run.
         int j = i;
-        while (j < to && !isSpecial(m_data[j]))
+        while (j < to) {
+            const QChar c = m_data[j];
+            if (c == QLatin1Char(' ')) {
+                if ((j == i && m_space) || (j + 1 < to && m_data[j + 1] == QLatin1Char(' ')))
+                    break;
+                const int at = m_out.size() + (j - i);
+                m_longestRun = qMax(m_longestRun, at - m_runStart);
+                m_runStart = at + 1;
+            } else if (isSpecial(c)) {
+                break;
+            }
             ++j;
+        }
         if (j > i) {
             m_out.append(m_data + i, j - i);
-            m_space = false;
+            m_space = m_data[j - 1] == QLatin1Char(' ');
             i = j;
             if (i >= to)
                 break;

@@ -85,6 +85,18 @@ int indexOfLinkOpen(const QString &text, int from)
     return -1;
 }
 
+// The first `open` (which starts with "[") in the text, or -1. Searching
+// for the bracket first skips QString's set-up of a search for a longer
+// needle, which costs more than most messages.
+int indexOfOpen(const QString &text, QLatin1String open)
+{
+    for (int i = text.indexOf(QLatin1Char('[')); i >= 0; i = text.indexOf(QLatin1Char('['), i + 1)) {
+        if (text.midRef(i, open.size()) == open)
+            return i;
+    }
+    return -1;
+}
+
 // The first placeholder at or after `from`, or -1.
 int nextPlaceholder(const QString &text, int from)
 {
@@ -819,7 +831,8 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
     // Every tag of the attachment passes opens with "[".
     if (text.contains(QLatin1Char('['))) {
         QString locationAttributes;
-        if (extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
+        if (indexOfOpen(text, QLatin1String("[loc")) >= 0
+            && extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
             const QString pos = tagAttribute(locationAttributes, QStringLiteral("pos"));
             if (!pos.isEmpty())
                 result.locationHtml = AttachmentBlocks::locationHtml(senderName, pos);
