@@ -4,6 +4,8 @@
 
 #include <QVector>
 
+#include <algorithm>
+
 namespace BodyBounds {
 
 namespace {
@@ -22,6 +24,27 @@ const QChar ZeroWidthSpace(0x200B);
 
 Element elementOf(const QStringRef &name)
 {
+    // The renderer's own tags have ASCII names: compared without folding
+    // case through Unicode, which costs more than the rest of a tag.
+    const int n = name.size();
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128; })) {
+        for (int e = 0; e < Other; ++e) {
+            const QLatin1String element = ElementNames[e];
+            if (element.size() != n)
+                continue;
+            int k = 0;
+            for (; k < n; ++k) {
+                ushort c = name.at(k).unicode();
+                if (c >= 'A' && c <= 'Z')
+                    c += 32;
+                if (c != ushort(element.at(k).unicode()))
+                    break;
+            }
+            if (k == n)
+                return Element(e);
+        }
+        return Other;
+    }
     for (int e = 0; e < Other; ++e) {
         if (name.compare(ElementNames[e], Qt::CaseInsensitive) == 0)
             return Element(e);
