@@ -14,8 +14,9 @@ namespace FusedTextScan {
 // The HTML the passes would make of `text` in *html, or false (and *html
 // untouched) when the text holds something only the passes in turn handle:
 // a file link, a link holding "[" or parentheses, nested or crowded
-// emoticon codes, a mention around markup and the like. `text` holds no
-// attachment placeholders the caller will replace. *withinBounds, when
+// emoticon codes, a mention around markup and the like. Attachment
+// placeholders stay as they are written (a link holding one is left to the
+// passes, which end it there). *withinBounds, when
 // given, tells that BodyBounds would leave the html as it is; false says
 // nothing.
 bool render(const QString &text, const RenderContext &context, QString *html, bool *withinBounds = nullptr);

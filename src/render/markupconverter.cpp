@@ -847,8 +847,13 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
                         || !lists.pictures.isEmpty() || !lists.positions.isEmpty();
     QString html;
     bool withinBounds = false;
-    if (passes == Passes::Sequential || blocks || !FusedTextScan::render(text, context, &html, &withinBounds))
-        html = restoreAttachments(textPasses(text, context), lists);
+    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html, &withinBounds))
+        html = textPasses(text, context);
+    if (blocks) {
+        // The blocks are far from keeping to the bounds on their own.
+        html = restoreAttachments(html, lists);
+        withinBounds = false;
+    }
     result.html = boundedBody(html, &result.cut, withinBounds);
     return result;
 }
