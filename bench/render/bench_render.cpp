@@ -326,10 +326,12 @@ int main(int argc, char **argv)
     double worstPassesExponent = -std::numeric_limits<double>::max();
     // The sizes run in turn, round after round, so that load from other
     // processes falls on all of them alike; the fastest run of each size
-    // counts.
-    const auto bestOfRounds = [](const std::vector<QString> &texts, int runsPerRound) {
+    // counts. Sizes under the bound take microseconds: their rounds are
+    // many, so that they spread over enough time for each size to meet the
+    // machine both busy and idle (a busy sibling core halves the speed).
+    const auto bestOfRounds = [](const std::vector<QString> &texts, int runsPerRound, int rounds) {
         std::vector<double> best(texts.size(), std::numeric_limits<double>::max());
-        for (int round = 0; round < 9; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             for (size_t k = 0; k < texts.size(); ++k)
                 best[k] = std::min(best[k], renderMs(texts[k], runsPerRound));
         }
@@ -347,7 +349,7 @@ int main(int argc, char **argv)
             smallSizes.push_back(std::min(int(text.size()), RenderBounds::MaxMarkupChars));
             smallTexts.push_back(text);
         }
-        const std::vector<double> smallBest = bestOfRounds(smallTexts, 3);
+        const std::vector<double> smallBest = bestOfRounds(smallTexts, 1, 101);
         for (const double ms : smallBest)
             line += QStringLiteral(" %1").arg(ms, 0, 'f', 3);
         std::vector<int> sizes;
@@ -356,7 +358,7 @@ int main(int argc, char **argv)
             sizes.push_back(n);
             texts.push_back(f.make(n));
         }
-        const std::vector<double> best = bestOfRounds(texts, 1);
+        const std::vector<double> best = bestOfRounds(texts, 1, 9);
         for (const double ms : best)
             line += QStringLiteral(" %1").arg(ms, 0, 'f', 3);
         const double exponent = growthExponent(sizes, best);
