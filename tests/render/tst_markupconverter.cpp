@@ -130,6 +130,10 @@ void tst_MarkupConverter::initTestCase()
     eve.id = "1066";
     eve.displayName = QStringLiteral("<i>Eve</i> \"the\" & 'one'");
     m_host->profile().addContact(eve);
+    hostkit::Contact longName;
+    longName.id = "1077";
+    longName.displayName = QString(60, QLatin1Char('n'));
+    m_host->profile().addContact(longName);
     m_services = m_host->servicesFor("chat");
     m_emoticons.reset(new EmotionBoxManager);
     QVERIFY(m_emoticons->loadCatalogue(m_host->applicationFolder()));
@@ -742,9 +746,16 @@ void tst_MarkupConverter::fusedScanMatchesPasses_data()
                        "  ", "(smile)", "(", ")", "a@b.cd", "www.x.de", "\r\n", "\n", "[code][[/code]"}
         << 6 << 3000 << true << false;
     QTest::newRow("spaces and line breaks")
-        << QStringList{" ", "  ", "\r\n", "\n", "\r", "x", "[br]", "a@b.cd,  e@f.gh", "a@b.cd,\r\ne@f.gh", "a@b.cd;\ne@f.gh", "[@1066]",
-                       "\t", QString(QChar(0x2029))}
+        << QStringList{" ", "  ", "\r\n", "\n", "\r", "x", "[br]", "a@b.cd,  e@f.gh", "a@b.cd,\r\ne@f.gh",
+                       "a@b.cd;\ne@f.gh", "[@1066]", "\t", QString(QChar(0x2029))}
         << 10 << 2000 << true << false;
+    // Runs near the length that gets a break mark, through every kind of
+    // text the scan writes.
+    QTest::newRow("long runs")
+        << QStringList{QString(90, QLatin1Char('x')), "http://a.b/" + QString(80, QLatin1Char('p')),
+                       QString(70, QLatin1Char('a')) + "@b.cd", "[@1077]", "[@1066]", "(smile)", "&", " ", "  ",
+                       "[b]"}
+        << 6 << 1500 << true << false;
     QTest::newRow("attachments and placeholders")
         << QStringList{"[file url=\"u\" size=\"1\"]", "[pic src=\"p\"]", "[link_place_file_0]", "[link_place_pic_0]",
                        "http://a/", "text ", "[furl]x[/furl]", "[b]", "(smile)"}
