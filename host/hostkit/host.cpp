@@ -274,6 +274,8 @@ QList<IPlugin *> Host::buttonPlugins() const
 
 void Host::recordDelivery(IPlugin *plugin, int slot, const QByteArray &operation, const QJsonArray &arguments)
 {
+    if (!m_journal.isEnabled())
+        return;
     const HostServices *services = static_cast<const HostServices *>(servicesOf(plugin));
     m_journal.record(Journal::Direction::Deliver, plugin ? QByteArray(plugin->pluginId()) : QByteArray(),
                      services ? services->number() : 0, slot, operation, arguments);

@@ -32,27 +32,94 @@
 
 namespace hostkit {
 
+// A journal argument or result, turned into JSON only when asked. It refers
+// to the caller's value, which lives until the end of the call it is an
+// argument of; numbers and text pointers it keeps itself.
+class JournalValue
+{
+public:
+    template <typename T, typename = std::enable_if_t<std::is_constructible<QJsonValue, const T &>::value>>
+    JournalValue(const T &value)
+        : m_pointer(&value)
+        , m_make([](const JournalValue &v) { return QJsonValue(*static_cast<const T *>(v.m_pointer)); })
+    {
+    }
+
+    static JournalValue utf8(const char *s)
+    {
+        return JournalValue(s, [](const JournalValue &v) {
+            const char *text = static_cast<const char *>(v.m_pointer);
+            return text ? QJsonValue(QString::fromUtf8(text)) : QJsonValue(QJsonValue::Null);
+        });
+    }
+    static JournalValue text(const QByteArray &utf8)
+    {
+        return JournalValue(&utf8, [](const JournalValue &v) {
+            return QJsonValue(QString::fromUtf8(*static_cast<const QByteArray *>(v.m_pointer)));
+        });
+    }
+    static JournalValue utf16(const char16_t *s)
+    {
+        return JournalValue(s, [](const JournalValue &v) {
+            const char16_t *text = static_cast<const char16_t *>(v.m_pointer);
+            return text ? QJsonValue(QString::fromUtf16(text)) : QJsonValue(QJsonValue::Null);
+        });
+    }
+    // JSON numbers lose 64-bit precision; ids and event ids travel as text.
+    static JournalValue decimal(qint64 n)
+    {
+        JournalValue value(nullptr, [](const JournalValue &v) { return QJsonValue(QString::number(v.m_number)); });
+        value.m_number = n;
+        return value;
+    }
+    static JournalValue object(const void *p)
+    {
+        return JournalValue(p, [](const JournalValue &v) {
+            return v.m_pointer ? QJsonValue(QStringLiteral("object")) : QJsonValue(QJsonValue::Null);
+        });
+    }
+
+    QJsonValue toJson() const { return m_make(*this); }
+    operator QJsonValue() const { return toJson(); }
+
+private:
+    using Make = QJsonValue (*)(const JournalValue &);
+    JournalValue(const void *pointer, Make make)
+        : m_pointer(pointer)
+        , m_make(make)
+    {
+    }
+
+    const void *m_pointer = nullptr;
+    qint64 m_number = 0;
+    Make m_make = nullptr;
+};
+
 namespace {
 
-QJsonValue utf8(const char *s)
+JournalValue utf8(const char *s)
 {
-    return s ? QJsonValue(QString::fromUtf8(s)) : QJsonValue(QJsonValue::Null);
+    return JournalValue::utf8(s);
 }
 
-QJsonValue utf16(const char16_t *s)
+JournalValue text(const QByteArray &utf8)
 {
-    return s ? QJsonValue(QString::fromUtf16(s)) : QJsonValue(QJsonValue::Null);
+    return JournalValue::text(utf8);
 }
 
-QJsonValue decimal(qint64 n)
+JournalValue utf16(const char16_t *s)
 {
-    // JSON numbers lose 64-bit precision; ids and event ids travel as text.
-    return QJsonValue(QString::number(n));
+    return JournalValue::utf16(s);
 }
 
-QJsonValue object(const void *p)
+JournalValue decimal(qint64 n)
 {
-    return p ? QJsonValue(QStringLiteral("object")) : QJsonValue(QJsonValue::Null);
+    return JournalValue::decimal(n);
+}
+
+JournalValue object(const void *p)
+{
+    return JournalValue::object(p);
 }
 
 QByteArray bytes(const char *s)
@@ -94,15 +161,21 @@ HostServices::HostServices(Host &host, const QByteArray &label, int number)
 
 HostServices::~HostServices() = default;
 
-int HostServices::record(int slot, const char *operation, const QJsonArray &arguments)
+int HostServices::record(int slot, const char *operation, std::initializer_list<JournalValue> arguments)
 {
-    return m_host.journal().record(Journal::Direction::Call, m_label, m_number, slot, operation, arguments);
+    Journal &journal = m_host.journal();
+    if (!journal.isEnabled())
+        return -1;
+    QJsonArray list;
+    for (const JournalValue &argument : arguments)
+        list.append(argument.toJson());
+    return journal.record(Journal::Direction::Call, m_label, m_number, slot, operation, list);
 }
 
-void HostServices::result(int entry, const QJsonValue &value)
+void HostServices::result(int entry, const JournalValue &value)
 {
     if (entry >= 0)
-        m_host.journal().setResult(entry, value);
+        m_host.journal().setResult(entry, value.toJson());
 }
 
 const char16_t *HostServices::keep(const QString &text)
@@ -166,7 +239,7 @@ bool HostServices::getOwnUser(IUser *out)
         }
         HostUser own(m_host.profile().own());
         out->assign(&own);
-        result(e, QString::fromUtf8(own.contact().id));
+        result(e, text(own.contact().id));
         return true;
     });
 }
@@ -215,7 +288,7 @@ bool HostServices::contactAt(IUser *out, int index)
     }
     HostUser user(contacts.at(index));
     out->assign(&user);
-    result(e, QString::fromUtf8(user.contact().id));
+    result(e, text(user.contact().id));
     return true;
 }
 
@@ -489,7 +562,7 @@ const char *HostServices::interfaceLanguage()
 {
     const int e = record(110, "interfaceLanguage", {});
     m_narrow = m_host.interfaceLanguage();
-    result(e, QString::fromUtf8(m_narrow));
+    result(e, text(m_narrow));
     return m_narrow.constData();
 }
 
@@ -662,7 +735,7 @@ bool HostServices::transferDetails(const char *transferKey, IVariable *out)
     const int e = record(131, "transferDetails", {utf8(transferKey)});
     const QByteArray details = m_host.transfers().details(bytes(transferKey));
     setVariable(out, details);
-    result(e, QString::fromUtf8(details));
+    result(e, text(details));
     return !details.isEmpty();
 }
 
@@ -686,7 +759,7 @@ bool HostServices::transferUrl(const char *transferKey, IVariable *out)
     const bool ok = transferText(m_host, transferKey, out, [](const Transfers::Transfer &t) {
         return t.state == Transfers::State::Done ? t.address : QByteArray();
     }, &value);
-    result(e, QString::fromUtf8(value));
+    result(e, text(value));
     return ok;
 }
 
@@ -695,7 +768,7 @@ bool HostServices::transferLocalPath(const char *transferKey, IVariable *out)
     const int e = record(133, "transferLocalPath", {utf8(transferKey)});
     QByteArray value;
     const bool ok = transferText(m_host, transferKey, out, [](const Transfers::Transfer &t) { return t.localPath.toUtf8(); }, &value);
-    result(e, QString::fromUtf8(value));
+    result(e, text(value));
     return ok;
 }
 
@@ -706,7 +779,7 @@ bool HostServices::transferPictureSource(const char *transferKey, IVariable *out
     const bool ok = transferText(m_host, transferKey, out, [](const Transfers::Transfer &t) {
         return t.picture && t.state == Transfers::State::Done ? t.address : QByteArray();
     }, &value);
-    result(e, QString::fromUtf8(value));
+    result(e, text(value));
     return ok;
 }
 
@@ -715,7 +788,7 @@ bool HostServices::transferPeer(const char *transferKey, IVariable *out)
     const int e = record(135, "transferPeer", {utf8(transferKey)});
     QByteArray value;
     const bool ok = transferText(m_host, transferKey, out, [](const Transfers::Transfer &t) { return t.peer; }, &value);
-    result(e, QString::fromUtf8(value));
+    result(e, text(value));
     return ok;
 }
 
@@ -821,7 +894,7 @@ void HostServices::broadcastId(IVariable *out)
         const int e = record(146, "broadcastId", {});
         const QByteArray id = "hk" + QByteArray::number(m_host.hostNumber());
         setVariable(out, id);
-        result(e, QString::fromUtf8(id));
+        result(e, text(id));
     });
 }
 
@@ -936,7 +1009,7 @@ bool HostServices::ownTransferSchemes(IVariable *out)
     const int e = record(157, "ownTransferSchemes", {});
     const QByteArray schemes(Transfers::kScheme);
     setVariable(out, schemes);
-    result(e, QString::fromUtf8(schemes));
+    result(e, text(schemes));
     return true;
 }
 

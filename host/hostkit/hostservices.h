@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace hostkit {
 
 class Host;
 class HostCustomStatus;
+class JournalValue;
 
 // The host service object of one plug-in object. Every call is recorded in
 // the host's journal under this object's label (the plug-in id) and number,
@@ -120,8 +122,10 @@ public:
     IMessageList *messagesPageAt(const char *conversationId, std::int64_t ordinal) override;
 
 private:
-    int record(int slot, const char *operation, const QJsonArray &arguments);
-    void result(int entry, const QJsonValue &value);
+    // The arguments and results become JSON only while the journal records:
+    // a host with its journal off pays nothing for it on every call.
+    int record(int slot, const char *operation, std::initializer_list<JournalValue> arguments);
+    void result(int entry, const JournalValue &value);
     const char16_t *keep(const QString &text);
     IMessageList *list(int entry, const QVector<struct StoredMessage> &messages);
 

@@ -11,8 +11,12 @@
 #include <QMovie>
 #include <QSet>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <functional>
 #include <vector>
 
@@ -158,7 +162,21 @@ bool EmotionBoxManager::loadCatalogue(const QString &applicationFolder)
     const QString folder = QDir(applicationFolder).filePath(CatalogueFolder);
     const QString configFolder = folder + QLatin1Char('/') + ConfigFolder;
     loadEntries(folder);
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        m_entryNames.append(it.key());
+        m_entryList.append(it.value());
+    }
     loadDescriptions(configFolder);
+    for (const EmoticonEntry *entry : qAsConst(m_entryList)) {
+        // Text the space pass would change, in the src, alt or title.
+        const auto spaced = [](const QString &text) {
+            return text.contains(QLatin1String("  ")) || text.contains(QLatin1Char('\r'));
+        };
+        m_codesNeedPasses = m_codesNeedPasses || entry->name().contains(QLatin1Char('&'))
+                            || entry->name().contains(QLatin1Char('<')) || spaced(entry->name());
+        for (const QString &description : entry->descriptions())
+            m_codesNeedPasses = m_codesNeedPasses || spaced(description);
+    }
     loadAliases(configFolder);
     buildAliasIndex();
     qCDebug(lcEmoticons) << "Loaded" << m_entries.size() << "emoticons and" << m_aliases.size()
@@ -242,6 +260,8 @@ void EmotionBoxManager::buildAliasIndex()
     m_aliasValues.clear();
     m_aliasRuns.clear();
     m_aliasFirstChars = QBitArray(0x10000);
+    m_asciiAliasFirstChars[0] = m_asciiAliasFirstChars[1] = 0;
+    m_onlyWordAliases = true;
     for (auto it = m_aliases.cbegin(); it != m_aliases.cend(); ++it) {
         const QString &key = it.key();
         const bool word = std::none_of(key.cbegin(), key.cend(), isSeparator);
@@ -249,6 +269,9 @@ void EmotionBoxManager::buildAliasIndex()
         m_aliasKeys.append(key);
         m_aliasValues.append(it.value());
         m_aliasFirstChars.setBit(key.at(0).unicode());
+        if (key.at(0).unicode() < 128)
+            m_asciiAliasFirstChars[key.at(0).unicode() / 64] |= quint64(1) << (key.at(0).unicode() % 64);
+        m_onlyWordAliases = m_onlyWordAliases && word;
         if (word && !m_aliasRuns.isEmpty() && m_aliasRuns.last().wordAliases)
             m_aliasRuns.last().end = index + 1;
         else
@@ -260,7 +283,12 @@ void EmotionBoxManager::clear()
 {
     qDeleteAll(m_entries);
     m_entries.clear();
+    m_entryNames.clear();
+    m_entryList.clear();
+    m_codeMarkups.clear();
+    m_codeMarkupLanguage.clear();
     m_longestName = 0;
+    m_codesNeedPasses = false;
     m_pickerOrder.clear();
     m_aliases.clear();
     m_aliasKeys.clear();
@@ -317,7 +345,9 @@ bool EmotionBoxManager::containsAliasFirstChar(const QString &text) const
 
 QString EmotionBoxManager::replaceAliases(const QString &text) const
 {
-    if (m_aliasRuns.isEmpty() || !containsAliasFirstChar(text))
+    // The word pass rejects text without aliases on its own, without
+    // copying it; only a spaced alias needs the quick test first.
+    if (m_aliasRuns.isEmpty() || (!m_onlyWordAliases && !containsAliasFirstChar(text)))
         return text;
     QString current = text;
     for (const AliasRun &run : m_aliasRuns)
@@ -334,51 +364,104 @@ QString EmotionBoxManager::replaceAliases(const QString &text) const
 // value i, whose own words go through the aliases after i. One scan of the
 // text with a binary search per word replaces the repeated scans, and each
 // value's expansion is worked out once per call.
+// The values already expanded in one call, by alias index; a message
+// repeats a few smileys.
+struct EmotionBoxManager::AliasExpansions
+{
+    QVarLengthArray<QPair<int, QString>, 8> values;
+};
+
 QString EmotionBoxManager::replaceWordAliases(const QString &text, const AliasRun &run) const
 {
-    QHash<int, QString> expanded;
+    AliasExpansions expansions;
+    return expandWordAliases(text, run.first, run, expansions);
+}
 
-    // Recursion only goes to later aliases, so it ends within the run.
-    std::function<QString(const QString &, int)> expand = [&](const QString &input, int from) -> QString {
-        const QChar *data = input.constData();
-        const int size = input.size();
-        const auto keysBegin = m_aliasKeys.cbegin() + from;
-        const auto keysEnd = m_aliasKeys.cbegin() + run.end;
-        QString out;
-        int copied = 0;
-        int pos = 0;
-        while (pos < size) {
-            if (isSeparator(data[pos])) {
-                ++pos;
-                continue;
-            }
-            const int start = pos;
-            while (pos < size && !isSeparator(data[pos]))
-                ++pos;
-            if (!m_aliasFirstChars.testBit(data[start].unicode()))
-                continue;
-            const QStringView word(data + start, pos - start);
-            const auto it = std::lower_bound(keysBegin, keysEnd, word, [](const QString &key, QStringView w) {
-                return QStringView(key).compare(w) < 0;
-            });
-            if (it == keysEnd || QStringView(*it) != word)
-                continue;
-            const int index = int(it - m_aliasKeys.cbegin());
-            auto cached = expanded.constFind(index);
-            if (cached == expanded.cend())
-                cached = expanded.insert(index, expand(m_aliasValues.at(index), index + 1));
-            if (out.isNull())
-                out.reserve(size);
-            out.append(data + copied, start - copied);
-            out.append(cached.value());
-            copied = pos;
+// Recursion only goes to later aliases, so it ends within the run.
+QString EmotionBoxManager::expandWordAliases(const QString &input, int from, const AliasRun &run,
+                                             AliasExpansions &expansions) const
+{
+    const QChar *data = input.constData();
+    const int size = input.size();
+    const auto keysBegin = m_aliasKeys.cbegin() + from;
+    const auto keysEnd = m_aliasKeys.cbegin() + run.end;
+    QString out;
+    int copied = 0;
+    for (int i = nextAliasWord(data, 0, size); i < size; i = nextAliasWord(data, i + 1, size)) {
+        const int start = i;
+        int pos = start + 1;
+        while (pos < size && !isSeparator(data[pos]))
+            ++pos;
+        // No later word starts inside this one.
+        i = pos - 1;
+        const QStringView word(data + start, pos - start);
+        const auto it = std::lower_bound(keysBegin, keysEnd, word, [](const QString &key, QStringView w) {
+            return QStringView(key).compare(w) < 0;
+        });
+        if (it == keysEnd || QStringView(*it) != word)
+            continue;
+        const int index = int(it - m_aliasKeys.cbegin());
+        const QString *value = nullptr;
+        for (const auto &done : qAsConst(expansions.values)) {
+            if (done.first == index)
+                value = &done.second;
+        }
+        if (!value) {
+            QString expanded = expandWordAliases(m_aliasValues.at(index), index + 1, run, expansions);
+            expansions.values.append(qMakePair(index, std::move(expanded)));
+            value = &expansions.values.last().second;
         }
         if (out.isNull())
-            return input;
-        out.append(data + copied, size - copied);
-        return out;
+            out.reserve(size + value->size());
+        out.append(data + copied, start - copied);
+        out.append(*value);
+        copied = pos;
+    }
+    if (out.isNull())
+        return input;
+    out.append(data + copied, size - copied);
+    return out;
+}
+
+// The start of the first word at or after `from` that opens with an
+// alias's first character, or `size`. Words start at `from` or after a
+// separator; separators are found eight characters at a time where the
+// processor can, since every message is searched.
+int EmotionBoxManager::nextAliasWord(const QChar *data, int from, int size) const
+{
+    const quint64 low = m_asciiAliasFirstChars[0];
+    const quint64 high = m_asciiAliasFirstChars[1];
+    const auto opens = [&](int i) {
+        const ushort u = data[i].unicode();
+        if (u <= 0x20)
+            return false;
+        return u < 128 ? ((((u & 64) ? high : low) >> (u & 63)) & 1) != 0 : m_aliasFirstChars.testBit(u);
     };
-    return expand(text, run.first);
+    if (from >= size)
+        return size;
+    if ((from == 0 || isSeparator(data[from - 1])) && opens(from))
+        return from;
+    int k = from; // separators before k are done with
+#ifdef __SSE2__
+    const __m128i space = _mm_set1_epi16(0x20);
+    const __m128i zero = _mm_setzero_si128();
+    for (; k + 8 <= size; k += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + k));
+        // Code units up to U+0020 subtract to zero.
+        unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, space), zero))) & 0x5555u;
+        while (mask != 0) {
+            const int next = k + __builtin_ctz(mask) / 2 + 1;
+            if (next < size && opens(next))
+                return next;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; k < size; ++k) {
+        if (isSeparator(data[k]) && k + 1 < size && opens(k + 1))
+            return k + 1;
+    }
+    return size;
 }
 
 // One alias with a separator character in it, applied exactly as the plain
@@ -420,37 +503,130 @@ QString EmotionBoxManager::replaceSpacedAlias(const QString &text, int index) co
     return out;
 }
 
+const EmoticonEntry *EmotionBoxManager::entryNamed(QStringView name) const
+{
+    const auto it = std::lower_bound(m_entryNames.cbegin(), m_entryNames.cend(), name,
+                                     [](const QString &key, QStringView n) { return QStringView(key).compare(n) < 0; });
+    if (it == m_entryNames.cend() || QStringView(*it) != name)
+        return nullptr;
+    return m_entryList.at(int(it - m_entryNames.cbegin()));
+}
+
+QString EmotionBoxManager::imageMarkup(const EmoticonEntry *entry, const QString &language, bool big) const
+{
+    const QSize size = big ? m_bigSize : m_smallSize;
+    const QString resource = big ? entry->name() + BigResourceSuffix : entry->name();
+    const QString description = emoticonDescription(entry, language).toHtmlEscaped();
+    return QLatin1String("<img src=\"") + resource.toHtmlEscaped() + QLatin1String("\" alt=\"") + description
+           + QLatin1String("\" title=\"") + description + QLatin1String("\" border=\"0\" width=")
+           + QString::number(size.width()) + QLatin1String(" height=") + QString::number(size.height())
+           + QLatin1String(" >");
+}
+
+const QString &EmotionBoxManager::codeMarkup(const EmoticonEntry *entry, const QString &language) const
+{
+    if (m_codeMarkups.size() != m_entryList.size() || language != m_codeMarkupLanguage) {
+        m_codeMarkups = QVector<QString>(m_entryList.size());
+        m_codeMarkupLanguage = language;
+    }
+    const int index = int(std::find(m_entryList.cbegin(), m_entryList.cend(), entry) - m_entryList.cbegin());
+    QString &markup = m_codeMarkups[index];
+    if (markup.isNull())
+        markup = imageMarkup(entry, language, false);
+    return markup;
+}
+
+// Finds codes the way codesInName does (the trimmed text between each "("
+// and the next ")", scanning on after that ")"), then replaces every exact
+// "(name)" of those codes in one scan, without a string or a table made for
+// text that names no entry.
 QString EmotionBoxManager::replaceCodes(const QString &text, const QString &language, bool bigSingleEmoticons) const
 {
-    if (!text.contains(QLatin1Char('(')))
+    int open = text.indexOf(QLatin1Char('('));
+    if (open < 0 || m_entryList.isEmpty())
         return text;
-    const QSet<QString> names = collectCodes(text, [this](const QString &code) { return m_entries.contains(code); });
+    const QChar *data = text.constData();
+    const int n = text.size();
+    QVarLengthArray<const EmoticonEntry *, 8> names;
+    int longestName = 0;
+    while (open >= 0) {
+        const int close = text.indexOf(QLatin1Char(')'), open + 1);
+        if (close < 0)
+            break;
+        const QStringView code = QStringView(data + open + 1, close - open - 1).trimmed();
+        if (!code.isEmpty() && code.size() <= m_longestName) {
+            const EmoticonEntry *entry = entryNamed(code);
+            if (entry && std::find(names.cbegin(), names.cend(), entry) == names.cend()) {
+                names.append(entry);
+                longestName = std::max(longestName, int(code.size()));
+            }
+        }
+        open = text.indexOf(QLatin1Char('('), close + 1);
+    }
     if (names.isEmpty())
         return text;
 
-    QString bigName;
+    const EmoticonEntry *bigEntry = nullptr;
     if (bigSingleEmoticons) {
-        const QString trimmed = text.trimmed();
+        const QStringView trimmed = QStringView(text).trimmed();
         if (trimmed.startsWith(QLatin1Char('(')) && trimmed.endsWith(QLatin1Char(')'))) {
-            const QString inner = trimmed.mid(1, trimmed.size() - 2);
-            if (names.contains(inner))
-                bigName = inner;
+            const EmoticonEntry *inner = entryNamed(trimmed.mid(1, trimmed.size() - 2));
+            if (inner && std::find(names.cbegin(), names.cend(), inner) != names.cend())
+                bigEntry = inner;
         }
     }
 
-    return replaceNamedCodes(text, names, [&](const QString &name) {
-        const EmoticonEntry *entry = m_entries.value(name);
-        const bool big = name == bigName;
-        const QSize size = big ? m_bigSize : m_smallSize;
-        const QString resource = big ? name + BigResourceSuffix : name;
-        const QString description = emoticonDescription(entry, language).toHtmlEscaped();
-        // Joined rather than formatted with arg(): this runs for every
-        // message that shows an emoticon.
-        return QLatin1String("<img src=\"") + resource.toHtmlEscaped() + QLatin1String("\" alt=\"") + description
-               + QLatin1String("\" title=\"") + description + QLatin1String("\" border=\"0\" width=")
-               + QString::number(size.width()) + QLatin1String(" height=") + QString::number(size.height())
-               + QLatin1String(" >");
-    });
+    // The matches are found first and the output is sized once: a message
+    // made of codes grows many times over.
+    struct Match
+    {
+        int open;
+        int close;
+        const QString *markup;
+    };
+    QVarLengthArray<Match, 16> matches;
+    QString bigMarkup;
+    qsizetype outputSize = n;
+    int close = -1;
+    open = text.indexOf(QLatin1Char('('));
+    while (open >= 0) {
+        if (close <= open) {
+            close = text.indexOf(QLatin1Char(')'), open + 1);
+            if (close < 0)
+                break;
+        }
+        const int length = close - open - 1;
+        int next = open + 1;
+        if (length <= longestName) {
+            const EmoticonEntry *entry = entryNamed(QStringView(data + open + 1, length));
+            if (entry && std::find(names.cbegin(), names.cend(), entry) != names.cend()) {
+                const QString *markup = nullptr;
+                if (entry == bigEntry) {
+                    if (bigMarkup.isNull())
+                        bigMarkup = imageMarkup(entry, language, true);
+                    markup = &bigMarkup;
+                } else {
+                    markup = &codeMarkup(entry, language);
+                }
+                matches.append({open, close, markup});
+                outputSize += markup->size() - (length + 2);
+                next = close + 1;
+            }
+        }
+        open = text.indexOf(QLatin1Char('('), next);
+    }
+    if (matches.isEmpty())
+        return text;
+    QString out(int(outputSize), Qt::Uninitialized);
+    QChar *target = out.data();
+    int copied = 0;
+    for (const Match &match : qAsConst(matches)) {
+        target = std::copy_n(data + copied, match.open - copied, target);
+        target = std::copy_n(match.markup->constData(), match.markup->size(), target);
+        copied = match.close + 1;
+    }
+    std::copy_n(data + copied, n - copied, target);
+    return out;
 }
 
 QString EmotionBoxManager::codesInName(const QString &text, int height) const

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 #include <QVector>
 
@@ -48,6 +49,19 @@ public:
 
     // The entry of that name (case-sensitive), or null. Owned by the manager.
     const EmoticonEntry *findEntry(const QString &name) const;
+    const EmoticonEntry *findEntry(QStringView name) const { return entryNamed(name); }
+
+    // The <img> element replaceCodes writes for an entry's small picture.
+    const QString &smallCodeMarkup(const EmoticonEntry *entry, const QString &language) const
+    {
+        return codeMarkup(entry, language);
+    }
+
+    // Whether a code or its picture holds what another text pass of the
+    // renderer acts on: "&" or "<" in a name (such a code can only be
+    // written as the HTML other text becomes), two spaces or a carriage
+    // return in a name or description.
+    bool codesNeedTextPasses() const { return m_codesNeedPasses; }
 
     // All entries, sorted by name (ordinal, case-sensitive).
     QVector<const EmoticonEntry *> entries() const;
@@ -119,11 +133,25 @@ private:
     void loadAliases(const QString &configFolder);
     void buildAliasIndex();
     bool containsAliasFirstChar(const QString &text) const;
+    int nextAliasWord(const QChar *data, int from, int size) const;
     QString replaceWordAliases(const QString &text, const AliasRun &run) const;
+    struct AliasExpansions;
+    QString expandWordAliases(const QString &input, int from, const AliasRun &run,
+                              AliasExpansions &expansions) const;
     QString replaceSpacedAlias(const QString &text, int index) const;
+    const EmoticonEntry *entryNamed(QStringView name) const;
+    const QString &codeMarkup(const EmoticonEntry *entry, const QString &language) const;
+    QString imageMarkup(const EmoticonEntry *entry, const QString &language, bool big) const;
 
     // Sorted by name; owns the entries.
     QMap<QString, EmoticonEntry *> m_entries;
+    // m_entries flattened for look-ups by a view of the text, same order.
+    QVector<QString> m_entryNames;
+    QVector<const EmoticonEntry *> m_entryList;
+    // The small picture's markup of each entry for one language, made when
+    // a message first shows the entry.
+    mutable QVector<QString> m_codeMarkups;
+    mutable QString m_codeMarkupLanguage;
     QStringList m_pickerOrder;
     QMap<QString, QString> m_aliases;
     // m_aliases flattened for the replacement passes, same order.
@@ -132,7 +160,10 @@ private:
     QVector<AliasRun> m_aliasRuns;
     // The first characters of all aliases, one bit per UTF-16 code unit.
     QBitArray m_aliasFirstChars;
+    quint64 m_asciiAliasFirstChars[2] = {0, 0}; // the same for ASCII, read faster
+    bool m_onlyWordAliases = true;
     int m_longestName = 0;
+    bool m_codesNeedPasses = false;
     QSize m_smallSize{32, 32};
     QSize m_bigSize{128, 128};
 };

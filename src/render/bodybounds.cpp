@@ -4,6 +4,8 @@
 
 #include <QVector>
 
+#include <algorithm>
+
 namespace BodyBounds {
 
 namespace {
@@ -22,6 +24,27 @@ const QChar ZeroWidthSpace(0x200B);
 
 Element elementOf(const QStringRef &name)
 {
+    // The renderer's own tags have ASCII names: compared without folding
+    // case through Unicode, which costs more than the rest of a tag.
+    const int n = name.size();
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128; })) {
+        for (int e = 0; e < Other; ++e) {
+            const QLatin1String element = ElementNames[e];
+            if (element.size() != n)
+                continue;
+            int k = 0;
+            for (; k < n; ++k) {
+                ushort c = name.at(k).unicode();
+                if (c >= 'A' && c <= 'Z')
+                    c += 32;
+                if (c != ushort(element.at(k).unicode()))
+                    break;
+            }
+            if (k == n)
+                return Element(e);
+        }
+        return Other;
+    }
     for (int e = 0; e < Other; ++e) {
         if (name.compare(ElementNames[e], Qt::CaseInsensitive) == 0)
             return Element(e);
@@ -260,6 +283,15 @@ bool withinBounds(const QString &html)
 {
     if (html.size() + 1 > MaxHtmlChars)
         return false;
+    // No run can be longer than the whole text, so a short body only has
+    // its tags to count.
+    if (html.size() <= MaxRunLength) {
+        int tags = 0;
+        for (int i = html.indexOf(QLatin1Char('<')); i >= 0 && tags <= MaxFormattingDepth;
+             i = html.indexOf(QLatin1Char('<'), i + 1))
+            ++tags;
+        return tags <= MaxFormattingDepth;
+    }
     int tags = 0;
     int run = 0;
     bool inTag = false; // spaces inside a tag break no run

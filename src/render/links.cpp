@@ -3,8 +3,12 @@
 #include "render/emailscanner.h"
 
 #include <QDir>
+#include <QStringView>
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <QFileInfo>
 #include <QUrlQuery>
 
@@ -38,19 +42,77 @@ bool markerAt(const QString &text, int p, const Marker &marker)
     return true;
 }
 
+bool isMarkerCharacter(ushort c)
+{
+    return c == ':' || c == 'w' || c == 'f' || c == '\\';
+}
+
+// The first character at or after p that opens a marker, or n. Every
+// message is searched for links, so the search looks at eight characters
+// at a time where the processor can.
+int nextMarkerCharacter(const QChar *data, int p, int n)
+{
+#ifdef __SSE2__
+    const __m128i colon = _mm_set1_epi16(':');
+    const __m128i w = _mm_set1_epi16('w');
+    const __m128i f = _mm_set1_epi16('f');
+    const __m128i backslash = _mm_set1_epi16('\\');
+    for (; p + 8 <= n; p += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + p));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, colon), _mm_cmpeq_epi16(v, w)),
+                                          _mm_or_si128(_mm_cmpeq_epi16(v, f), _mm_cmpeq_epi16(v, backslash)));
+        const int mask = _mm_movemask_epi8(hits);
+        if (mask != 0)
+            return p + __builtin_ctz(unsigned(mask)) / 2;
+    }
+#endif
+    while (p < n && !isMarkerCharacter(data[p].unicode()))
+        ++p;
+    return p;
+}
+
 bool isTerminator(QChar c)
 {
     const ushort u = c.unicode();
     return u == ' ' || u == '\r' || u == '\n' || u == 0x2029;
 }
 
-void appendAnchor(QString &out, const QString &target, const QString &label)
+void appendAnchor(QString &out, QStringView targetPrefix, QStringView target, QStringView label)
 {
     out += QLatin1String("<a href=\"");
-    out += escapeAttribute(target);
+    appendEscapedAttribute(out, targetPrefix);
+    appendEscapedAttribute(out, target);
     out += QLatin1String("\">");
-    out += escapeHtml(label);
+    appendEscapedHtml(out, label);
     out += QLatin1String("</a>");
+}
+
+// linkifyEmails of text[from, to) appended to `out`.
+void appendWithEmails(QString &out, const QString &text, int from, int to)
+{
+    // The scanner reads to the end of its text: an address must not run on
+    // past `to`, so a stretch that ends early gets a text of its own.
+    if (to < text.size()) {
+        const int at = text.indexOf(QLatin1Char('@'), from);
+        if (at < 0 || at >= to) {
+            appendEscapedHtml(out, QStringView(text).mid(from, to - from));
+            return;
+        }
+        appendWithEmails(out, text.mid(from, to - from), 0, to - from);
+        return;
+    }
+    int length = 0;
+    int pos = from;
+    for (int start = EmailScanner::find(text, pos, &length); start >= 0;
+         start = EmailScanner::find(text, pos, &length)) {
+        appendEscapedHtml(out, QStringView(text).mid(pos, start - pos));
+        const QStringView address = QStringView(text).mid(start, length);
+        appendAnchor(out, MailScheme, address, address);
+        pos = start + length;
+        if (length == 0)
+            break;
+    }
+    appendEscapedHtml(out, QStringView(text).mid(pos, to - pos));
 }
 
 bool matchesSchemePattern(const QString &text)
@@ -136,6 +198,69 @@ QUrl locationHttpUrl(const QString &locationTarget)
     return QUrl(QLatin1String("http://") + locationTarget.mid(prefix.size()), QUrl::TolerantMode);
 }
 
+void appendEscapedHtml(QString &out, QStringView text)
+{
+    const QChar *data = text.data();
+    const int n = int(text.size());
+    int copied = 0;
+    for (int i = 0; i < n; ++i) {
+        QLatin1String with;
+        switch (data[i].unicode()) {
+        case '&': with = QLatin1String("&amp;"); break;
+        case '<': with = QLatin1String("&lt;"); break;
+        case '>': with = QLatin1String("&gt;"); break;
+        case '"': with = QLatin1String("&quot;"); break;
+        default: continue;
+        }
+        out.append(data + copied, i - copied);
+        out += with;
+        copied = i + 1;
+    }
+    out.append(data + copied, n - copied);
+}
+
+void appendEscapedAttribute(QString &out, QStringView text)
+{
+    const QChar *data = text.data();
+    const int n = int(text.size());
+    int copied = 0;
+    for (int i = 0; i < n; ++i) {
+        const ushort u = data[i].unicode();
+        // Most characters of an address need nothing.
+        if (u > ')' && u != '<' && u != '>' && u != '[' && u != ']' && u != 0x2028 && u != 0x2029)
+            continue;
+        QLatin1String with;
+        switch (u) {
+        case '&': with = QLatin1String("&amp;"); break;
+        case '<': with = QLatin1String("&lt;"); break;
+        case '>': with = QLatin1String("&gt;"); break;
+        case '"': with = QLatin1String("&quot;"); break;
+        case '\'': with = QLatin1String("&#39;"); break;
+        case '[': with = QLatin1String("&#91;"); break;
+        case ']': with = QLatin1String("&#93;"); break;
+        case '(': with = QLatin1String("&#40;"); break;
+        case ')': with = QLatin1String("&#41;"); break;
+        case ' ': with = QLatin1String("&#32;"); break;
+        case '\t': with = QLatin1String("&#9;"); break;
+        case '\r': with = QLatin1String("&#13;"); break;
+        case '\n': with = QLatin1String("&#10;"); break;
+        default:
+            if (u >= 0x20 && u != 0x2028 && u != 0x2029)
+                continue;
+            out.append(data + copied, i - copied);
+            out += QLatin1String("&#");
+            out += QString::number(u);
+            out += QLatin1Char(';');
+            copied = i + 1;
+            continue;
+        }
+        out.append(data + copied, i - copied);
+        out += with;
+        copied = i + 1;
+    }
+    out.append(data + copied, n - copied);
+}
+
 QString escapeHtml(const QString &text)
 {
     // Most chat text has nothing to escape: hand back the shared string.
@@ -149,15 +274,7 @@ QString escapeHtml(const QString &text)
         return text;
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        default: out += c;
-        }
-    }
+    appendEscapedHtml(out, text);
     return out;
 }
 
@@ -165,28 +282,7 @@ QString escapeAttribute(const QString &text)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '\'': out += QLatin1String("&#39;"); break;
-        case '[': out += QLatin1String("&#91;"); break;
-        case ']': out += QLatin1String("&#93;"); break;
-        case '(': out += QLatin1String("&#40;"); break;
-        case ')': out += QLatin1String("&#41;"); break;
-        case ' ': out += QLatin1String("&#32;"); break;
-        case '\t': out += QLatin1String("&#9;"); break;
-        case '\r': out += QLatin1String("&#13;"); break;
-        case '\n': out += QLatin1String("&#10;"); break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029)
-                out += QLatin1String("&#") + QString::number(c.unicode()) + QLatin1Char(';');
-            else
-                out += c;
-        }
-    }
+    appendEscapedAttribute(out, text);
     return out;
 }
 
@@ -270,14 +366,14 @@ int findLinkCandidate(const QString &text, int from, int *length)
     int p = from;
     const QChar *data = text.constData();
     while (p < n) {
+        p = nextMarkerCharacter(data, p, n);
+        if (p >= n)
+            break;
         const ushort c = data[p].unicode();
-        if (c != ':' && c != 'w' && c != 'f' && c != '\\') {
-            ++p;
-            continue;
-        }
         bool advanced = false;
         for (const Marker &marker : Markers) {
-            if (!markerAt(text, p, marker))
+            // Each marker opens with its own character.
+            if (marker.text[0] != c || !markerAt(text, p, marker))
                 continue;
             int start = p;
             bool discard = false;
@@ -316,22 +412,12 @@ int findLinkCandidate(const QString &text, int from, int *length)
 QString linkifyEmails(const QString &segment)
 {
     int length = 0;
-    int start = EmailScanner::find(segment, 0, &length);
     // Most text holds no address: its escaped form is the result.
-    if (start < 0)
+    if (EmailScanner::find(segment, 0, &length) < 0)
         return escapeHtml(segment);
     QString out;
     out.reserve(segment.size() + 16);
-    int pos = 0;
-    for (; start >= 0; start = EmailScanner::find(segment, pos, &length)) {
-        out += escapeHtml(segment.mid(pos, start - pos));
-        const QString address = segment.mid(start, length);
-        appendAnchor(out, MailScheme + address, address);
-        pos = start + length;
-        if (length == 0)
-            break;
-    }
-    out += escapeHtml(segment.mid(pos));
+    appendWithEmails(out, segment, 0, segment.size());
     return out;
 }
 
@@ -348,9 +434,10 @@ QString linkify(const QString &text, const QVector<int> &stops)
         return linkifyEmails(text);
 
     QString out;
-    out.reserve(text.size() + 64);
+    out.reserve(text.size() + text.size() / 2 + 64);
     int plainFrom = 0; // end of the previous link
     int stop = 0;      // first of `stops` that may still cut a link
+    const QStringView view(text);
     while (start >= 0) {
         const bool fileLink = text.midRef(start, 5) == QLatin1String("file:");
         if (fileLink)
@@ -359,29 +446,34 @@ QString linkify(const QString &text, const QVector<int> &stops)
             ++stop;
         if (stop < stops.size() && stops.at(stop) < start + length)
             length = stops.at(stop) - start;
-        QString linkText;
-        bool isLink = false;
-        if (fileLink) {
-            linkText = LocalFileMarker + text.mid(start + 5, length - 5);
-            isLink = true;
-        } else {
-            linkText = text.mid(start, length);
-            isLink = (start == 0 || isLinkDelimiter(text.at(start - 1))) && !isInternalTarget(linkText);
-        }
         const int next = start + length;
-        if (isLink) {
-            out += linkifyEmails(text.mid(plainFrom, start - plainFrom));
-            if (linkText.startsWith(LocalFileMarker))
-                appendAnchor(out, linkText, linkText.mid(LocalFileMarker.size()));
-            else if (linkText.startsWith(QLatin1String("www.")))
-                appendAnchor(out, urlFromUserInput(linkText).toString(), linkText);
-            else
-                appendAnchor(out, linkText, linkText);
+        if (fileLink) {
+            appendWithEmails(out, text, plainFrom, start);
+            // The label is the path after the marker, the target the marker
+            // and the path.
+            const QStringView path = view.mid(start + 5, length - 5);
+            appendAnchor(out, LocalFileMarker, path, path);
             plainFrom = next;
+        } else {
+            const QStringView linkText = view.mid(start, length);
+            const bool isLink = (start == 0 || isLinkDelimiter(text.at(start - 1)))
+                                && !isInternalTarget(linkText.toString());
+            if (isLink) {
+                appendWithEmails(out, text, plainFrom, start);
+                if (linkText.startsWith(LocalFileMarker)) {
+                    appendAnchor(out, QStringView(), linkText, linkText.mid(LocalFileMarker.size()));
+                } else if (linkText.startsWith(QLatin1String("www."))) {
+                    const QString target = urlFromUserInput(linkText.toString()).toString();
+                    appendAnchor(out, QStringView(), target, linkText);
+                } else {
+                    appendAnchor(out, QStringView(), linkText, linkText);
+                }
+                plainFrom = next;
+            }
         }
         start = next < text.size() ? findLinkCandidate(text, next, &length) : -1;
     }
-    out += linkifyEmails(text.mid(plainFrom));
+    appendWithEmails(out, text, plainFrom, text.size());
     return out;
 }
 
@@ -394,11 +486,9 @@ QUrl urlFromUserInput(const QString &input)
         if (url.isValid())
             return url;
     }
-    if (!text.isEmpty()) {
-        const QFileInfo info(text);
-        if (info.exists())
-            return QUrl::fromLocalFile(info.absoluteFilePath());
-    }
+    // The static test skips building a file record for the common answer.
+    if (!text.isEmpty() && QFileInfo::exists(text))
+        return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
     if (!hasScheme && text.contains(QLatin1Char('.'))) {
         const QString head = text.left(text.indexOf(QLatin1Char('.'))).toLower();
         const QString scheme = head == QLatin1String("ftp") ? QStringLiteral("ftp") : QStringLiteral("http");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QUrl>
 #include <QVector>
 
@@ -79,6 +80,10 @@ QString escapeHtml(const QString &text);
 // (formatting tags, mentions, emoticon codes, the space and line-break rules,
 // attachment placeholders) can find anything to act on inside it.
 QString escapeAttribute(const QString &text);
+// The two escapes appended to `out`, for passes that build their result in
+// one string.
+void appendEscapedHtml(QString &out, QStringView text);
+void appendEscapedAttribute(QString &out, QStringView text);
 // Plain text of an HTML fragment the renderer produced: tags dropped and the
 // character references it writes decoded. Used where markup that already
 // went through the text passes becomes a link target or a lookup id.

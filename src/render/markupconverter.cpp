@@ -2,7 +2,10 @@
 
 #include "render/attachmentblocks.h"
 #include "render/bodybounds.h"
+#include "render/formattags.h"
+#include "render/fusedtextscan.h"
 #include "render/links.h"
+#include "render/mentioneduser.h"
 #include "render/renderbounds.h"
 #include "render/renderlog.h"
 #include "render/resourcekeytable.h"
@@ -76,6 +79,18 @@ int indexOfLinkOpen(const QString &text, int from)
 {
     const QLatin1String open("[link_");
     for (int i = text.indexOf(QLatin1Char('['), from); i >= 0; i = text.indexOf(QLatin1Char('['), i + 1)) {
+        if (text.midRef(i, open.size()) == open)
+            return i;
+    }
+    return -1;
+}
+
+// The first `open` (which starts with "[") in the text, or -1. Searching
+// for the bracket first skips QString's set-up of a search for a longer
+// needle, which costs more than most messages.
+int indexOfOpen(const QString &text, QLatin1String open)
+{
+    for (int i = text.indexOf(QLatin1Char('[')); i >= 0; i = text.indexOf(QLatin1Char('['), i + 1)) {
         if (text.midRef(i, open.size()) == open)
             return i;
     }
@@ -159,35 +174,6 @@ QString replaceSpacesAndBreaks(const QString &text)
     return out;
 }
 
-// Case-insensitive test for an ASCII tag at position i.
-bool tagAt(const QString &text, int i, QLatin1String tag)
-{
-    if (i + tag.size() > text.size())
-        return false;
-    for (int k = 0; k < tag.size(); ++k) {
-        const ushort c = text.at(i + k).unicode();
-        const ushort lower = (c >= 'A' && c <= 'Z') ? ushort(c + 32) : c;
-        if (lower != ushort(tag.at(k).unicode()))
-            return false;
-    }
-    return true;
-}
-
-struct FormatTag
-{
-    QLatin1String markup;
-    QLatin1String html;
-};
-
-const FormatTag FormatTags[] = {
-    {QLatin1String("[b]"), QLatin1String("<b>")},   {QLatin1String("[/b]"), QLatin1String("</b>")},
-    {QLatin1String("[i]"), QLatin1String("<i>")},   {QLatin1String("[/i]"), QLatin1String("</i>")},
-    {QLatin1String("[u]"), QLatin1String("<u>")},   {QLatin1String("[/u]"), QLatin1String("</u>")},
-    {QLatin1String("[br]"), QLatin1String("<br/>")},
-};
-
-const QLatin1String CodeBracket("[code][[/code]");
-
 // Line breaks and the simple formatting tags in one scan. The replacements
 // write no "[" and the tags cannot overlap each other or "[code][[/code]",
 // so one left-to-right scan gives what replacing each tag everywhere in
@@ -216,17 +202,14 @@ QString replaceSimpleTags(const QString &text, bool lineBreaks, bool tags)
             continue;
         }
         if (tags && c == QLatin1Char('[')) {
-            if (text.midRef(i, CodeBracket.size()) == CodeBracket) {
-                replace(i, CodeBracket.size(), QLatin1String("["));
-                i += CodeBracket.size() - 1;
+            if (text.midRef(i, FormatTags::CodeBracket.size()) == FormatTags::CodeBracket) {
+                replace(i, FormatTags::CodeBracket.size(), QLatin1String("["));
+                i += FormatTags::CodeBracket.size() - 1;
                 continue;
             }
-            for (const FormatTag &tag : FormatTags) {
-                if (tagAt(text, i, tag.markup)) {
-                    replace(i, tag.markup.size(), tag.html);
-                    i += tag.markup.size() - 1;
-                    break;
-                }
+            if (const FormatTags::Tag *tag = FormatTags::tagStartingAt(text, i)) {
+                replace(i, tag->markup.size(), tag->html);
+                i += tag->markup.size() - 1;
             }
         }
     }
@@ -755,9 +738,9 @@ QString cutMarkup(const QString &markup)
 
 // The last step of both renderings: the bounds, and a mark where the text
 // was cut short.
-QString boundedBody(const QString &html, bool *cut)
+QString boundedBody(const QString &html, bool *cut, bool knownWithinBounds = false)
 {
-    BodyBounds::Bounded bounded = BodyBounds::apply(html);
+    BodyBounds::Bounded bounded = knownWithinBounds ? BodyBounds::Bounded{html, false} : BodyBounds::apply(html);
     *cut = *cut || bounded.cut;
     // The zero-width space keeps the mark from lengthening a run.
     if (*cut)
@@ -836,7 +819,7 @@ QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QSt
 }
 
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName, ResourceKeyTable &resourceKeys,
-                               const RenderContext &context)
+                               const RenderContext &context, Passes passes)
 {
     RenderedBody result;
     QString text = markup;
@@ -848,7 +831,8 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
     // Every tag of the attachment passes opens with "[".
     if (text.contains(QLatin1Char('['))) {
         QString locationAttributes;
-        if (extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
+        if (indexOfOpen(text, QLatin1String("[loc")) >= 0
+            && extractTag(text, QStringLiteral("[loc"), QStringLiteral("]"), &locationAttributes) >= 0) {
             const QString pos = tagAttribute(locationAttributes, QStringLiteral("pos"));
             if (!pos.isEmpty())
                 result.locationHtml = AttachmentBlocks::locationHtml(senderName, pos);
@@ -859,16 +843,32 @@ RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
         text = context.emoticons->replaceAliases(text);
     if (text.isEmpty() && !result.cut)
         return result;
-    result.html = boundedBody(restoreAttachments(textPasses(text, context), lists), &result.cut);
+    const bool blocks = !lists.files.isEmpty() || !lists.voices.isEmpty() || !lists.videos.isEmpty()
+                        || !lists.pictures.isEmpty() || !lists.positions.isEmpty();
+    QString html;
+    bool withinBounds = false;
+    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html, &withinBounds))
+        html = textPasses(text, context);
+    if (blocks) {
+        // The blocks are far from keeping to the bounds on their own.
+        html = restoreAttachments(html, lists);
+        withinBounds = false;
+    }
+    result.html = boundedBody(html, &result.cut, withinBounds);
     return result;
 }
 
-QString renderPlainMarkup(const QString &markup, const RenderContext &context)
+QString renderPlainMarkup(const QString &markup, const RenderContext &context, Passes passes)
 {
     if (markup.isEmpty())
         return QString();
     bool cut = markup.size() > RenderBounds::MaxMarkupChars;
-    return boundedBody(textPasses(cut ? cutMarkup(markup) : markup, context), &cut);
+    const QString text = cut ? cutMarkup(markup) : markup;
+    QString html;
+    bool withinBounds = false;
+    if (passes == Passes::Sequential || !FusedTextScan::render(text, context, &html, &withinBounds))
+        html = textPasses(text, context);
+    return boundedBody(html, &cut, withinBounds);
 }
 
 QString applyFormattingTags(const QString &text)
@@ -912,19 +912,25 @@ QString replaceMentions(const QString &text, IHostServices *host)
         if (c != QLatin1Char(']'))
             continue;
         const int idStart = start + 2;
-        const QString id = Links::htmlToPlainText(text.mid(idStart, i - idStart)).trimmed();
-        QString name;
-        UserObj user;
+        const QStringView written = QStringView(text).mid(idStart, i - idStart);
+        // Text without tags or references reads as itself.
+        const bool plain = !written.contains(QLatin1Char('<')) && !written.contains(QLatin1Char('&'));
+        const QString id = plain ? written.trimmed().toString()
+                                 : Links::htmlToPlainText(written.toString()).trimmed();
+        MentionedUser user;
         const QByteArray idBytes = id.toUtf8();
-        if (host && host->getUser(&user, idBytes.constData()))
-            name = user.displayNameString();
-        else
-            name = QCoreApplication::translate("MarkupConverter", "Unknown");
-        out += text.midRef(pos, start - pos);
+        const bool known = host && host->getUser(&user, idBytes.constData());
+        if (out.isNull())
+            out.reserve(n + 64);
+        out.append(text.constData() + pos, start - pos);
         out += QLatin1String("<b><a href=\"");
-        out += Links::escapeAttribute(Links::chatTarget(id));
+        Links::appendEscapedAttribute(out, Links::ChatScheme);
+        Links::appendEscapedAttribute(out, id);
         out += QLatin1String("\">");
-        out += Links::escapeHtml(name);
+        if (known)
+            Links::appendEscapedHtml(out, user.name);
+        else
+            Links::appendEscapedHtml(out, QCoreApplication::translate("MarkupConverter", "Unknown"));
         out += QLatin1String("</a></b>");
         pos = i + 1;
         start = -1;

@@ -34,12 +34,18 @@ QString editorToMarkup(const QTextDocument *document, const QFont &baseFont, QSt
 // (keys from `resourceKeys`, the window's table), the rest goes through the
 // text passes. `senderName` labels the location link. The HTML keeps to
 // RenderBounds whatever the markup holds; a body cut short ends in "…".
+// How the text passes run: as one scan where the text allows it (what the
+// application uses), or always one after another (what the scan is tested
+// against).
+enum class Passes { Fused, Sequential };
+
 RenderedBody renderMessageBody(const QString &markup, const QString &senderName,
-                               ResourceKeyTable &resourceKeys, const RenderContext &context);
+                               ResourceKeyTable &resourceKeys, const RenderContext &context,
+                               Passes passes = Passes::Fused);
 
 // Markup without attachments (quick texts, automatic replies, broadcast
 // texts) as HTML; empty in, empty out. Bounded like message bodies.
-QString renderPlainMarkup(const QString &markup, const RenderContext &context);
+QString renderPlainMarkup(const QString &markup, const RenderContext &context, Passes passes = Passes::Fused);
 
 // "[b]" → "<b>" and friends (any case), "[br]", "[code][[/code]", "[furl" links.
 // Expects text that linkify has escaped already.

@@ -93,6 +93,8 @@ private Q_SLOTS:
     void pictureFetchCaps();
     void locationLine();
     void matchesSequentialPasses();
+    void fusedScanMatchesPasses_data();
+    void fusedScanMatchesPasses();
     void peerTextCannotInject_data();
     void peerTextCannotInject();
     void hostileBodiesKeepToTheBounds_data();
@@ -128,6 +130,10 @@ void tst_MarkupConverter::initTestCase()
     eve.id = "1066";
     eve.displayName = QStringLiteral("<i>Eve</i> \"the\" & 'one'");
     m_host->profile().addContact(eve);
+    hostkit::Contact longName;
+    longName.id = "1077";
+    longName.displayName = QString(60, QLatin1Char('n'));
+    m_host->profile().addContact(longName);
     m_services = m_host->servicesFor("chat");
     m_emoticons.reset(new EmotionBoxManager);
     QVERIFY(m_emoticons->loadCatalogue(m_host->applicationFolder()));
@@ -709,6 +715,96 @@ void tst_MarkupConverter::matchesSequentialPasses()
             renderMessageBody(markup, QString(), keys, context()).html.replace(defaultName, QStringLiteral("NAME."));
         if (actual != expected)
             QFAIL(qPrintable(QStringLiteral("differs on %1\nactual:   %2\nexpected: %3").arg(markup, actual, expected)));
+    }
+}
+
+void tst_MarkupConverter::fusedScanMatchesPasses_data()
+{
+    // Messages are random runs of `pieces`, `length` of them; the scan must
+    // write what the passes in turn write, and ask the host as often.
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<bool>("emoticons");
+    QTest::addColumn<bool>("big");
+    const QStringList chat = {"hey, ", "see ", "https://git.example.org/a/b ", "www.example.org ", "a.b@example.org",
+                              " and ", "[b]", "[/b]", "[i]x[/i]", "[@1001]", " [@1066] ", ":)", " :-( ", "(y)",
+                              "<3", " 5 < 7 & \"q\" ", "\r\n", "  ", "(smile)", "?", ".", "\n"};
+    QTest::newRow("chat text") << chat << 8 << 1500 << true << false;
+    QTest::newRow("chat text, big single emoticons") << chat << 3 << 1500 << true << true;
+    QTest::newRow("chat text without emoticons") << chat << 8 << 500 << false << false;
+    QTest::newRow("links around markup")
+        << QStringList{"http://a.b/", "www.", "x.de", "file:", "f", "\\\\", "s\\t", "://", "[b]", "(", ")", "[",
+                       "]", "a@b.cd", ",", " ", "e@f.gh", "@", "[@1001]", ".", "w", ":", "[link_place_file_0]", "pic:x"}
+        << 6 << 3000 << true << false;
+    QTest::newRow("codes and parentheses")
+        << QStringList{"(smile)", "(", ")", "((smile)", "(smile", "smile)", "( smile )", "(sad)", "(nope)", "(a\"b)",
+                       " ", "x", "(y)", ":)", "[b]", "&", "http://q/", "<", "\r\n"}
+        << 7 << 3000 << true << false;
+    QTest::newRow("mentions around markup")
+        << QStringList{"[@", "]", "1001", "1066", "[@1001]", "[@ 1002 ]", "[@]", "[", "[b]", "<", "&", "\"", " ",
+                       "  ", "(smile)", "(", ")", "a@b.cd", "www.x.de", "\r\n", "\n", "[code][[/code]"}
+        << 6 << 3000 << true << false;
+    QTest::newRow("spaces and line breaks")
+        << QStringList{" ", "  ", "\r\n", "\n", "\r", "x", "[br]", "a@b.cd,  e@f.gh", "a@b.cd,\r\ne@f.gh",
+                       "a@b.cd;\ne@f.gh", "[@1066]", "\t", QString(QChar(0x2029))}
+        << 10 << 2000 << true << false;
+    // Runs near the length that gets a break mark, through every kind of
+    // text the scan writes.
+    QTest::newRow("long runs")
+        << QStringList{QString(90, QLatin1Char('x')), "http://a.b/" + QString(80, QLatin1Char('p')),
+                       QString(70, QLatin1Char('a')) + "@b.cd", "[@1077]", "[@1066]", "(smile)", "&", " ", "  ",
+                       "[b]"}
+        << 6 << 1500 << true << false;
+    QTest::newRow("attachments and placeholders")
+        << QStringList{"[file url=\"u\" size=\"1\"]", "[pic src=\"p\"]", "[link_place_file_0]", "[link_place_pic_0]",
+                       "http://a/", "text ", "[furl]x[/furl]", "[b]", "(smile)"}
+        << 5 << 500 << true << false;
+    // The benchmark's hostile families, below and past the markup bound.
+    const QStringList families = {
+        "a.", "www.", "www. x", "[@1001 ", "[furl=a]b[furl]c ", "[furl]x[/furl] ", "[file [pic [img] [gp ",
+        "[b][i][u]x", "[/u][/i][/b]", "a  \r\n[br]  ", ":) (smile) :-D (laugh) (nope) ", "(smile ",
+        "a@b.cd, e@f.gh; "};
+    for (const QString &unit : families) {
+        for (const int size : {1000, 17000}) {
+            QTest::addRow("%s repeated to %d characters", qPrintable(unit.trimmed()), size)
+                << QStringList{unit} << (size + unit.size() - 1) / unit.size() << 1 << true << false;
+        }
+    }
+}
+
+void tst_MarkupConverter::fusedScanMatchesPasses()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(int, length);
+    QFETCH(int, rounds);
+    QFETCH(bool, emoticons);
+    QFETCH(bool, big);
+    RenderContext c = context(emoticons);
+    c.bigSingleEmoticons = big;
+    QRandomGenerator random(20261206);
+    for (int round = 0; round < rounds; ++round) {
+        QString markup;
+        const int count = pieces.size() == 1 ? length : 1 + int(random.bounded(length));
+        for (int i = 0; i < count; ++i)
+            markup += pieces.at(int(random.bounded(pieces.size())));
+        ResourceKeyTable keys;
+        const RenderedBody expected = renderMessageBody(markup, QString(), keys, c, Passes::Sequential);
+        const int asked = m_host->journal().count("getUser");
+        const RenderedBody actual = renderMessageBody(markup, QString(), keys, c, Passes::Fused);
+        const int askedAgain = m_host->journal().count("getUser") - asked;
+        // Default attachment names count up with every file tag.
+        static const QRegularExpression defaultName(QStringLiteral("\\d{14}_\\d{2,}\\."));
+        const QString fusedHtml = QString(actual.html).replace(defaultName, QStringLiteral("NAME."));
+        const QString sequentialHtml = QString(expected.html).replace(defaultName, QStringLiteral("NAME."));
+        if (fusedHtml != sequentialHtml || actual.cut != expected.cut)
+            QFAIL(qPrintable(QStringLiteral("differs on %1\nfused:      %2\nsequential: %3")
+                                 .arg(markup, fusedHtml, sequentialHtml)));
+        // A scan that gives up must not have asked for names already.
+        QCOMPARE(askedAgain, asked);
+        QCOMPARE(MarkupConverter::renderPlainMarkup(markup, c, Passes::Fused),
+                 MarkupConverter::renderPlainMarkup(markup, c, Passes::Sequential));
+        m_host->journal().clear();
     }
 }
 

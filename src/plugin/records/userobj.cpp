@@ -39,7 +39,7 @@ void UserObj::assign(const IUser *other)
     m_userName = QByteArray(other->userName());
     m_firstName = fromUtf16(other->firstName());
     m_lastName = fromUtf16(other->lastName());
-    m_displayName = fromUtf16(other->displayName());
+    m_displayName = displayNameOf(other);
     m_profileTexts[0] = fromUtf16(other->profileText16());
     m_profileTexts[1] = fromUtf16(other->profileText17());
     m_profileTexts[2] = fromUtf16(other->profileText18());
@@ -55,16 +55,22 @@ void UserObj::assign(const IUser *other)
     m_profileText23 = fromUtf16(other->profileText23());
     m_statusMessage = other->hasStatusMessage() ? fromUtf16(other->statusText()) : QString();
     setStatus(other->status());
+}
 
+QString UserObj::displayNameOf(const IUser *user)
+{
+    QString name = fromUtf16(user->displayName());
     // The host may leave the display name empty; people still need a name.
-    if (m_displayName.isEmpty()) {
-        m_displayName = m_firstName;
-        if (!m_lastName.isEmpty())
-            m_displayName += QLatin1Char(' ') + m_lastName;
+    if (name.isEmpty()) {
+        name = fromUtf16(user->firstName());
+        const QString last = fromUtf16(user->lastName());
+        if (!last.isEmpty())
+            name += QLatin1Char(' ') + last;
     }
-    m_displayName = m_displayName.trimmed();
-    if (m_displayName.isEmpty())
-        m_displayName = QString::fromUtf8(m_userName);
+    name = name.trimmed();
+    if (name.isEmpty())
+        name = QString::fromUtf8(user->userName());
+    return name;
 }
 
 void UserObj::setStatus(int status)

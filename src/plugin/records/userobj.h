@@ -46,6 +46,10 @@ public:
     int type() const override;
     const char *extraId() const override;
 
+    // The name people see for a record: its display name, else first and
+    // last name, else the user name.
+    static QString displayNameOf(const IUser *user);
+
     // Convenience accessors for the plug-in's own code.
     QString idString() const { return QString::fromUtf8(m_id); }
     const QByteArray &idBytes() const { return m_id; }
