@@ -18,6 +18,7 @@
 #include <emmintrin.h>
 #endif
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcEmoticons, "chat.emoticons")
@@ -70,34 +71,28 @@ QSet<QString> collectCodes(const QString &text, Keep keep)
     return codes;
 }
 
-// Replaces every "(" NAME ")" of the text whose NAME is one of `names` by
-// replacement(NAME), in one left-to-right pass. A NAME never contains ")",
-// so at each "(" the only candidate is the text up to the next ")". Inserted
-// markup is not scanned again: a description that mentions another code must
-// not have an image planted inside its attribute.
-template<typename Replacement>
-QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Replacement replacement)
+// Replaces every "(" NAME ")" of the text for which markupFor(NAME) gives
+// markup (a pointer that stays valid until the end; null: not a code), in one
+// left-to-right pass. A NAME never contains ")", so at each "(" the only
+// candidate is the text up to the next ")". Inserted markup is not scanned
+// again: a description that mentions another code must not have an image
+// planted inside its attribute. The matches are found first and the output
+// is sized once: a message made of codes grows many times over, and growing
+// the result step by step would copy and fault in its pages again at every
+// step.
+template<typename MarkupFor>
+QString replaceCodeRuns(const QString &text, int longestName, MarkupFor markupFor)
 {
-    if (names.isEmpty())
-        return text;
-    int longestName = 0;
-    for (const QString &name : names)
-        longestName = std::max(longestName, int(name.size()));
-
-    // Each name's markup is made once; a long message repeats a few codes.
-    // The matches are found first and the output is sized once: a message
-    // made of codes grows many times over, and growing the result step by
-    // step would copy and fault in its pages again at every step.
     struct Match
     {
         int open;
         int close;
-        int markup; // index into markups
+        const QString *markup;
     };
-    QHash<QString, int> markupIndex;
-    std::vector<QString> markups;
-    std::vector<Match> matches;
-    qsizetype outputSize = text.size();
+    QVarLengthArray<Match, 16> matches;
+    const QChar *data = text.constData();
+    const int n = text.size();
+    qsizetype outputSize = n;
     int close = -1;
     int open = text.indexOf(QLatin1Char('('));
     while (open >= 0) {
@@ -109,33 +104,25 @@ QString replaceNamedCodes(const QString &text, const QSet<QString> &names, Repla
         const int length = close - open - 1;
         int next = open + 1;
         if (length <= longestName) {
-            const QString name = text.mid(open + 1, length);
-            if (names.contains(name)) {
-                auto made = markupIndex.constFind(name);
-                if (made == markupIndex.cend()) {
-                    made = markupIndex.insert(name, int(markups.size()));
-                    markups.push_back(replacement(name));
-                }
-                matches.push_back({open, close, made.value()});
-                outputSize += markups[size_t(made.value())].size() - (length + 2);
+            if (const QString *markup = markupFor(QStringView(data + open + 1, length))) {
+                matches.append({open, close, markup});
+                outputSize += markup->size() - (length + 2);
                 next = close + 1;
             }
         }
         open = text.indexOf(QLatin1Char('('), next);
     }
-    if (matches.empty())
+    if (matches.isEmpty())
         return text;
     QString out(int(outputSize), Qt::Uninitialized);
     QChar *target = out.data();
     int copied = 0;
-    for (const Match &match : matches) {
-        const int plain = match.open - copied;
-        target = std::copy_n(text.constData() + copied, plain, target);
-        const QString &replaced = markups[size_t(match.markup)];
-        target = std::copy_n(replaced.constData(), replaced.size(), target);
+    for (const Match &match : qAsConst(matches)) {
+        target = std::copy_n(data + copied, match.open - copied, target);
+        target = std::copy_n(match.markup->constData(), match.markup->size(), target);
         copied = match.close + 1;
     }
-    std::copy_n(text.constData() + copied, text.size() - copied, target);
+    std::copy_n(data + copied, n - copied, target);
     return out;
 }
 
@@ -546,7 +533,6 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
     if (open < 0 || m_entryList.isEmpty())
         return text;
     const QChar *data = text.constData();
-    const int n = text.size();
     QVarLengthArray<const EmoticonEntry *, 8> names;
     int longestName = 0;
     while (open >= 0) {
@@ -576,57 +562,17 @@ QString EmotionBoxManager::replaceCodes(const QString &text, const QString &lang
         }
     }
 
-    // The matches are found first and the output is sized once: a message
-    // made of codes grows many times over.
-    struct Match
-    {
-        int open;
-        int close;
-        const QString *markup;
-    };
-    QVarLengthArray<Match, 16> matches;
     QString bigMarkup;
-    qsizetype outputSize = n;
-    int close = -1;
-    open = text.indexOf(QLatin1Char('('));
-    while (open >= 0) {
-        if (close <= open) {
-            close = text.indexOf(QLatin1Char(')'), open + 1);
-            if (close < 0)
-                break;
-        }
-        const int length = close - open - 1;
-        int next = open + 1;
-        if (length <= longestName) {
-            const EmoticonEntry *entry = entryNamed(QStringView(data + open + 1, length));
-            if (entry && std::find(names.cbegin(), names.cend(), entry) != names.cend()) {
-                const QString *markup = nullptr;
-                if (entry == bigEntry) {
-                    if (bigMarkup.isNull())
-                        bigMarkup = imageMarkup(entry, language, true);
-                    markup = &bigMarkup;
-                } else {
-                    markup = &codeMarkup(entry, language);
-                }
-                matches.append({open, close, markup});
-                outputSize += markup->size() - (length + 2);
-                next = close + 1;
-            }
-        }
-        open = text.indexOf(QLatin1Char('('), next);
-    }
-    if (matches.isEmpty())
-        return text;
-    QString out(int(outputSize), Qt::Uninitialized);
-    QChar *target = out.data();
-    int copied = 0;
-    for (const Match &match : qAsConst(matches)) {
-        target = std::copy_n(data + copied, match.open - copied, target);
-        target = std::copy_n(match.markup->constData(), match.markup->size(), target);
-        copied = match.close + 1;
-    }
-    std::copy_n(data + copied, n - copied, target);
-    return out;
+    return replaceCodeRuns(text, longestName, [&](QStringView name) -> const QString * {
+        const EmoticonEntry *entry = entryNamed(name);
+        if (!entry || std::find(names.cbegin(), names.cend(), entry) == names.cend())
+            return nullptr;
+        if (entry != bigEntry)
+            return &codeMarkup(entry, language);
+        if (bigMarkup.isNull())
+            bigMarkup = imageMarkup(entry, language, true);
+        return &bigMarkup;
+    });
 }
 
 QString EmotionBoxManager::codesInName(const QString &text, int height) const
@@ -637,12 +583,28 @@ QString EmotionBoxManager::codesInName(const QString &text, int height) const
         const EmoticonEntry *entry = m_entries.value(code);
         return entry && !entry->smallPath().isEmpty();
     });
-    return replaceNamedCodes(text, names, [&](const QString &name) {
-        if (height <= 0)
-            return QString();
-        return QStringLiteral("<img src=\"%1\" border=\"0\" height=%2 valign=\"bottom\" "
-                              "style=\"vertical-align:bottom;\">")
-            .arg(m_entries.value(name)->smallPath().toHtmlEscaped(), QString::number(height));
+    if (names.isEmpty())
+        return text;
+    int longestName = 0;
+    for (const QString &name : names)
+        longestName = std::max(longestName, int(name.size()));
+    // Each name's markup is made once (a long name repeats a few codes); the
+    // map keeps every markup where the matches point.
+    std::unordered_map<QString, QString> markups;
+    return replaceCodeRuns(text, longestName, [&](QStringView view) -> const QString * {
+        const QString name = view.toString();
+        if (!names.contains(name))
+            return nullptr;
+        auto made = markups.find(name);
+        if (made == markups.end()) {
+            QString markup;
+            if (height > 0)
+                markup = QStringLiteral("<img src=\"%1\" border=\"0\" height=%2 valign=\"bottom\" "
+                                        "style=\"vertical-align:bottom;\">")
+                             .arg(m_entries.value(name)->smallPath().toHtmlEscaped(), QString::number(height));
+            made = markups.emplace(name, markup).first;
+        }
+        return &made->second;
     });
 }
 
