@@ -249,7 +249,7 @@ void tst_ChatManager::fanOutReachesEveryConversationInOrder()
     open("1001");
     open("1002");
     Chat::instance()->onConnectionLost();
-    for (const QByteArray id : {QByteArray("1001"), QByteArray("1002")}) {
+    for (const QByteArray &id : {QByteArray("1001"), QByteArray("1002")}) {
         const UserObj *peer = manager().findByPeer(id)->firstParticipant();
         QCOMPARE(peer->status(), 0);
         QVERIFY(!peer->hasStatusMessage());

@@ -232,7 +232,7 @@ void tst_LibChat::policy_data()
     QTest::addColumn<bool>("disabled");
     QTest::addColumn<int>("action");
     QTest::addColumn<bool>("allowed");
-    for (const QByteArray id : {QByteArray("chat"), QByteArray("chat_rooms"), QByteArray("broadcast")}) {
+    for (const QByteArray &id : {QByteArray("chat"), QByteArray("chat_rooms"), QByteArray("broadcast")}) {
         for (int action : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1000}) {
             QTest::addRow("%s-enabled-action-%d-allowed", id.constData(), action) << id << false << action << true;
             const bool exempt = action == 5 || action == 9;
