@@ -78,6 +78,18 @@ void Prompt::warn(QWidget *parent, const QString &title, const QString &text)
     instance().ask(box);
 }
 
+bool Prompt::confirm(QWidget *parent, const QString &title, const QString &text, Button defaultButton)
+{
+    Box box;
+    box.title = title;
+    box.text = text;
+    box.icon = Icon::Question;
+    box.buttons = Yes | No;
+    box.defaultButton = defaultButton;
+    box.parent = parent;
+    return instance().ask(box) == Yes;
+}
+
 void Prompt::setInstance(Prompt *prompt)
 {
     g_installed = prompt;

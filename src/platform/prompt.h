@@ -37,6 +37,8 @@ public:
 
     // A warning with only Ok, through the installed prompt.
     static void warn(QWidget *parent, const QString &title, const QString &text);
+    // A Yes/No question through the installed prompt; true when answered Yes.
+    static bool confirm(QWidget *parent, const QString &title, const QString &text, Button defaultButton = No);
 
     static Prompt &instance();
     // Installs a prompt (not owned); null restores the message boxes.

@@ -262,13 +262,7 @@ void BroadcastWindow::buildSettingsBar()
 void BroadcastWindow::retranslate()
 {
     setWindowTitle(tr("Broadcast Message"));
-    const auto setTexts = [this](int id, const QString &text) {
-        if (QAction *action = m_actions.value(id)) {
-            action->setText(text);
-            action->setToolTip(SafeText::withoutMnemonics(text));
-            action->setStatusTip(SafeText::withoutMnemonics(text));
-        }
-    };
+    const auto setTexts = [this](int id, const QString &text) { SafeText::setActionTexts(m_actions.value(id), text); };
     setTexts(ActionBold, tr("&Bold"));
     setTexts(ActionItalic, tr("&Italic"));
     setTexts(ActionUnderline, tr("&Underline"));
@@ -719,15 +713,9 @@ void BroadcastWindow::keyPressEvent(QKeyEvent *event)
 void BroadcastWindow::closeEvent(QCloseEvent *event)
 {
     if (m_document && !m_document->isFinished() && !m_editor->toPlainText().isEmpty()) {
-        platform::Prompt::Box box;
-        if (IHostServices *services = host())
-            box.title = fromUtf16(services->appName(-1));
-        box.text = tr("You have an unsent message.\nDo you want to close the window?");
-        box.icon = platform::Prompt::Icon::Question;
-        box.buttons = platform::Prompt::Yes | platform::Prompt::No;
-        box.defaultButton = platform::Prompt::No;
-        box.parent = this;
-        if (platform::Prompt::instance().ask(box) != platform::Prompt::Yes) {
+        IHostServices *services = host();
+        if (!platform::Prompt::confirm(this, services ? fromUtf16(services->appName(-1)) : QString(),
+                                       tr("You have an unsent message.\nDo you want to close the window?"))) {
             event->ignore();
             return;
         }

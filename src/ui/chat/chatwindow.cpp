@@ -330,13 +330,7 @@ void ChatWindow::buildSettingsBar()
 
 void ChatWindow::retranslate()
 {
-    const auto setTexts = [this](int id, const QString &text) {
-        if (QAction *action = m_actions.value(id)) {
-            action->setText(text);
-            action->setToolTip(SafeText::withoutMnemonics(text));
-            action->setStatusTip(SafeText::withoutMnemonics(text));
-        }
-    };
+    const auto setTexts = [this](int id, const QString &text) { SafeText::setActionTexts(m_actions.value(id), text); };
     setTexts(ActionBold, tr("&Bold"));
     setTexts(ActionItalic, tr("&Italic"));
     setTexts(ActionUnderline, tr("&Underline"));
@@ -1118,16 +1112,10 @@ void ChatWindow::closeEvent(QCloseEvent *event)
     }
     // The untrimmed text: a message of spaces is still something typed.
     if (!m_ui->editSend->toPlainText().isEmpty()) {
-        platform::Prompt::Box box;
-        box.title = m_session && m_session->core() ? m_session->core()->appName() : QString();
-        if (box.title.isEmpty() && host())
-            box.title = fromUtf16(host()->appName(-1));
-        box.text = tr("You have an unsent message.\nDo you want to close the window?");
-        box.icon = platform::Prompt::Icon::Question;
-        box.buttons = platform::Prompt::Yes | platform::Prompt::No;
-        box.defaultButton = platform::Prompt::No;
-        box.parent = this;
-        if (platform::Prompt::instance().ask(box) != platform::Prompt::Yes) {
+        QString title = m_session && m_session->core() ? m_session->core()->appName() : QString();
+        if (title.isEmpty() && host())
+            title = fromUtf16(host()->appName(-1));
+        if (!platform::Prompt::confirm(this, title, tr("You have an unsent message.\nDo you want to close the window?"))) {
             event->ignore();
             // Back to the draft.
             activateWindow();

@@ -172,13 +172,8 @@ void RoomControls::onLeaveRoom()
     ChatSession *session = m_session();
     if (!session)
         return;
-    platform::Prompt::Box box;
-    box.title = appName();
-    box.text = tr("Are you sure you want to leave the chat room \"%1\"?").arg(roomName(session));
-    box.icon = platform::Prompt::Icon::Question;
-    box.buttons = platform::Prompt::Yes | platform::Prompt::No;
-    box.defaultButton = platform::Prompt::Yes;
-    box.parent = m_window;
-    if (platform::Prompt::instance().ask(box) != platform::Prompt::No)
+    if (platform::Prompt::confirm(m_window, appName(),
+                                  tr("Are you sure you want to leave the chat room \"%1\"?").arg(roomName(session)),
+                                  platform::Prompt::Yes))
         m_leave();
 }

@@ -1,5 +1,6 @@
 #include "ui/chat/safetext.h"
 
+#include <QAction>
 #include <QTextDocument>
 
 namespace SafeText {
@@ -27,6 +28,15 @@ QString withoutMnemonics(const QString &text)
         out += text.at(i);
     }
     return out;
+}
+
+void setActionTexts(QAction *action, const QString &text)
+{
+    if (!action)
+        return;
+    action->setText(text);
+    action->setToolTip(withoutMnemonics(text));
+    action->setStatusTip(withoutMnemonics(text));
 }
 
 QString fileName(const QString &text, int maxLength)

@@ -427,15 +427,9 @@ void TabbedChatWindow::closeEvent(QCloseEvent *event)
     for (const QPointer<ChatWindow> &page : qAsConst(pages))
         unsent = unsent || (page && !page->editor()->toPlainText().isEmpty());
     if (unsent && !closeQuietly) {
-        platform::Prompt::Box box;
         ChatCoreInterface *core = m_manager ? m_manager->core() : nullptr;
-        box.title = core ? core->appName() : QString();
-        box.text = tr("You have an unsent message(s).\nDo you want to close all tabs?");
-        box.icon = platform::Prompt::Icon::Question;
-        box.buttons = platform::Prompt::Yes | platform::Prompt::No;
-        box.defaultButton = platform::Prompt::No;
-        box.parent = this;
-        if (platform::Prompt::instance().ask(box) != platform::Prompt::Yes) {
+        if (!platform::Prompt::confirm(this, core ? core->appName() : QString(),
+                                       tr("You have an unsent message(s).\nDo you want to close all tabs?"))) {
             event->ignore();
             return;
         }
